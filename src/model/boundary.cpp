@@ -1,0 +1,35 @@
+#include "model/boundary.h"
+
+#include <cmath>
+
+#include "model/coeffs.h"
+#include "settings/console.h"
+
+int calboundary(const Settings& st, Curves& cv) {
+  const double sf = st.sf_now();
+  const double ds = sf / 400;
+  Vec2 fi = st.fi_ref;
+  // The loop normally ends at i = 400; when 400 ds falls just short of sf one
+  // more point is taken. The bound keeps a non-finite sf from running away.
+  for (int i = 0; i < NTAB; ++i) {
+    const double s = i * ds;
+    Mat2 J, D;
+    const Vec2 ref = fi;
+    if (!calD(st, s, ref, fi, J, D)) {
+      con_printf("\ncalboundary() 逆運動学解なし robot=%c 軌道=%d s=%7.4f", st.robottype, st.cptype,
+                 s);
+      return 0;
+    }
+    double det = D[0][0] * D[1][1] - D[0][1] * D[1][0];
+    if (std::fabs(det) < DET_FLOOR) det = DET_FLOOR;
+    const double sd =
+        std::sqrt(std::fabs((std::fabs(D[1][0]) * st.a1max + std::fabs(D[0][0]) * st.a2max) / det));
+    cv.bnd[i] = {s, sd};
+    if (s >= sf) {
+      cv.nbnd = i;
+      return 1;
+    }
+  }
+  con_printf("\ncalboundary() 軌道の長さsf=%7.4f が不正", sf);
+  return 0;
+}

@@ -1,0 +1,64 @@
+#include "model/coeffs.h"
+
+#include <cmath>
+
+#include "model/kinematics.h"
+#include "model/paths.h"
+#include "settings/console.h"
+
+int calD(const Settings& st, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D) {
+  Vec2 CP{0, 0};
+  cpcurve(st, s, CP);
+  Vec2 q = ref;
+  if (!inv(st, CP[0], CP[1], ref, q)) {
+    con_printf("\ncalD() inv()解なし CP[]=(%7.4f %7.4f)", CP[0], CP[1]);
+    return 0;
+  }
+  if (st.robottype == 'a') {
+    const double c = std::cos(q[0]), sn = std::sin(q[0]), r = q[1];
+    J = {{{-r * sn, c}, {r * c, sn}}};
+  } else {
+    const double c1 = std::cos(q[0]), s1 = std::sin(q[0]);
+    const double c12 = std::cos(q[0] + q[1]), s12 = std::sin(q[0] + q[1]);
+    J = {{{-st.l1 * s1 - st.l2 * s12, -st.l2 * s12}, {st.l1 * c1 + st.l2 * c12, st.l2 * c12}}};
+  }
+  const PathDeriv p = cpderiv(st, s);
+  for (int i = 0; i < 2; ++i) {
+    D[i][0] = J[0][i] * p.xd + J[1][i] * p.yd;
+    D[i][1] = J[0][i] * p.xdd + J[1][i] * p.ydd;
+  }
+  fi = q;
+  return 1;
+}
+
+void jointacc(const Settings& st, double s, double sd, double sdd, Vec2& fi, AccRecord& rec) {
+  const Vec2 ref = fi;
+  Mat2 J, D;
+  if (!calD(st, s, ref, fi, J, D)) {
+    con_printf("\nf() calD()解なし s=%7.4f", s);
+    return;
+  }
+  const double sd2 = sd * sd;
+  rec.acc[0] = D[0][0] * sdd + D[0][1] * sd2;
+  rec.acc[1] = D[1][0] * sdd + D[1][1] * sd2;
+  rec.sdd = sdd;
+  if (st.cptype == 1) rec.sdd = sdd * st.arc_R;
+  if (st.cptype == 4) rec.sdd = sdd * st.sl_R;
+}
+
+void calDmax(const Settings& st, Curves& cv) {
+  double& m00 = Dmax00_of(cv, st);
+  double& m10 = Dmax10_of(cv, st);
+  m00 = 0;
+  m10 = 0;
+  Vec2 ref = st.fi0();
+  const double ds = st.sf_now() / 100;
+  for (int i = 0; i <= 100; ++i) {
+    Vec2 fi;
+    Mat2 J, D;
+    if (!calD(st, i * ds, ref, fi, J, D)) continue;
+    ref = fi;
+    if (m00 < std::fabs(D[0][0])) m00 = std::fabs(D[0][0]);
+    if (m10 < std::fabs(D[1][0])) m10 = std::fabs(D[1][0]);
+  }
+}

@@ -1,0 +1,60 @@
+#include "model/kinematics.h"
+
+#include <cmath>
+
+#include "settings/console.h"
+
+void selbranch(const Vec2& ref, const Vec2& cand, Vec2& out) {
+  for (int i = 0; i < 2; ++i) {
+    const double c = cand[i], r = ref[i];
+    // Strict comparisons: on equal distances the earlier candidate wins.
+    double o = c;
+    if (std::fabs(c - r) > std::fabs(c - r + 2 * PI)) o = 2 * PI + c;
+    if (std::fabs(o - r) > std::fabs(c - r - 2 * PI)) o = c - 2 * PI;
+    if (std::fabs(o - r) > std::fabs(c - r + 4 * PI)) o = 4 * PI + c;
+    if (std::fabs(o - r) > std::fabs(c - r - 4 * PI)) o = c - 4 * PI;
+    out[i] = o;
+  }
+}
+
+int inv(const Settings& st, double x, double y, const Vec2& ref, Vec2& out) {
+  if (st.robottype == 'a') {
+    // Angle and radius; the base itself has angle 0.
+    const Vec2 raw = (x == 0 && y == 0) ? Vec2{0, 0}
+                                        : Vec2{std::atan2(y, x), std::sqrt(x * x + y * y)};
+    selbranch(ref, raw, out);
+    return 1;
+  }
+  if (st.robottype != 'b') return 1;
+
+  // SCARA by the law of cosines, elbow bent counter-clockwise.
+  const double l1 = st.l1, l2 = st.l2;
+  const double d = std::sqrt(x * x + y * y);
+  const double c = (l1 * l1 + l2 * l2 - d * d) / (2 * l1 * l2);
+  if (std::fabs(c) > 1 || std::isnan(c)) {
+    con_printf("\n!!!逆運動学inv()の解なし．始めからやり直し．");
+    con_printf("\n    アーム長1,2=(%6.3f %6.3f) 位置(x,y)=(%6.3f %6.3f)", l1, l2, x, y);
+    return 0;
+  }
+  const double gamma = std::acos(c);  // interior angle at the elbow
+  Vec2 raw;
+  if (d == 0) {
+    // At the base (l1 = l2) every shoulder angle works: keep the reference
+    // shoulder angle with the elbow folded back onto link 1.
+    raw = {ref[0], PI - gamma};
+  } else {
+    const double theta = std::atan2(y, x);
+    double ca = (l1 * l1 + d * d - l2 * l2) / (2 * l1 * d);
+    ca = ca > 1 ? 1 : (ca < -1 ? -1 : ca);  // rounding at the rim of the annulus
+    const double alpha = std::acos(ca);
+    raw = {theta - alpha, PI - gamma};
+  }
+  selbranch(ref, raw, out);
+  return 1;
+}
+
+Vec2 forward(const Settings& st, const Vec2& fi) {
+  if (st.robottype == 'a') return {fi[1] * std::cos(fi[0]), fi[1] * std::sin(fi[0])};
+  return {st.l1 * std::cos(fi[0]) + st.l2 * std::cos(fi[0] + fi[1]),
+          st.l1 * std::sin(fi[0]) + st.l2 * std::sin(fi[0] + fi[1])};
+}

@@ -1,0 +1,16 @@
+// Inverse kinematics of both robots, with the branch nearest to a reference.
+#pragma once
+
+#include "settings/state.h"
+
+// Joint values of hand point (x, y) for the current robot, the branch nearest
+// to ref. Returns 1 and writes out, or 0 (with a console message, out
+// untouched) when the SCARA robot cannot reach the point. A robot type other
+// than 'a' or 'b' returns 1 and writes nothing.
+int inv(const Settings& st, double x, double y, const Vec2& ref, Vec2& out);
+
+// For each joint, the value nearest to ref among cand, cand +- 2 PI, cand +- 4 PI.
+void selbranch(const Vec2& ref, const Vec2& cand, Vec2& out);
+
+// Hand point of joint values fi for the current robot (forward kinematics).
+Vec2 forward(const Settings& st, const Vec2& fi);

@@ -1,0 +1,188 @@
+#include "model/paths.h"
+
+#include <cmath>
+
+namespace {
+
+// Number of half-circle pairs that the slalom's pieces cover, so that
+// 0 <= s < (2M + 2) PI contains the whole path 0 <= s <= sl_N PI.
+int slalom_pairs(int sl_N) { return static_cast<int>((sl_N + 1 + 0.001) / 2); }
+
+// Pair index i and half (0 upper, 1 lower) of the slalom piece that holds s,
+// or false when s lies outside the pieces. Found by division, so that the
+// cost does not grow with the number of half circles.
+bool slalom_piece(const Settings& st, double s, int& i, int& lower) {
+  if (s < 0) return false;
+  const int M = slalom_pairs(st.sl_N);
+  for (int k = static_cast<int>(s / (2 * PI)) - 1; k <= M; ++k) {
+    if (k < 0) continue;
+    if (2 * k * PI <= s && s < (2 * k + 1) * PI) { i = k; lower = 0; return true; }
+    if ((2 * k + 1) * PI <= s && s < (2 * k + 2) * PI) { i = k; lower = 1; return true; }
+    if (s < 2 * k * PI) break;
+  }
+  return false;
+}
+
+}  // namespace
+
+void cpcurve(const Settings& st, double s, Vec2& CP) {
+  const int c = st.cptype;
+  if (c < 1 || c > NPATHTYPES) return;
+  const double x0 = st.P0[c][0], y0 = st.P0[c][1];
+  switch (c) {
+    case 1:  // arc about A, s the angle
+      CP = {st.arc_Ax + st.arc_R * std::cos(s), st.arc_Ay + st.arc_R * std::sin(s)};
+      break;
+    case 2:  // sine wave, s the advance in x
+      CP = {x0 + s, y0 + st.sinA * std::sin(st.sin_k * s)};
+      break;
+    case 3: {  // U-shape: up, clockwise half circle over the top, down
+      const double sf = st.sf[3];
+      if (s < 0) {
+        CP = {x0, y0};
+      } else if (s < st.u_L) {
+        CP = {x0, y0 + s};
+      } else if (s < st.u_L + st.u_arc) {
+        const double th = (s - st.u_L) / st.u_R;
+        CP = {x0 + st.u_R * (1 - std::cos(th)), y0 + st.u_L + st.u_R * std::sin(th)};
+      } else if (s < sf) {
+        CP = {x0 + 2 * st.u_R, y0 + sf - s};
+      } else {
+        CP = {x0 + 2 * st.u_R, y0};
+      }
+      break;
+    }
+    case 4: {  // slalom: half circles alternately above and below y0
+      int i = 0, lower = 0;
+      if (!slalom_piece(st, s, i, lower)) {
+        CP = {x0, y0};  // below s = 0 (and past the pieces) the start point
+      } else if (!lower) {
+        CP = {x0 + st.sl_R * (4 * i + 1 - std::cos(s)), y0 + st.sl_R * std::sin(s)};
+      } else {
+        const double u = s - PI;
+        CP = {x0 + st.sl_R * (4 * i + 3 - std::cos(u)), y0 - st.sl_R * std::sin(u)};
+      }
+      break;
+    }
+    case 5: {  // constant-acceleration cam: two parabolas
+      double y;
+      if (s < 0) {
+        y = y0;
+      } else if (s < st.cam_L / 2) {
+        const double r = s / st.cam_L;
+        y = y0 + 2 * st.cam_H * r * r;
+      } else if (s <= st.cam_L) {
+        const double r = 1 - s / st.cam_L;
+        y = y0 + st.cam_H * (1 - 2 * r * r);
+      } else {
+        y = y0 + st.cam_H;
+      }
+      CP = {x0 + s, y};
+      break;
+    }
+    case 6:  // cycloid cam
+      CP = {x0 + s,
+            y0 + st.cyc_H * (s / st.cyc_L - std::sin(2 * PI * s / st.cyc_L) * (1 / (2 * PI)))};
+      break;
+    case 7:  // straight line
+      CP = {x0 + s * st.line_cos, y0 + s * st.line_sin};
+      break;
+  }
+}
+
+PathDeriv cpderiv(const Settings& st, double s) {
+  PathDeriv d;
+  switch (st.cptype) {
+    case 1:
+      d = {-st.arc_R * std::sin(s), st.arc_R * std::cos(s), -st.arc_R * std::cos(s),
+           -st.arc_R * std::sin(s)};
+      break;
+    case 2: {
+      const double k = st.sin_k;
+      d = {1, st.sinA * k * std::cos(k * s), 0, -st.sinA * k * k * std::sin(k * s)};
+      break;
+    }
+    case 3:
+      // At the joints the straight parts win (same point and tangent).
+      if (s <= st.u_L) {
+        d = {0, 1, 0, 0};
+      } else if (s < st.u_L + st.u_arc) {
+        const double th = (s - st.u_L) / st.u_R;
+        d = {std::sin(th), std::cos(th), std::cos(th) / st.u_R, -std::sin(th) / st.u_R};
+      } else {
+        d = {0, -1, 0, 0};
+      }
+      break;
+    case 4: {
+      int i = 0, lower = 0;
+      if (!slalom_piece(st, s, i, lower)) {
+        d = {0, 0, 0, 0};  // no tangent outside the path: the hand stays at the start
+      } else if (!lower) {
+        d = {st.sl_R * std::sin(s), st.sl_R * std::cos(s), st.sl_R * std::cos(s),
+             -st.sl_R * std::sin(s)};
+      } else {
+        const double u = s - PI;
+        d = {st.sl_R * std::sin(u), -st.sl_R * std::cos(u), st.sl_R * std::cos(u),
+             st.sl_R * std::sin(u)};
+      }
+      break;
+    }
+    case 5:
+      d.xd = 1;
+      d.xdd = 0;
+      if (s >= 0 && s < st.cam_L / 2) {
+        d.yd = st.cam_a * s;
+        d.ydd = st.cam_a;
+      } else if (s >= st.cam_L / 2 && s <= st.cam_L) {
+        d.yd = st.cam_a * (st.cam_L - s);
+        d.ydd = -st.cam_a;
+      }
+      break;
+    case 6:
+      d = {1, (st.cyc_c / st.cyc_w) * (1 - std::cos(st.cyc_w * s)), 0,
+           st.cyc_c * std::sin(st.cyc_w * s)};
+      break;
+    case 7:
+      d = {st.line_cos, st.line_sin, 0, 0};
+      break;
+    default:
+      break;
+  }
+  return d;
+}
+
+void update_path_derived(Settings& st, int c) {
+  st.s0[c] = 0;
+  switch (c) {
+    case 1:
+      st.P0[1] = {st.arc_Ax + st.arc_R, st.arc_Ay};
+      break;  // sf[1] is the arc angle itself
+    case 2:
+      st.sin_k = 2 * PI / st.sinL;
+      st.sf[2] = st.sinL;
+      break;
+    case 3:
+      st.u_arc = PI * st.u_R;
+      st.sf[3] = 2 * st.u_L + st.u_arc;
+      break;
+    case 4:
+      st.sf[4] = st.sl_N * PI;
+      break;
+    case 5:
+      st.cam_a = 4 * st.cam_H / (st.cam_L * st.cam_L);
+      st.sf[5] = st.cam_L;
+      break;
+    case 6:
+      st.cyc_c = 2 * PI * st.cyc_H / (st.cyc_L * st.cyc_L);
+      st.cyc_w = 2 * PI / st.cyc_L;
+      st.sf[6] = st.cyc_L;
+      break;
+    case 7:
+      st.line_cos = std::cos(st.line_beta);
+      st.line_sin = std::sin(st.line_beta);
+      st.sf[7] = st.line_l;
+      break;
+    default:
+      break;
+  }
+}

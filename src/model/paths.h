@@ -1,0 +1,20 @@
+// The seven CP path curves P(s) and their derivatives with respect to s.
+#pragma once
+
+#include "settings/state.h"
+
+// First and second derivatives of the path with respect to s.
+struct PathDeriv {
+  double xd = 0, yd = 0;    // x', y'
+  double xdd = 0, ydd = 0;  // x'', y''
+};
+
+// Hand point of the current path type at s. A type outside 1..7 writes nothing.
+void cpcurve(const Settings& st, double s, Vec2& CP);
+
+// x', y', x'', y'' of the current path type at s (zero outside 1..7).
+PathDeriv cpderiv(const Settings& st, double s);
+
+// Recomputes the derived values and sf of path type c from its parameters
+// (the arc's start point too, which is never entered).
+void update_path_derived(Settings& st, int c);

@@ -1,0 +1,68 @@
+#include "model/rhs.h"
+
+#include <cmath>
+
+#include "model/coeffs.h"
+#include "settings/console.h"
+
+namespace {
+
+// Keeps an s-dd coefficient at least D_EPS away from zero (0 becomes +D_EPS).
+inline double floor_coeff(double v) {
+  if (v >= 0 && v < D_EPS) return D_EPS;
+  if (v > -D_EPS && v <= 0) return -D_EPS;
+  return v;
+}
+
+void trace(const Settings& st, const RhsState& rs, int torque_sel, double t, const double* y) {
+  const Mat2& D = rs.D;
+  const Mat2& J = rs.J;
+  con_printf("\nf() %c %d %d t=%7.4f y[]=(%7.4f %7.4f) fi[]=(%7.4f %7.4f)", st.robottype,
+             st.cptype, torque_sel, t, y[0], y[1], rs.fi_last[0], rs.fi_last[1]);
+  con_printf("\n    D[][]=(%7.4f %7.4f)    J[][]=(%7.4f %7.4f)", D[0][0], D[0][1], J[0][0], J[0][1]);
+  con_printf("\n          (%7.4f %7.4f)          (%7.4f %7.4f)", D[1][0], D[1][1], J[1][0], J[1][1]);
+  con_key();
+}
+
+}  // namespace
+
+double f(const Settings& st, RhsState& rs, int torque_sel, int k, double t, const double* y,
+         AccRecord& rec, int& ok) {
+  if (k == 0) {
+    rs.last = y[1];
+    return rs.last;
+  }
+  const Vec2 ref = (t == 0.0) ? st.fi0() : rs.fi_last;
+  if (!calD(st, y[0], ref, rs.fi_last, rs.J, rs.D)) {
+    con_printf("\nf() calD()解なし s=%7.4f", y[0]);
+    ok = 0;
+    return F_FAIL;
+  }
+  ok = 1;
+  Mat2& D = rs.D;
+  D[0][0] = floor_coeff(D[0][0]);
+  D[1][0] = floor_coeff(D[1][0]);
+  const double sd2 = y[1] * y[1];
+
+  // Each joint limit bounds sdd to an interval; intersect the two.
+  const double b1 = (st.a1max - D[0][1] * sd2) / D[0][0];
+  const double b2 = (-st.a1max - D[0][1] * sd2) / D[0][0];
+  const double b3 = (st.a2max - D[1][1] * sd2) / D[1][0];
+  const double b4 = (-st.a2max - D[1][1] * sd2) / D[1][0];
+  const double hi1 = b1 > b2 ? b1 : b2, lo1 = b1 > b2 ? b2 : b1;
+  const double hi2 = b3 > b4 ? b3 : b4, lo2 = b3 > b4 ? b4 : b3;
+  double sdd_max = hi1 < hi2 ? hi1 : hi2;
+  const double sdd_min = lo1 < lo2 ? lo2 : lo1;
+  // Above the velocity limit the intervals do not meet: both choices take the
+  // largest lower bound, and one joint goes over its limit.
+  if (sdd_max < sdd_min) sdd_max = sdd_min;
+
+  const double sdd = torque_sel > 0 ? sdd_max : sdd_min;
+  rec.sdd = sdd;
+  rec.acc[0] = D[0][0] * sdd + D[0][1] * sd2;
+  rec.acc[1] = D[1][0] * sdd + D[1][1] * sd2;
+
+  if (std::fabs(D[0][0]) < 0.01 && std::fabs(D[1][0]) < 0.01) trace(st, rs, torque_sel, t, y);
+  rs.last = sdd;
+  return sdd;
+}

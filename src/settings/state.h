@@ -1,0 +1,172 @@
+// The program-wide state: one robot, one path, one motion.
+//
+// Settings   what the user sets in the console dialog, and what is derived from it
+// Picture    drawing dimensions, layout and the view (zoom, offsets)
+// Motion     the motion under construction and its results
+// Curves     what the dialog prepares for a new motion: extremal curves,
+//            velocity-limit boundary, path maxima of the s-dd coefficients
+// RhsState   the private memory of the phase-plane right-hand side f
+//
+// World bundles them; the single instance lives in the application and is
+// reached only from main and the window callbacks. Numeric routines take the
+// parts they need as arguments.
+#pragma once
+
+#include <array>
+
+#include "settings/constants.h"
+
+// A pair of doubles: a phase-plane point (s, sd), a hand point (x, y) or joint values.
+using Vec2 = std::array<double, 2>;
+// 2x2 matrix, row by row: M[row][column].
+using Mat2 = std::array<std::array<double, 2>, 2>;
+
+// Path acceleration and the joint accelerations it needs.
+struct AccRecord {
+  double sdd = 0;                // path acceleration s-dd
+  std::array<double, 2> acc{};   // joint 1, joint 2 (torque or force per unit mass)
+};
+
+// The state of the motion at a switching and the joint accelerations just after it.
+struct SwitchRecord {
+  double t = 0, s = 0, sd = 0;
+  std::array<double, 2> acc{};
+};
+
+// Hand point of a step and its joint accelerations.
+struct HandRecord {
+  double x = 0, y = 0;
+  std::array<double, 2> acc{};
+};
+
+// Per-path-type tables are indexed by the type number 1..7; slot 0 is unused.
+template <typename T>
+using PerType = std::array<T, NPATHTYPES + 1>;
+
+struct Settings {
+  // Robot: 'a' cylindrical-coordinate (rotary + prismatic), 'b' SCARA.
+  char robottype = 'b';
+  double l1 = 0.5, l2 = 0.5;  // SCARA arm lengths [m]
+  double L = 1.0;             // arm length of robot 'a' (summary and picture only)
+  double a1max = 2.0;         // joint-1 limit, torque per mass
+  double a2max = 2.0;         // joint-2 limit, torque or force per mass
+
+  int cptype = 1;  // 1 arc, 2 sine, 3 U-shape, 4 slalom, 5 acc. cam, 6 cycloid cam, 7 line
+
+  // 1 arc: centre, radius; the arc angle is sf[1].
+  double arc_Ax = 0.2, arc_Ay = 0.2, arc_R = 0.5;
+  // 2 sine wave
+  double sinL = 1.0, sinA = 0.5, sin_k = 0;
+  // 3 U-shape
+  double u_L = 0.4, u_R = 0.2, u_arc = 0;
+  // 4 slalom
+  double sl_R = 0.1;
+  int sl_N = 3;
+  // 5 constant-acceleration cam
+  double cam_L = 0.5, cam_H = 0.5, cam_a = 0;
+  // 6 cycloid cam
+  double cyc_L = 0.5, cyc_H = 0.5, cyc_c = 0, cyc_w = 0;
+  // 7 straight line
+  double line_l = 0.8, line_beta = 0, line_cos = 1, line_sin = 0;
+
+  PerType<Vec2> P0{};    // start point of each path
+  PerType<Vec2> Pf{};    // end point of each path
+  PerType<double> sf{};  // end value of s
+  PerType<double> s0{};  // start value of s (0)
+  PerType<Vec2> fi0a{};  // start joint values, robot 'a'
+  PerType<Vec2> fi0b{};  // start joint values, robot 'b'
+
+  Vec2 fi_ref{0, 0};  // branch reference of every start-point inverse kinematics
+
+  // Start joint values of the current path for the current robot.
+  const Vec2& fi0() const { return robottype == 'a' ? fi0a[cptype] : fi0b[cptype]; }
+  Vec2& fi0() { return robottype == 'a' ? fi0a[cptype] : fi0b[cptype]; }
+  double sf_now() const { return sf[cptype]; }
+};
+
+struct Picture {
+  // Hand, workpiece and robot bodies [m].
+  double work_len = 0.1, grip_w = 0.12, hand_len = 0.12, palm_len = 0.03, palm_w = 0.06;
+  double rod_len = 0.88, rod_w = 0.044;
+  double block_len = 0.2, block_w = 0.15;
+  double link1_draw = 0.5, link2_draw = 0.38;
+  double link1_w = 0.04, link2_w = 0.04;
+  double joint_r1 = 0.06, joint_r2 = 0.06;
+  // Layout in picture units.
+  Vec2 base{-0.5, -0.5};       // robot base
+  Vec2 pp_origin{-0.5, -0.5};  // phase-plane origin
+  double graph_x0 = 0.4, graph_y0 = 0.5;
+  Vec2 tq1_origin{0.4, 0.1}, tq2_origin{0.4, -0.6};
+  double graph_w = 0.5, tq1_h = 0.25, tq2_h = 0.25;
+  // View.
+  double zoom = 1.0, pp_zoom = 1.0;
+  double view_x = 0, view_y = 0;
+};
+
+struct Motion {
+  char key = '0';          // last key pressed in the window
+  int istep = 0;           // current step (construction, walking or replay)
+  double t = 0;            // time of the current point [s]
+  double dt = dt0;         // current step length [s]
+  int torque_sel = 1;      // +1 maximum acceleration, -1 maximum deceleration
+  int NCHN = 0;            // index of the last record in chn
+  int nf = 0;              // index of the end step of the trajectory
+  double tf = 0;           // end time of the motion [s]
+  int NCT = 0;             // index of the last record in tsw
+  char traj_state = '0';   // '0' building, 'e' obtained (replay)
+  char final_state = '0';  // 'f' walking the landed final trajectory
+  double Tn = 0;           // duration of the reference CP motion [s]
+  int nn = 0;              // index of the last step of the reference motion
+
+  // Step history, index k = 0..2000.
+  std::array<double, NTAB> tt{};
+  std::array<Vec2, NTAB> Y{};
+  std::array<AccRecord, NTAB> A{};
+  std::array<HandRecord, NTAB> CP{};
+  std::array<Vec2, NTAB> fi{};
+  // Reference CP motion on the same time grid.
+  std::array<Vec2, NTAB> CPn{};
+  std::array<Vec2, NTAB> Yn{};
+  std::array<Vec2, NTAB> fin{};
+  std::array<AccRecord, NTAB> An{};
+
+  // Switching records, index 0..49.
+  std::array<SwitchRecord, NREC> chn{};
+  std::array<int, NREC> chn_step{};
+  std::array<SwitchRecord, NREC> tsw{};
+};
+
+struct Curves {
+  // Maximum-acceleration curve from (0, 0) and maximum-deceleration curve into (sf, 0).
+  std::array<Vec2, NCURVE> curve_start{}, curve_end{};
+  std::array<AccRecord, NCURVE> acc_start{}, acc_end{};
+  int n_curve_start = 0, n_curve_end = 0;
+  // Velocity-limit boundary (s, sd).
+  std::array<Vec2, NTAB> bnd{};
+  int nbnd = 0;
+  // Largest |D[0][0]| and |D[1][0]| along the path, per robot ('a' = 0, 'b' = 1) and type.
+  std::array<PerType<double>, 2> Dmax00{}, Dmax10{};
+};
+
+// Private memory of f: the branch followed from one evaluation to the next,
+// and the matrices of the last evaluation (printed by its trace).
+struct RhsState {
+  Vec2 fi_last{0, 0};
+  Mat2 J{}, D{};
+  double last = 0;
+};
+
+struct World {
+  Settings st;
+  Picture pic;
+  Motion mo;
+  Curves cv;
+  RhsState rhs;
+};
+
+// Robot index of the per-robot tables: 'a' -> 0, anything else -> 1.
+inline int robot_index(char robottype) { return robottype == 'a' ? 0 : 1; }
+
+// Fills the settings and picture values with their start-up defaults and
+// computes the start joint values of every path for both robots.
+void set_defaults(World& w);
