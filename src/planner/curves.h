@@ -1,0 +1,11 @@
+// The two extremal curves of the phase plane: maximum acceleration from rest
+// at the start of the path, and maximum deceleration into rest at its end
+// (integrated backwards in time from (sf, 0)).
+#pragma once
+
+#include "settings/state.h"
+
+// Computes cv.curve_start / cv.curve_end with their counts. Uses mo.t as the
+// integration time and leaves it at the last time reached; leaves
+// mo.torque_sel = -1. A curve that ends within its first step has count 0.
+void extremal_curves(const Settings& st, RhsState& rs, Motion& mo, Curves& cv);
