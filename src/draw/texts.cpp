@@ -23,13 +23,11 @@ struct TextWriter {
   }
 };
 
-// One decimal digit from a value that should lie in [0, 10); rounding that
-// pushes it just outside never yields a character past '9'.
-char digit_char(double x) {
-  if (!(x > 0)) return digit_table[0];
-  if (x >= 9) return digit_table[9];
-  return digit_table[static_cast<int>(x)];
-}
+// A value is cut to its last shown decimal as one integer, so that the
+// digits always agree with each other: 0.29 (stored as 0.28999...) shows
+// 0.290, not 0.28 followed by a digit ten. The slack is a millionth of the
+// last decimal, far below anything the motion resolves.
+constexpr double kDigitSlack = 1e-6;
 
 // Integer part and `decimals` truncated decimals of v (at most 3).
 void write_fixed(TextWriter& w, double v, int decimals) {
@@ -40,22 +38,15 @@ void write_fixed(TextWriter& w, double v, int decimals) {
     return;
   }
   if (v < 0) w.put('-');
-  v = std::fabs(v);
-  const double ip = std::trunc(v);
+  unsigned long scale = 1;
+  for (int k = 0; k < decimals; ++k) scale *= 10;
+  const auto cut = static_cast<unsigned long>(std::fabs(v) * scale + kDigitSlack);
   char digits[24];
-  write_digits(digits, static_cast<unsigned long>(ip));
+  write_digits(digits, cut / scale);
   w.put(digits);
   w.put('.');
-  // Each further decimal is what is left after the ones before it.
-  const double frac = v - ip;
-  double shown = 0;
-  double scale = 1;
-  for (int k = 0; k < decimals; ++k) {
-    scale *= 10;
-    const char c = digit_char(frac * scale - shown * 10);
-    w.put(c);
-    shown = shown * 10 + (c - '0');
-  }
+  // Decimals from the most significant down.
+  for (unsigned long unit = scale / 10; unit > 0; unit /= 10) w.put(digit_table[(cut / unit) % 10]);
 }
 
 constexpr float kColumnX = -0.95f;
