@@ -1,0 +1,42 @@
+// The drawing backend: the few operations that reach the graphics library.
+//
+// Everything on the screen goes through one Backend. The OpenGL one draws
+// into the current GLUT window; tests put a recording one in its place and
+// check the geometry without a window. All coordinates are picture units
+// (normalized device coordinates, x and y in [-1, 1]).
+#pragma once
+
+#include "draw/colour.h"
+#include "settings/state.h"
+
+// Bitmap fonts; the OpenGL backend maps them to the GLUT fonts of that name.
+enum class Font { HELVETICA_12, HELVETICA_18, TIMES_ROMAN_24 };
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+  // Text at raster position (x, y) in the current colour; sets no colour.
+  virtual void text(float x, float y, Font font, const char* s) = 0;
+  // Segment p-q with the current line width.
+  virtual void line(const Vec2& p, const Vec2& q, const Colour& c) = 0;
+  // Segment p-q `width` picture units wide; leaves the line width at 2 pixels.
+  virtual void thick_line(const Vec2& p, const Vec2& q, double width, const Colour& c) = 0;
+  // Filled disc of 120 vertices.
+  virtual void fill_disc(const Vec2& centre, double radius, const Colour& c) = 0;
+  // Rectangle from `corner`, `length` along `angle` [rad], `width` to its left.
+  virtual void fill_rect(const Vec2& corner, double length, double width, double angle,
+                         const Colour& c) = 0;
+  virtual void frame_rect(const Vec2& corner, double length, double width, double angle,
+                          const Colour& c) = 0;
+  // Black grid of 2n + 1 lines each way about `centre`, turned by `angle` [rad];
+  // the centre lines 2 pixels wide, the others 1; leaves the line width at 1.
+  virtual void grid(const Vec2& centre, double angle, int n, double gx, double gy) = 0;
+};
+
+// The OpenGL backend (one instance for the program).
+Backend& gl_backend();
+
+// The backend every primitive draws through; the OpenGL one unless replaced.
+Backend& backend();
+// Makes b the active backend (nullptr: the OpenGL one); returns the previous one.
+Backend* set_backend(Backend* b);

@@ -1,0 +1,115 @@
+#include "draw/texts.h"
+
+#include <cmath>
+
+#include "draw/primitives.h"
+
+namespace {
+
+// Values from this size on (and non-finite ones) are shown as '?' digits.
+constexpr double kLargestShown = 1e9;
+
+// Appends characters to a fixed buffer, always keeping a terminating zero.
+struct TextWriter {
+  char* p;
+  char* end;
+  explicit TextWriter(NumberText& buf) : p(buf), end(buf + kNumberTextCap - 1) { *p = 0; }
+  void put(char c) {
+    if (p < end) *p++ = c;
+    *p = 0;
+  }
+  void put(const char* s) {
+    while (*s) put(*s++);
+  }
+};
+
+// A value is cut to its last shown decimal as one integer, so that the
+// digits always agree with each other: 0.29 (stored as 0.28999...) shows
+// 0.290, not 0.28 followed by a digit ten. The slack is a millionth of the
+// last decimal, far below anything the motion resolves.
+constexpr double kDigitSlack = 1e-6;
+
+// Integer part and `decimals` truncated decimals of v (at most 3).
+void write_fixed(TextWriter& w, double v, int decimals) {
+  if (!std::isfinite(v) || std::fabs(v) >= kLargestShown) {
+    w.put('?');
+    w.put('.');
+    for (int k = 0; k < decimals; ++k) w.put('?');
+    return;
+  }
+  if (v < 0) w.put('-');
+  unsigned long scale = 1;
+  for (int k = 0; k < decimals; ++k) scale *= 10;
+  const auto cut = static_cast<unsigned long>(std::fabs(v) * scale + kDigitSlack);
+  char digits[24];
+  write_digits(digits, cut / scale);
+  w.put(digits);
+  w.put('.');
+  // Decimals from the most significant down.
+  for (unsigned long unit = scale / 10; unit > 0; unit /= 10) w.put(digit_table[(cut / unit) % 10]);
+}
+
+constexpr float kColumnX = -0.95f;
+
+}  // namespace
+
+int write_digits(char* out, unsigned long v) {
+  char rev[24];
+  int n = 0;
+  do {
+    rev[n++] = digit_table[v % 10];
+    v /= 10;
+  } while (v > 0);
+  for (int k = 0; k < n; ++k) out[k] = rev[n - 1 - k];
+  out[n] = 0;
+  return n;
+}
+
+void format_limits(NumberText& out, double a1max, double a2max) {
+  TextWriter w(out);
+  w.put('(');
+  write_fixed(w, a1max, 1);
+  w.put(", ");
+  write_fixed(w, a2max, 1);
+  w.put(")[m/s^2]\n");
+}
+
+void format_time(NumberText& out, double v) {
+  TextWriter w(out);
+  write_fixed(w, v, 3);
+  w.put("[s]\n");
+}
+
+double motion_time(const Motion& mo) {
+  if (mo.NCHN < 0 || mo.NCHN >= NREC) return 0;
+  return mo.chn[mo.NCHN].t;
+}
+
+void draw_title() {
+  draw_text(-0.99f, 0.95f, Font::HELVETICA_18, "CP Time optimal control : Phase Plane Analysis");
+}
+
+void draw_info_panel(const Settings& st, Motion& mo) {
+  const Font f = Font::HELVETICA_18;
+  const float x0 = kColumnX;
+  // Robot label.
+  if (st.robottype == 'a') draw_text(x0, 0.9f, f, "(a) Cylindrical coordinate robot");
+  if (st.robottype == 'b') draw_text(x0, 0.9f, f, "(b) SCARA robot");
+  // Acceleration limits.
+  NumberText value;
+  draw_text(x0 + 0.05f, 0.85f, f, "ACCmax(x,y)=");
+  format_limits(value, st.a1max, st.a2max);
+  draw_text(x0 + 0.35f, 0.85f, f, value);
+  // Goal time: the time of the last switching record.
+  mo.tf = motion_time(mo);
+  draw_text(x0 + 0.05f, 0.8f, f, "Goal time=");
+  format_time(value, mo.tf);
+  draw_text(x0 + 0.3f, 0.8f, f, value);
+  // Duration of the reference CP motion.
+  draw_text(x0 + 0.55f, 0.8f, f, "Normal CP time=");
+  format_time(value, mo.Tn);
+  draw_text(x0 + 0.9f, 0.8f, f, value);
+  draw_text(x0 + 0.05f, 0.75f, f, "1 grid=(0.1[m], 0.1[m])");
+}
+
+void draw_message(const char* text) { draw_text(-0.5f, 0.1f, Font::TIMES_ROMAN_24, text); }

@@ -1,0 +1,37 @@
+// The texts that head every frame: the title line and the information panel
+// (robot, acceleration limits, goal time, reference CP time), the messages
+// of the frame cycle, and the digit formats they use.
+#pragma once
+
+#include <cstddef>
+
+#include "settings/state.h"
+
+// The characters digits are shown with; a digit d is digit_table[d].
+inline constexpr char digit_table[] = "0123456789s";
+
+// Room for any text made by the formats below, terminating zero included.
+constexpr std::size_t kNumberTextCap = 48;
+using NumberText = char[kNumberTextCap];
+
+// Message of a failed or over-limit construction step, and of a finished trajectory.
+inline constexpr const char* kMsgStepFailed =
+    "Inverse kinematics no solution or acc over! 1step back='t'";
+inline constexpr const char* kMsgObtained = "Trajectory obtained!";
+
+// Decimal digits of v written at out (with a terminating zero); returns their count.
+int write_digits(char* out, unsigned long v);
+// "(I1.D1, I2.D2)[m/s^2]\n": the limits cut (not rounded) to one decimal.
+void format_limits(NumberText& out, double a1max, double a2max);
+// "I.DDD[s]\n": a time cut (not rounded) to three decimals.
+void format_time(NumberText& out, double v);
+
+// Time of the last switching record, chn[NCHN].t: the motion time (0 when
+// NCHN is outside the table).
+double motion_time(const Motion& mo);
+
+void draw_title();
+// The information panel; sets mo.tf to the time of the last switching record.
+void draw_info_panel(const Settings& st, Motion& mo);
+// A frame-cycle message (kMsgStepFailed, kMsgObtained) in the large font.
+void draw_message(const char* text);

@@ -1,0 +1,22 @@
+#include "draw/view.h"
+
+#include "draw/primitives.h"
+
+namespace {
+// Grid lines on each side of the base, and the cell size in metres.
+constexpr int kGridLines = 40;
+constexpr double kGridCell = 0.1;
+}  // namespace
+
+Vec2 robot_to_screen(const Picture& pic, const Vec2& P) {
+  return {pic.zoom * (pic.base[0] + P[0]) + pic.view_x, pic.zoom * (pic.base[1] + P[1]) + pic.view_y};
+}
+
+Vec2 world_to_screen(const Picture& pic, const Vec2& W) {
+  return {pic.zoom * W[0] + pic.view_x, pic.zoom * W[1] + pic.view_y};
+}
+
+void draw_picture_grid(const Picture& pic) {
+  const double g = kGridCell * pic.zoom;
+  draw_grid(world_to_screen(pic, pic.base), 0, kGridLines, g, g);
+}

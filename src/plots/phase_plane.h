@@ -1,0 +1,17 @@
+// The phase plane (s across, sd up) drawn into the robot picture: its origin
+// sits on the robot base and it follows the zoom and the picture offsets.
+#pragma once
+
+#include "draw/colour.h"
+#include "settings/state.h"
+
+// Picture point of the phase-plane point (s, sd).
+Vec2 pp_map(const Picture& pic, const Vec2& p);
+
+// Polyline through points[0..n]; nothing for n < 1. Thinner in replay.
+void plot_curve(const Picture& pic, const Motion& mo, int n, const Vec2* points, const Colour& colour);
+// Polyline through Y[0..n]; in replay also a blue ring at every joint-torque
+// switching tsw[0..NCT], the start and the end included.
+void plot_trajectory(const Picture& pic, const Motion& mo, int n, const Vec2* Y, const Colour& colour);
+// The velocity-limit boundary bnd[0..nbnd].
+void plot_boundary(const Picture& pic, const Motion& mo, const Curves& cv, const Colour& colour);

@@ -1,0 +1,160 @@
+#include "plots/time_graphs.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "draw/primitives.h"
+#include "draw/texts.h"
+
+namespace {
+
+// Widths [picture units] of the axes and of the curves.
+constexpr double kAxisWidth = 0.006;
+constexpr double kCurveWidth = 0.008;
+// Height of a second tick.
+constexpr double kTickLen = 0.02;
+// Height of the displacement graph.
+constexpr double kDispH = 0.4;
+// Slack for a whole number of seconds that w / (w / T) misses by rounding.
+constexpr double kWholeSecondSlack = 1e-9;
+// No more ticks than this (real motions last some tens of seconds at most).
+constexpr int kMaxTicks = 1000;
+
+// Scale of the time axis [picture units per second]; 0 when the motion time
+// is not positive, and nothing can be placed along the axis.
+double time_scale(const Motion& mo, double w) {
+  const double T = motion_time(mo);
+  return (std::isfinite(T) && T > 0) ? w / T : 0;
+}
+
+// Last step to draw: min(j, nf), kept inside the step table.
+int last_step(const Motion& mo, int j) { return std::clamp(std::min(j, mo.nf), 0, NTAB - 1); }
+
+// Second ticks and the label of the last one.
+void time_ticks(const Motion& mo, const Vec2& O, double w) {
+  const Colour red = colour::red;
+  const double dx = time_scale(mo, w);
+  int n = 0;
+  if (dx > 0) n = static_cast<int>(std::min(w / dx + kWholeSecondSlack, double(kMaxTicks)));
+  for (int i = 1; i <= n; ++i) draw_line({O[0] + i * dx, O[1]}, {O[0] + i * dx, O[1] + kTickLen}, red);
+  // The number ends where the one-digit label would, just left of the "s".
+  const double xn = n > 0 ? O[0] + n * dx : O[0] + w;
+  char digits[24];
+  const int len = write_digits(digits, static_cast<unsigned long>(n));
+  const float ty = static_cast<float>(O[1] + 0.01);
+  draw_text(static_cast<float>(xn - 0.02 * len), ty, Font::HELVETICA_18, digits);
+  draw_text(static_cast<float>(xn), ty, Font::HELVETICA_18, "s");
+  if (n > 0) draw_line({xn, O[1]}, {xn, O[1] + kTickLen}, red);
+}
+
+// One torque graph: axes, labels, limit lines and the curve of one joint.
+struct TorqueGraph {
+  Vec2 O;
+  double h, limit;
+  int joint;
+  const char *title, *unit, *limit_label;
+  Colour colour;
+};
+
+void plot_torque_graph(const Picture& pic, const Motion& mo, const TorqueGraph& g, int j) {
+  const Vec2& O = g.O;
+  const double w = pic.graph_w;
+  draw_axes(mo, 1, O, g.h + 0.05, w);
+  // Labels.
+  const auto fx = [](double v) { return static_cast<float>(v); };
+  draw_text(fx(O[0] + 0.1), fx(O[1] - 0.05), Font::HELVETICA_18, g.title);
+  draw_text(fx(O[0] - 0.05), fx(O[1] - 0.02), Font::HELVETICA_18, "0");
+  draw_text(fx(O[0] - 0.1), fx(O[1] + g.h - 0.05), Font::HELVETICA_18, g.unit);
+  draw_text(fx(O[0]), fx(O[1] + g.h + 0.01), Font::HELVETICA_12, g.limit_label);
+  // Limit lines at +-h.
+  draw_line({O[0], O[1] + g.h}, {O[0] + w, O[1] + g.h}, colour::red);
+  draw_line({O[0], O[1] - g.h}, {O[0] + w, O[1] - g.h}, colour::red);
+  // Curve up to step j; a zero limit leaves every value on the axis.
+  const double kx = time_scale(mo, w);
+  if (kx <= 0) return;
+  const double ky = g.limit > 0 ? g.h / g.limit : 0;
+  const int m = last_step(mo, j);
+  Vec2 P{O[0], O[1] + mo.CP[0].acc[g.joint] * ky};
+  for (int i = 1; i <= m; ++i) {
+    const Vec2 Q{O[0] + kx * mo.tt[i], O[1] + mo.CP[i].acc[g.joint] * ky};
+    draw_thick_line(P, Q, kCurveWidth, g.colour);
+    P = Q;
+  }
+  // At the end of the motion the curve closes down (or up) to the time axis.
+  if (j >= mo.nf) draw_thick_line(P, {P[0], O[1]}, kCurveWidth, g.colour);
+}
+
+}  // namespace
+
+void draw_axes(const Motion& mo, int mode, const Vec2& O, double h, double w) {
+  const Colour red = colour::red;
+  draw_thick_line(O, {O[0] + w, O[1]}, kAxisWidth, red);
+  time_ticks(mo, O, w);
+  const double bottom = mode == 0 ? O[1] : O[1] - h;
+  draw_thick_line({O[0], bottom}, {O[0], O[1] + h}, kAxisWidth, red);
+  // Switching lines; the last one lies at the right end.
+  if (mo.NCT < 1 || mo.NCT >= NREC) return;
+  const double Tsw = mo.tsw[mo.NCT].t;
+  if (!(std::isfinite(Tsw) && Tsw > 0)) return;
+  for (int i = 1; i <= mo.NCT; ++i) {
+    const double x = O[0] + w * mo.tsw[i].t / Tsw;
+    draw_line({x, bottom}, {x, O[1] + h}, colour::green);
+  }
+}
+
+Vec2 fi_range(const Motion& mo) {
+  double hi = -1000, lo = 1000;
+  for (int k = 0; k < NSTEP; ++k) {
+    for (double v : mo.fi[k]) {
+      hi = std::max(hi, v);
+      lo = std::min(lo, v);
+    }
+  }
+  return {hi, lo};
+}
+
+void plot_joint_displacement(const Picture& pic, const Settings& st, const Motion& mo, int j) {
+  const Vec2 O{pic.graph_x0, pic.graph_y0};
+  const double w = pic.graph_w;
+  const auto fx = [](double v) { return static_cast<float>(v); };
+  draw_axes(mo, 0, O, kDispH + 0.05, w);
+  draw_text(fx(O[0] + 0.1), fx(O[1] - 0.05), Font::HELVETICA_18, "joint displacement");
+  const char* unit = st.robottype == 'a' ? "fi[rad],r[m]" : st.robottype == 'b' ? "fi1,2[rad]" : "";
+  draw_text(fx(O[0] - 0.1), fx(O[1] + kDispH - 0.05), Font::HELVETICA_18, unit);
+  // Vertical scale over the whole range; equal values lie on the middle line.
+  const Vec2 r = fi_range(mo);
+  const double hi = r[0], lo = r[1];
+  const bool flat = !(hi > lo);
+  const double ky = flat ? 0 : kDispH / (hi - lo);
+  const auto y_of = [&](double v) { return flat ? O[1] + kDispH / 2 : O[1] + (v - lo) * ky; };
+  // Goal lines at the end values.
+  const int nf = std::clamp(mo.nf, 0, NTAB - 1);
+  for (int q = 0; q < 2; ++q) {
+    const double yq = y_of(mo.fi[nf][q]);
+    draw_line({O[0], yq}, {O[0] + w, yq}, colour::red);
+    draw_text(fx(O[0] + 0.2), fx(yq + 0.01), Font::HELVETICA_12, q == 0 ? "goal1" : "goal2");
+  }
+  // Curves up to step j: joint 1 red, joint 2 black.
+  const double kx = time_scale(mo, w);
+  if (kx <= 0) return;
+  const int m = last_step(mo, j);
+  for (int q = 0; q < 2; ++q) {
+    const Colour c = q == 0 ? colour::red : colour::black;
+    Vec2 P{O[0], y_of(mo.fi[0][q])};
+    for (int i = 1; i <= m; ++i) {
+      const Vec2 Q{O[0] + kx * mo.tt[i], y_of(mo.fi[i][q])};
+      draw_thick_line(P, Q, kCurveWidth, c);
+      P = Q;
+    }
+  }
+}
+
+void plot_joint_torque(const Picture& pic, const Settings& st, const Motion& mo, int j) {
+  const bool cyl = st.robottype == 'a';
+  const TorqueGraph g1{pic.tq1_origin, pic.tq1_h, st.a1max, 0, "Torque(1)", "T[Nm]", "T1max", colour::red};
+  const TorqueGraph g2{pic.tq2_origin, pic.tq2_h, st.a2max, 1,
+                       cyl ? "Force(2)" : "Torque(2)", cyl ? "F[N]" : "T[Nm]", cyl ? "Fmax" : "T2max",
+                       colour::black};
+  plot_torque_graph(pic, mo, g1, j);
+  plot_torque_graph(pic, mo, g2, j);
+}

@@ -1,0 +1,19 @@
+// Time graphs of the replay, right of the robot: the joint displacements and
+// the two joint torques (or force), drawn up to the current replay step. All
+// three share one time scale: the graph width is the whole motion time,
+// chn[NCHN].t.
+#pragma once
+
+#include "settings/state.h"
+
+// Time axis with a tick per second and the label of the last one, the
+// vertical axis, and a green line at every joint-torque switching.
+// mode 0: vertical extent 0..h above O; mode 1: -h..h about O.
+void draw_axes(const Motion& mo, int mode, const Vec2& O, double h, double w);
+// (hi, lo): the largest and smallest joint value of fi[0..NSTEP-1], both joints.
+Vec2 fi_range(const Motion& mo);
+// Displacement graph of both joints up to replay step j.
+void plot_joint_displacement(const Picture& pic, const Settings& st, const Motion& mo, int j);
+// Torque graphs of joint 1 and joint 2 up to replay step j; the limits fall
+// on the lines labelled T1max and T2max (Fmax for robot 'a').
+void plot_joint_torque(const Picture& pic, const Settings& st, const Motion& mo, int j);
