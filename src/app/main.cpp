@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "app/frame.h"
 #include "app/window.h"
 #include "settings/state.h"
 
@@ -14,6 +15,7 @@ World world;
 
 void display() {
   begin_frame();
+  draw_frame_head(world);
   end_frame();
 }
 

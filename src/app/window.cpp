@@ -40,6 +40,9 @@ void open_window(int* argc, char** argv, void (*display)(),
   glutReshapeFunc(reshape);
   glutKeyboardFunc(keyboard);
   set_clear_colour();
+  // Text takes its colour under the lighting state that the shapes leave
+  // enabled; enable it from the start so that the first frame's text is dark too.
+  glEnable(GL_LIGHTING);
 }
 
 void set_clear_colour() { glClearColor(1, 1, 1, 1); }
