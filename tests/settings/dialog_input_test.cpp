@@ -95,6 +95,8 @@ struct FieldCase {
   const char* good;
 };
 
+void PrintTo(const FieldCase& fc, std::ostream* os) { *os << "type " << fc.c; }
+
 class PathFieldCheck : public ::testing::TestWithParam<FieldCase> {};
 
 TEST_P(PathFieldCheck, RefusedAndAskedAgain) {

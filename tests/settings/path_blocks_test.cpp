@@ -19,6 +19,9 @@ struct TypeCase {
   std::string path;      // the path lines of the second summary
 };
 
+// Shown by GoogleTest for a failing case.
+void PrintTo(const TypeCase& tc, std::ostream* os) { *os << "type " << tc.c << " input " << tc.input; }
+
 std::string summary_with(const std::string& path) {
   return kSummaryTop + kScaraDefault + path + kLimitsB + kSummaryEnd;
 }
