@@ -6,6 +6,7 @@
 
 #include "app/frame.h"
 #include "app/window.h"
+#include "settings/dialog.h"
 #include "settings/state.h"
 
 namespace {
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
   world.st.robottype = 'b';
   world.st.cptype = 1;
 
-  // The console dialog runs here, before the window opens.
+  settings_dialog(world);
 
   open_window(&argc, argv, display, keyboard);
   glutMainLoop();

@@ -1,0 +1,26 @@
+// The console settings dialog: key help, the questions the entry key calls
+// for, the robot, limit and path sections, and the computation stage that
+// prepares a new motion.
+//
+//   main:      settings_dialog(world);              with world.mo.key = '0'
+//   keyboard:  world.mo.key = key; settings_dialog(world);   for 'a' 'b' 'u' 'k'
+//              (for 'a' and 'b' the robot type is the key)
+#pragma once
+
+#include "settings/state.h"
+
+// Runs the dialog until a consistent set of settings has passed the checks
+// of the computation stage, which then resets the motion. Returns 1.
+//
+// When the input ends inside the dialog it prints a one-line message and
+// calls the end-of-input hook, which by default ends the program with
+// status 1; if the hook returns, the dialog returns 0 (settings entered so
+// far stay, the motion is not prepared).
+int settings_dialog(World& w);
+
+// Called at end of input inside the dialog; nullptr restores the default (exit(1)).
+using DialogEndHook = void (*)();
+void set_dialog_end_hook(DialogEndHook hook);
+
+// The message printed at end of input.
+constexpr const char* kEndOfInput = "\n\n入力が終わりました．プログラムを終了します．\n";
