@@ -9,6 +9,7 @@
 #include "planner/curves.h"
 #include "planner/integrator.h"
 #include "planner/landing.h"
+#include "support/world.h"
 
 int prepare_motion(World& w) {
   calDmax(w.st, w.cv);
@@ -28,6 +29,13 @@ int prepare_motion(World& w) {
   mo.chn[0] = SwitchRecord{};
   mo.chn_step[0] = 0;
   return 1;
+}
+
+std::unique_ptr<World> prepared_centred_arc(double R, double angle) {
+  auto w = default_world('a');
+  use_centred_arc(*w, R, angle);
+  if (!prepare_motion(*w)) return nullptr;
+  return w;
 }
 
 int construction_step(World& w) {

@@ -2,6 +2,8 @@
 // prepare a new motion, step with maximum acceleration, land with 'f'.
 #pragma once
 
+#include <memory>
+
 #include "settings/state.h"
 
 // What the dialog's computation stage does for a new motion: the path maxima
@@ -9,6 +11,10 @@
 // and the motion reset to rest at the start. Returns 0 when the boundary
 // cannot be computed.
 int prepare_motion(World& w);
+
+// Robot 'a' on an arc of radius R about its base, from angle 0 to `angle`
+// (use_centred_arc), prepared for a new motion.
+std::unique_ptr<World> prepared_centred_arc(double R, double angle);
 
 // One construction step ('s'): nsub sub-steps of rkg of dt / nsub from
 // Y[istep], stored at istep + 1. Returns 0 when a sub-step failed or broke a
