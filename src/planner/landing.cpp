@@ -61,6 +61,25 @@ int descend(const Settings& st, RhsState& rs, int i, Descent& d) {
   return 1;
 }
 
+// Writes the landing record m at step i, the steps of the descent and the
+// end record m + 1.
+void commit(const Descent& d, int m, int i, Motion& mo) {
+  mo.chn_step[m] = i;
+  mo.chn[m] = d.land;
+  for (int k = i; k <= d.nf; ++k) {
+    mo.tt[k] = d.tt[k];
+    mo.Y[k] = d.Y[k];
+    mo.A[k] = d.A[k];
+  }
+  mo.NCHN = m + 1;
+  mo.chn_step[m + 1] = d.nf;
+  mo.chn[m + 1] = d.end;
+  mo.nf = d.nf;
+  mo.tf = d.tf;
+  mo.t = d.t;
+  mo.torque_sel = -1;
+}
+
 }  // namespace
 
 int land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& mo) {
@@ -96,20 +115,6 @@ int land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& mo) {
     return 0;
   }
 
-  // Commit: the landing record, the steps of the descent and the end record.
-  mo.chn_step[m] = i;
-  mo.chn[m] = d.land;
-  for (int k = i; k <= d.nf; ++k) {
-    mo.tt[k] = d.tt[k];
-    mo.Y[k] = d.Y[k];
-    mo.A[k] = d.A[k];
-  }
-  mo.NCHN = m + 1;
-  mo.chn_step[m + 1] = d.nf;
-  mo.chn[m + 1] = d.end;
-  mo.nf = d.nf;
-  mo.tf = d.tf;
-  mo.t = d.t;
-  mo.torque_sel = -1;
+  commit(d, m, i, mo);
   return 1;
 }

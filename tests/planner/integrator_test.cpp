@@ -3,9 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <new>
+#include <string>
 
 #include "model/paths.h"
 #include "support/world.h"
+
+// Counts every allocation of the test program, so that a test can show that
+// a call allocates nothing.
+static long g_allocations = 0;
+void* operator new(std::size_t n) {
+  ++g_allocations;
+  if (void* p = std::malloc(n ? n : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -99,6 +113,20 @@ TEST(Rkg, ConsecutiveCallsAreIndependent) {
   rkg(w->st, w->rhs, +1, 0.3, 0.01, y, again, acc, 2);
   EXPECT_EQ(first[0], again[0]);
   EXPECT_EQ(first[1], again[1]);
+}
+
+// rkg, and through it f and calD, allocate nothing (robot 'b', default arc).
+TEST(Rkg, AllocatesNothing) {
+  auto w = default_world('b', 1);
+  const double y[2] = {1.0, 1.5};
+  double yout[2];
+  AccRecord acc;
+  const long before = g_allocations;
+  for (int i = 0; i < 100; ++i) rkg(w->st, w->rhs, +1, 0.5, 0.001, y, yout, acc, 2);
+  EXPECT_EQ(g_allocations, before);
+  // The counter does count: a std::string of this length lives on the heap.
+  std::string heap(100, 'x');
+  EXPECT_GT(g_allocations, before);
 }
 
 }  // namespace
