@@ -8,7 +8,8 @@
 
 int calD(const Settings& st, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D) {
   Vec2 CP{0, 0};
-  cpcurve(st, s, CP);
+  PathDeriv p;
+  cppoint(st, s, CP, p);
   Vec2 q = ref;
   if (!inv(st, CP[0], CP[1], ref, q)) {
     con_printf("\ncalD() inv()解なし CP[]=(%7.4f %7.4f)", CP[0], CP[1]);
@@ -22,7 +23,6 @@ int calD(const Settings& st, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2&
     const double c12 = std::cos(q[0] + q[1]), s12 = std::sin(q[0] + q[1]);
     J = {{{-st.l1 * s1 - st.l2 * s12, -st.l2 * s12}, {st.l1 * c1 + st.l2 * c12, st.l2 * c12}}};
   }
-  const PathDeriv p = cpderiv(st, s);
   for (int i = 0; i < 2; ++i) {
     D[i][0] = J[0][i] * p.xd + J[1][i] * p.yd;
     D[i][1] = J[0][i] * p.xdd + J[1][i] * p.ydd;

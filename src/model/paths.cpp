@@ -90,6 +90,17 @@ void cpcurve(const Settings& st, double s, Vec2& CP) {
   }
 }
 
+void cppoint(const Settings& st, double s, Vec2& CP, PathDeriv& d) {
+  if (st.cptype == 1) {
+    const double c = std::cos(s), sn = std::sin(s), R = st.arc_R;
+    CP = {st.arc_Ax + R * c, st.arc_Ay + R * sn};
+    d = {-R * sn, R * c, -R * c, -R * sn};
+    return;
+  }
+  cpcurve(st, s, CP);
+  d = cpderiv(st, s);
+}
+
 PathDeriv cpderiv(const Settings& st, double s) {
   PathDeriv d;
   switch (st.cptype) {

@@ -15,6 +15,10 @@ void cpcurve(const Settings& st, double s, Vec2& CP);
 // x', y', x'', y'' of the current path type at s (zero outside 1..7).
 PathDeriv cpderiv(const Settings& st, double s);
 
+// Hand point and derivatives together (calD's hot path): the arc shares one
+// sine and cosine between them; the other types call cpcurve and cpderiv.
+void cppoint(const Settings& st, double s, Vec2& CP, PathDeriv& d);
+
 // Recomputes the derived values and sf of path type c from its parameters
 // (the arc's start point too, which is never entered).
 void update_path_derived(Settings& st, int c);

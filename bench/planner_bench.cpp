@@ -1,0 +1,75 @@
+// Timings of the numeric hot paths: one evaluation of the right-hand side,
+// one integrator step, the computation stage of a new motion, and the
+// rebuilding of a complete trajectory.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "model/boundary.h"
+#include "model/coeffs.h"
+#include "model/rhs.h"
+#include "planner/calcp.h"
+#include "planner/curves.h"
+#include "planner/integrator.h"
+#include "support/trajectory.h"
+#include "support/world.h"
+
+namespace {
+
+// One evaluation of f for robot 'b' on the default arc, mid-path.
+void BM_f(benchmark::State& state) {
+  auto w = default_world('b', 1);
+  AccRecord rec;
+  int ok = 1;
+  const double y[2] = {1.0, 1.5};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(f(w->st, w->rhs, +1, 1, 0.5, y, rec, ok));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_f);
+
+// One Runge-Kutta-Gill step (eight evaluations of f).
+void BM_rkg(benchmark::State& state) {
+  auto w = default_world('b', 1);
+  AccRecord acc;
+  const double y[2] = {1.0, 1.5};
+  double yout[2];
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(rkg(w->st, w->rhs, +1, 0.5, dt0 / nsub, y, yout, acc, 2));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_rkg);
+
+// The numeric work of the dialog's computation stage for the defaults.
+void BM_computation_stage(benchmark::State& state) {
+  auto w = default_world('b', 1);
+  for (auto _ : state) {
+    calDmax(w->st, w->cv);
+    extremal_curves(w->st, w->rhs, w->mo, w->cv);
+    benchmark::DoNotOptimize(calboundary(w->st, w->cv));
+  }
+}
+BENCHMARK(BM_computation_stage)->Unit(benchmark::kMillisecond);
+
+// calcp of the default trajectory: accelerate from rest, land on the end curve.
+void BM_calcp(benchmark::State& state) {
+  auto built = std::make_unique<World>();
+  if (!default_landed_trajectory(*built)) {
+    state.SkipWithError("the default trajectory could not be built");
+    return;
+  }
+  auto w = std::make_unique<World>();
+  for (auto _ : state) {
+    state.PauseTiming();
+    *w = *built;
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(calcp(w->st, w->cv, w->rhs, w->mo));
+  }
+}
+BENCHMARK(BM_calcp)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

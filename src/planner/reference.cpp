@@ -1,0 +1,159 @@
+#include "planner/reference.h"
+
+#include <cmath>
+
+#include "model/coeffs.h"
+#include "model/kinematics.h"
+#include "model/paths.h"
+#include "settings/console.h"
+
+namespace {
+
+constexpr double TA0 = 0.5;        // first acceleration time [s]
+constexpr double TA_STEP = 0.05;   // shortening of ta when the profile has no room
+constexpr int TA_ROUNDS = 100;     // bound of the shortening of ta
+constexpr double A_SHRINK = 0.95;  // reduction of a per round that breaks a limit
+constexpr int A_ROUNDS = 1000;     // bound of the reduction rounds
+
+// The largest a that the path maxima of the s-dd coefficients allow; a joint
+// whose coefficient is 0 everywhere sets no bound. 0 when neither does.
+double start_acceleration(const Settings& st, const Curves& cv) {
+  const int r = robot_index(st.robottype);
+  const double d00 = cv.Dmax00[r][st.cptype], d10 = cv.Dmax10[r][st.cptype];
+  double a = 0;
+  bool bound = false;
+  if (d00 > 0) {
+    a = st.a1max / d00;
+    bound = true;
+  }
+  if (d10 > 0 && (!bound || st.a2max / d10 < a)) a = st.a2max / d10;
+  return a;
+}
+
+// Hand point, joint values (following those of step k - 1) and joint
+// accelerations of step k with state (s, sd, sdd).
+void fill_step(const Settings& st, Motion& mo, int k, double s, double sd, double sdd) {
+  mo.Yn[k] = {s, sd};
+  cpcurve(st, s, mo.CPn[k]);
+  if (k == 0) {
+    mo.fin[0] = st.fi0();
+  } else {
+    mo.fin[k] = mo.fin[k - 1];  // kept when inv fails
+    inv(st, mo.CPn[k][0], mo.CPn[k][1], mo.fin[k - 1], mo.fin[k]);
+  }
+  mo.An[k] = AccRecord{};
+  jointacc(st, s, sd, sdd, mo.fin[k], mo.An[k]);
+}
+
+// First pass over the optimal time grid; returns the first step whose joint
+// accelerations break a limit (no tolerance), or -1. Without `check` it
+// fills every step.
+int first_pass(const Settings& st, Motion& mo, const Trapezoid& p, bool check) {
+  const double sf = st.sf_now();
+  for (int k = 0; k <= mo.nf; ++k) {
+    double s, sd, sdd;
+    mo.t = mo.tt[k];
+    trapezoid_at(p, sf, mo.t, s, sd, sdd);
+    fill_step(st, mo, k, s, sd, sdd);
+    const AccRecord& an = mo.An[k];
+    if (check && (std::fabs(an.acc[0]) > st.a1max || std::fabs(an.acc[1]) > st.a2max)) return k;
+  }
+  return -1;
+}
+
+// The last step m: at time Tn, at rest at the end of the path.
+void rest_at_end(const Settings& st, Motion& mo, const Trapezoid& p, int m) {
+  mo.tt[m] = p.Tn;
+  mo.Yn[m] = {st.sf_now(), 0};
+  mo.An[m] = AccRecord{};
+  cpcurve(st, st.sf_now(), mo.CPn[m]);
+  mo.fin[m] = mo.fin[m - 1];
+  inv(st, mo.CPn[m][0], mo.CPn[m][1], mo.fin[m - 1], mo.fin[m]);
+  mo.nn = m;
+}
+
+// Continues the grid past the optimal motion in steps of dt0 until Tn.
+void extend(const Settings& st, Motion& mo, const Trapezoid& p) {
+  const int nf = mo.nf;
+  mo.nn = nf;
+  // Shorter than the optimal motion: the steps past Tn already hold the rest.
+  if (p.Tn < mo.tt[nf]) return;
+  if (nf >= NTAB - 1) {
+    con_printf("\n基準CP運動 ステップ数が上限%dを超える Tn=%7.4f", NTAB - 1, p.Tn);
+    return;
+  }
+  for (int j = 1;; ++j) {
+    const int m = nf + j;
+    mo.t = mo.tt[nf] + j * dt0;
+    if (mo.t > p.Tn) return rest_at_end(st, mo, p, m);
+    if (m == NTAB - 1) {
+      con_printf("\n基準CP運動 ステップ数が上限%dを超える Tn=%7.4f", NTAB - 1, p.Tn);
+      return rest_at_end(st, mo, p, m);
+    }
+    double s, sd, sdd;
+    mo.tt[m] = mo.t;
+    trapezoid_at(p, st.sf_now(), mo.t, s, sd, sdd);
+    fill_step(st, mo, m, s, sd, sdd);
+  }
+}
+
+}  // namespace
+
+int trapezoid(double sf, double a, double ta, Trapezoid& p) {
+  if (!(sf > 0) || !(a > 0) || !std::isfinite(a) || !(ta > 0)) return 0;
+  for (int round = 0;; ++round) {
+    p.a = a;
+    p.ta = ta;
+    p.v = a * ta;
+    p.sa = 0.5 * a * ta * ta;
+    // Too short to reach v: accelerate over half the path, no cruise.
+    if (p.sa > sf / 2) {
+      p.sa = sf / 2;
+      p.ta = std::sqrt(2 * p.sa / a);
+    }
+    p.Tn = 2 * p.ta + (sf - 2 * p.sa) / p.v;
+    if (2 * p.ta > p.Tn && p.ta > TA_STEP && round < TA_ROUNDS) {
+      ta = p.ta - TA_STEP;
+      continue;
+    }
+    p.tb = p.Tn - p.ta;
+    return 1;
+  }
+}
+
+void trapezoid_at(const Trapezoid& p, double sf, double t, double& s, double& sd, double& sdd) {
+  if (t <= p.ta) {
+    s = 0.5 * p.a * t * t, sd = p.a * t, sdd = p.a;
+  } else if (t <= p.tb) {
+    s = p.sa + p.v * (t - p.ta), sd = p.v, sdd = 0;
+  } else if (t <= p.Tn) {
+    const double r = p.Tn - t;
+    s = sf - 0.5 * p.a * r * r, sd = p.a * r, sdd = -p.a;
+  } else {
+    s = sf, sd = 0, sdd = 0;
+  }
+}
+
+void reference_motion(const Settings& st, const Curves& cv, Motion& mo) {
+  const double sf = st.sf_now();
+  Trapezoid p;
+  const double a = start_acceleration(st, cv);
+  if (!trapezoid(sf, a, TA0, p)) {
+    // No profile: the reference motion stays at rest at the start.
+    con_printf("\n基準CP運動 加速度を決められない a=%7.4f sf=%7.4f", a, sf);
+    for (int k = 0; k <= mo.nf; ++k) fill_step(st, mo, k, 0, 0, 0);
+    mo.Tn = 0;
+    mo.nn = mo.nf;
+    return;
+  }
+  // Reduce a until no step of the grid breaks a joint limit.
+  for (int round = 1; first_pass(st, mo, p, true) >= 0; ++round) {
+    if (round > A_ROUNDS || !trapezoid(sf, A_SHRINK * p.a, p.ta, p)) {
+      con_printf("\n基準CP運動 加速度の縮小が%d回で終わらない a=%7.4f", A_ROUNDS, p.a);
+      first_pass(st, mo, p, false);
+      break;
+    }
+  }
+  mo.Tn = p.Tn;
+  extend(st, mo, p);
+}

@@ -1,0 +1,75 @@
+#include "planner/report.h"
+
+#include <cmath>
+
+#include "settings/console.h"
+
+namespace {
+
+SwitchRecord step_record(const Motion& mo, double t, int k) {
+  return {t, mo.Y[k][0], mo.Y[k][1], {mo.A[k].acc[0], mo.A[k].acc[1]}};
+}
+
+// Number of records that step k adds: group 1 (joint 1 reaches its limit,
+// joint 2 leaves it, or either joint reverses from limit to limit) and
+// group 2 (joint 1 leaves its limit, joint 2 reaches it) count one each.
+int switchings_at(const Settings& st, const Motion& mo, int k) {
+  const auto& p = mo.A[k - 1].acc;
+  const auto& c = mo.A[k].acc;
+  const double e1p = std::fabs(st.a1max - std::fabs(p[0])), e1 = std::fabs(st.a1max - std::fabs(c[0]));
+  const double e2p = std::fabs(st.a2max - std::fabs(p[1])), e2 = std::fabs(st.a2max - std::fabs(c[1]));
+  const bool reach1 = e1p > SW_FAR && e1 < SW_AT, leave1 = e1p < SW_AT && e1 > SW_FAR;
+  const bool reach2 = e2p > SW_FAR && e2 < SW_AT, leave2 = e2p < SW_AT && e2 > SW_FAR;
+  // Limit to limit: the product is near -amax^2.
+  const bool rev1 = p[0] * c[0] < SW_FAR - st.a1max * st.a1max;
+  const bool rev2 = p[1] * c[1] < SW_FAR - st.a2max * st.a2max;
+  return (reach1 || leave2 || rev1 || rev2 ? 1 : 0) + (leave1 || reach2 ? 1 : 0);
+}
+
+void print_record(const char* label, int i, const SwitchRecord& r) {
+  if (label) {
+    con_printf("\n%s=%7.4f S[]=(%7.4f %7.4f) ACC[]=(%7.4f %7.4f)", label, r.t, r.s, r.sd, r.acc[0],
+               r.acc[1]);
+  } else {
+    con_printf("\nt%d=%7.4f S[]=(%7.4f %7.4f) ACC[]=(%7.4f %7.4f)", i, r.t, r.s, r.sd, r.acc[0],
+               r.acc[1]);
+  }
+}
+
+void print_report(const Motion& mo) {
+  const int nchn = mo.NCHN < 0 ? 0 : (mo.NCHN > NREC - 1 ? NREC - 1 : mo.NCHN);
+  con_printf("\n\n新しい軌道に沿う加減速の切り替え回数と状態 NCHN=%d", mo.NCHN);
+  for (int i = 0; i < nchn; ++i) print_record(nullptr, i, mo.chn[i]);
+  print_record("tf", 0, mo.chn[nchn]);
+  con_printf("\n\n関節トルク切り替え回数 NCT=%d   加速度acc[]は直後の値", mo.NCT);
+  for (int i = 0; i < mo.NCT; ++i) print_record(nullptr, i, mo.tsw[i]);
+  print_record("tf", 0, mo.tsw[mo.NCT]);
+  con_printf("\n");
+}
+
+}  // namespace
+
+int switching_report(const Settings& st, Motion& mo, int n) {
+  if (n < 0) n = 0;
+  if (n > NTAB - 1) n = NTAB - 1;
+  int nct = 0, dropped = 0;
+  mo.tsw[0] = step_record(mo, 0, 0);
+  for (int k = 1; k <= n; ++k) {
+    for (int add = switchings_at(st, mo, k); add > 0; --add) {
+      if (nct + 1 > NREC - 1) {
+        ++dropped;
+        continue;
+      }
+      mo.tsw[++nct] = step_record(mo, mo.tt[k], k);
+    }
+  }
+  if (dropped > 0) {
+    con_printf("\nswitching_report() 関節トルク切り替えが上限%dを超え %d 個を記録しない", NREC - 1,
+               dropped);
+  }
+  // The last record becomes the end of the motion.
+  mo.tsw[nct] = step_record(mo, mo.tf, n);
+  mo.NCT = nct;
+  print_report(mo);
+  return nct;
+}

@@ -1,0 +1,12 @@
+// The switching report printed after a trajectory has been rebuilt.
+#pragma once
+
+#include "settings/state.h"
+
+// Scans the joint accelerations A[0..n] for joint-torque switchings (a joint
+// reaching or leaving its limit, or reversing from one limit to the other)
+// into tsw, with tsw[0] the start and tsw[NCT] the end of the motion, and
+// prints the switching records chn[0..NCHN] and tsw[0..NCT]. Sets and returns
+// NCT. Switchings that do not fit into tsw are not recorded (with a console
+// note); the end of the motion is always recorded last.
+int switching_report(const Settings& st, Motion& mo, int n);

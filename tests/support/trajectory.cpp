@@ -1,0 +1,100 @@
+#include "support/trajectory.h"
+
+#include <cmath>
+
+#include "model/boundary.h"
+#include "model/coeffs.h"
+#include "model/rhs.h"
+#include "planner/crossing.h"
+#include "planner/curves.h"
+#include "planner/integrator.h"
+#include "planner/landing.h"
+#include "support/world.h"
+
+int prepare_motion(World& w) {
+  calDmax(w.st, w.cv);
+  extremal_curves(w.st, w.rhs, w.mo, w.cv);
+  if (!calboundary(w.st, w.cv)) return 0;
+  Motion& mo = w.mo;
+  mo.istep = 0;
+  mo.nf = 0;
+  mo.t = 0;
+  mo.dt = dt0;
+  mo.torque_sel = +1;
+  mo.NCHN = 0;
+  mo.traj_state = mo.final_state = '0';
+  mo.tt[0] = 0;
+  mo.Y[0] = {0, 0};
+  mo.A[0] = AccRecord{};
+  mo.chn[0] = SwitchRecord{};
+  mo.chn_step[0] = 0;
+  return 1;
+}
+
+std::unique_ptr<World> prepared_centred_arc(double R, double angle) {
+  auto w = default_world('a');
+  use_centred_arc(*w, R, angle);
+  if (!prepare_motion(*w)) return nullptr;
+  return w;
+}
+
+int construction_step(World& w) {
+  Motion& mo = w.mo;
+  const int k = ++mo.istep;
+  Vec2 y = mo.Y[k - 1];
+  const double h = mo.dt / nsub;
+  AccRecord acc;
+  int good = 1;
+  for (int j = 0; j < nsub; ++j) {
+    const Vec2 y_in = y;
+    const int ok = rkg(w.st, w.rhs, mo.torque_sel, mo.t, h, y_in.data(), y.data(), acc, 2);
+    if (!ok || std::fabs(acc.acc[0]) > w.st.a1max + TOL_STEP ||
+        std::fabs(acc.acc[1]) > w.st.a2max + TOL_STEP) {
+      good = 0;
+    }
+    mo.t += h;
+  }
+  mo.Y[k] = y;
+  mo.A[k] = acc;
+  mo.tt[k] = mo.t;
+  return good;
+}
+
+int press_f(World& w) {
+  Motion& mo = w.mo;
+  mo.final_state = 'f';
+  ++mo.NCHN;
+  mo.chn_step[mo.NCHN] = mo.istep;
+  if (!land_final(w.st, w.rhs, w.cv, mo)) {
+    mo.final_state = '0';
+    --mo.NCHN;
+    return 0;
+  }
+  mo.istep = mo.chn_step[mo.NCHN - 1];
+  return 1;
+}
+
+int accelerate_and_land(World& w) {
+  Motion& mo = w.mo;
+  const Curves& cv = w.cv;
+  for (int n = 0; n < NSTEP; ++n) {
+    if (!construction_step(w)) return 0;
+    Vec2 X;
+    int ia, ib;
+    double ra, rb;
+    const int k = mo.istep;
+    if (first_crossing(1, &mo.Y[k - 1], cv.n_curve_end, cv.curve_end.data(), X, ia, ib, ra, rb)) {
+      if (!construction_step(w)) return 0;
+      return press_f(w);
+    }
+  }
+  return 0;
+}
+
+int default_landed_trajectory(World& w) {
+  set_defaults(w);
+  w.st.robottype = 'b';
+  w.st.cptype = 1;
+  if (!prepare_motion(w)) return 0;
+  return accelerate_and_land(w);
+}
