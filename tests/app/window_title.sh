@@ -41,6 +41,8 @@ want="_NET_WM_NAME(UTF8_STRING) = \"$expected\""
 got=$(cat "$work/netwm.txt")
 if [ "$got" != "$want" ]; then echo "title mismatch:"; echo " got:  $got"; echo " want: $want"; fail=1; fi
 grep -q 'WM_NAME(UTF8_STRING)\|WM_NAME(COMPOUND_TEXT)' "$work/wmname.txt" || { echo "WM_NAME not set as text: $(cat "$work/wmname.txt")"; fail=1; }
+# The piped answers n, n, n took the dialog through to its computation stage.
+grep -q '............計算終了　描画画面へ..........' "$work/console.txt" || { echo "dialog did not complete:"; cat "$work/console.txt"; fail=1; }
 grep -q 'exit status 0' "$work/status.txt" || { echo "ESC did not end the program with status 0: $(cat "$work/status.txt")"; fail=1; }
 
 # The screenshot: the first frame must be drawn (800 x 800) and its background white.
