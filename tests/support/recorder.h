@@ -1,100 +1,56 @@
-// A drawing backend that records every call instead of drawing, so that the
-// geometry of the pictures can be checked without a window. While a Recorder
-// lives it is the active backend.
+// A drawing backend that records every call instead of drawing; while a
+// Recorder lives it is the active backend.
 #pragma once
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "draw/backend.h"
 
 struct DrawCall {
-  enum Op { Text, Line, ThickLine, Disc, FillRect, FrameRect, Grid };
-  Op op = Line;
-  Vec2 p{}, q{};      // line ends; text, disc, rectangle corner or grid centre in p; grid spacings in q
-  double size = 0;    // thick line width, disc radius, rectangle width
-  double length = 0;  // rectangle length
-  double angle = 0;   // rectangle or grid angle
-  int n = 0;          // grid lines on each side
-  Colour colour{};
-  Font font = Font::HELVETICA_18;
-  std::string text;
+  enum Op { Text, Line, ThickLine, Disc, FillRect, FrameRect, Grid } op;
+  Vec2 p, q;  // ends of a line or of a rectangle's centre line; text, disc or grid centre in p, grid spacings in q
+  Colour colour;
+  double size = 0;  // line width, disc radius, rectangle width or grid lines per side
+  std::string text{};
+  Font font{};
 };
 
 class Recorder final : public Backend {
- public:
-  Recorder() : previous_(set_backend(this)) {}
-  ~Recorder() override { set_backend(previous_); }
-  Recorder(const Recorder&) = delete;
-  Recorder& operator=(const Recorder&) = delete;
+  using C = DrawCall;
+  Backend* const previous_ = set_backend(this);
+  void add(DrawCall d) { calls.push_back(std::move(d)); }
+  // A rectangle from corner k, l along angle a and w to the left of it, recorded as its centre line.
+  void rect(C::Op op, const Vec2& k, double l, double w, double a, const Colour& c) {
+    const Vec2 s{k[0] - 0.5 * w * std::sin(a), k[1] + 0.5 * w * std::cos(a)};
+    add({op, s, {s[0] + l * std::cos(a), s[1] + l * std::sin(a)}, c, w});
+  }
 
+ public:
+  ~Recorder() override { set_backend(previous_); }
   std::vector<DrawCall> calls;
 
-  // The calls of one kind (and of one colour, if given), in order.
-  std::vector<DrawCall> of(DrawCall::Op op, const Colour* c = nullptr) const {
+  // The calls of one kind (of one colour and passing `keep`, if given), in order.
+  std::vector<DrawCall> of(C::Op op, const Colour* c = nullptr, std::function<bool(const C&)> keep = {}) const {
     std::vector<DrawCall> out;
     for (const auto& d : calls)
-      if (d.op == op && (!c || d.colour == *c)) out.push_back(d);
+      if (d.op == op && (!c || d.colour == *c) && (!keep || keep(d))) out.push_back(d);
     return out;
   }
-  std::vector<std::string> texts() const {
-    std::vector<std::string> out;
-    for (const auto& d : of(DrawCall::Text)) out.push_back(d.text);
-    return out;
-  }
-  // The first text call with this string (a default Line call when there is none).
-  DrawCall text_call(const std::string& s) const {
-    for (const auto& d : of(DrawCall::Text))
-      if (d.text == s) return d;
-    return {};
+  // Where text s is first drawn (throws if it is not).
+  Vec2 text_at(const std::string& s) const {
+    return of(C::Text, nullptr, [&](const DrawCall& d) { return d.text == s; }).at(0).p;
   }
 
-  void text(float x, float y, Font font, const char* s) override {
-    add(DrawCall::Text, {x, y}, {}, 0, {}).font = font;
-    calls.back().text = s;
-  }
-  void line(const Vec2& p, const Vec2& q, const Colour& c) override { add(DrawCall::Line, p, q, 0, c); }
-  void thick_line(const Vec2& p, const Vec2& q, double width, const Colour& c) override {
-    add(DrawCall::ThickLine, p, q, width, c);
-  }
-  void fill_disc(const Vec2& centre, double radius, const Colour& c) override {
-    add(DrawCall::Disc, centre, {}, radius, c);
-  }
-  void fill_rect(const Vec2& corner, double length, double width, double angle, const Colour& c) override {
-    add(DrawCall::FillRect, corner, {}, width, c).length = length;
-    calls.back().angle = angle;
-  }
-  void frame_rect(const Vec2& corner, double length, double width, double angle, const Colour& c) override {
-    add(DrawCall::FrameRect, corner, {}, width, c).length = length;
-    calls.back().angle = angle;
-  }
-  void grid(const Vec2& centre, double angle, int n, double gx, double gy) override {
-    add(DrawCall::Grid, centre, {gx, gy}, 0, {}).angle = angle;
-    calls.back().n = n;
-  }
-
- private:
-  DrawCall& add(DrawCall::Op op, const Vec2& p, const Vec2& q, double size, const Colour& c) {
-    calls.push_back({op, p, q, size, 0, 0, 0, c, Font::HELVETICA_18, {}});
-    return calls.back();
-  }
-  Backend* previous_;
+  void text(float x, float y, Font f, const char* s) override { add({C::Text, {x, y}, {}, {}, 0, s, f}); }
+  void line(const Vec2& p, const Vec2& q, const Colour& c) override { add({C::Line, p, q, c}); }
+  void thick_line(const Vec2& p, const Vec2& q, double w, const Colour& c) override { add({C::ThickLine, p, q, c, w}); }
+  void fill_disc(const Vec2& o, double r, const Colour& c) override { add({C::Disc, o, {}, c, r}); }
+  void fill_rect(const Vec2& k, double l, double w, double a, const Colour& c) override { rect(C::FillRect, k, l, w, a, c); }
+  void frame_rect(const Vec2& k, double l, double w, double a, const Colour& c) override { rect(C::FrameRect, k, l, w, a, c); }
+  void grid(const Vec2& o, double, int n, double gx, double gy) override { add({C::Grid, o, {gx, gy}, {}, double(n)}); }
 };
 
-// Ends of the centre line of a recorded rectangle (its width lies to the left
-// of the direction of its angle).
-inline Vec2 rect_axis_start(const DrawCall& r) {
-  return {r.p[0] - 0.5 * r.size * std::sin(r.angle), r.p[1] + 0.5 * r.size * std::cos(r.angle)};
-}
-inline Vec2 rect_axis_end(const DrawCall& r) {
-  const Vec2 s = rect_axis_start(r);
-  return {s[0] + r.length * std::cos(r.angle), s[1] + r.length * std::sin(r.angle)};
-}
-
-// Points to a millionth of a picture unit (texts are placed in float).
-#define EXPECT_AT(v, x, y)          \
-  do {                              \
-    EXPECT_NEAR((v)[0], (x), 1e-6); \
-    EXPECT_NEAR((v)[1], (y), 1e-6); \
-  } while (0)
+#define EXPECT_AT(v, x, y) do { EXPECT_NEAR((v)[0], (x), 1e-6); EXPECT_NEAR((v)[1], (y), 1e-6); } while (0)
