@@ -2,42 +2,39 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/console_capture.h"
 #include "support/world.h"
 
 namespace {
 
-// A hand-made trajectory of n + 1 steps 0.1 s apart, limits 2 and 2.
-struct Scan {
-  std::unique_ptr<World> w = default_world('b', 1);
-  Motion& mo = w->mo;
-  explicit Scan(std::initializer_list<std::array<double, 2>> accs) {
-    int k = 0;
-    for (const auto& a : accs) {
-      mo.tt[k] = 0.1 * k;
-      mo.Y[k] = {0.1 * k, 1.0};
-      mo.A[k].acc = a;
-      ++k;
-    }
-    if (k > 0) mo.tf = mo.tt[k - 1];
-  }
-  int run(int n) { return switching_report(w->st, mo, n); }
-};
+using Accs = std::vector<std::array<double, 2>>;
 
-// Step 1: joint 1 reaches its limit (group 1). Step 2: joint 1 reverses from
-// +2 to -2 (group 1) and joint 2 reaches its limit (group 2): two records.
-// Step 3: joint 1 leaves (group 2) and joint 2 leaves (group 1): two records,
-// the last of which becomes the end of the motion.
+// Steps 0.1 s apart at (0.1 k, 1) with these joint accelerations (limits 2, 2).
+std::unique_ptr<World> scan(const Accs& accs) {
+  auto w = default_world('b', 1);
+  for (size_t k = 0; k < accs.size(); ++k) {
+    w->mo.tt[k] = 0.1 * k;
+    w->mo.Y[k] = {0.1 * k, 1.0};
+    w->mo.A[k].acc = accs[k];
+  }
+  w->mo.tf = w->mo.tt[accs.size() - 1] + 0.05;
+  return w;
+}
+
+// Step 1: joint 1 reaches its limit. Step 2: joint 1 reverses (group 1), joint 2
+// reaches (group 2). Step 3: both leave, two records, the last replaced by the end.
 TEST(SwitchingReport, ExactTextOfAHandMadeTrajectory) {
-  Scan sc({{0, 0.5}, {2, 0.5}, {-2, 2}, {0, 0}});
-  Motion& mo = sc.mo;
+  auto w = scan({{0, 0.5}, {2, 0.5}, {-2, 2}, {0, 0}});
+  Motion& mo = w->mo;
   mo.Y[3] = {0.5, 0};
+  mo.tf = 0.3;
   mo.NCHN = 1;
   mo.chn[0] = {0, 0, 0, {2, 0.5}};
   mo.chn[1] = {0.3, 0.5, 0, {0, 0}};
   ConsoleCapture con;
-  EXPECT_EQ(sc.run(3), 5);
-  EXPECT_EQ(mo.NCT, 5);
+  EXPECT_EQ(switching_report(w->st, mo, 3), 5);
   EXPECT_EQ(con.text(),
             "\n\n新しい軌道に沿う加減速の切り替え回数と状態 NCHN=1"
             "\nt0= 0.0000 S[]=( 0.0000  0.0000) ACC[]=( 2.0000  0.5000)"
@@ -52,59 +49,35 @@ TEST(SwitchingReport, ExactTextOfAHandMadeTrajectory) {
             "\n");
 }
 
-TEST(SwitchingReport, NoStepsRecordsOnlyTheEnd) {
-  Scan sc({{1, 1}});
-  sc.mo.tf = 0.7;
-  sc.mo.NCHN = 0;
-  ConsoleCapture con;
-  EXPECT_EQ(sc.run(0), 0);
-  EXPECT_EQ(con.text(),
-            "\n\n新しい軌道に沿う加減速の切り替え回数と状態 NCHN=0"
-            "\ntf= 0.0000 S[]=( 0.0000  0.0000) ACC[]=( 0.0000  0.0000)"
-            "\n\n関節トルク切り替え回数 NCT=0   加速度acc[]は直後の値"
-            "\ntf= 0.7000 S[]=( 0.0000  1.0000) ACC[]=( 1.0000  1.0000)"
-            "\n");
-}
-
-TEST(SwitchingReport, QuietChangesAddNothing) {
-  ConsoleCapture con;
-  // Within 0.00001 of the limit at both steps; 0.0005 below it to the limit
-  // (it was not more than 0.001 away).
-  EXPECT_EQ(Scan({{1.999995, 0}, {2, 0}}).run(1), 0);
-  EXPECT_EQ(Scan({{1.9995, 0}, {2, 0}}).run(1), 0);
-  EXPECT_EQ(Scan({{0, 1.9995}, {0, -2}}).run(1), 0);
-}
-
-TEST(SwitchingReport, GroupsCountOnceEach) {
-  ConsoleCapture con;
-  // Joint 1 leaves and joint 2 reaches: both in group 2, one record.
-  EXPECT_EQ(Scan({{0, 0}, {2, 1}, {1, 2}, {0, 0}}).run(2), 2);
-  // Joint 1 and joint 2 reach their limits at once: one record per group.
-  // Both records are step 1; the second one is then overwritten by the end.
-  Scan both({{0, 0}, {2, 2}});
-  both.mo.tf = 0.15;
-  EXPECT_EQ(both.run(1), 2);
-  EXPECT_EQ(both.mo.tsw[1].t, 0.1);
-  EXPECT_EQ(both.mo.tsw[1].acc, (std::array<double, 2>{2, 2}));
-  EXPECT_EQ(both.mo.tsw[2].t, 0.15);
-}
-
-// 120 reversals from limit to limit, one record each: the table keeps the
-// first 49 slots, and the end of the motion is still recorded last, in tsw[49].
-TEST(SwitchingReport, FullTableKeepsTheEndLast) {
-  Scan sc({});
-  for (int k = 0; k <= 120; ++k) {
-    sc.mo.tt[k] = 0.01 * k;
-    sc.mo.Y[k] = {0.01 * k, 1};
-    sc.mo.A[k].acc = {k % 2 ? 2.0 : -2.0, 0};
+// Within 1e-5 of the limit is at it; from at most 1e-3 below to it is no change;
+// each group counts once per step. The end is recorded last, whatever the count.
+TEST(SwitchingReport, CountsOfSmallScans) {
+  struct Case { const char* what; Accs accs; int nct; };
+  const Case cases[] = {
+      {"n = 0", {{2, 2}}, 0},
+      {"at the limit within 1e-5 twice", {{1.999995, 0}, {2, 0}}, 0},
+      {"5e-4 below to the limit", {{1.9995, 0}, {2, 0}}, 0},
+      {"joint 1 leaves as joint 2 reaches: group 2 once", {{0, 0}, {2, 1}, {1, 2}}, 2},
+      {"both reach at once: once per group", {{0, 0}, {2, 2}}, 2},
+      {"120 reversals from limit to limit: 49 kept", [] {
+         Accs a(121);
+         for (size_t k = 0; k < a.size(); ++k) a[k] = {k % 2 ? 2.0 : -2.0, 0};
+         return a;
+       }(), NREC - 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto w = scan(c.accs);
+    const int n = static_cast<int>(c.accs.size()) - 1;
+    ConsoleCapture con;
+    EXPECT_EQ(switching_report(w->st, w->mo, n), c.nct);
+    EXPECT_EQ(w->mo.tsw[c.nct].t, w->mo.tf);
+    EXPECT_EQ(w->mo.tsw[c.nct].acc, w->mo.A[n].acc);
+    if (c.nct == NREC - 1) {
+      EXPECT_EQ(w->mo.tsw[NREC - 2].t, w->mo.tt[NREC - 2]);
+      EXPECT_NE(con.text().find("関節トルク切り替えが上限49を超え 71 個を記録しない"), std::string::npos);
+    }
   }
-  sc.mo.tf = 1.2;
-  ConsoleCapture con;
-  EXPECT_EQ(sc.run(120), NREC - 1);
-  EXPECT_EQ(sc.mo.tsw[NREC - 1].t, 1.2);
-  EXPECT_EQ(sc.mo.tsw[NREC - 2].t, 0.01 * (NREC - 2));
-  EXPECT_NE(con.text().find("switching_report() 関節トルク切り替えが上限49を超え 71 個を記録しない"),
-            std::string::npos);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "support/trajectory.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "model/boundary.h"
 #include "model/coeffs.h"
@@ -11,19 +13,18 @@
 #include "planner/landing.h"
 #include "support/world.h"
 
+namespace {
+
 int prepare_motion(World& w) {
   calDmax(w.st, w.cv);
   extremal_curves(w.st, w.rhs, w.mo, w.cv);
   if (!calboundary(w.st, w.cv)) return 0;
   Motion& mo = w.mo;
-  mo.istep = 0;
-  mo.nf = 0;
-  mo.t = 0;
+  mo.istep = mo.nf = mo.NCHN = 0;
+  mo.t = mo.tt[0] = 0;
   mo.dt = dt0;
   mo.torque_sel = +1;
-  mo.NCHN = 0;
   mo.traj_state = mo.final_state = '0';
-  mo.tt[0] = 0;
   mo.Y[0] = {0, 0};
   mo.A[0] = AccRecord{};
   mo.chn[0] = SwitchRecord{};
@@ -31,10 +32,15 @@ int prepare_motion(World& w) {
   return 1;
 }
 
+}  // namespace
+
 std::unique_ptr<World> prepared_centred_arc(double R, double angle) {
   auto w = default_world('a');
   use_centred_arc(*w, R, angle);
-  if (!prepare_motion(*w)) return nullptr;
+  if (!prepare_motion(*w)) {
+    std::fprintf(stderr, "prepared_centred_arc: no boundary for R=%g angle=%g\n", R, angle);
+    std::abort();
+  }
   return w;
 }
 
@@ -63,8 +69,7 @@ int construction_step(World& w) {
 int press_f(World& w) {
   Motion& mo = w.mo;
   mo.final_state = 'f';
-  ++mo.NCHN;
-  mo.chn_step[mo.NCHN] = mo.istep;
+  mo.chn_step[++mo.NCHN] = mo.istep;
   if (!land_final(w.st, w.rhs, w.cv, mo)) {
     mo.final_state = '0';
     --mo.NCHN;
@@ -74,27 +79,21 @@ int press_f(World& w) {
   return 1;
 }
 
-int accelerate_and_land(World& w) {
-  Motion& mo = w.mo;
-  const Curves& cv = w.cv;
-  for (int n = 0; n < NSTEP; ++n) {
-    if (!construction_step(w)) return 0;
-    Vec2 X;
-    int ia, ib;
-    double ra, rb;
-    const int k = mo.istep;
-    if (first_crossing(1, &mo.Y[k - 1], cv.n_curve_end, cv.curve_end.data(), X, ia, ib, ra, rb)) {
-      if (!construction_step(w)) return 0;
-      return press_f(w);
-    }
-  }
-  return 0;
-}
-
 int default_landed_trajectory(World& w) {
   set_defaults(w);
   w.st.robottype = 'b';
   w.st.cptype = 1;
   if (!prepare_motion(w)) return 0;
-  return accelerate_and_land(w);
+  Motion& mo = w.mo;
+  for (int n = 0; n < NSTEP; ++n) {
+    if (!construction_step(w)) return 0;
+    Vec2 X;
+    int ia, ib;
+    double ra, rb;
+    if (first_crossing(1, &mo.Y[mo.istep - 1], w.cv.n_curve_end, w.cv.curve_end.data(), X, ia, ib,
+                       ra, rb)) {
+      return construction_step(w) && press_f(w);  // one step "a little past", then 'f'
+    }
+  }
+  return 0;
 }

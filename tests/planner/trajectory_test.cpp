@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "planner/calcp.h"
+#include "planner/landing.h"
+#include "settings/console.h"
+#include "support/console_capture.h"
+#include "support/trajectory.h"
+
+namespace {
+
+// Robot 'a' on a centred arc, R = 0.5, sf = 0.4, limits 2: sdd = +-a1max / R^2 = +-8,
+// the end curve is sd^2 = 16 (0.4 - s), the rate cap sqrt(a2max / R) = 2 is not met.
+constexpr double R = 0.5, SF = 0.4;
+
+// Steps 0..K-1 at (0, 1), step K at (s_end, 1), and the 'f' key's record m at K.
+std::unique_ptr<World> horizontal_history(int K, double s_end, int m) {
+  auto w = prepared_centred_arc(R, SF);
+  for (int k = 0; k <= K; ++k) {
+    w->mo.tt[k] = k * dt0;
+    w->mo.Y[k] = {k == K ? s_end : 0.0, 1.0};
+  }
+  w->mo.chn_step[w->mo.NCHN = m] = K;
+  w->mo.dt = dt0 / NDIV;  // after 't'
+  return w;
+}
+
+// After calcp: every step within limit + TOL_STEP (the reference motion within the
+// limits), time monotone, and the step at each re-integrated switch time in the
+// recorded state (tol_end: the end, which land_final interpolated).
+void expect_rebuilt(const Motion& before, const World& w, double tol, double tol_end) {
+  const Motion& mo = w.mo;
+  for (int k = 0; k <= mo.nf; ++k) {
+    ASSERT_LE(std::fabs(mo.CP[k].acc[0]), w.st.a1max + TOL_STEP) << "step " << k;
+    ASSERT_LE(std::fabs(mo.CP[k].acc[1]), w.st.a2max + TOL_STEP) << "step " << k;
+  }
+  for (int k = 0; k <= mo.nn; ++k) {  // the reference motion: no tolerance
+    ASSERT_GE(mo.tt[k], k ? mo.tt[k - 1] : 0.0) << "step " << k;
+    ASSERT_LE(std::fabs(mo.An[k].acc[0]), w.st.a1max) << "step " << k;
+    ASSERT_LE(std::fabs(mo.An[k].acc[1]), w.st.a2max) << "step " << k;
+  }
+  for (int i = 1, k = 0; i <= mo.NCHN; ++i) {
+    while (k < mo.nf && mo.tt[k] < mo.chn[i].t) ++k;
+    EXPECT_NEAR(mo.Y[k][0], before.chn[i].s, i == mo.NCHN ? tol_end : tol) << "switch " << i;
+    EXPECT_NEAR(mo.Y[k][1], before.chn[i].sd, i == mo.NCHN ? tol_end : tol) << "switch " << i;
+  }
+  EXPECT_EQ(mo.A[mo.nf].acc, (std::array<double, 2>{0, 0}));  // ends at rest
+  EXPECT_GE(mo.Tn, mo.tf);  // the reference motion cannot beat the optimum
+}
+
+// Bang-bang, switching at sf / 2 on the end curve: tf = 2 sqrt(sf R^2 / a1max). 1e-3
+// covers the chords' sag; the end interpolated over one step sags <= 8 dt0^2 / 8.
+TEST(Trajectory, BangBangOnAShortCentredArc) {
+  const double TF = 2 * std::sqrt(SF * R * R / 2);
+  auto w = prepared_centred_arc(R, SF);
+  Motion& mo = w->mo;
+  while (mo.Y[mo.istep][0] < SF / 2) ASSERT_EQ(construction_step(*w), 1);
+  ASSERT_EQ(press_f(*w), 1);
+  const SwitchRecord& land = mo.chn[1];
+  EXPECT_NEAR(land.sd * land.sd, 16 * (SF - land.s), 1e-3);
+  EXPECT_NEAR(land.s, SF / 2, 1e-3);
+  EXPECT_NEAR(land.acc[0], -2.0, 1e-9);  // decelerating from the landing on
+  EXPECT_NEAR(mo.Y[mo.nf][0], SF, 1e-4);
+  EXPECT_NEAR(mo.Y[mo.nf][1], 0.0, 1e-9);
+  const Motion before = mo;
+  ASSERT_EQ(calcp(w->st, w->cv, w->rhs, mo), 1);
+  EXPECT_NEAR(mo.tf, TF, 1e-3);
+  expect_rebuilt(before, *w, 1e-6, 1.5e-4);
+}
+
+// Robot 'b' on the default arc: the landing is a chord point of the built
+// polyline, which the re-integration passes within the chord's sag.
+TEST(Trajectory, DefaultScaraTrajectory) {
+  auto w = std::make_unique<World>();
+  ASSERT_EQ(default_landed_trajectory(*w), 1);
+  const Motion before = w->mo;
+  ASSERT_EQ(calcp(w->st, w->cv, w->rhs, w->mo), 1);
+  EXPECT_NEAR(w->mo.tf, before.tf, 1e-9);
+  expect_rebuilt(before, *w, 2e-3, 2e-3);
+}
+
+// The crossing at sd = 1, s = 0.4 - 1/16 lies s / 0.4 along the last segment, timed
+// with the current step, not dt0; the descent takes 13 steps (0.125 s at -8). A
+// failed landing must leave the motion and f's memory as they were.
+TEST(LandFinal, MadeUpHistories) {
+  struct Case { const char* what; int K; double s_end; int m, ok; const char* message; };
+  for (const Case& c : {Case{"lands, the end in chn[49]", 100, SF, NREC - 2, 1, ""},
+                        Case{"short of the end curve", 5, 0.1, 1, 0, ""},
+                        Case{"13 steps from 1995 pass 2000", 1995, SF, 1, 0,
+                             "land_final() ステップ数が上限2000を超える"},
+                        Case{"end record would need chn[50]", 100, SF, NREC - 1, 0,
+                             "land_final() 切り替え記録が上限49を超える"}}) {
+    SCOPED_TRACE(c.what);
+    auto w = horizontal_history(c.K, c.s_end, c.m);
+    const Motion &mo = w->mo, b = mo;
+    const RhsState rs = w->rhs;
+    ConsoleCapture con;
+    ASSERT_EQ(land_final(w->st, w->rhs, w->cv, w->mo), c.ok);
+    if (*c.message) { EXPECT_NE(con.text().find(c.message), std::string::npos) << con.text(); }
+    if (c.ok) {
+      EXPECT_NEAR(mo.chn[c.m].t, mo.tt[99] + (SF - 1.0 / 16) / SF * dt0 / NDIV, 1e-5);
+      EXPECT_TRUE(mo.NCHN == NREC - 1 && mo.nf == 113 && mo.torque_sel == -1) << mo.nf;
+      continue;
+    }
+    const auto same = [](const auto& x, const auto& y) { return !std::memcmp(&x, &y, sizeof x); };
+    EXPECT_TRUE(mo.NCHN == b.NCHN && mo.nf == b.nf && mo.tf == b.tf && mo.t == b.t &&
+                mo.torque_sel == b.torque_sel && same(mo.tt, b.tt) && same(mo.Y, b.Y) &&
+                same(mo.A, b.A) && same(mo.chn, b.chn) && same(mo.chn_step, b.chn_step) &&
+                same(w->rhs, rs));
+  }
+}
+
+// Hand-made records: 2 + 1999 steps would pass index 2000; 0.5 s of
+// acceleration meets the rate cap sd = 2 at 0.25 s, where joint 2 breaks its limit.
+TEST(Calcp, FaultsStopWithAMessage) {
+  auto w = prepared_centred_arc(R, SF);
+  Motion& mo = w->mo;
+  ConsoleCapture con("xy");
+  mo.NCHN = 2;
+  mo.chn[1] = {0.02, 0, 0, {0, 0}};
+  mo.chn[2] = {20.01, 0, 0, {0, 0}};
+  EXPECT_EQ(calcp(w->st, w->cv, w->rhs, mo), 0);
+  EXPECT_EQ(con.take(), "\ncalcp() ステップ数が上限2000を超える i=2 t=20.01000");
+  EXPECT_EQ(mo.nf, 2);  // the first segment was built
+  mo.NCHN = 1;
+  mo.chn[1] = {0.5, 1.0, 4.0, {0, 0}};
+  EXPECT_EQ(calcp(w->st, w->cv, w->rhs, mo), 0);
+  EXPECT_EQ(con.take().rfind("\ncalcp() t1=", 0), 0u);
+  EXPECT_NEAR(mo.nf, 24.5, 0.5);
+  EXPECT_EQ(con_key(), 'y');  // exactly one key was taken
+}
+
+}  // namespace
