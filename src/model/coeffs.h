@@ -25,3 +25,9 @@ inline double& Dmax00_of(Curves& cv, const Settings& st) {
 inline double& Dmax10_of(Curves& cv, const Settings& st) {
   return cv.Dmax10[robot_index(st.robottype)][st.cptype];
 }
+inline double Dmax00_of(const Curves& cv, const Settings& st) {
+  return cv.Dmax00[robot_index(st.robottype)][st.cptype];
+}
+inline double Dmax10_of(const Curves& cv, const Settings& st) {
+  return cv.Dmax10[robot_index(st.robottype)][st.cptype];
+}

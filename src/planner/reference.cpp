@@ -18,8 +18,7 @@ constexpr int A_ROUNDS = 1000;     // bound of the reduction rounds
 // The largest a that the path maxima of the s-dd coefficients allow; a joint
 // whose coefficient is 0 everywhere sets no bound. 0 when neither does.
 double start_acceleration(const Settings& st, const Curves& cv) {
-  const int r = robot_index(st.robottype);
-  const double d00 = cv.Dmax00[r][st.cptype], d10 = cv.Dmax10[r][st.cptype];
+  const double d00 = Dmax00_of(cv, st), d10 = Dmax10_of(cv, st);
   double a = 0;
   bool bound = false;
   if (d00 > 0) {

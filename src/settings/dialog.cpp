@@ -172,8 +172,7 @@ Sec compute(World& w) {
   con_printf("\n\n.........計算中..................\n");
 
   // Start joint values; an unreachable start point sends the user to the path.
-  Vec2& fi0 = st.robottype == 'a' ? st.fi0a[c] : st.fi0b[c];
-  if (!inv(st, st.P0[c][0], st.P0[c][1], st.fi_ref, fi0)) {
+  if (!inv(st, st.P0[c][0], st.P0[c][1], st.fi_ref, st.fi0())) {
     con_printf("\n逆運動学解なし robottype=%c P0[]=(%7.4f %7.4f) 設定し直し", st.robottype,
                st.P0[c][0], st.P0[c][1]);
     return Sec::Path;
