@@ -1,8 +1,13 @@
-// The frame cycle: every display of the window draws one complete frame.
+// Drawing one frame of the window from the state that run_frame left and the
+// view it returned.
 #pragma once
 
+#include "app/logic/frame_state.h"
 #include "settings/state.h"
 
-// Draws the head of a frame (title, information panel, grid) and, while the
-// trajectory is being built, the extremal curves and the velocity limit.
-void draw_frame_head(World& w);
+// Draws the whole frame into the back buffer (no swap).
+void draw_frame(const World& w, const FrameView& v);
+
+// One window frame: run_frame, then draw and show it. The frame that
+// completes a trajectory is shown before the rebuild and again after it.
+void display_frame(World& w);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/frame.h"
+#include "app/logic/keys.h"
 #include "app/window.h"
 #include "settings/dialog.h"
 #include "settings/state.h"
@@ -14,15 +15,17 @@ namespace {
 // The program-wide state; only main and the window callbacks reach it.
 World world;
 
-void display() {
-  begin_frame();
-  draw_frame_head(world);
-  end_frame();
-}
+void display() { display_frame(world); }
 
+// One key press is one frame: the key changes the motion or the view, and the
+// frame it runs is drawn at once.
 void keyboard(unsigned char key, int, int) {
-  world.mo.key = static_cast<char>(key);
-  if (key == 27) std::exit(0);
+  switch (press_key(world, key)) {
+    case KeyAction::Frame: display_frame(world); break;
+    case KeyAction::Quit: std::exit(0);
+    case KeyAction::Dialog:
+    case KeyAction::Ignored: break;
+  }
 }
 
 }  // namespace

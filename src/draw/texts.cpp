@@ -80,16 +80,11 @@ void format_time(NumberText& out, double v) {
   w.put("[s]\n");
 }
 
-double motion_time(const Motion& mo) {
-  if (mo.NCHN < 0 || mo.NCHN >= NREC) return 0;
-  return mo.chn[mo.NCHN].t;
-}
-
 void draw_title() {
   draw_text(-0.99f, 0.95f, Font::HELVETICA_18, "CP Time optimal control : Phase Plane Analysis");
 }
 
-void draw_info_panel(const Settings& st, Motion& mo) {
+void draw_info_panel(const Settings& st, const Motion& mo) {
   const Font f = Font::HELVETICA_18;
   const float x0 = kColumnX;
   // Robot label.
@@ -100,8 +95,7 @@ void draw_info_panel(const Settings& st, Motion& mo) {
   draw_text(x0 + 0.05f, 0.85f, f, "ACCmax(x,y)=");
   format_limits(value, st.a1max, st.a2max);
   draw_text(x0 + 0.35f, 0.85f, f, value);
-  // Goal time: the time of the last switching record.
-  mo.tf = motion_time(mo);
+  // Goal time (the frame sets it to the time of the last switching record).
   draw_text(x0 + 0.05f, 0.8f, f, "Goal time=");
   format_time(value, mo.tf);
   draw_text(x0 + 0.3f, 0.8f, f, value);
@@ -113,3 +107,5 @@ void draw_info_panel(const Settings& st, Motion& mo) {
 }
 
 void draw_message(const char* text) { draw_text(-0.5f, 0.1f, Font::TIMES_ROMAN_24, text); }
+
+void draw_notice(const char* text) { draw_text(-0.99f, -0.97f, Font::HELVETICA_18, text); }

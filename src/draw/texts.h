@@ -14,10 +14,6 @@ inline constexpr char digit_table[] = "0123456789s";
 constexpr std::size_t kNumberTextCap = 48;
 using NumberText = char[kNumberTextCap];
 
-// Message of a failed or over-limit construction step, and of a finished trajectory.
-inline constexpr const char* kMsgStepFailed =
-    "Inverse kinematics no solution or acc over! 1step back='t'";
-inline constexpr const char* kMsgObtained = "Trajectory obtained!";
 
 // Decimal digits of v written at out (with a terminating zero); returns their count.
 int write_digits(char* out, unsigned long v);
@@ -26,12 +22,11 @@ void format_limits(NumberText& out, double a1max, double a2max);
 // "I.DDD[s]\n": a time cut (not rounded) to three decimals.
 void format_time(NumberText& out, double v);
 
-// Time of the last switching record, chn[NCHN].t: the motion time (0 when
-// NCHN is outside the table).
-double motion_time(const Motion& mo);
 
 void draw_title();
-// The information panel; sets mo.tf to the time of the last switching record.
-void draw_info_panel(const Settings& st, Motion& mo);
-// A frame-cycle message (kMsgStepFailed, kMsgObtained) in the large font.
+// The information panel: robot, limits, goal time tf, reference time Tn.
+void draw_info_panel(const Settings& st, const Motion& mo);
+// A frame-cycle message in the large font, across the middle of the picture.
 void draw_message(const char* text);
+// A one-line notice at the foot of the picture.
+void draw_notice(const char* text);

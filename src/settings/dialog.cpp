@@ -147,6 +147,11 @@ void reset_motion(World& w) {
   mo.torque_sel = 1;
   mo.NCHN = 0;
   mo.chn_step[0] = 0;
+  // The old reference motion belongs to the old path: the panel shows no
+  // normal CP time until the new trajectory is obtained.
+  mo.Tn = 0;
+  mo.nn = 0;
+  mo.NCT = 0;
   for (int i = 0; i < NSTEP; ++i) {
     mo.tt[i] = 0;
     mo.A[i] = AccRecord{};

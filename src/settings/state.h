@@ -6,6 +6,7 @@
 // Curves     what the dialog prepares for a new motion: extremal curves,
 //            velocity-limit boundary, path maxima of the s-dd coefficients
 // RhsState   the private memory of the phase-plane right-hand side f
+// Frame      the frame cycle's own memory: look-ahead curves, pending notice
 //
 // World bundles them; the single instance lives in the application and is
 // reached only from main and the window callbacks. Numeric routines take the
@@ -156,13 +157,33 @@ struct RhsState {
   double last = 0;
 };
 
+// The frame cycle's memory. The look-ahead curves are rewritten by every
+// construction frame: from the new point on with the current torque choice
+// (keep) and with the switched one (switch), in steps of dt0.
+struct Frame {
+  AccRecord acc_now;  // record of the last rkg step of the frame
+  std::array<Vec2, NTAB> look_keep{}, look_switch{};
+  int n_keep = 0, n_switch = 0;
+  // Set by a key that could not advance the motion: the next frame only
+  // redraws the current state and shows the notice (one line).
+  bool hold = false;
+  const char* notice = nullptr;
+};
+
 struct World {
   Settings st;
   Picture pic;
   Motion mo;
   Curves cv;
   RhsState rhs;
+  Frame fr;
 };
+
+// The time of the last switching record: the goal time of the motion, 0 when
+// NCHN is outside the table.
+inline double motion_time(const Motion& mo) {
+  return (mo.NCHN < 0 || mo.NCHN >= NREC) ? 0.0 : mo.chn[mo.NCHN].t;
+}
 
 // Robot index of the per-robot tables: 'a' -> 0, anything else -> 1.
 inline int robot_index(char robottype) { return robottype == 'a' ? 0 : 1; }

@@ -81,20 +81,18 @@ TEST_P(Robots, BodiesJointsAndTip) {
 INSTANTIATE_TEST_SUITE_P(Poses, Robots, ::testing::ValuesIn(kPoses),
                          [](const auto& i) { return std::string(i.param.name); });
 
-// Catches wrong texts, places or fonts of the title, panel and message; a goal
-// time not taken from the last switching record (chn[0].t = 0 before any); and
+// Catches wrong texts, places or fonts of the title, panel and message; and
 // values rounded instead of cut, or digits lost or shown through the table's 's'.
 TEST(InfoPanel, TextsPlacesAndDigits) {
   auto w = default_world('b');
   w->st.a1max = 12.5;
   w->st.a2max = 6.75;
-  w->mo.NCHN = 2;
-  w->mo.chn[2].t = 0.4567;
+  w->mo.tf = 0.4567;
   w->mo.Tn = 3.0;
   Recorder rec;
   draw_title();
   draw_info_panel(w->st, w->mo);
-  draw_message(kMsgObtained);
+  draw_message("Trajectory obtained!");
   const std::pair<const char*, Vec2> expect[] = {
       {"CP Time optimal control : Phase Plane Analysis", {-0.99, 0.95}}, {"(b) SCARA robot", {-0.95, 0.9}},
       {"ACCmax(x,y)=", {-0.9, 0.85}}, {"(12.5, 6.7)[m/s^2]\n", {-0.6, 0.85}}, {"Goal time=", {-0.9, 0.8}},
@@ -106,7 +104,6 @@ TEST(InfoPanel, TextsPlacesAndDigits) {
     EXPECT_AT(rec.calls[k].p, float(expect[k].second[0]), float(expect[k].second[1]));
     EXPECT_EQ(rec.calls[k].font, k < 9 ? Font::HELVETICA_18 : Font::TIMES_ROMAN_24) << k;
   }
-  EXPECT_EQ(w->mo.tf, 0.4567);
   // Digits taken one by one from the double give "0.28" and digit ten (the table's
   // 's') for 0.29 and 0.57, and a thousandth short for 1.001 and 2.006.
   const std::pair<double, const char*> times[] = {{0.29, "0.290"}, {0.57, "0.570"}, {1.001, "1.001"},
@@ -118,7 +115,7 @@ TEST(InfoPanel, TextsPlacesAndDigits) {
     EXPECT_EQ(r.calls[6].text, std::string(s) + "[s]\n");
   }
   w->st.robottype = 'a';
-  w->mo.NCHN = 0;
+  w->mo.tf = 0;
   Recorder a;
   draw_info_panel(w->st, w->mo);
   EXPECT_EQ(a.calls[0].text, "(a) Cylindrical coordinate robot");

@@ -14,11 +14,13 @@ TEST(DialogState, MotionResetAndNewPathPrepared) {
   auto w = default_world();
   Motion& mo = w->mo;
   mo.istep = 55, mo.t = 3.5, mo.dt = dt0 / NDIV, mo.torque_sel = -1, mo.NCHN = 4, mo.nf = 120;
+  mo.Tn = 1.86, mo.nn = 186, mo.NCT = 4;
   mo.traj_state = 'e', mo.final_state = 'f', mo.chn_step[0] = 9, mo.chn[0] = {1, 2, 3, {4, 5}};
   for (int i = 0; i < NSTEP; ++i) mo.tt[i] = 1, mo.Y[i] = {1, 2}, mo.A[i] = {7, {8, 9}};
   w->pic.zoom = 2.5;
   ASSERT_EQ(run_dialog(*w, 'k', "6\n-0.3 0.1 0.6 0.3\n").result, 1);
   EXPECT_TRUE(mo.istep == 0 && mo.NCHN == 0 && mo.nf == 0 && mo.chn_step[0] == 0);
+  EXPECT_TRUE(mo.Tn == 0 && mo.nn == 0 && mo.NCT == 0);  // no stale normal CP time
   EXPECT_TRUE(mo.t == 0 && mo.dt == dt0 && mo.torque_sel == 1 && w->pic.zoom == 1.0);
   EXPECT_TRUE(mo.traj_state == '0' && mo.final_state == '0' && mo.chn[0].t == 0 &&
               mo.chn[0].s == 0 && mo.chn[0].sd == 0);

@@ -4,13 +4,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/logic/frame_state.h"
+#include "app/logic/keys.h"
 #include "model/boundary.h"
 #include "model/coeffs.h"
 #include "model/rhs.h"
 #include "planner/crossing.h"
 #include "planner/curves.h"
-#include "planner/integrator.h"
-#include "planner/landing.h"
 #include "support/world.h"
 
 namespace {
@@ -44,40 +44,9 @@ std::unique_ptr<World> prepared_centred_arc(double R, double angle) {
   return w;
 }
 
-int construction_step(World& w) {
-  Motion& mo = w.mo;
-  const int k = ++mo.istep;
-  Vec2 y = mo.Y[k - 1];
-  const double h = mo.dt / nsub;
-  AccRecord acc;
-  int good = 1;
-  for (int j = 0; j < nsub; ++j) {
-    const Vec2 y_in = y;
-    const int ok = rkg(w.st, w.rhs, mo.torque_sel, mo.t, h, y_in.data(), y.data(), acc, 2);
-    if (!ok || std::fabs(acc.acc[0]) > w.st.a1max + TOL_STEP ||
-        std::fabs(acc.acc[1]) > w.st.a2max + TOL_STEP) {
-      good = 0;
-    }
-    mo.t += h;
-  }
-  mo.Y[k] = y;
-  mo.A[k] = acc;
-  mo.tt[k] = mo.t;
-  return good;
-}
+int construction_step(World& w) { return construction_step(w.st, w.rhs, w.mo, w.fr.acc_now); }
 
-int press_f(World& w) {
-  Motion& mo = w.mo;
-  mo.final_state = 'f';
-  mo.chn_step[++mo.NCHN] = mo.istep;
-  if (!land_final(w.st, w.rhs, w.cv, mo)) {
-    mo.final_state = '0';
-    --mo.NCHN;
-    return 0;
-  }
-  mo.istep = mo.chn_step[mo.NCHN - 1];
-  return 1;
-}
+int press_f(World& w) { return land_at_current_step(w); }
 
 int default_landed_trajectory(World& w) {
   set_defaults(w);
