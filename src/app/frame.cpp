@@ -74,13 +74,14 @@ void draw_frame(const World& w, const FrameView& v) {
   if (v.notice) draw_notice(v.notice);
 }
 
-void display_frame(World& w) {
+FrameView display_frame(World& w) {
+  const FrameView v = run_frame(w, [&w](const FrameView& shown) { redraw_frame(w, shown); });
+  redraw_frame(w, v);
+  return v;
+}
+
+void redraw_frame(const World& w, const FrameView& v) {
   begin_frame();
-  const FrameView v = run_frame(w, [&w](const FrameView& shown) {
-    draw_frame(w, shown);
-    end_frame();
-    begin_frame();
-  });
   draw_frame(w, v);
   end_frame();
 }

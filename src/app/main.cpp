@@ -14,17 +14,29 @@ namespace {
 
 // The program-wide state; only main and the window callbacks reach it.
 World world;
+// What the window shows: the view of the last frame.
+FrameView shown;
 
-void display() { display_frame(world); }
+// The window system asks for the picture again: it is redrawn as it was. Only
+// keys move the motion on, so uncovering or moving the window changes nothing.
+void display() { redraw_frame(world, shown); }
 
 // One key press is one frame: the key changes the motion or the view, and the
 // frame it runs is drawn at once.
 void keyboard(unsigned char key, int, int) {
   switch (press_key(world, key)) {
-    case KeyAction::Frame: display_frame(world); break;
-    case KeyAction::Quit: std::exit(0);
+    case KeyAction::Frame:
+      shown = display_frame(world);
+      break;
     case KeyAction::Dialog:
-    case KeyAction::Ignored: break;
+      // A new motion: its curves and boundary, from rest.
+      shown = FrameView{};
+      glutPostRedisplay();
+      break;
+    case KeyAction::Quit:
+      std::exit(0);
+    case KeyAction::Ignored:
+      break;
   }
 }
 
