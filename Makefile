@@ -8,7 +8,7 @@ BUILD      ?= build
 SAN_BUILD  ?= build-san
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps build build-san bench clean
+.PHONY: run test deps build build-san bench screenshot clean
 
 deps:
 	@scripts/install-deps.sh
@@ -34,6 +34,10 @@ test: build build-san
 
 bench: build
 	./$(BUILD)/cpt_bench
+	xvfb-run -a -s "-screen 0 1024x1024x24 -nolisten tcp" ./$(BUILD)/cpt_frame_bench
+
+screenshot: build
+	scripts/screenshot.sh
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)

@@ -1,10 +1,11 @@
 // Timings of the numeric hot paths: one evaluation of the right-hand side,
-// one integrator step, the computation stage of a new motion, and the
-// rebuilding of a complete trajectory.
+// one integrator step, the computation stage of a new motion, the
+// rebuilding of a complete trajectory, and one construction frame.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
+#include "app/logic/frame_state.h"
 #include "model/boundary.h"
 #include "model/coeffs.h"
 #include "model/rhs.h"
@@ -69,6 +70,28 @@ void BM_calcp(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_calcp)->Unit(benchmark::kMillisecond);
+
+// The computation of one construction frame of the default setting (the step
+// of nsub sub-steps and both look-ahead curves), at step 1, in the middle of
+// the acceleration, and just before the end curve is crossed.
+void BM_construction_frame(benchmark::State& state) {
+  auto w = std::make_unique<World>();
+  if (!prepared_default(*w)) {
+    state.SkipWithError("the default motion could not be prepared");
+    return;
+  }
+  Motion& mo = w->mo;
+  const int at = static_cast<int>(state.range(0));
+  while (mo.istep < at) run_frame(*w);
+  const double t = mo.t;
+  for (auto _ : state) {
+    mo.istep = at;
+    mo.t = t;
+    benchmark::DoNotOptimize(run_frame(*w));
+  }
+  state.counters["look_ahead_points"] = w->fr.n_keep + w->fr.n_switch;
+}
+BENCHMARK(BM_construction_frame)->Arg(0)->Arg(40)->Arg(78)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

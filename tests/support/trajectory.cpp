@@ -48,11 +48,15 @@ int construction_step(World& w) { return construction_step(w.st, w.rhs, w.mo, w.
 
 int press_f(World& w) { return land_at_current_step(w); }
 
-int default_landed_trajectory(World& w) {
+int prepared_default(World& w) {
   set_defaults(w);
   w.st.robottype = 'b';
   w.st.cptype = 1;
-  if (!prepare_motion(w)) return 0;
+  return prepare_motion(w);
+}
+
+int default_landed_trajectory(World& w) {
+  if (!prepared_default(w)) return 0;
   Motion& mo = w.mo;
   for (int n = 0; n < NSTEP; ++n) {
     if (!construction_step(w)) return 0;

@@ -19,6 +19,10 @@ int construction_step(World& w);
 // (undone on failure); on success istep is the landing step.
 int press_f(World& w);
 
+// Robot 'b' on the default arc (the start-up defaults), prepared and at rest
+// at the start. Returns 0 when that fails.
+int prepared_default(World& w);
+
 // Robot 'b' on the default arc, prepared, accelerated from rest until just
 // past curve_end and landed with 'f'. Returns 0 when that fails.
 int default_landed_trajectory(World& w);

@@ -1,0 +1,86 @@
+// Timings of whole drawn frames in a real GLUT window (run under Xvfb):
+// a construction frame and a replay frame of the default setting, each with
+// its computation, all its drawing and the buffer swap.
+#include <GL/freeglut.h>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/frame.h"
+#include "app/logic/keys.h"
+#include "app/window.h"
+#include "settings/console.h"
+#include "settings/dialog.h"
+
+namespace {
+
+std::unique_ptr<World> g_world;
+
+void no_display() {}
+void no_keys(unsigned char, int, int) {}
+
+// The default setting after the start-up dialog, then these keys.
+std::unique_ptr<World> after(const std::string& keys) {
+  auto w = std::make_unique<World>();
+  set_defaults(*w);
+  w->mo.key = '0';
+  static char answers[] = "n\nn\nn\n";
+  FILE* in = fmemopen(answers, sizeof answers - 1, "r");
+  FILE* out = std::fopen("/dev/null", "w");
+  con_set_streams(in, out);
+  settings_dialog(*w);
+  for (char c : keys) {
+    if (press_key(*w, static_cast<unsigned char>(c)) == KeyAction::Frame) run_frame(*w);
+  }
+  con_set_streams(stdin, stdout);
+  std::fclose(in);
+  std::fclose(out);
+  return w;
+}
+
+// A construction frame in the middle of the acceleration: step, look-ahead,
+// phase plane, and the swap.
+void BM_drawn_construction_frame(benchmark::State& state) {
+  auto w = after(std::string(40, 's'));
+  Motion& mo = w->mo;
+  const int at = mo.istep;
+  const double t = mo.t;
+  for (auto _ : state) {
+    mo.istep = at;
+    mo.t = t;
+    benchmark::DoNotOptimize(display_frame(*w));
+    glFinish();
+  }
+}
+BENCHMARK(BM_drawn_construction_frame)->Unit(benchmark::kMillisecond);
+
+// A replay frame halfway through the motion: robot, trails, markers, graphs.
+void BM_drawn_replay_frame(benchmark::State& state) {
+  auto w = after(std::string(80, 's') + "f" + std::string(64 + 70, 's'));
+  if (w->mo.traj_state != 'e') {
+    state.SkipWithError("the default trajectory was not obtained");
+    return;
+  }
+  Motion& mo = w->mo;
+  const int at = mo.istep;
+  for (auto _ : state) {
+    mo.istep = at;
+    benchmark::DoNotOptimize(display_frame(*w));
+    glFinish();
+  }
+}
+BENCHMARK(BM_drawn_replay_frame)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int gargc = 1;
+  char* gargv[] = {argv[0], nullptr};
+  open_window(&gargc, gargv, no_display, no_keys);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
