@@ -237,6 +237,51 @@ TEST(Keys, WalkingKeys) {
   EXPECT_EQ(l->mo.istep, 851);
 }
 
+// Catches '0' in construction that keeps records, the switched torque choice,
+// the small step or the time: its frame must redo the first step exactly.
+TEST(Keys, RestartInConstruction) {
+  auto w = after_dialog();
+  const Motion& mo = w->mo;
+  keys(*w, "s");
+  const Vec2 first = mo.Y[1];
+  keys(*w, std::string(20, 's') + "cts0");
+  EXPECT_TRUE(mo.istep == 1 && mo.NCHN == 0 && mo.torque_sel == 1 && mo.dt == dt0);
+  EXPECT_NEAR(mo.t, dt0, 1e-12);
+  EXPECT_NEAR(mo.Y[1][0], first[0], 1e-12);
+  EXPECT_NEAR(mo.Y[1][1], first[1], 1e-12);
+}
+
+// The replay's joint-limit rings, limits 2 and 1.5: each test of the table
+// with its hand point and radius (only a joint 2 leaving scales with the
+// zoom), and none for changes below the thresholds.
+TEST(Replay, LimitMarkers) {
+  auto w = default_world('b', 1);
+  w->st.a2max = 1.5;
+  w->pic.zoom = 0.5;
+  struct Case { const char* what; Vec2 before, now; int found; bool at_now; double radius; };
+  const Case cases[] = {
+      {"joint 1 reaches", {1.5, 0}, {2.0, 0}, 1, true, 0.012},
+      {"joint 1 leaves", {-2.0, 0}, {-1.9, 0}, 1, false, 0.012},
+      {"joint 2 reaches", {0, 1.0}, {0, -1.5}, 1, true, 0.012},
+      {"joint 2 leaves", {0, 1.5}, {0, 1.0}, 1, false, 0.006},
+      {"joint 1 jumps", {2.0, 0}, {-2.0, 0}, 1, false, 0.012},
+      {"joint 2 jumps", {0.3, 1.5}, {0.3, -1.5}, 1, false, 0.012},
+      {"on the limit throughout", {2.0, 1.5}, {2.0, 1.5}, 0, false, 0},
+      {"within 1e-3 below, then at it", {1.9995, 0}, {2.0, 0}, 0, false, 0},
+      {"away from both", {1.0, 1.0}, {1.2, 0.9}, 0, false, 0},
+  };
+  for (const Case& c : cases) {
+    w->mo.CP[4] = {0.1, 0.2, c.before};
+    w->mo.CP[5] = {0.3, 0.4, c.now};
+    Vec2 at{};
+    double radius = 0;
+    ASSERT_EQ(limit_marker(w->st, w->pic, w->mo, 5, at, radius), c.found) << c.what;
+    if (!c.found) continue;
+    EXPECT_EQ(at, c.at_now ? (Vec2{0.3, 0.4}) : (Vec2{0.1, 0.2})) << c.what;
+    EXPECT_DOUBLE_EQ(radius, c.radius) << c.what;
+  }
+}
+
 // Catches view keys that do not scale both zooms or move the picture, keys
 // outside the table that draw, and a dialog key that leaves a pending notice.
 TEST(Keys, ViewQuitAndDialogKeys) {
