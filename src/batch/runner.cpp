@@ -1,0 +1,244 @@
+#include "batch/runner.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include "app/logic/frame_state.h"
+#include "app/logic/keys.h"
+#include "settings/console.h"
+#include "settings/dialog.h"
+
+namespace {
+
+constexpr int kEsc = 27;
+
+void message(FILE* msg, const char* text) {
+  std::fprintf(msg, "%s\n", text);
+  std::fflush(msg);
+}
+
+// One CSV file; closed on every path out.
+struct CsvFile {
+  FILE* f = nullptr;
+  ~CsvFile() {
+    if (f) std::fclose(f);
+  }
+};
+
+bool open_csv(CsvFile& file, const std::string& path, std::string& error) {
+  file.f = std::fopen(path.c_str(), "w");
+  if (!file.f) error = "cannot write " + path + ": " + std::strerror(errno);
+  return file.f != nullptr;
+}
+
+bool close_csv(CsvFile& file, const std::string& path, std::string& error) {
+  const bool ok = !std::ferror(file.f);
+  const bool closed = std::fclose(file.f) == 0;
+  file.f = nullptr;
+  if (!ok || !closed) error = "cannot write " + path + ": " + std::strerror(errno);
+  return ok && closed;
+}
+
+int last_index(int n) { return std::clamp(n, 0, NTAB - 1); }
+
+}  // namespace
+
+const char* const kBatchUsage =
+    "usage: cp_time_optimal_batch [--keys STRING] [--csv FILE]\n"
+    "\n"
+    "Runs the simulator without its window. The settings dialog is answered\n"
+    "on standard input as in the simulator; then every window key is read and\n"
+    "does exactly what it does in the window ('s' 't' 'r' 'c' 'f' '0' 'w' 'W'\n"
+    "'x' 'X' 'y' 'Y'; 'a' 'b' 'u' 'k' run the dialog again, answered on\n"
+    "standard input). ESC or the end of the keys ends the run.\n"
+    "\n"
+    "  --keys STRING  the keys, one character each; blanks are skipped, \\e is\n"
+    "                 ESC and \\\\ a backslash. Without --keys every further\n"
+    "                 non-blank character of standard input is one key.\n"
+    "  --csv FILE     when a trajectory was obtained, write it to FILE (step,\n"
+    "                 t, s, sd, x, y, both joint values and both joint\n"
+    "                 accelerations, steps 0..nf) and the reference motion to\n"
+    "                 FILE with \".reference\" before its extension (step, t, s,\n"
+    "                 sd, x, y, steps 0..nn); the first line names the columns.\n"
+    "  --help, -h     this text.\n"
+    "\n"
+    "Standard output is the simulator's console output byte for byte, then\n"
+    "\"\\n\" + one summary line + \"\\n\":\n"
+    "  batch: obtained=yes goal_time=T normal_cp_time=T NCHN=N NCT=N nf=N keys=N\n"
+    "(times in seconds; keys = keys pressed before the end, ESC not counted).\n"
+    "The window's messages (\"Trajectory obtained!\", the failed-step message,\n"
+    "notices) go to standard error, one line each.\n"
+    "\n"
+    "Exit status: 0 after the run, also when no trajectory was obtained;\n"
+    "1 when the input ends inside the dialog or a CSV file cannot be written;\n"
+    "2 on bad usage.\n";
+
+bool decode_keys(const std::string& text, std::string& keys, std::string& error) {
+  keys.clear();
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (std::isspace(static_cast<unsigned char>(c))) continue;
+    if (c != '\\') {
+      keys.push_back(c);
+      continue;
+    }
+    const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+    if (next == 'e') {
+      keys.push_back(static_cast<char>(kEsc));
+    } else if (next == '\\') {
+      keys.push_back('\\');
+    } else {
+      error = "--keys: a backslash must be followed by 'e' (ESC) or '\\' (at position " +
+              std::to_string(i + 1) + ")";
+      return false;
+    }
+    ++i;
+  }
+  return true;
+}
+
+bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std::string& error) {
+  opt = BatchOptions{};
+  bool csv_given = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      opt.help = true;
+    } else if (arg == "--keys" || arg == "--csv") {
+      if (i + 1 >= argc) {
+        error = arg + " needs an argument";
+        return false;
+      }
+      const std::string value = argv[++i];
+      bool& given = arg == "--keys" ? opt.keys_given : csv_given;
+      if (given) {
+        error = arg + " given twice";
+        return false;
+      }
+      given = true;
+      if (arg == "--csv") {
+        if (value.empty()) {
+          error = "--csv needs a file name";
+          return false;
+        }
+        opt.csv = value;
+      } else if (!decode_keys(value, opt.keys, error)) {
+        return false;
+      }
+    } else if (!arg.empty() && arg[0] == '-') {
+      error = "unknown option " + arg;
+      return false;
+    } else {
+      error = "unexpected argument " + arg;
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string reference_csv_path(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  const size_t name = slash == std::string::npos ? 0 : slash + 1;
+  const size_t dot = path.find_last_of('.');
+  // A dot that starts the file name ("dir/.csv") is not an extension.
+  if (dot == std::string::npos || dot <= name) return path + ".reference";
+  return path.substr(0, dot) + ".reference" + path.substr(dot);
+}
+
+int run_batch_keys(World& w, const std::function<int()>& next_key, FILE* msg) {
+  int pressed = 0;
+  for (int c = next_key(); c != EOF; c = next_key()) {
+    const KeyAction action = press_key(w, static_cast<unsigned char>(c));
+    if (action == KeyAction::Quit) break;
+    ++pressed;
+    if (action != KeyAction::Frame) continue;
+    // "Trajectory obtained!" is on the screen before the rebuild prints its report.
+    const FrameView v = run_frame(w, [msg](const FrameView&) { message(msg, kMsgObtained); });
+    if (v.step_failed) message(msg, kMsgStepFailed);
+    if (v.notice) message(msg, v.notice);
+  }
+  return pressed;
+}
+
+std::string batch_summary(const World& w, int keys) {
+  const Motion& mo = w.mo;
+  char line[256];
+  std::snprintf(line, sizeof line,
+                "batch: obtained=%s goal_time=%.6f normal_cp_time=%.6f NCHN=%d NCT=%d nf=%d keys=%d",
+                mo.traj_state == 'e' ? "yes" : "no", mo.tf, mo.Tn, mo.NCHN, mo.NCT, mo.nf, keys);
+  return line;
+}
+
+bool write_batch_csv(const World& w, const std::string& path, std::string& error) {
+  const Motion& mo = w.mo;
+  // Robot 'a' has a rotary and a prismatic joint, robot 'b' two rotary joints;
+  // the joint accelerations are torques or forces per unit mass.
+  const bool prismatic = w.st.robottype == 'a';
+  CsvFile traj;
+  if (!open_csv(traj, path, error)) return false;
+  std::fprintf(traj.f, "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [%s],acc1 [m^2/s^2],acc2 [%s]\n",
+               prismatic ? "m" : "rad", prismatic ? "m/s^2" : "m^2/s^2");
+  for (int k = 0; k <= last_index(mo.nf); ++k) {
+    const HandRecord& p = mo.CP[k];
+    std::fprintf(traj.f, "%d,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, mo.tt[k], mo.Y[k][0],
+                 mo.Y[k][1], p.x, p.y, mo.fi[k][0], mo.fi[k][1], p.acc[0], p.acc[1]);
+  }
+  if (!close_csv(traj, path, error)) return false;
+
+  const std::string ref_path = reference_csv_path(path);
+  CsvFile ref;
+  if (!open_csv(ref, ref_path, error)) return false;
+  std::fprintf(ref.f, "step,t [s],s,sd [1/s],x [m],y [m]\n");
+  for (int k = 0; k <= last_index(mo.nn); ++k) {
+    std::fprintf(ref.f, "%d,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, mo.tt[k], mo.Yn[k][0], mo.Yn[k][1],
+                 mo.CPn[k][0], mo.CPn[k][1]);
+  }
+  return close_csv(ref, ref_path, error);
+}
+
+int batch_main(int argc, const char* const* argv, FILE* msg) {
+  BatchOptions opt;
+  std::string error;
+  if (!parse_batch_args(argc, argv, opt, error)) {
+    std::fprintf(msg, "cp_time_optimal_batch: %s\nTry 'cp_time_optimal_batch --help'.\n", error.c_str());
+    std::fflush(msg);
+    return 2;
+  }
+  if (opt.help) {
+    std::fputs(kBatchUsage, stdout);
+    std::fflush(stdout);
+    return 0;
+  }
+
+  // The state of one run is too large for the stack.
+  auto w = std::make_unique<World>();
+  set_defaults(*w);
+  w->mo.key = '0';
+  w->st.robottype = 'b';
+  w->st.cptype = 1;
+  settings_dialog(*w);
+
+  size_t next = 0;
+  const std::function<int()> from_string = [&]() {
+    return next < opt.keys.size() ? static_cast<unsigned char>(opt.keys[next++]) : EOF;
+  };
+  const int pressed = run_batch_keys(*w, opt.keys_given ? from_string : std::function<int()>(con_key), msg);
+
+  con_printf("\n%s\n", batch_summary(*w, pressed).c_str());
+
+  if (opt.csv.empty()) return 0;
+  if (w->mo.traj_state != 'e') {
+    std::fprintf(msg, "cp_time_optimal_batch: no trajectory obtained, %s not written\n", opt.csv.c_str());
+    std::fflush(msg);
+    return 0;
+  }
+  if (!write_batch_csv(*w, opt.csv, error)) {
+    std::fprintf(msg, "cp_time_optimal_batch: %s\n", error.c_str());
+    std::fflush(msg);
+    return 1;
+  }
+  return 0;
+}

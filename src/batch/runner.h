@@ -1,0 +1,58 @@
+// cp_time_optimal_batch: the simulator without its window.
+//
+// The run starts like the simulator (defaults, the console dialog on standard
+// input), then takes window keys from a string or from standard input and
+// makes each one do what it does in the window: press_key, and run_frame when
+// the key runs a frame. Standard output is the simulator's console output
+// byte for byte, followed by one summary line; what the window would show as
+// a message goes to standard error. Optionally the rebuilt trajectory and the
+// reference motion are written as CSV files.
+#pragma once
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "settings/state.h"
+
+// The command line.
+struct BatchOptions {
+  bool help = false;
+  bool keys_given = false;  // --keys: keys from `keys`, else from standard input
+  std::string keys;         // decoded: one byte per key
+  std::string csv;          // --csv FILE; empty: no file
+};
+
+// Parses argv[1..argc-1]. On bad usage returns false with a one-line reason.
+bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std::string& error);
+
+// Decodes a --keys string: every non-blank character is one key; "\e" is ESC
+// and "\\" a backslash. Any other backslash sequence is an error.
+bool decode_keys(const std::string& text, std::string& keys, std::string& error);
+
+// The file of the reference motion beside the trajectory file FILE:
+// ".reference" inserted before the extension of the file name, or appended
+// when it has none ("out.csv" -> "out.reference.csv", "out" -> "out.reference").
+std::string reference_csv_path(const std::string& path);
+
+// The --help text.
+extern const char* const kBatchUsage;
+
+// Runs keys until ESC or until next_key returns EOF. Each message the window
+// would show is one line on `msg`. Returns the number of keys pressed, ESC
+// not counted.
+int run_batch_keys(World& w, const std::function<int()>& next_key, FILE* msg);
+
+// The summary line, without line ends:
+// "batch: obtained=yes goal_time=1.443100 normal_cp_time=1.862500 NCHN=2 NCT=4 nf=145 keys=145"
+std::string batch_summary(const World& w, int keys);
+
+// Writes the rebuilt trajectory (steps 0..nf) to `path` and the reference
+// motion (steps 0..nn) to reference_csv_path(path). On failure returns false
+// with the reason.
+bool write_batch_csv(const World& w, const std::string& path, std::string& error);
+
+// The whole program: returns its exit status. The console (dialog, keys from
+// standard input, output) goes through the console layer; usage errors and
+// the window's messages go to `msg`.
+int batch_main(int argc, const char* const* argv, FILE* msg);

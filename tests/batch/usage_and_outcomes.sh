@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# The runner as a user calls it: --help, bad usage (status 2 with a message on
+# stderr), keys from standard input against the same keys from --keys, a run
+# that never lands (status 0, "obtained=no", no CSV file), ESC ending the keys,
+# and an unwritable CSV path (status 1 with a message).
+set -uo pipefail
+batch=${1:?usage: usage_and_outcomes.sh BATCH [WINDOW_PROGRAM]}
+export LC_ALL=C.UTF-8
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail=0
+check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
+rep() { printf "%${1}s" '' | tr ' ' "$2"; }
+# run NAME ARGS...: stdin from $input, stdout/stderr/status into $work/NAME.*
+run() {
+  local name=$1; shift
+  printf "$input" | "$batch" "$@" > "$work/$name.out" 2> "$work/$name.err"
+  echo $? > "$work/$name.rc"
+}
+rc() { cat "$work/$1.rc"; }
+summary() { tail -n 1 "$work/$1.out"; }
+input='n\nn\nn\n'
+
+run help --help
+check '[ "$(rc help)" = 0 ] && grep -q -- "--keys STRING" "$work/help.out" && grep -q -- "--csv FILE" "$work/help.out"' \
+  "--help: status 0, both options explained"
+
+# Bad usage: status 2, the reason on stderr, nothing run (no dialog on stdout).
+bad() {
+  reason=$1
+  run bad "${@:2}"
+  check '[ "$(rc bad)" = 2 ] && grep -q -- "$reason" "$work/bad.err" && [ ! -s "$work/bad.out" ]' \
+    "bad usage '${*:2}': status 2 and '$1' ($(rc bad): $(cat "$work/bad.err"))"
+}
+bad "unknown option --speed" --speed
+bad "--keys needs an argument" --keys
+bad "--csv needs an argument" --keys s --csv
+bad "unexpected argument extra" --keys s extra
+bad "backslash" --keys 's\q'
+
+# Keys on standard input are the same keys as --keys: the same output.
+keys="$(rep 80 s)f$(rep 64 s)"
+run from_option --keys "$keys"
+input="n\nn\nn\n$keys\n"
+run from_stdin
+check 'cmp "$work/from_option.out" "$work/from_stdin.out"' "stdin keys and --keys give the same output"
+check '[[ "$(summary from_stdin)" == *"obtained=yes"*" keys=145" ]] && grep -q -x "Trajectory obtained!" "$work/from_stdin.err"' \
+  "the default keys land, the message on stderr ($(summary from_stdin))"
+
+# Never lands: status 0, not obtained, no CSV file, and stderr says why.
+input='n\nn\nn\n'
+run short --keys 'sss' --csv "$work/short.csv"
+check '[ "$(rc short)" = 0 ]' "a run without a trajectory ends with status 0"
+check '[[ "$(summary short)" == "batch: obtained=no goal_time=0.000000 "*" nf=0 keys=3" ]]' \
+  "summary says not obtained ($(summary short))"
+check '[ ! -e "$work/short.csv" ] && grep -q "no trajectory obtained" "$work/short.err"' \
+  "no CSV file written, and stderr says why"
+
+# ESC ends the keys: the landing after it never happens.
+run esc --keys "$(rep 80 s)\\e f$(rep 64 s)"
+check '[ "$(rc esc)" = 0 ] && [[ "$(summary esc)" == *"obtained=no"*" keys=80" ]]' "ESC ends the run ($(summary esc))"
+
+# Unwritable CSV path: status 1 and a message naming the file.
+run unwritable --keys "$keys" --csv "$work/no/such/dir/t.csv"
+check '[ "$(rc unwritable)" = 1 ] && grep -q "cannot write $work/no/such/dir/t.csv" "$work/unwritable.err"' \
+  "unwritable CSV: status 1 and a message ($(rc unwritable): $(cat "$work/unwritable.err"))"
+
+[ $fail -eq 0 ] && echo "usage and outcomes passed"
+exit $fail
