@@ -181,10 +181,13 @@ bool write_batch_csv(const World& w, const std::string& path, std::string& error
   if (!open_csv(traj, path, error)) return false;
   std::fprintf(traj.f, "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [%s],acc1 [m^2/s^2],acc2 [%s]\n",
                prismatic ? "m" : "rad", prismatic ? "m/s^2" : "m^2/s^2");
+  // The accelerations of each step as rebuilt (after a switch, the new
+  // choice's; at the end, at rest, zero).
   for (int k = 0; k <= last_index(mo.nf); ++k) {
     const HandRecord& p = mo.CP[k];
+    const AccRecord& a = mo.A[k];
     std::fprintf(traj.f, "%d,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, mo.tt[k], mo.Y[k][0],
-                 mo.Y[k][1], p.x, p.y, mo.fi[k][0], mo.fi[k][1], p.acc[0], p.acc[1]);
+                 mo.Y[k][1], p.x, p.y, mo.fi[k][0], mo.fi[k][1], a.acc[0], a.acc[1]);
   }
   if (!close_csv(traj, path, error)) return false;
 

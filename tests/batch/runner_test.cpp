@@ -121,6 +121,8 @@ TEST(BatchCsv, DefaultRunRoundTrip) {
   EXPECT_NEAR(last[3], 0.0, 1e-5);
   EXPECT_NEAR(last[4], -0.3, 1e-5);
   EXPECT_NEAR(last[5], 0.2, 1e-5);
+  EXPECT_EQ(last[8], 0.0);  // at rest at the end
+  EXPECT_EQ(last[9], 0.0);
   EXPECT_EQ(std::vector<double>(rows[0].begin(), rows[0].begin() + 6),
             (std::vector<double>{0, 0, 0, 0, 0.7, 0.2}));
 
