@@ -12,7 +12,6 @@
 #include "app/logic/keys.h"
 #include "app/window.h"
 #include "settings/console.h"
-#include "settings/dialog.h"
 
 namespace {
 
@@ -24,13 +23,11 @@ void no_keys(unsigned char, int, int) {}
 // The default setting after the start-up dialog, then these keys.
 std::unique_ptr<World> after(const std::string& keys) {
   auto w = std::make_unique<World>();
-  set_defaults(*w);
-  w->mo.key = '0';
   static char answers[] = "n\nn\nn\n";
   FILE* in = fmemopen(answers, sizeof answers - 1, "r");
   FILE* out = std::fopen("/dev/null", "w");
   con_set_streams(in, out);
-  settings_dialog(*w);
+  start_up(*w);
   for (char c : keys) {
     if (press_key(*w, static_cast<unsigned char>(c)) == KeyAction::Frame) run_frame(*w);
   }

@@ -7,7 +7,6 @@
 #include "app/frame.h"
 #include "app/logic/keys.h"
 #include "app/window.h"
-#include "settings/dialog.h"
 #include "settings/state.h"
 
 namespace {
@@ -43,13 +42,7 @@ void keyboard(unsigned char key, int, int) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  set_defaults(world);
-  world.mo.key = '0';
-  world.st.robottype = 'b';
-  world.st.cptype = 1;
-
-  settings_dialog(world);
-
+  start_up(world);
   open_window(&argc, argv, display, keyboard);
   glutMainLoop();
   return 0;

@@ -9,7 +9,6 @@
 #include "app/logic/frame_state.h"
 #include "app/logic/keys.h"
 #include "settings/console.h"
-#include "settings/dialog.h"
 
 namespace {
 
@@ -218,11 +217,7 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
 
   // The state of one run is too large for the stack.
   auto w = std::make_unique<World>();
-  set_defaults(*w);
-  w->mo.key = '0';
-  w->st.robottype = 'b';
-  w->st.cptype = 1;
-  settings_dialog(*w);
+  start_up(*w);
 
   size_t next = 0;
   const std::function<int()> from_string = [&]() {

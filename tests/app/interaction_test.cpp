@@ -6,7 +6,6 @@
 
 #include "app/logic/frame_state.h"
 #include "app/logic/keys.h"
-#include "settings/dialog.h"
 #include "support/console_capture.h"
 #include "support/world.h"
 
@@ -14,10 +13,10 @@ namespace {
 
 // The default setting (SCARA, arc) just after the start-up dialog.
 std::unique_ptr<World> after_dialog() {
-  auto w = default_world('b', 1);
+  auto w = std::make_unique<World>();
   ConsoleCapture con("n\nn\nn\n");
-  w->mo.key = '0';
-  if (settings_dialog(*w) != 1) ADD_FAILURE() << con.text();
+  start_up(*w);
+  if (con.text().find("計算終了") == std::string::npos) ADD_FAILURE() << con.text();
   return w;
 }
 

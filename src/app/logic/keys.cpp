@@ -58,6 +58,14 @@ KeyAction dialog(World& w) {
 
 }  // namespace
 
+void start_up(World& w) {
+  set_defaults(w);
+  w.mo.key = '0';
+  w.st.robottype = 'b';
+  w.st.cptype = 1;
+  settings_dialog(w);
+}
+
 int land_at_current_step(World& w) {
   Motion& mo = w.mo;
   mo.final_state = 'f';

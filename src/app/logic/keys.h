@@ -19,6 +19,10 @@ constexpr int kLandingRecords = 2;
 
 KeyAction press_key(World& w, unsigned char key);
 
+// The start of a run: the start-up defaults (SCARA robot, arc), then the
+// console dialog, which prepares the first motion.
+void start_up(World& w);
+
 // The landing of 'f' at the current step: a switching record there, then
 // land_final. On success walking begins at the landing step and 1 is
 // returned; on failure the record count is restored and 0 is returned.
