@@ -1,12 +1,15 @@
 # Two commands for a fresh Debian 12 machine:
-#   make run   installs what is missing, builds, starts the simulator
-#   make test  installs what is missing, builds, runs every test
-# (the second also builds the numeric core with AddressSanitizer and
-#  UndefinedBehaviorSanitizer and runs its tests)
+#   make run   installs what is missing, builds the simulator, starts it
+#   make test  installs what is missing, builds everything, runs every test
+# (the second also builds the layers without OpenGL with AddressSanitizer and
+#  UndefinedBehaviorSanitizer and runs their tests)
 
 BUILD      ?= build
 SAN_BUILD  ?= build-san
 JOBS       ?= $(shell nproc)
+# Quiet builds: no "Entering directory" lines from the nested makes.
+MAKEFLAGS  += --no-print-directory
+CMAKE_BUILD = cmake --build
 
 .PHONY: run test deps build build-san bench screenshot clean
 
@@ -14,23 +17,26 @@ deps:
 	@scripts/install-deps.sh
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
 
 $(SAN_BUILD)/CMakeCache.txt:
-	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCPT_SANITIZE=ON
+	@cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCPT_SANITIZE=ON > /dev/null
 
 build: deps $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS)
+	$(CMAKE_BUILD) $(BUILD) -j $(JOBS)
 
 build-san: deps $(SAN_BUILD)/CMakeCache.txt
-	cmake --build $(SAN_BUILD) -j $(JOBS)
+	$(CMAKE_BUILD) $(SAN_BUILD) -j $(JOBS)
 
-run: build
+# Only the simulator and the layers it needs.
+run: deps $(BUILD)/CMakeCache.txt
+	@echo "building cp_time_optimal (log: $(BUILD)/build.log)"
+	@$(CMAKE_BUILD) $(BUILD) -j $(JOBS) --target cp_time_optimal > $(BUILD)/build.log 2>&1 || { cat $(BUILD)/build.log; exit 1; }
 	./$(BUILD)/cp_time_optimal
 
 test: build build-san
-	cd $(BUILD) && ctest --output-on-failure
-	cd $(SAN_BUILD) && ctest --output-on-failure
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	./$(BUILD)/cpt_bench

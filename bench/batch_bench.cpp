@@ -8,7 +8,9 @@
 #include <string>
 
 #include "batch/runner.h"
-#include "settings/console.h"
+#include "core/console.h"
+
+namespace cpt {
 
 namespace {
 
@@ -30,3 +32,5 @@ void BM_batch_default_run(benchmark::State& state) {
 BENCHMARK(BM_batch_default_run)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+}  // namespace cpt

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "app/logic/frame_state.h"
+#include "interaction/frame.h"
 #include "model/boundary.h"
 #include "model/coeffs.h"
 #include "model/rhs.h"
@@ -15,11 +15,13 @@
 #include "support/trajectory.h"
 #include "support/world.h"
 
+using namespace cpt;
+
 namespace {
 
 // One evaluation of f for robot 'b' on the default arc, mid-path.
 void BM_f(benchmark::State& state) {
-  auto w = default_world('b', 1);
+  auto w = default_world(Robot::Scara, PathType::Arc);
   AccRecord rec;
   int ok = 1;
   const double y[2] = {1.0, 1.5};
@@ -32,7 +34,7 @@ BENCHMARK(BM_f);
 
 // One Runge-Kutta-Gill step (eight evaluations of f).
 void BM_rkg(benchmark::State& state) {
-  auto w = default_world('b', 1);
+  auto w = default_world(Robot::Scara, PathType::Arc);
   AccRecord acc;
   const double y[2] = {1.0, 1.5};
   double yout[2];
@@ -45,7 +47,7 @@ BENCHMARK(BM_rkg);
 
 // The numeric work of the dialog's computation stage for the defaults.
 void BM_computation_stage(benchmark::State& state) {
-  auto w = default_world('b', 1);
+  auto w = default_world(Robot::Scara, PathType::Arc);
   for (auto _ : state) {
     calDmax(w->st, w->cv);
     extremal_curves(w->st, w->rhs, w->mo, w->cv);

@@ -8,10 +8,13 @@
 #include <memory>
 #include <string>
 
-#include "app/frame.h"
-#include "app/logic/keys.h"
+#include "app/display.h"
 #include "app/window.h"
-#include "settings/console.h"
+#include "console/dialog.h"
+#include "core/console.h"
+#include "interaction/keys.h"
+
+using namespace cpt;
 
 namespace {
 
@@ -56,7 +59,7 @@ BENCHMARK(BM_drawn_construction_frame)->Unit(benchmark::kMillisecond);
 // A replay frame halfway through the motion: robot, trails, markers, graphs.
 void BM_drawn_replay_frame(benchmark::State& state) {
   auto w = after(std::string(80, 's') + "f" + std::string(64 + 70, 's'));
-  if (w->mo.traj_state != 'e') {
+  if (w->mo.traj_state != TrajState::Obtained) {
     state.SkipWithError("the default trajectory was not obtained");
     return;
   }

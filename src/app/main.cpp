@@ -4,10 +4,14 @@
 
 #include <cstdlib>
 
-#include "app/frame.h"
-#include "app/logic/keys.h"
+#include "app/display.h"
+#include "console/dialog.h"
+#include "interaction/keys.h"
+#include "app/gl_backend.h"
 #include "app/window.h"
-#include "settings/state.h"
+#include "core/state.h"
+
+using namespace cpt;
 
 namespace {
 
@@ -28,6 +32,7 @@ void keyboard(unsigned char key, int, int) {
       shown = display_frame(world);
       break;
     case KeyAction::Dialog:
+      settings_dialog(world, key);
       // A new motion: its curves and boundary, from rest.
       shown = FrameView{};
       glutPostRedisplay();

@@ -1,5 +1,7 @@
 #include "app/window.h"
 
+#include "app/gl_backend.h"
+
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <X11/Xatom.h>
@@ -8,6 +10,8 @@
 
 #include <cstring>
 #include <initializer_list>
+
+namespace cpt {
 
 namespace {
 
@@ -40,6 +44,7 @@ void open_window(int* argc, char** argv, void (*display)(),
   glutReshapeFunc(reshape);
   glutKeyboardFunc(keyboard);
   set_clear_colour();
+  set_backend(&gl_backend());
   // Text takes its colour under the lighting state that the shapes leave
   // enabled; enable it from the start so that the first frame's text is dark too.
   glEnable(GL_LIGHTING);
@@ -63,3 +68,5 @@ void end_frame() {
   glFlush();
   glutSwapBuffers();
 }
+
+}  // namespace cpt

@@ -4,4 +4,6 @@
 
 #include "batch/runner.h"
 
+using namespace cpt;
+
 int main(int argc, char** argv) { return batch_main(argc, argv, stderr); }

@@ -6,9 +6,12 @@
 #include <cstring>
 #include <memory>
 
-#include "app/logic/frame_state.h"
-#include "app/logic/keys.h"
-#include "settings/console.h"
+#include "console/dialog.h"
+#include "interaction/frame.h"
+#include "interaction/keys.h"
+#include "core/console.h"
+
+namespace cpt {
 
 namespace {
 
@@ -153,6 +156,7 @@ int run_batch_keys(World& w, const std::function<int()>& next_key, FILE* msg) {
     const KeyAction action = press_key(w, static_cast<unsigned char>(c));
     if (action == KeyAction::Quit) break;
     ++pressed;
+    if (action == KeyAction::Dialog) settings_dialog(w, c);
     if (action != KeyAction::Frame) continue;
     // "Trajectory obtained!" is on the screen before the rebuild prints its report.
     const FrameView v = run_frame(w, [msg](const FrameView&) { message(msg, kMsgObtained); });
@@ -167,7 +171,7 @@ std::string batch_summary(const World& w, int keys) {
   char line[256];
   std::snprintf(line, sizeof line,
                 "batch: obtained=%s goal_time=%.6f normal_cp_time=%.6f NCHN=%d NCT=%d nf=%d keys=%d",
-                mo.traj_state == 'e' ? "yes" : "no", mo.tf, mo.Tn, mo.NCHN, mo.NCT, mo.nf, keys);
+                mo.traj_state == TrajState::Obtained ? "yes" : "no", mo.tf, mo.Tn, mo.NCHN, mo.NCT, mo.nf, keys);
   return line;
 }
 
@@ -175,7 +179,7 @@ bool write_batch_csv(const World& w, const std::string& path, std::string& error
   const Motion& mo = w.mo;
   // Robot 'a' has a rotary and a prismatic joint, robot 'b' two rotary joints;
   // the joint accelerations are torques or forces per unit mass.
-  const bool prismatic = w.st.robottype == 'a';
+  const bool prismatic = w.st.robottype == Robot::Cylindrical;
   CsvFile traj;
   if (!open_csv(traj, path, error)) return false;
   std::fprintf(traj.f, "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [%s],acc1 [m^2/s^2],acc2 [%s]\n",
@@ -228,7 +232,7 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
   con_printf("\n%s\n", batch_summary(*w, pressed).c_str());
 
   if (opt.csv.empty()) return 0;
-  if (w->mo.traj_state != 'e') {
+  if (w->mo.traj_state != TrajState::Obtained) {
     std::fprintf(msg, "cp_time_optimal_batch: no trajectory obtained, %s not written\n", opt.csv.c_str());
     std::fflush(msg);
     return 0;
@@ -240,3 +244,5 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
   }
   return 0;
 }
+
+}  // namespace cpt

@@ -13,7 +13,9 @@
 #include <functional>
 #include <string>
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // The command line.
 struct BatchOptions {
@@ -56,3 +58,5 @@ bool write_batch_csv(const World& w, const std::string& path, std::string& error
 // standard input, output) goes through the console layer; usage errors and
 // the window's messages go to `msg`.
 int batch_main(int argc, const char* const* argv, FILE* msg);
+
+}  // namespace cpt

@@ -1,13 +1,15 @@
 // The drawing backend: the few operations that reach the graphics library.
 //
-// Everything on the screen goes through one Backend. The OpenGL one draws
-// into the current GLUT window; tests put a recording one in its place and
-// check the geometry without a window. All coordinates are picture units
+// Everything on the screen goes through one Backend. The window program
+// sets the OpenGL one, which draws into the current GLUT window; tests put a
+// recording one in its place and check the geometry without a window. All coordinates are picture units
 // (normalized device coordinates, x and y in [-1, 1]).
 #pragma once
 
 #include "draw/colour.h"
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Bitmap fonts; the OpenGL backend maps them to the GLUT fonts of that name.
 enum class Font { HELVETICA_12, HELVETICA_18, TIMES_ROMAN_24 };
@@ -33,10 +35,11 @@ class Backend {
   virtual void grid(const Vec2& centre, double angle, int n, double gx, double gy) = 0;
 };
 
-// The OpenGL backend (one instance for the program).
-Backend& gl_backend();
-
-// The backend every primitive draws through; the OpenGL one unless replaced.
+// The backend every primitive draws through; one that draws nothing until a
+// program sets its own.
 Backend& backend();
-// Makes b the active backend (nullptr: the OpenGL one); returns the previous one.
+// Makes b the active backend (nullptr: the one that draws nothing); returns
+// the previous one.
 Backend* set_backend(Backend* b);
+
+}  // namespace cpt

@@ -2,6 +2,8 @@
 // since blending is never enabled.
 #pragma once
 
+namespace cpt {
+
 struct Colour {
   float r = 0, g = 0, b = 0, a = 0;
 };
@@ -20,3 +22,5 @@ inline constexpr Colour magenta{1, 0, 1, 0};
 inline constexpr Colour white{1, 1, 1, 0};
 inline constexpr Colour black{0, 0, 0, 0};
 }  // namespace colour
+
+}  // namespace cpt

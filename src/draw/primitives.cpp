@@ -2,11 +2,28 @@
 
 #include "draw/view.h"
 
+namespace cpt {
+
 namespace {
+
+// Draws nothing: the backend until a program sets its own.
+class NullBackend final : public Backend {
+ public:
+  void text(float, float, Font, const char*) override {}
+  void line(const Vec2&, const Vec2&, const Colour&) override {}
+  void thick_line(const Vec2&, const Vec2&, double, const Colour&) override {}
+  void fill_disc(const Vec2&, double, const Colour&) override {}
+  void fill_rect(const Vec2&, double, double, double, const Colour&) override {}
+  void frame_rect(const Vec2&, double, double, double, const Colour&) override {}
+  void grid(const Vec2&, double, int, double, double) override {}
+};
+
+NullBackend null_backend;
 Backend* active = nullptr;
+
 }  // namespace
 
-Backend& backend() { return active ? *active : gl_backend(); }
+Backend& backend() { return active ? *active : null_backend; }
 
 Backend* set_backend(Backend* b) {
   Backend* previous = &backend();
@@ -46,3 +63,5 @@ void path_dot(const Picture& pic, const Vec2& P, double radius, const Colour& co
 void draw_grid(const Vec2& centre, double angle, int n, double gx, double gy) {
   backend().grid(centre, angle, n, gx, gy);
 }
+
+}  // namespace cpt

@@ -5,7 +5,9 @@
 
 #include "draw/backend.h"
 #include "draw/colour.h"
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Width of the coloured rim of a ring marker [picture units], not zoomed.
 constexpr double kRingWidth = 0.005;
@@ -27,3 +29,5 @@ void frame_rect(const Vec2& corner, double length, double width, double angle, c
 void path_dot(const Picture& pic, const Vec2& P, double radius, const Colour& colour);
 // Black grid: n lines on each side of `centre` with spacings gx, gy.
 void draw_grid(const Vec2& centre, double angle, int n, double gx, double gy);
+
+}  // namespace cpt

@@ -5,6 +5,8 @@
 #include "draw/primitives.h"
 #include "draw/view.h"
 
+namespace cpt {
+
 namespace {
 
 // Fingers run this far outside the workpiece on each side [m].
@@ -115,3 +117,5 @@ void draw_cylindrical_robot(const Picture& pic, const Vec2& q, const Colour& col
   const Vec2 T{pic.base[0] + r * std::cos(phi), pic.base[1] + r * std::sin(phi)};
   draw_hand(pic, T, phi, colour);
 }
+
+}  // namespace cpt

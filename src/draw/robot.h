@@ -4,7 +4,9 @@
 #pragma once
 
 #include "draw/colour.h"
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Robot 'a' at q = (arm angle [rad], base-to-tip distance r [m]).
 void draw_cylindrical_robot(const Picture& pic, const Vec2& q, const Colour& colour);
@@ -15,3 +17,5 @@ void draw_link(const Picture& pic, int kind, const Vec2& start, double length, d
                double angle, const Colour& colour);
 // The hand with its workpiece; `tip` is an absolute world point, `angle` the hand axis.
 void draw_hand(const Picture& pic, const Vec2& tip, double angle, const Colour& colour);
+
+}  // namespace cpt

@@ -4,6 +4,8 @@
 
 #include "draw/primitives.h"
 
+namespace cpt {
+
 namespace {
 
 // Values from this size on (and non-finite ones) are shown as '?' digits.
@@ -88,8 +90,8 @@ void draw_info_panel(const Settings& st, const Motion& mo) {
   const Font f = Font::HELVETICA_18;
   const float x0 = kColumnX;
   // Robot label.
-  if (st.robottype == 'a') draw_text(x0, 0.9f, f, "(a) Cylindrical coordinate robot");
-  if (st.robottype == 'b') draw_text(x0, 0.9f, f, "(b) SCARA robot");
+  if (st.robottype == Robot::Cylindrical) draw_text(x0, 0.9f, f, "(a) Cylindrical coordinate robot");
+  if (st.robottype == Robot::Scara) draw_text(x0, 0.9f, f, "(b) SCARA robot");
   // Acceleration limits.
   NumberText value;
   draw_text(x0 + 0.05f, 0.85f, f, "ACCmax(x,y)=");
@@ -109,3 +111,5 @@ void draw_info_panel(const Settings& st, const Motion& mo) {
 void draw_message(const char* text) { draw_text(-0.5f, 0.1f, Font::TIMES_ROMAN_24, text); }
 
 void draw_notice(const char* text) { draw_text(-0.99f, -0.97f, Font::HELVETICA_18, text); }
+
+}  // namespace cpt

@@ -5,7 +5,9 @@
 
 #include <cstddef>
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // The characters digits are shown with; a digit d is digit_table[d].
 inline constexpr char digit_table[] = "0123456789s";
@@ -30,3 +32,5 @@ void draw_info_panel(const Settings& st, const Motion& mo);
 void draw_message(const char* text);
 // A one-line notice at the foot of the picture.
 void draw_notice(const char* text);
+
+}  // namespace cpt

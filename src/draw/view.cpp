@@ -2,6 +2,8 @@
 
 #include "draw/primitives.h"
 
+namespace cpt {
+
 namespace {
 // Grid lines on each side of the base, and the cell size in metres.
 constexpr int kGridLines = 40;
@@ -20,3 +22,5 @@ void draw_picture_grid(const Picture& pic) {
   const double g = kGridCell * pic.zoom;
   draw_grid(world_to_screen(pic, pic.base), 0, kGridLines, g, g);
 }
+
+}  // namespace cpt

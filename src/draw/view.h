@@ -2,7 +2,9 @@
 // the picture offsets that the keys w W x X y Y change.
 #pragma once
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Screen point of P given relative to the robot base (hand points of the path).
 Vec2 robot_to_screen(const Picture& pic, const Vec2& P);
@@ -11,3 +13,5 @@ Vec2 world_to_screen(const Picture& pic, const Vec2& W);
 // The picture grid of every frame: 40 lines on each side of the robot base,
 // one cell per 0.1 m of the robot's world.
 void draw_picture_grid(const Picture& pic);
+
+}  // namespace cpt

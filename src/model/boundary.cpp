@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "model/coeffs.h"
-#include "settings/console.h"
+#include "core/console.h"
+
+namespace cpt {
 
 int calboundary(const Settings& st, Curves& cv) {
   const double sf = st.sf_now();
@@ -16,7 +18,7 @@ int calboundary(const Settings& st, Curves& cv) {
     Mat2 J, D;
     const Vec2 ref = fi;
     if (!calD(st, s, ref, fi, J, D)) {
-      con_printf("\ncalboundary() 逆運動学解なし robot=%c 軌道=%d s=%7.4f", st.robottype, st.cptype,
+      con_printf("\ncalboundary() 逆運動学解なし robot=%c 軌道=%d s=%7.4f", robot_key(st.robottype), type_number(st.cptype),
                  s);
       return 0;
     }
@@ -33,3 +35,5 @@ int calboundary(const Settings& st, Curves& cv) {
   con_printf("\ncalboundary() 軌道の長さsf=%7.4f が不正", sf);
   return 0;
 }
+
+}  // namespace cpt

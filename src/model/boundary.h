@@ -3,9 +3,13 @@
 //   sd^2 = (|D10| a1max + |D00| a2max) / |det D|.
 #pragma once
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Samples the boundary at 401 (rarely 402) points of the current path into
 // cv.bnd / cv.nbnd. Returns 0, with a console message, when a path point is
 // out of reach (nbnd then keeps its previous value).
 int calboundary(const Settings& st, Curves& cv);
+
+}  // namespace cpt

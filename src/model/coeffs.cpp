@@ -4,7 +4,9 @@
 
 #include "model/kinematics.h"
 #include "model/paths.h"
-#include "settings/console.h"
+#include "core/console.h"
+
+namespace cpt {
 
 int calD(const Settings& st, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D) {
   Vec2 CP{0, 0};
@@ -15,7 +17,7 @@ int calD(const Settings& st, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2&
     con_printf("\ncalD() inv()解なし CP[]=(%7.4f %7.4f)", CP[0], CP[1]);
     return 0;
   }
-  if (st.robottype == 'a') {
+  if (st.robottype == Robot::Cylindrical) {
     const double c = std::cos(q[0]), sn = std::sin(q[0]), r = q[1];
     J = {{{-r * sn, c}, {r * c, sn}}};
   } else {
@@ -42,8 +44,8 @@ void jointacc(const Settings& st, double s, double sd, double sdd, Vec2& fi, Acc
   rec.acc[0] = D[0][0] * sdd + D[0][1] * sd2;
   rec.acc[1] = D[1][0] * sdd + D[1][1] * sd2;
   rec.sdd = sdd;
-  if (st.cptype == 1) rec.sdd = sdd * st.arc_R;
-  if (st.cptype == 4) rec.sdd = sdd * st.sl_R;
+  if (st.cptype == PathType::Arc) rec.sdd = sdd * st.arc_R;
+  if (st.cptype == PathType::Slalom) rec.sdd = sdd * st.sl_R;
 }
 
 void calDmax(const Settings& st, Curves& cv) {
@@ -62,3 +64,5 @@ void calDmax(const Settings& st, Curves& cv) {
     if (m10 < std::fabs(D[1][0])) m10 = std::fabs(D[1][0]);
   }
 }
+
+}  // namespace cpt

@@ -3,7 +3,9 @@
 // D[i][1] = (J^T p'')_i for the path point p(s).
 #pragma once
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Joint values fi (branch nearest to ref), Jacobian J and coefficients D at s.
 // Returns 0, with a console message and nothing written, when the hand point
@@ -31,3 +33,5 @@ inline double Dmax00_of(const Curves& cv, const Settings& st) {
 inline double Dmax10_of(const Curves& cv, const Settings& st) {
   return cv.Dmax10[robot_index(st.robottype)][st.cptype];
 }
+
+}  // namespace cpt

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
-#include "settings/console.h"
+#include "core/console.h"
+
+namespace cpt {
 
 void selbranch(const Vec2& ref, const Vec2& cand, Vec2& out) {
   for (int i = 0; i < 2; ++i) {
@@ -18,14 +20,14 @@ void selbranch(const Vec2& ref, const Vec2& cand, Vec2& out) {
 }
 
 int inv(const Settings& st, double x, double y, const Vec2& ref, Vec2& out) {
-  if (st.robottype == 'a') {
+  if (st.robottype == Robot::Cylindrical) {
     // Angle and radius; the base itself has angle 0.
     const Vec2 raw = (x == 0 && y == 0) ? Vec2{0, 0}
                                         : Vec2{std::atan2(y, x), std::sqrt(x * x + y * y)};
     selbranch(ref, raw, out);
     return 1;
   }
-  if (st.robottype != 'b') return 1;
+  if (st.robottype != Robot::Scara) return 1;
 
   // SCARA by the law of cosines, elbow bent counter-clockwise.
   const double l1 = st.l1, l2 = st.l2;
@@ -54,7 +56,9 @@ int inv(const Settings& st, double x, double y, const Vec2& ref, Vec2& out) {
 }
 
 Vec2 forward(const Settings& st, const Vec2& fi) {
-  if (st.robottype == 'a') return {fi[1] * std::cos(fi[0]), fi[1] * std::sin(fi[0])};
+  if (st.robottype == Robot::Cylindrical) return {fi[1] * std::cos(fi[0]), fi[1] * std::sin(fi[0])};
   return {st.l1 * std::cos(fi[0]) + st.l2 * std::cos(fi[0] + fi[1]),
           st.l1 * std::sin(fi[0]) + st.l2 * std::sin(fi[0] + fi[1])};
 }
+
+}  // namespace cpt

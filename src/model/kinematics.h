@@ -1,7 +1,9 @@
 // Inverse kinematics of both robots, with the branch nearest to a reference.
 #pragma once
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Joint values of hand point (x, y) for the current robot, the branch nearest
 // to ref. Returns 1 and writes out, or 0 (with a console message, out
@@ -14,3 +16,5 @@ void selbranch(const Vec2& ref, const Vec2& cand, Vec2& out);
 
 // Hand point of joint values fi for the current robot (forward kinematics).
 Vec2 forward(const Settings& st, const Vec2& fi);
+
+}  // namespace cpt

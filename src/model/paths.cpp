@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace cpt {
+
 namespace {
 
 // Number of half-circle pairs that the slalom's pieces cover, so that
@@ -26,18 +28,17 @@ bool slalom_piece(const Settings& st, double s, int& i, int& lower) {
 }  // namespace
 
 void cpcurve(const Settings& st, double s, Vec2& CP) {
-  const int c = st.cptype;
-  if (c < 1 || c > NPATHTYPES) return;
+  const PathType c = st.cptype;
   const double x0 = st.P0[c][0], y0 = st.P0[c][1];
   switch (c) {
-    case 1:  // arc about A, s the angle
+    case PathType::Arc:  // arc about A, s the angle
       CP = {st.arc_Ax + st.arc_R * std::cos(s), st.arc_Ay + st.arc_R * std::sin(s)};
       break;
-    case 2:  // sine wave, s the advance in x
+    case PathType::Sine:  // sine wave, s the advance in x
       CP = {x0 + s, y0 + st.sinA * std::sin(st.sin_k * s)};
       break;
-    case 3: {  // U-shape: up, clockwise half circle over the top, down
-      const double sf = st.sf[3];
+    case PathType::UShape: {  // U-shape: up, clockwise half circle over the top, down
+      const double sf = st.sf[PathType::UShape];
       if (s < 0) {
         CP = {x0, y0};
       } else if (s < st.u_L) {
@@ -52,7 +53,7 @@ void cpcurve(const Settings& st, double s, Vec2& CP) {
       }
       break;
     }
-    case 4: {  // slalom: half circles alternately above and below y0
+    case PathType::Slalom: {  // slalom: half circles alternately above and below y0
       int i = 0, lower = 0;
       if (!slalom_piece(st, s, i, lower)) {
         CP = {x0, y0};  // below s = 0 (and past the pieces) the start point
@@ -64,7 +65,7 @@ void cpcurve(const Settings& st, double s, Vec2& CP) {
       }
       break;
     }
-    case 5: {  // constant-acceleration cam: two parabolas
+    case PathType::AccCam: {  // constant-acceleration cam: two parabolas
       double y;
       if (s < 0) {
         y = y0;
@@ -80,18 +81,18 @@ void cpcurve(const Settings& st, double s, Vec2& CP) {
       CP = {x0 + s, y};
       break;
     }
-    case 6:  // cycloid cam
+    case PathType::CycloidCam:  // cycloid cam
       CP = {x0 + s,
             y0 + st.cyc_H * (s / st.cyc_L - std::sin(2 * PI * s / st.cyc_L) * (1 / (2 * PI)))};
       break;
-    case 7:  // straight line
+    case PathType::Line:  // straight line
       CP = {x0 + s * st.line_cos, y0 + s * st.line_sin};
       break;
   }
 }
 
 void cppoint(const Settings& st, double s, Vec2& CP, PathDeriv& d) {
-  if (st.cptype == 1) {
+  if (st.cptype == PathType::Arc) {
     const double c = std::cos(s), sn = std::sin(s), R = st.arc_R;
     CP = {st.arc_Ax + R * c, st.arc_Ay + R * sn};
     d = {-R * sn, R * c, -R * c, -R * sn};
@@ -104,16 +105,16 @@ void cppoint(const Settings& st, double s, Vec2& CP, PathDeriv& d) {
 PathDeriv cpderiv(const Settings& st, double s) {
   PathDeriv d;
   switch (st.cptype) {
-    case 1:
+    case PathType::Arc:
       d = {-st.arc_R * std::sin(s), st.arc_R * std::cos(s), -st.arc_R * std::cos(s),
            -st.arc_R * std::sin(s)};
       break;
-    case 2: {
+    case PathType::Sine: {
       const double k = st.sin_k;
       d = {1, st.sinA * k * std::cos(k * s), 0, -st.sinA * k * k * std::sin(k * s)};
       break;
     }
-    case 3:
+    case PathType::UShape:
       // At the joints the straight parts win (same point and tangent).
       if (s <= st.u_L) {
         d = {0, 1, 0, 0};
@@ -124,7 +125,7 @@ PathDeriv cpderiv(const Settings& st, double s) {
         d = {0, -1, 0, 0};
       }
       break;
-    case 4: {
+    case PathType::Slalom: {
       int i = 0, lower = 0;
       if (!slalom_piece(st, s, i, lower)) {
         d = {0, 0, 0, 0};  // no tangent outside the path: the hand stays at the start
@@ -138,7 +139,7 @@ PathDeriv cpderiv(const Settings& st, double s) {
       }
       break;
     }
-    case 5:
+    case PathType::AccCam:
       d.xd = 1;
       d.xdd = 0;
       if (s >= 0 && s < st.cam_L / 2) {
@@ -149,11 +150,11 @@ PathDeriv cpderiv(const Settings& st, double s) {
         d.ydd = -st.cam_a;
       }
       break;
-    case 6:
+    case PathType::CycloidCam:
       d = {1, (st.cyc_c / st.cyc_w) * (1 - std::cos(st.cyc_w * s)), 0,
            st.cyc_c * std::sin(st.cyc_w * s)};
       break;
-    case 7:
+    case PathType::Line:
       d = {st.line_cos, st.line_sin, 0, 0};
       break;
     default:
@@ -162,38 +163,40 @@ PathDeriv cpderiv(const Settings& st, double s) {
   return d;
 }
 
-void update_path_derived(Settings& st, int c) {
+void update_path_derived(Settings& st, PathType c) {
   st.s0[c] = 0;
   switch (c) {
-    case 1:
-      st.P0[1] = {st.arc_Ax + st.arc_R, st.arc_Ay};
-      break;  // sf[1] is the arc angle itself
-    case 2:
+    case PathType::Arc:
+      st.P0[PathType::Arc] = {st.arc_Ax + st.arc_R, st.arc_Ay};
+      break;  // sf[PathType::Arc] is the arc angle itself
+    case PathType::Sine:
       st.sin_k = 2 * PI / st.sinL;
-      st.sf[2] = st.sinL;
+      st.sf[PathType::Sine] = st.sinL;
       break;
-    case 3:
+    case PathType::UShape:
       st.u_arc = PI * st.u_R;
-      st.sf[3] = 2 * st.u_L + st.u_arc;
+      st.sf[PathType::UShape] = 2 * st.u_L + st.u_arc;
       break;
-    case 4:
-      st.sf[4] = st.sl_N * PI;
+    case PathType::Slalom:
+      st.sf[PathType::Slalom] = st.sl_N * PI;
       break;
-    case 5:
+    case PathType::AccCam:
       st.cam_a = 4 * st.cam_H / (st.cam_L * st.cam_L);
-      st.sf[5] = st.cam_L;
+      st.sf[PathType::AccCam] = st.cam_L;
       break;
-    case 6:
+    case PathType::CycloidCam:
       st.cyc_c = 2 * PI * st.cyc_H / (st.cyc_L * st.cyc_L);
       st.cyc_w = 2 * PI / st.cyc_L;
-      st.sf[6] = st.cyc_L;
+      st.sf[PathType::CycloidCam] = st.cyc_L;
       break;
-    case 7:
+    case PathType::Line:
       st.line_cos = std::cos(st.line_beta);
       st.line_sin = std::sin(st.line_beta);
-      st.sf[7] = st.line_l;
+      st.sf[PathType::Line] = st.line_l;
       break;
     default:
       break;
   }
 }
+
+}  // namespace cpt

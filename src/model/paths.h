@@ -1,7 +1,9 @@
 // The seven CP path curves P(s) and their derivatives with respect to s.
 #pragma once
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // First and second derivatives of the path with respect to s.
 struct PathDeriv {
@@ -9,10 +11,10 @@ struct PathDeriv {
   double xdd = 0, ydd = 0;  // x'', y''
 };
 
-// Hand point of the current path type at s. A type outside 1..7 writes nothing.
+// Hand point of the current path type at s. 
 void cpcurve(const Settings& st, double s, Vec2& CP);
 
-// x', y', x'', y'' of the current path type at s (zero outside 1..7).
+// x', y', x'', y'' of the current path type at s.
 PathDeriv cpderiv(const Settings& st, double s);
 
 // Hand point and derivatives together (calD's hot path): the arc shares one
@@ -21,4 +23,6 @@ void cppoint(const Settings& st, double s, Vec2& CP, PathDeriv& d);
 
 // Recomputes the derived values and sf of path type c from its parameters
 // (the arc's start point too, which is never entered).
-void update_path_derived(Settings& st, int c);
+void update_path_derived(Settings& st, PathType c);
+
+}  // namespace cpt

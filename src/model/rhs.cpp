@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "model/coeffs.h"
-#include "settings/console.h"
+#include "core/console.h"
+
+namespace cpt {
 
 namespace {
 
@@ -17,8 +19,8 @@ inline double floor_coeff(double v) {
 void trace(const Settings& st, const RhsState& rs, int torque_sel, double t, const double* y) {
   const Mat2& D = rs.D;
   const Mat2& J = rs.J;
-  con_printf("\nf() %c %d %d t=%7.4f y[]=(%7.4f %7.4f) fi[]=(%7.4f %7.4f)", st.robottype,
-             st.cptype, torque_sel, t, y[0], y[1], rs.fi_last[0], rs.fi_last[1]);
+  con_printf("\nf() %c %d %d t=%7.4f y[]=(%7.4f %7.4f) fi[]=(%7.4f %7.4f)", robot_key(st.robottype),
+             type_number(st.cptype), torque_sel, t, y[0], y[1], rs.fi_last[0], rs.fi_last[1]);
   con_printf("\n    D[][]=(%7.4f %7.4f)    J[][]=(%7.4f %7.4f)", D[0][0], D[0][1], J[0][0], J[0][1]);
   con_printf("\n          (%7.4f %7.4f)          (%7.4f %7.4f)", D[1][0], D[1][1], J[1][0], J[1][1]);
   con_key();
@@ -66,3 +68,5 @@ double f(const Settings& st, RhsState& rs, int torque_sel, int k, double t, cons
   rs.last = sdd;
   return sdd;
 }
+
+}  // namespace cpt

@@ -3,7 +3,9 @@
 // acceleration under both joint limits.
 #pragma once
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // dy_k/dt at (t, y). k = 0 returns y[1]. k = 1 sets ok, fills rec and returns
 // sdd, or clears ok and returns F_FAIL (rec untouched) when the path point is
@@ -11,3 +13,5 @@
 // joint values, otherwise the joint values of the previous evaluation.
 double f(const Settings& st, RhsState& rs, int torque_sel, int k, double t, const double* y,
          AccRecord& rec, int& ok);
+
+}  // namespace cpt

@@ -7,7 +7,9 @@
 #include "model/rhs.h"
 #include "planner/integrator.h"
 #include "planner/reference.h"
-#include "settings/console.h"
+#include "core/console.h"
+
+namespace cpt {
 
 namespace {
 
@@ -63,7 +65,7 @@ int one_step(const Settings& st, RhsState& rs, Motion& mo, double h) {
   cp.x = xy[0];
   cp.y = xy[1];
   if (!inv(st, cp.x, cp.y, mo.fi[k - 1], mo.fi[k])) {
-    con_printf("\n逆運動学解なし robottype=%c CP[]=(%7.4f %7.4f)", st.robottype, cp.x, cp.y);
+    con_printf("\n逆運動学解なし robottype=%c CP[]=(%7.4f %7.4f)", robot_key(st.robottype), cp.x, cp.y);
     return 0;
   }
   return 1;
@@ -130,3 +132,5 @@ int calcp(const Settings& st, const Curves& cv, RhsState& rs, Motion& mo) {
   reference_motion(st, cv, mo);
   return 1;
 }
+
+}  // namespace cpt

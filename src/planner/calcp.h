@@ -1,7 +1,9 @@
 // Rebuilding the finished trajectory on a clean time grid.
 #pragma once
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Integrates every segment between the switching records chn[0..NCHN] again,
 // each divided evenly into steps of about dt0, and stores tt, Y, A, CP, fi
@@ -11,3 +13,5 @@
 // press), when a hand point has no inverse kinematics, or when the steps
 // would pass index 2000. On failure the tables hold the steps built so far.
 int calcp(const Settings& st, const Curves& cv, RhsState& rs, Motion& mo);
+
+}  // namespace cpt

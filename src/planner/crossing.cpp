@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace cpt {
+
 namespace {
 // |det / dx1| below this means the segments are taken as parallel.
 constexpr double PARALLEL_EPS = 0.0001;
@@ -48,3 +50,5 @@ int first_crossing(int np, const Vec2* P, int nq, const Vec2* Q, Vec2& X, int& i
   }
   return 0;
 }
+
+}  // namespace cpt

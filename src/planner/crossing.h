@@ -1,7 +1,9 @@
 // Crossings of segments and polylines in the phase plane, points (s, sd).
 #pragma once
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // 2-D cross product u.x v.y - u.y v.x.
 double cross2(const Vec2& u, const Vec2& v);
@@ -18,3 +20,5 @@ int segment_cross(const Vec2& A, const Vec2& B, const Vec2& C, const Vec2& D, Ve
 // along them, or 0 when no pair of segments crosses.
 int first_crossing(int np, const Vec2* P, int nq, const Vec2* Q, Vec2& X, int& ia, int& ib,
                    double& ra, double& rb);
+
+}  // namespace cpt

@@ -5,6 +5,8 @@
 #include "model/rhs.h"
 #include "planner/integrator.h"
 
+namespace cpt {
+
 namespace {
 
 // One extremal curve from `start` with steps of dt_curve in direction `dir`
@@ -47,3 +49,5 @@ void extremal_curves(const Settings& st, RhsState& rs, Motion& mo, Curves& cv) {
   cv.n_curve_end =
       extremal_curve(st, rs, mo, -1, {st.sf_now(), 0}, cv.curve_end.data(), cv.acc_end.data());
 }
+
+}  // namespace cpt

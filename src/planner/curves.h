@@ -3,9 +3,13 @@
 // (integrated backwards in time from (sf, 0)).
 #pragma once
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Computes cv.curve_start / cv.curve_end with their counts. Uses mo.t as the
 // integration time and leaves it at the last time reached; leaves
 // mo.torque_sel = -1. A curve that ends within its first step has count 0.
 void extremal_curves(const Settings& st, RhsState& rs, Motion& mo, Curves& cv);
+
+}  // namespace cpt

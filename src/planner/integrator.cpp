@@ -2,6 +2,8 @@
 
 #include "model/rhs.h"
 
+namespace cpt {
+
 namespace {
 // Gill's constants, as these decimal values.
 constexpr double c1 = 0.292893219;  // 1 - 1/sqrt(2)
@@ -50,3 +52,5 @@ int rkg(const Settings& st, RhsState& rs, int torque_sel, double t, double h, co
   }
   return 1;
 }
+
+}  // namespace cpt

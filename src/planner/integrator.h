@@ -1,7 +1,9 @@
 // One Runge-Kutta-Gill step of the phase-plane system y = (s, sd).
 #pragma once
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Largest state size a step can take.
 constexpr int RKG_MAXN = 20;
@@ -12,3 +14,5 @@ constexpr int RKG_MAXN = 20;
 // at t + h and the third intermediate state.
 int rkg(const Settings& st, RhsState& rs, int torque_sel, double t, double h, const double* y,
         double* yout, AccRecord& acc, int n);
+
+}  // namespace cpt

@@ -5,7 +5,9 @@
 #include "model/rhs.h"
 #include "planner/crossing.h"
 #include "planner/integrator.h"
-#include "settings/console.h"
+#include "core/console.h"
+
+namespace cpt {
 
 namespace {
 
@@ -118,3 +120,5 @@ int land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& mo) {
   commit(d, m, i, mo);
   return 1;
 }
+
+}  // namespace cpt

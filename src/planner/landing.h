@@ -2,7 +2,9 @@
 // the end of the path (the 'f' key).
 #pragma once
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Precondition (made by the 'f' key): mo.NCHN has just been incremented and
 // chn_step[NCHN] holds the current step. Cuts the trajectory back to its first
@@ -14,3 +16,5 @@
 // trajectory does not cross curve_end, or when the descent would pass the
 // last step index or the switching record would pass the last record.
 int land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& mo);
+
+}  // namespace cpt

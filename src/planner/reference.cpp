@@ -5,7 +5,9 @@
 #include "model/coeffs.h"
 #include "model/kinematics.h"
 #include "model/paths.h"
-#include "settings/console.h"
+#include "core/console.h"
+
+namespace cpt {
 
 namespace {
 
@@ -156,3 +158,5 @@ void reference_motion(const Settings& st, const Curves& cv, Motion& mo) {
   mo.Tn = p.Tn;
   extend(st, mo, p);
 }
+
+}  // namespace cpt

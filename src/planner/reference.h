@@ -3,7 +3,9 @@
 // largest, in steps of 5 %, at which neither joint exceeds its limit.
 #pragma once
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // The profile of the reference motion.
 struct Trapezoid {
@@ -28,3 +30,5 @@ void trapezoid_at(const Trapezoid& p, double sf, double t, double& s, double& sd
 // Sets mo.t to the last time of the grid it visited. Reads Dmax00/Dmax10 of
 // cv for the current robot and path.
 void reference_motion(const Settings& st, const Curves& cv, Motion& mo);
+
+}  // namespace cpt

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
-#include "settings/console.h"
+#include "core/console.h"
+
+namespace cpt {
 
 namespace {
 
@@ -73,3 +75,5 @@ int switching_report(const Settings& st, Motion& mo, int n) {
   print_report(mo);
   return nct;
 }
+
+}  // namespace cpt

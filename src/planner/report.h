@@ -1,7 +1,9 @@
 // The switching report printed after a trajectory has been rebuilt.
 #pragma once
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Scans the joint accelerations A[0..n] for joint-torque switchings (a joint
 // reaching or leaving its limit, or reversing from one limit to the other)
@@ -10,3 +12,5 @@
 // NCT. Switchings that do not fit into tsw are not recorded (with a console
 // note); the end of the motion is always recorded last.
 int switching_report(const Settings& st, Motion& mo, int n);
+
+}  // namespace cpt

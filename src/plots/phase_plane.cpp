@@ -2,6 +2,8 @@
 
 #include "draw/primitives.h"
 
+namespace cpt {
+
 namespace {
 
 // Line widths [picture units] while building and in replay.
@@ -10,7 +12,7 @@ constexpr double kBoundaryWidth = 0.008, kBoundaryWidthReplay = 0.003;
 // Radius of a switching marker.
 constexpr double kSwitchMarker = 0.007;
 
-bool replay(const Motion& mo) { return mo.traj_state == 'e'; }
+bool replay(const Motion& mo) { return mo.traj_state == TrajState::Obtained; }
 
 void polyline(const Picture& pic, int n, const Vec2* points, double width, const Colour& colour) {
   if (n < 1) return;
@@ -48,3 +50,5 @@ void plot_boundary(const Picture& pic, const Motion& mo, const Curves& cv, const
   const int n = cv.nbnd < NTAB ? cv.nbnd : NTAB - 1;
   polyline(pic, n, cv.bnd.data(), replay(mo) ? kBoundaryWidthReplay : kBoundaryWidth, colour);
 }
+
+}  // namespace cpt

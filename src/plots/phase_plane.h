@@ -3,7 +3,9 @@
 #pragma once
 
 #include "draw/colour.h"
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Picture point of the phase-plane point (s, sd).
 Vec2 pp_map(const Picture& pic, const Vec2& p);
@@ -15,3 +17,5 @@ void plot_curve(const Picture& pic, const Motion& mo, int n, const Vec2* points,
 void plot_trajectory(const Picture& pic, const Motion& mo, int n, const Vec2* Y, const Colour& colour);
 // The velocity-limit boundary bnd[0..nbnd].
 void plot_boundary(const Picture& pic, const Motion& mo, const Curves& cv, const Colour& colour);
+
+}  // namespace cpt

@@ -6,6 +6,8 @@
 #include "draw/primitives.h"
 #include "draw/texts.h"
 
+namespace cpt {
+
 namespace {
 
 // Widths [picture units] of the axes and of the curves.
@@ -119,7 +121,7 @@ void plot_joint_displacement(const Picture& pic, const Settings& st, const Motio
   const auto fx = [](double v) { return static_cast<float>(v); };
   draw_axes(mo, 0, O, kDispH + 0.05, w);
   draw_text(fx(O[0] + 0.1), fx(O[1] - 0.05), Font::HELVETICA_18, "joint displacement");
-  const char* unit = st.robottype == 'a' ? "fi[rad],r[m]" : st.robottype == 'b' ? "fi1,2[rad]" : "";
+  const char* unit = st.robottype == Robot::Cylindrical ? "fi[rad],r[m]" : st.robottype == Robot::Scara ? "fi1,2[rad]" : "";
   draw_text(fx(O[0] - 0.1), fx(O[1] + kDispH - 0.05), Font::HELVETICA_18, unit);
   // Vertical scale over the whole range; equal values lie on the middle line.
   const Vec2 r = fi_range(mo);
@@ -150,7 +152,7 @@ void plot_joint_displacement(const Picture& pic, const Settings& st, const Motio
 }
 
 void plot_joint_torque(const Picture& pic, const Settings& st, const Motion& mo, int j) {
-  const bool cyl = st.robottype == 'a';
+  const bool cyl = st.robottype == Robot::Cylindrical;
   const TorqueGraph g1{pic.tq1_origin, pic.tq1_h, st.a1max, 0, "Torque(1)", "T[Nm]", "T1max", colour::red};
   const TorqueGraph g2{pic.tq2_origin, pic.tq2_h, st.a2max, 1,
                        cyl ? "Force(2)" : "Torque(2)", cyl ? "F[N]" : "T[Nm]", cyl ? "Fmax" : "T2max",
@@ -158,3 +160,5 @@ void plot_joint_torque(const Picture& pic, const Settings& st, const Motion& mo,
   plot_torque_graph(pic, mo, g1, j);
   plot_torque_graph(pic, mo, g2, j);
 }
+
+}  // namespace cpt

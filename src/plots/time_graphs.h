@@ -4,7 +4,9 @@
 // chn[NCHN].t.
 #pragma once
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Time axis with a tick per second and the label of the last one, the
 // vertical axis, and a green line at every joint-torque switching.
@@ -17,3 +19,5 @@ void plot_joint_displacement(const Picture& pic, const Settings& st, const Motio
 // Torque graphs of joint 1 and joint 2 up to replay step j; the limits fall
 // on the lines labelled T1max and T2max (Fmax for robot 'a').
 void plot_joint_torque(const Picture& pic, const Settings& st, const Motion& mo, int j);
+
+}  // namespace cpt

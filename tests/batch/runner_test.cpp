@@ -9,11 +9,13 @@
 #include <sstream>
 #include <vector>
 
-#include "app/logic/frame_state.h"
-#include "settings/console.h"
-#include "settings/dialog.h"
+#include "interaction/frame.h"
+#include "core/console.h"
+#include "console/dialog.h"
 #include "support/console_capture.h"
 #include "support/world.h"
+
+namespace cpt {
 
 namespace {
 
@@ -45,7 +47,7 @@ TEST(BatchCsv, ReferenceFileName) {
 // same stream, so their order shows); a new construction of 110 steps
 // without a switching breaks a joint limit.
 TEST(BatchKeys, WindowMessagesAndTheirOrder) {
-  auto w = default_world('b', 1);
+  auto w = default_world(Robot::Scara, PathType::Arc);
   ConsoleCapture con("n\nn\nn\nn\nn\nn\n");
   ASSERT_EQ(settings_dialog(*w), 1);
   std::string keys;
@@ -53,7 +55,6 @@ TEST(BatchKeys, WindowMessagesAndTheirOrder) {
   const auto from = [&]() { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; };
   keys = kDefaultKeys;
   EXPECT_EQ(run_batch_keys(*w, from, con_out()), 145);
-  w->mo.key = '0';
   ASSERT_EQ(settings_dialog(*w), 1);  // a new construction
   keys = std::string(110, 's');
   next = 0;
@@ -137,3 +138,5 @@ TEST(BatchCsv, DefaultRunRoundTrip) {
 }
 
 }  // namespace
+
+}  // namespace cpt

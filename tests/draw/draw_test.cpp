@@ -12,6 +12,8 @@
 #include "support/recorder.h"
 #include "support/world.h"
 
+namespace cpt {
+
 namespace {
 
 constexpr double kHalfPi = 1.5707963267948966;
@@ -31,19 +33,19 @@ TEST(View, GridAfterZoomAndOffsets) {
 
 // Expected: red tip dot, last joint mark (SCARA elbow, cylindrical base), end of the left finger, and the centre
 // lines of the bodies (SCARA link 1, palm, workpiece, link 2; cylindrical bar, block, palm, workpiece).
-struct Pose { const char* name; char robot; Vec2 q; double zoom; Vec2 tip, joint, finger; double bodies[4][4]; };
+struct Pose { const char* name; Robot robot; Vec2 q; double zoom; Vec2 tip, joint, finger; double bodies[4][4]; };
 
 const Pose kPoses[] = {
-    {"scara_stretched", 'b', {0, 0}, 1, {0.5, -0.5}, {0, -0.5}, {0.5035, -0.433},
+    {"scara_stretched", Robot::Scara, {0, 0}, 1, {0.5, -0.5}, {0, -0.5}, {0.5035, -0.433},
      {{-0.505, -0.5, 0.005, -0.5}, {0.38, -0.5, 0.41, -0.5}, {0.45, -0.5, 0.55, -0.5}, {-0.005, -0.5, 0.38, -0.5}}},
-    {"scara_elbow_up", 'b', {kHalfPi, -kHalfPi}, 1, {0, 0}, {-0.5, 0}, {0.0035, 0.067},
+    {"scara_elbow_up", Robot::Scara, {kHalfPi, -kHalfPi}, 1, {0, 0}, {-0.5, 0}, {0.0035, 0.067},
      {{-0.5, -0.505, -0.5, 0.005}, {-0.12, 0, -0.09, 0}, {-0.05, 0, 0.05, 0}, {-0.505, 0, -0.12, 0}}},
-    {"scara_zoom_half", 'b', {0, 0}, 0.5, {0.25, -0.25}, {0, -0.25}, {0.25175, -0.2165},
+    {"scara_zoom_half", Robot::Scara, {0, 0}, 0.5, {0.25, -0.25}, {0, -0.25}, {0.25175, -0.2165},
      {{-0.2525, -0.25, 0.0025, -0.25}, {0.19, -0.25, 0.205, -0.25}, {0.225, -0.25, 0.275, -0.25},
       {-0.0025, -0.25, 0.19, -0.25}}},
-    {"cylindrical_along_x", 'a', {0, 0.5}, 1, {0, -0.5}, {-0.5, -0.5}, {0.0035, -0.433},
+    {"cylindrical_along_x", Robot::Cylindrical, {0, 0.5}, 1, {0, -0.5}, {-0.5, -0.5}, {0.0035, -0.433},
      {{-1.0, -0.5, -0.12, -0.5}, {-0.6, -0.5, -0.4, -0.5}, {-0.12, -0.5, -0.09, -0.5}, {-0.05, -0.5, 0.05, -0.5}}},
-    {"cylindrical_up_zoom_half", 'a', {kHalfPi, 0.8}, 0.5, {-0.25, 0.15}, {-0.25, -0.25}, {-0.2835, 0.15175},
+    {"cylindrical_up_zoom_half", Robot::Cylindrical, {kHalfPi, 0.8}, 0.5, {-0.25, 0.15}, {-0.25, -0.25}, {-0.2835, 0.15175},
      {{-0.25, -0.35, -0.25, 0.09}, {-0.25, -0.3, -0.25, -0.2}, {-0.25, 0.09, -0.25, 0.105},
       {-0.25, 0.125, -0.25, 0.175}}},
 };
@@ -57,7 +59,7 @@ TEST_P(Robots, BodiesJointsAndTip) {
   auto w = default_world(c.robot);
   w->pic.zoom = c.zoom;
   Recorder rec;
-  (c.robot == 'a' ? draw_cylindrical_robot : draw_scara_robot)(w->pic, c.q, colour::blue);
+  (c.robot == Robot::Cylindrical ? draw_cylindrical_robot : draw_scara_robot)(w->pic, c.q, colour::blue);
   const auto rects = rec.of(DrawCall::FillRect, &colour::white), frames = rec.of(DrawCall::FrameRect, &colour::blue);
   ASSERT_EQ(rects.size(), 4u);
   ASSERT_EQ(frames.size(), 4u);
@@ -84,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Poses, Robots, ::testing::ValuesIn(kPoses),
 // Catches wrong texts, places or fonts of the title, panel and message; and
 // values rounded instead of cut, or digits lost or shown through the table's 's'.
 TEST(InfoPanel, TextsPlacesAndDigits) {
-  auto w = default_world('b');
+  auto w = default_world(Robot::Scara);
   w->st.a1max = 12.5;
   w->st.a2max = 6.75;
   w->mo.tf = 0.4567;
@@ -114,7 +116,7 @@ TEST(InfoPanel, TextsPlacesAndDigits) {
     draw_info_panel(w->st, w->mo);
     EXPECT_EQ(r.calls[6].text, std::string(s) + "[s]\n");
   }
-  w->st.robottype = 'a';
+  w->st.robottype = Robot::Cylindrical;
   w->mo.tf = 0;
   Recorder a;
   draw_info_panel(w->st, w->mo);
@@ -123,3 +125,5 @@ TEST(InfoPanel, TextsPlacesAndDigits) {
 }
 
 }  // namespace
+
+}  // namespace cpt

@@ -7,13 +7,15 @@
 #include "support/console_capture.h"
 #include "support/world.h"
 
+namespace cpt {
+
 namespace {
 
 // On an arc of radius R about the base robot 'a' has D = ((R^2, 0), (0, -R)):
 // the boundary is the speed at which the centripetal force per mass R sd^2
 // reaches a2max, constant along the arc: sd = sqrt(a2max / R).
 TEST(Boundary, CentredArcIsConstant) {
-  auto w = default_world('a');
+  auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, 0.7, PI);
   ASSERT_EQ(calboundary(w->st, w->cv), 1);
   EXPECT_EQ(w->cv.nbnd, 400);
@@ -25,9 +27,9 @@ TEST(Boundary, CentredArcIsConstant) {
 }
 
 TEST(Boundary, EveryDefaultPathHas401Points) {
-  for (char r : {'a', 'b'}) {
+  for (const Robot r : {Robot::Cylindrical, Robot::Scara}) {
     auto w = default_world(r);
-    for (int c = 1; c <= 7; ++c) {
+    for (const PathType c : kPathTypes) {
       w->st.cptype = c;
       ASSERT_EQ(calboundary(w->st, w->cv), 1) << r << c;
       EXPECT_GE(w->cv.nbnd, 400) << r << c;
@@ -41,10 +43,10 @@ TEST(Boundary, EveryDefaultPathHas401Points) {
 }
 
 TEST(Boundary, UnreachablePointFailsAndKeepsTheCount) {
-  auto w = default_world('b', 7);
+  auto w = default_world(Robot::Scara, PathType::Line);
   w->cv.nbnd = 123;
   w->st.line_l = 2.0;  // from (-0.4, 0.1) out to x = 1.6: beyond l1 + l2
-  w->st.sf[7] = 2.0;
+  w->st.sf[PathType::Line] = 2.0;
   ConsoleCapture con;
   EXPECT_EQ(calboundary(w->st, w->cv), 0);
   EXPECT_EQ(w->cv.nbnd, 123);
@@ -53,3 +55,5 @@ TEST(Boundary, UnreachablePointFailsAndKeepsTheCount) {
 }
 
 }  // namespace
+
+}  // namespace cpt

@@ -9,12 +9,14 @@
 #include "support/console_capture.h"
 #include "support/world.h"
 
+namespace cpt {
+
 namespace {
 
 TEST(CalD, ScaraOnAStraightLineThroughTheElbowPoint) {
-  auto w = default_world('b', 7);
+  auto w = default_world(Robot::Scara, PathType::Line);
   Settings& st = w->st;
-  st.P0[7] = {0.0, 0.5};  // the line passes (0.5, 0.5) at s = 0.5
+  st.P0[PathType::Line] = {0.0, 0.5};  // the line passes (0.5, 0.5) at s = 0.5
   Vec2 fi;
   Mat2 J, D;
   ASSERT_EQ(calD(st, 0.5, {0, 1.5}, fi, J, D), 1);
@@ -29,7 +31,7 @@ TEST(CalD, ScaraOnAStraightLineThroughTheElbowPoint) {
 }
 
 TEST(CalD, CylindricalOnACentredArc) {
-  auto w = default_world('a');
+  auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, 0.7, PI);
   Vec2 fi;
   Mat2 J, D;
@@ -61,10 +63,10 @@ TEST(CalD, CylindricalOnACentredArc) {
 // differences of the forward kinematics and of the path.
 TEST(CalD, MatchesFiniteDifferencesOfForwardKinematics) {
   const double h = 1e-6;
-  for (char r : {'a', 'b'}) {
+  for (const Robot r : {Robot::Cylindrical, Robot::Scara}) {
     auto w = default_world(r);
     Settings& st = w->st;
-    for (int c = 1; c <= 7; ++c) {
+    for (const PathType c : kPathTypes) {
       st.cptype = c;
       Vec2 ref = st.fi0();
       for (int i = 1; i < 50; ++i) {
@@ -100,8 +102,8 @@ TEST(CalD, MatchesFiniteDifferencesOfForwardKinematics) {
 }
 
 TEST(CalD, OutOfReachPrintsThreeLinesAndWritesNothing) {
-  auto w = default_world('b', 7);
-  w->st.P0[7] = {1.2, 0};
+  auto w = default_world(Robot::Scara, PathType::Line);
+  w->st.P0[PathType::Line] = {1.2, 0};
   ConsoleCapture con;
   Vec2 fi{1, 2};
   Mat2 J{{{3, 3}, {3, 3}}}, D{{{4, 4}, {4, 4}}};
@@ -116,3 +118,5 @@ TEST(CalD, OutOfReachPrintsThreeLinesAndWritesNothing) {
 }
 
 }  // namespace
+
+}  // namespace cpt

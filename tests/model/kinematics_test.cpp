@@ -10,10 +10,12 @@
 #include "support/console_capture.h"
 #include "support/world.h"
 
+namespace cpt {
+
 namespace {
 
 TEST(Inv, CylindricalEdgeCases) {
-  auto w = default_world('a');
+  auto w = default_world(Robot::Cylindrical);
   Vec2 out{9, 9};
   EXPECT_EQ(inv(w->st, 0, 0, {0, 0}, out), 1);
   EXPECT_EQ(out, (Vec2{0, 0}));
@@ -29,7 +31,7 @@ TEST(Inv, CylindricalEdgeCases) {
 }
 
 TEST(Inv, ScaraEdgeCases) {
-  auto w = default_world('b');
+  auto w = default_world(Robot::Scara);
   Vec2 out{9, 9};
   EXPECT_EQ(inv(w->st, 1.0, 0, {0, 0}, out), 1);  // stretched, c = -1 accepted
   EXPECT_EQ(out[0], 0);
@@ -42,7 +44,7 @@ TEST(Inv, ScaraEdgeCases) {
 }
 
 TEST(Inv, ScaraOutOfReachPrintsAndLeavesOutputAlone) {
-  auto w = default_world('b');
+  auto w = default_world(Robot::Scara);
   ConsoleCapture con;
   Vec2 out{9, 8};
   EXPECT_EQ(inv(w->st, 1.0001, 0, {0, 0}, out), 0);
@@ -56,7 +58,7 @@ TEST(Inv, ScaraOutOfReachPrintsAndLeavesOutputAlone) {
 // finite, keeps the reference shoulder angle and folds the elbow, and calD
 // there gets finite numbers.
 TEST(Inv, ScaraAtTheBaseIsFinite) {
-  auto w = default_world('b');
+  auto w = default_world(Robot::Scara);
   Vec2 out{9, 9};
   ASSERT_EQ(inv(w->st, 0, 0, {0.3, 1.0}, out), 1);
   EXPECT_TRUE(std::isfinite(out[0]) && std::isfinite(out[1]));
@@ -68,10 +70,10 @@ TEST(Inv, ScaraAtTheBaseIsFinite) {
 
   // A straight line through the base: D stays finite at every sample.
   Settings& st = w->st;
-  st.cptype = 7;
-  st.P0[7] = {-0.4, 0};
+  st.cptype = PathType::Line;
+  st.P0[PathType::Line] = {-0.4, 0};
   st.line_l = 0.8;
-  update_path_derived(st, 7);
+  update_path_derived(st, PathType::Line);
   Vec2 ref{PI, 0}, fi;
   Mat2 J, D;
   for (int i = 0; i <= 80; ++i) {
@@ -86,7 +88,7 @@ TEST(Inv, ScaraAtTheBaseIsFinite) {
 TEST(Inv, RoundTripThroughForwardKinematics) {
   std::mt19937 rng(12345);
   std::uniform_real_distribution<double> u(-1.2, 1.2);
-  for (char r : {'a', 'b'}) {
+  for (const Robot r : {Robot::Cylindrical, Robot::Scara}) {
     auto w = default_world(r);
     w->st.l1 = 0.6;
     w->st.l2 = 0.45;
@@ -111,10 +113,10 @@ TEST(Inv, RoundTripThroughForwardKinematics) {
 // Along every default path the joint values of consecutive points, each
 // taken nearest to the one before, change only a little (no 2 PI jumps).
 TEST(Inv, JointValuesAreContinuousAlongEveryPath) {
-  for (char r : {'a', 'b'}) {
+  for (const Robot r : {Robot::Cylindrical, Robot::Scara}) {
     auto w = default_world(r);
     Settings& st = w->st;
-    for (int c = 1; c <= 7; ++c) {
+    for (const PathType c : kPathTypes) {
       st.cptype = c;
       Vec2 prev = st.fi0();
       const int n = 2000;
@@ -141,3 +143,5 @@ TEST(Selbranch, EqualDistancesKeepTheEarlierCandidate) {
 }
 
 }  // namespace
+
+}  // namespace cpt

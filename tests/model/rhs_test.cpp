@@ -8,6 +8,8 @@
 #include "support/console_capture.h"
 #include "support/world.h"
 
+namespace cpt {
+
 namespace {
 
 TEST(Rhs, ComponentZeroIsTheRateAndTouchesNothing) {
@@ -23,7 +25,7 @@ TEST(Rhs, ComponentZeroIsTheRateAndTouchesNothing) {
 // Robot 'a' on an arc of radius 0.7 about the base: D = ((0.49, 0), (0, -0.7)),
 // D[1][0] is floored to +1e-5.
 TEST(Rhs, CylindricalOnACentredArc) {
-  auto w = default_world('a');
+  auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, 0.7, PI);
   AccRecord rec;
   int ok = 0;
@@ -51,13 +53,13 @@ TEST(Rhs, CylindricalOnACentredArc) {
 // -0.5e-5 becomes -1e-5, 2e-5 stays. Shown on a straight line whose direction
 // makes D[1][0] (= dr/ds of robot 'a') take the chosen value at the start.
 TEST(Rhs, CoefficientFlooring) {
-  auto w = default_world('a', 7);
+  auto w = default_world(Robot::Cylindrical, PathType::Line);
   Settings& st = w->st;
-  st.P0[7] = {0.5, 0.0};
+  st.P0[PathType::Line] = {0.5, 0.0};
   for (double d10 : {0.0, -0.5e-5, 2e-5}) {
     const double beta = std::acos(d10);  // D[1][0] = cos(beta) at the start
     st.line_beta = beta;
-    update_path_derived(st, 7);
+    update_path_derived(st, PathType::Line);
     AccRecord rec;
     int ok;
     const double y[2] = {0, 0};
@@ -70,7 +72,7 @@ TEST(Rhs, CoefficientFlooring) {
 // t == 0.0 exactly takes the start joint values of the path as the branch
 // reference; any other time the joint values of the last evaluation.
 TEST(Rhs, BranchReferenceRule) {
-  auto w = default_world('a');
+  auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, 0.7, PI);
   AccRecord rec;
   int ok;
@@ -84,8 +86,8 @@ TEST(Rhs, BranchReferenceRule) {
 }
 
 TEST(Rhs, OutOfReachFailsAndLeavesTheRecord) {
-  auto w = default_world('b', 7);
-  w->st.P0[7] = {1.2, 0};
+  auto w = default_world(Robot::Scara, PathType::Line);
+  w->st.P0[PathType::Line] = {1.2, 0};
   ConsoleCapture con;
   AccRecord rec{1, {2, 3}};
   int ok = 1;
@@ -105,7 +107,7 @@ TEST(Rhs, OutOfReachFailsAndLeavesTheRecord) {
 // and waits for one key, which must not block when the console has no input.
 TEST(Rhs, NearSingularTracePrintsAndReturns) {
   // A small arc about the base: D[0][0] = R^2 = 0.0025, D[1][0] = 0.
-  auto w = default_world('a');
+  auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, 0.05, PI);
   Settings& st = w->st;
   ConsoleCapture con;  // empty input: the key wait sees end of input
@@ -120,3 +122,5 @@ TEST(Rhs, NearSingularTracePrintsAndReturns) {
 }
 
 }  // namespace
+
+}  // namespace cpt

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace cpt {
+
 namespace {
 
 // Hand-worked cases: the crossing point and the fractions along A-B and C-D.
@@ -47,3 +49,5 @@ TEST(FirstCrossing, EarliestSegmentOfPThenOfQ) {
 }
 
 }  // namespace
+
+}  // namespace cpt

@@ -6,6 +6,8 @@
 
 #include "support/world.h"
 
+namespace cpt {
+
 namespace {
 
 // Every stored point of both curves keeps both joints within limit + TOL_CURVE.
@@ -28,7 +30,7 @@ TEST(ExtremalCurves, CentredArcGivesParabolasUpToTheRateCap) {
   for (const Arc& c : {Arc{0.5, PI, 2, 2}, Arc{0.5, 0.2, 2, 2}, Arc{0.8, 2.5, 1, 4},
                        Arc{0.3, 1.0, 5, 0.7}, Arc{0.7, 0.3, 0.5, 3}}) {
     SCOPED_TRACE(::testing::Message() << "R=" << c.R << " sf=" << c.sf);
-    auto w = default_world('a');
+    auto w = default_world(Robot::Cylindrical);
     w->st.a1max = c.a1max;
     w->st.a2max = c.a2max;
     use_centred_arc(*w, c.R, c.sf);
@@ -53,7 +55,7 @@ TEST(ExtremalCurves, CentredArcGivesParabolasUpToTheRateCap) {
 
 // Off the closed form, where both joints bind in turn: robot 'b' on the default arc.
 TEST(ExtremalCurves, DefaultScaraArcStaysWithinLimits) {
-  auto w = default_world('b', 1);
+  auto w = default_world(Robot::Scara, PathType::Arc);
   extremal_curves(w->st, w->rhs, w->mo, w->cv);
   EXPECT_TRUE(w->cv.n_curve_start > 100 && w->cv.n_curve_end > 100);
   expect_within_limits(*w);
@@ -62,7 +64,7 @@ TEST(ExtremalCurves, DefaultScaraArcStaysWithinLimits) {
 // A path of 1e-6 rad is left within the first step (s reaches 8 dt_curve^2 / 2
 // = 1.6e-5): the failed step must not be counted; deceleration stays selected.
 TEST(ExtremalCurves, CurveEndingInItsFirstStepHasCountZero) {
-  auto w = default_world('a');
+  auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, 0.5, 1e-6);
   w->cv.n_curve_start = w->cv.n_curve_end = -1;
   extremal_curves(w->st, w->rhs, w->mo, w->cv);
@@ -71,3 +73,5 @@ TEST(ExtremalCurves, CurveEndingInItsFirstStepHasCountZero) {
 }
 
 }  // namespace
+
+}  // namespace cpt

@@ -19,12 +19,14 @@ void* operator new(std::size_t n) {
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
+namespace cpt {
+
 namespace {
 
 // Robot 'a' on an arc about its base, below the rate cap: sdd = a1max / R^2 = 8, so
 // s0 + sd0 h + 4 h^2 and sd0 + 8 h up to Gill's 8-9 digit constants; h = 0 exactly y.
 TEST(Rkg, ExactForAConstantAccelerationAndForAZeroStep) {
-  auto w = default_world('a');
+  auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, 0.5, PI);
   const double y[2] = {0.1, 0.3};
   for (double h : {0.05, 0.0}) {
@@ -40,7 +42,7 @@ TEST(Rkg, ExactForAConstantAccelerationAndForAZeroStep) {
 // Fourth order: on robot 'b''s default arc (sdd smooth there) the error against a
 // 1/32-step run falls ~2^4 = 16 times when the step halves.
 TEST(Rkg, ErrorFallsSixteenfoldWhenTheStepHalves) {
-  auto w = default_world('b', 1);
+  auto w = default_world(Robot::Scara, PathType::Arc);
   const auto run = [&](int n) {
     Vec2 y{0.0, 0.2};
     AccRecord acc;
@@ -60,7 +62,7 @@ TEST(Rkg, ErrorFallsSixteenfoldWhenTheStepHalves) {
 
 // rkg runs 200 times per step: an allocation in it (or in f, calD) is a fault.
 TEST(Rkg, AllocatesNothing) {
-  auto w = default_world('b', 1);
+  auto w = default_world(Robot::Scara, PathType::Arc);
   const double y[2] = {1.0, 1.5};
   double yout[2];
   AccRecord acc;
@@ -72,3 +74,5 @@ TEST(Rkg, AllocatesNothing) {
 }
 
 }  // namespace
+
+}  // namespace cpt

@@ -9,6 +9,8 @@
 #include "support/console_capture.h"
 #include "support/trajectory.h"
 
+namespace cpt {
+
 namespace {
 
 // sf = 1, a = 2, ta = 0.5: v = a ta = 1, sa = a ta^2 / 2 = 0.25, Tn = 2 ta +
@@ -67,3 +69,5 @@ TEST(ReferenceMotion, ReductionRoundsAreBounded) {
 }
 
 }  // namespace
+
+}  // namespace cpt

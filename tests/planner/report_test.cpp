@@ -7,13 +7,15 @@
 #include "support/console_capture.h"
 #include "support/world.h"
 
+namespace cpt {
+
 namespace {
 
 using Accs = std::vector<std::array<double, 2>>;
 
 // Steps 0.1 s apart at (0.1 k, 1) with these joint accelerations (limits 2, 2).
 std::unique_ptr<World> scan(const Accs& accs) {
-  auto w = default_world('b', 1);
+  auto w = default_world(Robot::Scara, PathType::Arc);
   for (size_t k = 0; k < accs.size(); ++k) {
     w->mo.tt[k] = 0.1 * k;
     w->mo.Y[k] = {0.1 * k, 1.0};
@@ -81,3 +83,5 @@ TEST(SwitchingReport, CountsOfSmallScans) {
 }
 
 }  // namespace
+
+}  // namespace cpt

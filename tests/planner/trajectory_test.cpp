@@ -5,9 +5,11 @@
 
 #include "planner/calcp.h"
 #include "planner/landing.h"
-#include "settings/console.h"
+#include "core/console.h"
 #include "support/console_capture.h"
 #include "support/trajectory.h"
+
+namespace cpt {
 
 namespace {
 
@@ -133,3 +135,5 @@ TEST(Calcp, FaultsStopWithAMessage) {
 }
 
 }  // namespace
+
+}  // namespace cpt

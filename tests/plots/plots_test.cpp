@@ -10,6 +10,8 @@
 #include "support/recorder.h"
 #include "support/world.h"
 
+namespace cpt {
+
 namespace {
 
 // Catches a mapping that ignores the offsets or ignores or mixes up zoom and pp_zoom;
@@ -28,7 +30,7 @@ TEST(PhasePlane, MappingAndReplayMarkers) {
   w->mo.tsw[2] = {1.0, 1.0, 0.0, {0, 0}};
   Recorder rec;
   plot_trajectory(w->pic, w->mo, 0, w->mo.Y.data(), colour::red);  // building: no markers
-  w->mo.traj_state = 'e';
+  w->mo.traj_state = TrajState::Obtained;
   plot_trajectory(w->pic, w->mo, 0, w->mo.Y.data(), colour::red);
   const auto d = rec.of(DrawCall::Disc, &colour::blue);
   ASSERT_EQ(d.size(), 3u);
@@ -38,7 +40,7 @@ TEST(PhasePlane, MappingAndReplayMarkers) {
 }
 
 // A motion of T seconds in steps of 1 s (up to nf).
-std::unique_ptr<World> motion_of(double T, int nf = 0, char robot = 'b') {
+std::unique_ptr<World> motion_of(double T, int nf = 0, Robot robot = Robot::Scara) {
   auto w = default_world(robot);
   w->mo.NCHN = 1;
   w->mo.chn[1].t = T;
@@ -106,7 +108,7 @@ TEST(Displacement, FlatAndScaledOverTheWholeTable) {
 // Catches +-limit off the limit lines, switching lines not scaled to the last
 // switching, and a closing line to the axis before the end of the motion or none at its end.
 TEST(Torque, LimitLinesSwitchingAndClosingLine) {
-  auto w = motion_of(2.0, 2, 'a');
+  auto w = motion_of(2.0, 2, Robot::Cylindrical);
   w->st.a2max = 4.0;
   w->mo.CP[0].acc = {2.0, 4.0};
   w->mo.CP[1].acc = {-2.0, -4.0};
@@ -131,3 +133,5 @@ TEST(Torque, LimitLinesSwitchingAndClosingLine) {
 }
 
 }  // namespace
+
+}  // namespace cpt

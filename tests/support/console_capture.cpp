@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/console.h"
+#include "core/console.h"
+
+namespace cpt {
 
 ConsoleCapture::ConsoleCapture(const std::string& input) : input_(input) {
   in_ = input_.empty() ? std::fopen("/dev/null", "r")
@@ -46,3 +48,5 @@ class QuietConsole : public ::testing::Environment {
 };
 const auto* const kQuiet = ::testing::AddGlobalTestEnvironment(new QuietConsole);
 }  // namespace
+
+}  // namespace cpt

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+namespace cpt {
+
 class ConsoleCapture {
  public:
   // Input comes from `input` (empty by default: every key wait sees end of input).
@@ -23,3 +25,5 @@ class ConsoleCapture {
   FILE* out_ = nullptr;
   size_t taken_ = 0;
 };
+
+}  // namespace cpt

@@ -9,6 +9,8 @@
 
 #include "draw/backend.h"
 
+namespace cpt {
+
 struct DrawCall {
   enum Op { Text, Line, ThickLine, Disc, FillRect, FrameRect, Grid } op;
   Vec2 p, q;  // ends of a line or of a rectangle's centre line; text, disc or grid centre in p, grid spacings in q
@@ -54,3 +56,5 @@ class Recorder final : public Backend {
 };
 
 #define EXPECT_AT(v, x, y) do { EXPECT_NEAR((v)[0], (x), 1e-6); EXPECT_NEAR((v)[1], (y), 1e-6); } while (0)
+
+}  // namespace cpt

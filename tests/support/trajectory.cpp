@@ -4,40 +4,23 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/logic/frame_state.h"
-#include "app/logic/keys.h"
+#include "interaction/frame.h"
+#include "interaction/keys.h"
 #include "model/boundary.h"
 #include "model/coeffs.h"
 #include "model/rhs.h"
 #include "planner/crossing.h"
 #include "planner/curves.h"
+#include "planner/prepare.h"
 #include "support/world.h"
 
-namespace {
+namespace cpt {
 
-int prepare_motion(World& w) {
-  calDmax(w.st, w.cv);
-  extremal_curves(w.st, w.rhs, w.mo, w.cv);
-  if (!calboundary(w.st, w.cv)) return 0;
-  Motion& mo = w.mo;
-  mo.istep = mo.nf = mo.NCHN = 0;
-  mo.t = mo.tt[0] = 0;
-  mo.dt = dt0;
-  mo.torque_sel = +1;
-  mo.traj_state = mo.final_state = '0';
-  mo.Y[0] = {0, 0};
-  mo.A[0] = AccRecord{};
-  mo.chn[0] = SwitchRecord{};
-  mo.chn_step[0] = 0;
-  return 1;
-}
-
-}  // namespace
 
 std::unique_ptr<World> prepared_centred_arc(double R, double angle) {
-  auto w = default_world('a');
+  auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, R, angle);
-  if (!prepare_motion(*w)) {
+  if (prepare_motion(*w) != Prepared::Ready) {
     std::fprintf(stderr, "prepared_centred_arc: no boundary for R=%g angle=%g\n", R, angle);
     std::abort();
   }
@@ -50,9 +33,9 @@ int press_f(World& w) { return land_at_current_step(w); }
 
 int prepared_default(World& w) {
   set_defaults(w);
-  w.st.robottype = 'b';
-  w.st.cptype = 1;
-  return prepare_motion(w);
+  w.st.robottype = Robot::Scara;
+  w.st.cptype = PathType::Arc;
+  return prepare_motion(w) == Prepared::Ready;
 }
 
 int default_landed_trajectory(World& w) {
@@ -70,3 +53,5 @@ int default_landed_trajectory(World& w) {
   }
   return 0;
 }
+
+}  // namespace cpt

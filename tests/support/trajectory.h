@@ -3,7 +3,9 @@
 
 #include <memory>
 
-#include "settings/state.h"
+#include "core/state.h"
+
+namespace cpt {
 
 // Robot 'a' on an arc of radius R about its base from angle 0 to `angle`,
 // after the dialog's computation stage, at rest at the start. Aborts when the
@@ -26,3 +28,5 @@ int prepared_default(World& w);
 // Robot 'b' on the default arc, prepared, accelerated from rest until just
 // past curve_end and landed with 'f'. Returns 0 when that fails.
 int default_landed_trajectory(World& w);
+
+}  // namespace cpt

@@ -2,8 +2,11 @@
 
 #include "model/kinematics.h"
 #include "model/paths.h"
+#include "planner/prepare.h"
 
-std::unique_ptr<World> default_world(char robottype, int cptype) {
+namespace cpt {
+
+std::unique_ptr<World> default_world(Robot robottype, PathType cptype) {
   auto w = std::make_unique<World>();
   set_defaults(*w);
   w->st.robottype = robottype;
@@ -13,12 +16,14 @@ std::unique_ptr<World> default_world(char robottype, int cptype) {
 
 void use_centred_arc(World& w, double R, double angle) {
   Settings& st = w.st;
-  st.cptype = 1;
+  st.cptype = PathType::Arc;
   st.arc_Ax = 0;
   st.arc_Ay = 0;
   st.arc_R = R;
-  st.sf[1] = angle;
-  update_path_derived(st, 1);
-  cpcurve(st, angle, st.Pf[1]);
-  inv(st, st.P0[1][0], st.P0[1][1], st.fi_ref, st.fi0());
+  st.sf[PathType::Arc] = angle;
+  update_path_derived(st, PathType::Arc);
+  cpcurve(st, angle, st.Pf[PathType::Arc]);
+  inv(st, st.P0[PathType::Arc][0], st.P0[PathType::Arc][1], st.fi_ref, st.fi0());
 }
+
+}  // namespace cpt

@@ -1,0 +1,18 @@
+// Showing the frames of the window: run a key's frame, draw it, swap.
+#pragma once
+
+#include "interaction/frame.h"
+#include "core/state.h"
+
+namespace cpt {
+
+// One frame of a key: run_frame, then draw and show it. The frame that
+// completes a trajectory is shown before the rebuild and again after it.
+// Returns the view, for redrawing the window later.
+FrameView display_frame(World& w);
+
+// Shows a view again without running a frame (the window was uncovered,
+// resized or mapped, or the dialog has prepared a new motion).
+void redraw_frame(const World& w, const FrameView& v);
+
+}  // namespace cpt

@@ -1,0 +1,30 @@
+// Checking of the numbers typed at the dialog's prompts: a line is taken
+// only when it holds exactly the values asked for, each of its kind.
+#pragma once
+
+#include <string>
+
+namespace cpt {
+
+// Kind of one value of an answer line.
+enum class Field {
+  Any,       // any finite number (coordinates, inclination)
+  Positive,  // finite and > 0 (lengths, radii, strokes, angles, limits)
+  Count,     // whole number 1 .. kMaxHalfCircles (number of half circles)
+  PathType,  // whole number 1 .. 7
+};
+
+// Largest number of half circles of the slalom; keeps its integer piece
+// arithmetic far from overflow.
+constexpr int kMaxHalfCircles = 1000;
+
+// Parses `line` as exactly n values of the given kinds into out[0..n-1].
+// Returns false, out untouched, when a value does not convert, is not finite,
+// is of the wrong kind or out of its range, or when there are too few or too
+// many values.
+bool parse_answer(const std::string& line, const Field* kinds, int n, double* out);
+
+// True when the line holds nothing but blanks.
+bool blank_line(const std::string& line);
+
+}  // namespace cpt

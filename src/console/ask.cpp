@@ -1,0 +1,26 @@
+#include "console/ask.h"
+
+#include <string>
+
+#include "core/console.h"
+
+namespace cpt {
+
+bool ask_key(const char* question, int& key) {
+  con_printf("%s", question);
+  key = con_key();
+  return key != EOF;
+}
+
+bool ask_values(const char* prompt, const Field* kinds, int n, double* out) {
+  con_printf("%s", prompt);
+  std::string line;
+  for (;;) {
+    if (!con_line(line)) return false;
+    if (blank_line(line)) continue;
+    if (parse_answer(line, kinds, n, out)) return true;
+    con_printf("%s%s", kBadInput, prompt);
+  }
+}
+
+}  // namespace cpt

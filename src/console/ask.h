@@ -1,0 +1,21 @@
+// The dialog's two kinds of question: one key, or one line of numbers that
+// is asked again until it is right. Both report the end of input.
+#pragma once
+
+#include "console/answer.h"
+
+namespace cpt {
+
+// Shown before a question is asked again.
+constexpr const char* kBadInput = "\n  入力が正しくありません．もう一度入力してください．";
+
+// Prints `question` and reads one key into `key`. False at end of input.
+bool ask_key(const char* question, int& key);
+
+// Prints `prompt` and reads a line of n values of the given kinds into out.
+// Blank lines are passed over; a wrong line is discarded whole, reported with
+// kBadInput, and the prompt is printed again. False at end of input, with out
+// untouched.
+bool ask_values(const char* prompt, const Field* kinds, int n, double* out);
+
+}  // namespace cpt

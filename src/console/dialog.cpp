@@ -1,0 +1,188 @@
+#include "console/dialog.h"
+
+#include <cstdlib>
+
+#include "model/paths.h"
+#include "planner/prepare.h"
+#include "console/ask.h"
+#include "core/console.h"
+#include "console/path_blocks.h"
+#include "console/summary.h"
+
+namespace cpt {
+
+namespace {
+
+// Sections of the dialog; Ready and Ended leave it.
+enum class Sec { Questions, RobotType, RobotDims, Limits, Path, Compute, Ready, Ended };
+
+[[noreturn]] void end_program() { std::exit(1); }
+DialogEndHook g_end_hook = end_program;
+
+void print_key_help() {
+  con_printf("\n\n描画画面上でキーによる操作選択");
+  con_printf("\n(1) 'a' 'b' : ロボットの選択");
+  con_printf("\n(2) 'k'     : CP軌道曲線変更");
+  con_printf("\n(3) 'u'     : 関節最大加速度変更");
+  con_printf("\n(4)   描画の選択");
+  con_printf("\n(4-1) 's'    ：運動継続");
+  con_printf("\n(4-2) 't'    ：１つ戻って時間刻み小さくする");
+  con_printf("\n(4-3) 'r'    ：１つ戻り時間刻み元に戻しトルク切り替える");
+  con_printf("\n(4-4) 'c'    ：単にトルク切り替える");
+  con_printf("\n(4-5) 'f'    ：最後の軌道に乗せる：少し行き過ぎてから");
+  con_printf("\n             ：[註]r,cを押してはならない");
+  con_printf("\n(4-6) '0'    ：運動初期状態に戻す");
+  con_printf("\n(5-1)  'w' 'W'：ロボット図の縮小拡大");
+  con_printf("\n(5-2)  'x' 'X' 'y' 'Y'：ロボット図の左右・上下移動");
+  con_printf("\n(6)   ESC    ：終了");
+}
+
+// Where the entry key leads.
+Sec entry_section(World& w, int key) {
+  switch (key) {
+    case 'a':
+    case 'b':
+      w.st.robottype = robot_of_key(key);
+      return Sec::RobotDims;
+    case 'u': return Sec::Limits;
+    case 'k': return Sec::Path;
+    default: return Sec::Questions;
+  }
+}
+
+// Q1..Q3, the start-up questions; only lower-case 'y' and 'n' count.
+Sec questions() {
+  int k;
+  if (!ask_key("\nロボットタイプ変更する？　yes : y   no : n    ", k)) return Sec::Ended;
+  if (k == 'y') return Sec::RobotType;
+  if (!ask_key("\n最大加速度変更する？　yes : y   no : n    ", k)) return Sec::Ended;
+  if (k == 'y') return Sec::Limits;
+  if (!ask_key("\n軌道曲線変更する？　yes : y   no : n    ", k)) return Sec::Ended;
+  if (k == 'y') return Sec::Path;
+  if (k == 'n') return Sec::Compute;
+  return Sec::RobotType;
+}
+
+// R1..R3: the robot type key, asked again until it is 'a' or 'b'.
+Sec robot_type(Settings& st) {
+  con_printf("\n(1) CP運動種類の変更 a:円筒座標ロボット，b:SCARAロボット");
+  for (bool first = true;; first = false) {
+    if (!first) con_printf("%s", kBadInput);
+    if (st.robottype == Robot::Cylindrical) con_printf("\n    旧：円筒座標ロボット");
+    if (st.robottype == Robot::Scara) con_printf("\n    旧：SCARAロボット");
+    int k;
+    if (!ask_key("   入力  a or b    ロボットタイプ=", k)) return Sec::Ended;
+    if (k == 'a' || k == 'b') {
+      st.robottype = robot_of_key(k);
+      return Sec::RobotDims;
+    }
+  }
+}
+
+// R4..R7: arm lengths of the SCARA robot, then where to go on.
+Sec robot_dims(Settings& st, Picture& pic) {
+  if (st.robottype == Robot::Cylindrical) con_printf("\n  円筒座標ロボット");
+  if (st.robottype == Robot::Scara) {
+    con_printf("\n    旧アーム長(l1,l2)=(%5.2f %5.2f)[m]", st.l1, st.l2);
+    constexpr Field kinds[] = {Field::Positive, Field::Positive};
+    double v[2];
+    if (!ask_values("\n    アーム長入力  l1 l2=", kinds, 2, v)) return Sec::Ended;
+    st.l1 = v[0];
+    st.l2 = v[1];
+    pic.link1_draw = st.l1;
+    pic.link2_draw = st.l2 - pic.hand_len;
+    con_printf("\n    SCARAロボット　アーム長(l1,l2)=(%5.2f %5.2f)[m]", st.l1, st.l2);
+  }
+  int k;
+  if (!ask_key("\n\n関節最大加速度変更する？　 yes : y,   no : n  ", k)) return Sec::Ended;
+  if (k == 'y') return Sec::Limits;
+  if (!ask_key("\n\nCP軌道変更する？　 yes : y,   no : n  ", k)) return Sec::Ended;
+  return k == 'y' ? Sec::Path : Sec::Compute;
+}
+
+// U1..U4: the joint acceleration limits.
+Sec limits(Settings& st) {
+  con_printf("\n(2) 関節最大加減速変更  旧amax(x,y)＝(%6.2f %6.2f)", st.a1max, st.a2max);
+  constexpr Field kinds[] = {Field::Positive, Field::Positive};
+  double v[2];
+  if (!ask_values("\n    入力　a1max a2max=", kinds, 2, v)) return Sec::Ended;
+  st.a1max = v[0];
+  st.a2max = v[1];
+  con_printf("\n    関節最大加減速 amax(1,2)=(%6.2f %6.2f)", st.a1max, st.a2max);
+  int k;
+  if (!ask_key("\n\nCP軌道変更する？　 yes : y,   no : n  ", k)) return Sec::Ended;
+  return k == 'y' ? Sec::Path : Sec::Compute;
+}
+
+// K: the path type, asked again until it is 1..7, and the block of that type.
+Sec path(Settings& st) {
+  con_printf("\n(3) CP運動種類の変更");
+  con_printf("\n運動選択c= 1:円弧　2:正弦波 3:Ｕ字 4:スラローム");
+  con_printf("\n         = 5:等加速度カム   6:サイクロイドカム 　 7:直線");
+  char prompt[64];
+  std::snprintf(prompt, sizeof prompt, "\n旧運動＝%d  入力 c=", type_number(st.cptype));
+  constexpr Field kinds[] = {Field::PathType};
+  double v;
+  if (!ask_values(prompt, kinds, 1, &v)) return Sec::Ended;
+  st.cptype = path_type(static_cast<int>(v));
+  return path_block(st) ? Sec::Compute : Sec::Ended;
+}
+
+// The computation stage. Ready, or back to the path section when a check fails.
+Sec compute(World& w) {
+  Settings& st = w.st;
+  const PathType c = st.cptype;
+  cpcurve(st, st.sf[c], st.Pf[c]);
+  print_settings(st);
+  con_printf("\n\n.........計算中..................\n");
+  switch (prepare_motion(w)) {
+    case Prepared::StartUnreachable:
+      // An unreachable start point sends the user to the path.
+      con_printf("\n逆運動学解なし robottype=%c P0[]=(%7.4f %7.4f) 設定し直し", robot_key(st.robottype),
+                 st.P0[c][0], st.P0[c][1]);
+      return Sec::Path;
+    case Prepared::NoBoundary:
+      con_printf("\nトルク境界線の解がない robottype=%c 軌道=%d 軌道変更へ", robot_key(st.robottype), type_number(st.cptype));
+      return Sec::Path;
+    case Prepared::Ready:
+      break;
+  }
+  con_printf("\n\n............計算終了　描画画面へ..........");
+  return Sec::Ready;
+}
+
+Sec run_section(Sec s, World& w) {
+  switch (s) {
+    case Sec::Questions: return questions();
+    case Sec::RobotType: return robot_type(w.st);
+    case Sec::RobotDims: return robot_dims(w.st, w.pic);
+    case Sec::Limits: return limits(w.st);
+    case Sec::Path: return path(w.st);
+    case Sec::Compute: return compute(w);
+    default: return s;
+  }
+}
+
+}  // namespace
+
+void set_dialog_end_hook(DialogEndHook hook) { g_end_hook = hook ? hook : end_program; }
+
+int settings_dialog(World& w, int entry_key) {
+  print_key_help();
+  print_settings(w.st);
+  Sec s = entry_section(w, entry_key);
+  while (s != Sec::Ready && s != Sec::Ended) s = run_section(s, w);
+  if (s == Sec::Ready) return 1;
+  con_printf("%s", kEndOfInput);
+  g_end_hook();
+  return 0;
+}
+
+void start_up(World& w) {
+  set_defaults(w);
+  w.st.robottype = Robot::Scara;
+  w.st.cptype = PathType::Arc;
+  settings_dialog(w);
+}
+
+}  // namespace cpt

@@ -1,0 +1,36 @@
+// The console settings dialog: key help, the questions the entry key calls
+// for, the robot, limit and path sections, and the computation stage that
+// prepares a new motion.
+//
+//   start-up:  start_up(world)                   the defaults, then the dialog
+//   keys:      settings_dialog(world, key)       for 'a' 'b' 'u' 'k'
+//              (for 'a' and 'b' the robot type is the key)
+#pragma once
+
+#include "core/state.h"
+
+namespace cpt {
+
+// Runs the dialog until a consistent set of settings has passed the checks
+// of the computation stage, which then resets the motion. Returns 1.
+//
+// When the input ends inside the dialog it prints a one-line message and
+// calls the end-of-input hook, which by default ends the program with
+// status 1; if the hook returns, the dialog returns 0 (settings entered so
+// far stay, the motion is not prepared).
+// `entry_key` is the window key that opened it ('a', 'b', 'u', 'k'); any
+// other value begins with the start-up questions.
+int settings_dialog(World& w, int entry_key = '0');
+
+// The start of a run: the start-up defaults (SCARA robot, arc), then the
+// dialog, which prepares the first motion.
+void start_up(World& w);
+
+// Called at end of input inside the dialog; nullptr restores the default (exit(1)).
+using DialogEndHook = void (*)();
+void set_dialog_end_hook(DialogEndHook hook);
+
+// The message printed at end of input.
+constexpr const char* kEndOfInput = "\n\n入力が終わりました．プログラムを終了します．\n";
+
+}  // namespace cpt

@@ -1,0 +1,13 @@
+// The block of the CP path section for each path type: old values, prompt,
+// the new values read, the derived values recomputed, the new values shown.
+#pragma once
+
+#include "core/state.h"
+
+namespace cpt {
+
+// Runs the block of st.cptype (1..7). False at end of input, the type's
+// parameters then unchanged.
+bool path_block(Settings& st);
+
+}  // namespace cpt

@@ -1,0 +1,76 @@
+// What one frame of the window does to the motion, without drawing it.
+//
+// One frame is one step: a construction step with its two look-ahead curves,
+// one revealed step of the landed final trajectory (walking), or one step of
+// the replay. run_frame makes these state changes and returns a FrameView,
+// which is all the window needs to draw the frame; a program without a
+// window runs the same frames and reports the view's messages as text.
+#pragma once
+
+#include <functional>
+
+#include "core/state.h"
+
+namespace cpt {
+
+// Window messages of the frame cycle.
+inline constexpr const char* kMsgStepFailed =
+    "Inverse kinematics no solution or acc over! 1step back='t'";
+inline constexpr const char* kMsgObtained = "Trajectory obtained!";
+// Notices: why a key did not advance the motion.
+inline constexpr const char* kNoticeStepsFull =
+    "Step table full (2000 steps): go back with 't' or restart with '0'";
+inline constexpr const char* kNoticeRecordsFull =
+    "Switching table full: no more switchings, land with 'f' or restart with '0'";
+inline constexpr const char* kNoticeAtRest =
+    "The motion has stopped before the end of the path: go back with 't' or 'r'";
+inline constexpr const char* kNoticeReplayEnd = "End of the motion: '0' replays it";
+
+enum class FrameMode {
+  Construction,  // the trajectory being built, with the look-ahead curves
+  Walking,       // the landed trajectory revealed up to step n
+  Replay,        // the robot at step n of the finished trajectory
+};
+
+struct FrameView {
+  FrameMode mode = FrameMode::Construction;
+  // Construction and walking: Y[0..n] is drawn. Replay: the optimal motion
+  // is at step n (at most nf), the reference motion at step `reference`.
+  int n = 0;
+  int reference = 0;
+  bool look_ahead = false;   // look_keep / look_switch of the Frame are this frame's
+  bool step_failed = false;  // kMsgStepFailed
+  bool obtained = false;     // kMsgObtained
+  const char* notice = nullptr;
+};
+
+// Called in the frame that completes the walk, after the view is final and
+// before the trajectory is rebuilt: the window shows the frame here, so that
+// "Trajectory obtained!" is on the screen while calcp runs.
+using BeforeRebuild = std::function<void(const FrameView&)>;
+
+// One frame: sets tf to the goal time, then makes the step of the current
+// mode (or only redraws, after a key that could not advance) and returns
+// what the frame shows.
+FrameView run_frame(World& w, const BeforeRebuild& before_rebuild = {});
+
+// The construction step: nsub sub-steps of rkg over dt from Y[istep], stored
+// at istep + 1, with t advanced. Returns 0 when a sub-step failed or broke a
+// joint limit by more than TOL_STEP (the step is still stored). The caller
+// makes sure that istep + 1 is inside the tables.
+int construction_step(const Settings& st, RhsState& rs, Motion& mo, AccRecord& acc_now);
+
+// A look-ahead curve from y at time t with the torque choice torque_sel, in
+// at most NSTEP steps of dt0, into pts[0..]; returns the last index. It ends
+// at the first failed step (not kept) or at the first point beyond a joint
+// limit by TOL_CURVE, below sd = 0 or beyond the end of the path (kept).
+int look_ahead(const Settings& st, RhsState& rs, int torque_sel, double t, const Vec2& y,
+               Vec2* pts, AccRecord& acc_now);
+
+// A blue ring of the replay where a joint reaches, leaves or jumps between
+// its limits at step k (k >= 1) of the finished trajectory: returns 1 with
+// the hand point and the radius, or 0.
+int limit_marker(const Settings& st, const Picture& pic, const Motion& mo, int k, Vec2& at,
+                 double& radius);
+
+}  // namespace cpt

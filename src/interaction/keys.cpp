@@ -1,0 +1,142 @@
+#include "interaction/keys.h"
+
+#include <algorithm>
+
+#include "interaction/frame.h"
+#include "model/rhs.h"
+#include "planner/landing.h"
+
+namespace cpt {
+
+namespace {
+
+constexpr double kZoomStep = 0.9;
+
+bool constructing(const Motion& mo) { return mo.traj_state != TrajState::Obtained && mo.final_state != FinalState::Walking; }
+
+// The next frame only redraws the current state, with a one-line notice.
+KeyAction hold(World& w, const char* notice) {
+  w.fr.hold = true;
+  w.fr.notice = notice;
+  return KeyAction::Frame;
+}
+
+// Room for one more switching record, two being kept for the landing.
+bool record_room(const Motion& mo) { return mo.NCHN + 1 + kLandingRecords <= NREC - 1; }
+
+// A switching record at the current step: its time and state, and the joint
+// accelerations that the switched torque choice gives there.
+void switching_record(World& w) {
+  Motion& mo = w.mo;
+  const int k = mo.istep;
+  ++mo.NCHN;
+  mo.chn_step[mo.NCHN] = k;
+  SwitchRecord& r = mo.chn[mo.NCHN];
+  r.t = mo.t;
+  r.s = mo.Y[k][0];
+  r.sd = mo.Y[k][1];
+  mo.torque_sel = -mo.torque_sel;
+  int ok = 1;
+  f(w.st, w.rhs, mo.torque_sel, 1, mo.t, mo.Y[k].data(), mo.A[k], ok);
+  r.acc = mo.A[k].acc;
+  mo.dt = dt0;
+}
+
+// 's': while constructing, the step index is held to NSTEP; walking and the
+// replay go on to their own ends.
+KeyAction step_key(Motion& mo) {
+  if (constructing(mo) && mo.istep > NSTEP) mo.istep = NSTEP;
+  if (mo.istep < 0) mo.istep = 0;
+  return KeyAction::Frame;
+}
+
+// The console dialog runs next (the caller runs it): the motion starts
+// again from rest, and the frame's memory belongs to the old motion.
+KeyAction dialog(World& w) {
+  w.mo.istep = 0;
+  w.fr = Frame{};
+  return KeyAction::Dialog;
+}
+
+}  // namespace
+
+int land_at_current_step(World& w) {
+  Motion& mo = w.mo;
+  mo.final_state = FinalState::Walking;
+  ++mo.NCHN;
+  mo.chn_step[mo.NCHN] = mo.istep;
+  if (!land_final(w.st, w.rhs, w.cv, mo)) {
+    mo.final_state = FinalState::None;
+    --mo.NCHN;
+    return 0;
+  }
+  mo.istep = mo.chn_step[mo.NCHN - 1];
+  return 1;
+}
+
+KeyAction press_key(World& w, unsigned char key) {
+  Motion& mo = w.mo;
+  Picture& pic = w.pic;
+  switch (key) {
+    case 'a':
+    case 'b':
+      w.st.robottype = robot_of_key(key);
+      return dialog(w);
+    case 'u':
+    case 'k':
+      return dialog(w);
+    case 's':
+      return step_key(mo);
+    case 't':
+      mo.istep = std::clamp(mo.istep - 2, 0, NTAB - 1);
+      mo.t = mo.tt[mo.istep];
+      mo.dt = dt0 / NDIV;
+      return KeyAction::Frame;
+    case 'r':
+    case 'c':
+      // After a landing the switchings are settled: the key only runs its frame.
+      if (!constructing(mo)) return KeyAction::Frame;
+      if (!record_room(mo)) return hold(w, kNoticeRecordsFull);
+      if (key == 'r') {
+        mo.t = std::max(mo.t - mo.dt, 0.0);
+        mo.istep = std::max(mo.istep - 1, 0);
+      }
+      mo.istep = std::min(mo.istep, NTAB - 1);
+      switching_record(w);
+      return KeyAction::Frame;
+    case 'f':
+      if (!constructing(mo)) return KeyAction::Frame;
+      if (mo.NCHN + kLandingRecords > NREC - 1) return hold(w, kNoticeRecordsFull);
+      if (land_at_current_step(w)) return KeyAction::Frame;
+      return step_key(mo);
+    case '0':
+      mo.istep = 0;
+      if (mo.traj_state != TrajState::Obtained) {
+        mo.torque_sel = +1;
+        mo.dt = dt0;
+        mo.t = 0;
+        // Walking keeps its switching records: they define the landed
+        // trajectory that the walk rebuilds at its end.
+        if (mo.final_state != FinalState::Walking) mo.NCHN = 0;
+      }
+      return KeyAction::Frame;
+    case 'w':
+      pic.zoom *= kZoomStep;
+      pic.pp_zoom *= kZoomStep;
+      return KeyAction::Frame;
+    case 'W':
+      pic.zoom /= kZoomStep;
+      pic.pp_zoom /= kZoomStep;
+      return KeyAction::Frame;
+    case 'x': pic.view_x -= view_dx; return KeyAction::Frame;
+    case 'X': pic.view_x += view_dx; return KeyAction::Frame;
+    case 'y': pic.view_y -= view_dy; return KeyAction::Frame;
+    case 'Y': pic.view_y += view_dy; return KeyAction::Frame;
+    case 27:
+      return KeyAction::Quit;
+    default:
+      return KeyAction::Ignored;
+  }
+}
+
+}  // namespace cpt

@@ -1,0 +1,29 @@
+// The window's keyboard commands, as state changes of the motion and the view.
+//
+// A key that runs a frame returns KeyAction::Frame; the caller then runs one
+// frame (run_frame) and shows it. 'a', 'b', 'u' and 'k' return
+// KeyAction::Dialog: the caller then runs the console dialog with that key.
+#pragma once
+
+#include "core/state.h"
+
+namespace cpt {
+
+enum class KeyAction {
+  Ignored,  // a key without a command
+  Frame,    // run one frame
+  Dialog,   // run the console dialog; then the window shows the new motion
+  Quit,     // ESC: the program ends with status 0
+};
+
+// Switching records that the landing key 'f' needs: the landing and the end.
+constexpr int kLandingRecords = 2;
+
+KeyAction press_key(World& w, unsigned char key);
+
+// The landing of 'f' at the current step: a switching record there, then
+// land_final. On success walking begins at the landing step and 1 is
+// returned; on failure the record count is restored and 0 is returned.
+int land_at_current_step(World& w);
+
+}  // namespace cpt

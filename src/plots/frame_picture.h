@@ -1,0 +1,14 @@
+// The whole picture of one frame, from the state that run_frame left and the
+// view it returned: title, information panel, grid, then the phase plane of
+// the construction or walking, or the replay with the robot and the graphs,
+// and the frame's messages last. Drawn through the active backend.
+#pragma once
+
+#include "core/state.h"
+#include "interaction/frame.h"
+
+namespace cpt {
+
+void draw_frame(const World& w, const FrameView& v);
+
+}  // namespace cpt
