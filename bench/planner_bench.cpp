@@ -50,7 +50,7 @@ void BM_computation_stage(benchmark::State& state) {
   auto w = default_world(Robot::Scara, PathType::Arc);
   for (auto _ : state) {
     calDmax(w->st, w->cv);
-    extremal_curves(w->st, w->rhs, w->mo, w->cv);
+    extremal_curves(w->st, w->rhs, w->cv);
     benchmark::DoNotOptimize(calboundary(w->st, w->cv));
   }
 }

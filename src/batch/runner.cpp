@@ -9,7 +9,7 @@
 #include "console/dialog.h"
 #include "interaction/frame.h"
 #include "interaction/keys.h"
-#include "core/console.h"
+#include "console/input.h"
 
 namespace cpt {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/console.h"
+#include "console/input.h"
 
 namespace cpt {
 

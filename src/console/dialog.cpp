@@ -144,6 +144,13 @@ Sec compute(World& w) {
     case Prepared::NoBoundary:
       con_printf("\nトルク境界線の解がない robottype=%c 軌道=%d 軌道変更へ", robot_key(st.robottype), type_number(st.cptype));
       return Sec::Path;
+    case Prepared::NotFinite:
+      con_printf("\nこの設定では計算値が有限にならない（値が極端）．設定し直し");
+      return Sec::Questions;
+    case Prepared::TooFast:
+      con_printf("\nこの設定では運動が%d[ms]の刻み%d回に満たない（軌道が小さすぎるか最大加速度が大きすぎる）．設定し直し",
+                 static_cast<int>(dt0 * 1000 + 0.5), kMinSteps);
+      return Sec::Questions;
     case Prepared::Ready:
       break;
   }

@@ -1,28 +1,49 @@
 #include "core/console.h"
 
-#include <unistd.h>
-
-#include <cctype>
-#include <cerrno>
 #include <cstdarg>
-
-#include "core/tty.h"
+#include <cstring>
 
 namespace cpt {
 
 namespace {
+
 FILE* g_in = nullptr;
 FILE* g_out = nullptr;
 
-// One character; a read interrupted by a signal that did not end the program is retried.
-int next_char(FILE* in) {
-  for (;;) {
-    errno = 0;
-    const int c = std::getc(in);
-    if (c != EOF || !std::ferror(in) || errno != EINTR) return c;
-    std::clearerr(in);
-  }
+// The current diagnostic scope.
+int g_printed = 0;     // diagnostics printed in full
+int g_suppressed = 0;  // diagnostics only counted
+int g_once[static_cast<int>(DiagOnce::Count)] = {};
+
+void vprint(const char* fmt, va_list ap) {
+  std::vfprintf(con_out(), fmt, ap);
+  std::fflush(con_out());
 }
+
+// A diagnostic shows where a computation went wrong, which may be a state
+// that is no number: printf's "nan" and "inf" are written as "(非数)", so
+// that the console never shows them as if they were values.
+void print_diagnostic(const char* fmt, va_list ap) {
+  // Fixed buffers: the numeric routines print diagnostics without allocating.
+  static const char kNotANumber[] = "(非数)";
+  char text[1024], out[2048];
+  std::vsnprintf(text, sizeof text, fmt, ap);
+  size_t n = 0;
+  for (const char* p = text; *p && n + sizeof kNotANumber < sizeof out;) {
+    if (std::strncmp(p, "nan", 3) == 0 || std::strncmp(p, "inf", 3) == 0) {
+      while (n > 0 && out[n - 1] == '-') --n;
+      std::memcpy(out + n, kNotANumber, sizeof kNotANumber - 1);
+      n += sizeof kNotANumber - 1;
+      p += 3;
+    } else {
+      out[n++] = *p++;
+    }
+  }
+  out[n] = '\0';
+  std::fputs(out, con_out());
+  std::fflush(con_out());
+}
+
 }  // namespace
 
 FILE* con_in() { return g_in ? g_in : stdin; }
@@ -33,41 +54,41 @@ void con_set_streams(FILE* in, FILE* out) {
   g_out = out;
 }
 
-bool con_is_tty() {
-  const int fd = fileno(con_in());
-  return fd >= 0 && isatty(fd);
-}
-
 void con_printf(const char* fmt, ...) {
   va_list ap;
   va_start(ap, fmt);
-  std::vfprintf(con_out(), fmt, ap);
+  vprint(fmt, ap);
   va_end(ap);
-  std::fflush(con_out());
 }
 
-int con_key() {
-  FILE* in = con_in();
-  // On a terminal: key mode for this one read, restored before returning.
-  const bool key_mode = tty_key_mode_begin(in);
-  const int eof_char = tty_eof_char();
-  int c;
-  do {
-    c = next_char(in);
-    if (key_mode && eof_char > 0 && c == eof_char) c = EOF;
-  } while (c != EOF && std::isspace(c));
-  if (key_mode) tty_key_mode_end();
-  return c;
+void diag_printf(const char* fmt, ...) {
+  if (g_printed >= kDiagMessages) {
+    ++g_suppressed;
+    return;
+  }
+  ++g_printed;
+  va_list ap;
+  va_start(ap, fmt);
+  print_diagnostic(fmt, ap);
+  va_end(ap);
 }
 
-void con_wait_key() { (void)con_key(); }
+bool diag_first(DiagOnce kind) {
+  int& n = g_once[static_cast<int>(kind)];
+  if (n++ == 0) return true;
+  ++g_suppressed;
+  return false;
+}
 
-bool con_line(std::string& line) {
-  line.clear();
-  FILE* in = con_in();
-  int c;
-  while ((c = next_char(in)) != EOF && c != '\n') line.push_back(static_cast<char>(c));
-  return !(c == EOF && line.empty());
+void diag_scope_begin() {
+  diag_scope_end();
+}
+
+void diag_scope_end() {
+  if (g_suppressed > 0) con_printf("\n(同様の診断 %d 件を省略)", g_suppressed);
+  g_printed = 0;
+  g_suppressed = 0;
+  for (int& n : g_once) n = 0;
 }
 
 }  // namespace cpt

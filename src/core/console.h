@@ -1,33 +1,39 @@
-// The console: every write and every read of the program goes through here,
-// so that output is flushed as it is printed and tests can capture and feed it.
+// Console output: every line the program prints goes through here, flushed
+// as it is printed, so that it appears at once (also into a pipe) and tests
+// can capture it. Reading keys and lines is the console layer's (console/input.h).
 //
-// Keys and number lines come from the same input stream, so that what one
-// read leaves behind is seen by the next: a key read skips blanks and line
-// ends, a number read takes a whole line.
+// The numeric routines report their problems as diagnostics: at most
+// kDiagMessages of them in one scope (one key, one preparation of a motion);
+// the rest are counted and summed up in one line when the scope ends, so
+// that pressing on past a failure never floods the console.
 #pragma once
 
 #include <cstdio>
-#include <string>
 
 namespace cpt {
 
 // Formatted print to the console output, flushed at once.
 void con_printf(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
-// The next key press: one character, read without echo and without Enter on
-// a terminal; blanks and line ends are skipped. Returns EOF at end of input
-// (on a terminal also for the end-of-file key, Ctrl-D).
-int con_key();
+// Diagnostics printed in full in one scope; further ones are only counted.
+constexpr int kDiagMessages = 8;
 
-// Waits for one key press; end of input simply returns.
-void con_wait_key();
+// A diagnostic of a numeric routine, printed like con_printf while the
+// scope's budget lasts (at most 1023 bytes; a value that is not a number is
+// shown as "(非数)").
+void diag_printf(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
-// One whole line of input, without its line end (typed in the terminal's
-// normal, echoed mode). Returns false at end of input when nothing was read.
-bool con_line(std::string& line);
+// Kinds of diagnostics reported only once per scope, however often they occur.
+enum class DiagOnce { NearSingular, Count };
 
-// True when the console input is a terminal.
-bool con_is_tty();
+// True the first time `kind` occurs in the current scope (the caller then
+// prints it); counts it otherwise.
+bool diag_first(DiagOnce kind);
+
+// A new scope: the budget is full again. Ends the previous scope first.
+void diag_scope_begin();
+// Ends the scope: one line with the number of diagnostics not printed, if any.
+void diag_scope_end();
 
 // Redirects the console (tests). nullptr restores stdin / stdout.
 void con_set_streams(FILE* in, FILE* out);

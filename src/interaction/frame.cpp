@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/console.h"
+#include "model/limits.h"
 #include "planner/calcp.h"
 #include "planner/integrator.h"
 #include "planner/report.h"
@@ -10,10 +12,6 @@
 namespace cpt {
 
 namespace {
-
-bool over_limit(const Settings& st, const AccRecord& acc, double tol) {
-  return std::fabs(acc.acc[0]) > st.a1max + tol || std::fabs(acc.acc[1]) > st.a2max + tol;
-}
 
 // Both look-ahead curves from the current point: the current torque choice
 // and the switched one.
@@ -26,18 +24,38 @@ void look_ahead_both(World& w, FrameView& v) {
   v.look_ahead = true;
 }
 
+// The motion at rest at the start of the path, as after '0' in the construction.
+void restart(Motion& mo) {
+  mo.istep = 0;
+  mo.t = 0;
+  mo.dt = dt0;
+  mo.torque_sel = +1;
+  mo.NCHN = 0;
+  mo.nf = 0;
+  mo.final_state = FinalState::None;
+  mo.traj_state = TrajState::Building;
+}
+
 // Walking: one more step of the landed trajectory; at its end the trajectory
-// is obtained, rebuilt and reported, and the replay begins.
-void walk(World& w, FrameView& v, bool hold, const BeforeRebuild& before_rebuild) {
+// is rebuilt, obtained and reported, and the replay begins. A rebuild that
+// fails obtains nothing: the construction starts again from rest.
+void walk(World& w, FrameView& v, bool hold, const OnObtained& on_obtained) {
   Motion& mo = w.mo;
   v.mode = FrameMode::Walking;
   if (!hold && mo.istep < mo.nf) ++mo.istep;
   v.n = mo.istep;
   if (hold || mo.istep != mo.nf || mo.nf == 0) return;
 
+  if (!calcp(w.st, w.cv, w.rhs, mo)) {  // reports its own failures on the console
+    restart(mo);
+    v.mode = FrameMode::Construction;
+    v.n = 0;
+    v.notice = kNoticeRebuildFailed;
+    return;
+  }
   v.obtained = true;
-  if (before_rebuild) before_rebuild(v);
-  calcp(w.st, w.cv, w.rhs, mo);  // reports its own failures on the console
+  v.n = mo.nf;
+  if (on_obtained) on_obtained(v);
   mo.NCT = switching_report(w.st, mo, mo.nf);
   mo.tf = motion_time(mo);
   v.n = mo.nf;
@@ -60,32 +78,39 @@ void replay(World& w, FrameView& v, bool hold) {
 
 }  // namespace
 
-int construction_step(const Settings& st, RhsState& rs, Motion& mo, AccRecord& acc_now) {
-  const int k = ++mo.istep;
-  Vec2 y = mo.Y[k - 1];
-  const double h = mo.dt / nsub;
-  int good = 1;
-  for (int j = 0; j < nsub; ++j) {
-    const Vec2 y_in = y;
-    const int ok = rkg(st, rs, mo.torque_sel, mo.t, h, y_in.data(), y.data(), acc_now, 2);
-    if (!ok || over_limit(st, acc_now, TOL_STEP)) good = 0;
-    mo.t += h;  // also after a failed sub-step
-  }
-  mo.Y[k] = y;
-  mo.A[k] = acc_now;
-  mo.tt[k] = mo.t;
-  return good;
+StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccRecord& acc_now) {
+  const int k = mo.istep + 1;
+  StepRule rule;
+  rule.tol = TOL_STEP;
+  rule.stop_off_path = true;
+  const StepRun r =
+      substeps(st, rs, mo.torque_sel, mo.t, mo.dt / nsub, nsub, mo.Y[k - 1], acc_now, rule);
+  // A failed step or one that leaves the path is not taken: the motion stays
+  // where it was.
+  if (r.failed || r.off_path) return StepOutcome::Failed;
+  acc_now = r.acc;
+  mo.istep = k;
+  mo.t = r.t;
+  mo.Y[k] = r.y;
+  mo.A[k] = r.acc;
+  mo.tt[k] = r.t;
+  return r.over_limit ? StepOutcome::OverLimit : StepOutcome::Done;
 }
 
 int look_ahead(const Settings& st, RhsState& rs, int torque_sel, double t, const Vec2& y,
                Vec2* pts, AccRecord& acc_now) {
   const double sf = st.sf_now();
+  StepRule rule;
+  rule.tol = TOL_CURVE;
   pts[0] = y;
   int n = 0;
   for (int k = 0; k < NSTEP; ++k) {
-    if (!rkg(st, rs, torque_sel, t, dt0, pts[k].data(), pts[k + 1].data(), acc_now, 2)) break;
+    const StepRun r = substeps(st, rs, torque_sel, t, dt0, 1, pts[k], acc_now, rule);
+    if (r.failed) break;
+    acc_now = r.acc;
+    pts[k + 1] = r.y;
     n = k + 1;
-    if (over_limit(st, acc_now, TOL_CURVE) || pts[k + 1][1] < 0 || pts[k + 1][0] > sf) break;
+    if (r.over_limit || r.y[1] < 0 || r.y[0] > sf) break;
   }
   return n;
 }
@@ -94,22 +119,19 @@ int limit_marker(const Settings& st, const Picture& pic, const Motion& mo, int k
                  double& radius) {
   const HandRecord& p = mo.CP[k - 1];
   const HandRecord& c = mo.CP[k];
-  const auto e1 = [&](const HandRecord& r) { return std::fabs(st.a1max - std::fabs(r.acc[0])); };
-  const auto e2 = [&](const HandRecord& r) { return std::fabs(st.a2max - std::fabs(r.acc[1])); };
+  const LimitEvents e = limit_events(st, p.acc, c.acc);
   const Vec2 here{c.x, c.y}, before{p.x, p.y};
   radius = 0.012;
-  if (e1(p) > SW_FAR && e1(c) < SW_AT) {
-    at = here;  // joint 1 reaches its limit
-  } else if (e1(p) < SW_AT && e1(c) > SW_FAR) {
-    at = before;  // joint 1 leaves it
-  } else if (e2(p) > SW_FAR && e2(c) < SW_AT) {
+  if (e.reach[0]) {
     at = here;
-  } else if (e2(p) < SW_AT && e2(c) > SW_FAR) {
+  } else if (e.leave[0]) {
+    at = before;
+  } else if (e.reach[1]) {
+    at = here;
+  } else if (e.leave[1]) {
     at = before;
     radius = 0.012 * pic.zoom;
-  } else if (std::fabs(p.acc[0] * c.acc[0] + st.a1max * st.a1max) < SW_AT) {
-    at = before;  // joint 1 jumps from one limit to the other
-  } else if (std::fabs(p.acc[1] * c.acc[1] + st.a2max * st.a2max) < SW_AT) {
+  } else if (e.jump[0] || e.jump[1]) {
     at = before;
   } else {
     return 0;
@@ -117,7 +139,9 @@ int limit_marker(const Settings& st, const Picture& pic, const Motion& mo, int k
   return 1;
 }
 
-FrameView run_frame(World& w, const BeforeRebuild& before_rebuild) {
+namespace {
+
+FrameView frame(World& w, const OnObtained& on_obtained) {
   Motion& mo = w.mo;
   Frame& fr = w.fr;
   FrameView v;
@@ -132,7 +156,7 @@ FrameView run_frame(World& w, const BeforeRebuild& before_rebuild) {
     return v;
   }
   if (mo.final_state == FinalState::Walking) {
-    walk(w, v, hold, before_rebuild);
+    walk(w, v, hold, on_obtained);
     return v;
   }
 
@@ -144,17 +168,32 @@ FrameView run_frame(World& w, const BeforeRebuild& before_rebuild) {
   }
   mo.istep = std::clamp(mo.istep, 0, NTAB - 1);
   if (!hold) {
-    v.step_failed = !construction_step(w.st, w.rhs, mo, fr.acc_now);
+    const StepOutcome out = construction_step(w.st, w.rhs, mo, fr.acc_now);
+    v.step_failed = out != StepOutcome::Done;
+    if (out == StepOutcome::Failed) {
+      // Nothing new to look ahead from; the notice says why.
+      v.n = mo.istep;
+      if (!v.notice) v.notice = kNoticeStepFailed;
+      return v;
+    }
     if (!(mo.Y[mo.istep][1] > 0)) {
       // At rest: a landed trajectory would be walked on from here, but without
       // one the motion simply stays at this step.
-      walk(w, v, true, before_rebuild);
+      walk(w, v, true, on_obtained);
       if (!v.notice) v.notice = kNoticeAtRest;
       return v;
     }
   }
   v.n = mo.istep;
   look_ahead_both(w, v);
+  return v;
+}
+
+}  // namespace
+
+FrameView run_frame(World& w, const OnObtained& on_obtained) {
+  FrameView v = frame(w, on_obtained);
+  diag_scope_end();
   return v;
 }
 

@@ -25,6 +25,18 @@ inline constexpr const char* kNoticeRecordsFull =
 inline constexpr const char* kNoticeAtRest =
     "The motion has stopped before the end of the path: go back with 't' or 'r'";
 inline constexpr const char* kNoticeReplayEnd = "End of the motion: '0' replays it";
+inline constexpr const char* kNoticeStepFailed =
+    "The step failed (no solution, not finite, or off the path): go back with 't' or restart with '0'";
+inline constexpr const char* kNoticeNoSwitch =
+    "No switching here: the motion is at rest or off the path; go back with 't'";
+inline constexpr const char* kNoticeLandDecelerating =
+    "No landing: the trajectory already decelerates where it meets the end curve";
+inline constexpr const char* kNoticeLandShort =
+    "No landing: the deceleration stops before the end of the path; go back with 't'";
+inline constexpr const char* kNoticeLandFailed =
+    "No landing: the deceleration into the end could not be integrated; go back with 't'";
+inline constexpr const char* kNoticeRebuildFailed =
+    "The trajectory could not be rebuilt (see the console): start again from rest";
 
 enum class FrameMode {
   Construction,  // the trajectory being built, with the look-ahead curves
@@ -44,21 +56,26 @@ struct FrameView {
   const char* notice = nullptr;
 };
 
-// Called in the frame that completes the walk, after the view is final and
-// before the trajectory is rebuilt: the window shows the frame here, so that
-// "Trajectory obtained!" is on the screen while calcp runs.
-using BeforeRebuild = std::function<void(const FrameView&)>;
+// Called in the frame that completes the walk, once the trajectory is rebuilt
+// and before the switching report is printed: the window shows the frame
+// with "Trajectory obtained!" here. Not called when the rebuild fails.
+using OnObtained = std::function<void(const FrameView&)>;
 
 // One frame: sets tf to the goal time, then makes the step of the current
 // mode (or only redraws, after a key that could not advance) and returns
-// what the frame shows.
-FrameView run_frame(World& w, const BeforeRebuild& before_rebuild = {});
+// what the frame shows. Ends the key's diagnostic scope.
+FrameView run_frame(World& w, const OnObtained& on_obtained = {});
+
+enum class StepOutcome {
+  Done,       // stored at istep + 1
+  OverLimit,  // stored, but a sub-step broke a joint limit by more than TOL_STEP
+  Failed,     // not taken: a sub-step failed, or the state left the path
+};
 
 // The construction step: nsub sub-steps of rkg over dt from Y[istep], stored
-// at istep + 1, with t advanced. Returns 0 when a sub-step failed or broke a
-// joint limit by more than TOL_STEP (the step is still stored). The caller
-// makes sure that istep + 1 is inside the tables.
-int construction_step(const Settings& st, RhsState& rs, Motion& mo, AccRecord& acc_now);
+// at istep + 1 with t advanced, unless it failed. The caller makes sure that
+// istep + 1 is inside the tables.
+StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccRecord& acc_now);
 
 // A look-ahead curve from y at time t with the torque choice torque_sel, in
 // at most NSTEP steps of dt0, into pts[0..]; returns the last index. It ends

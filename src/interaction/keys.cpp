@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "interaction/frame.h"
-#include "model/rhs.h"
+#include "core/console.h"
+#include "planner/records.h"
 #include "planner/landing.h"
 
 namespace cpt {
@@ -31,15 +32,16 @@ void switching_record(World& w) {
   const int k = mo.istep;
   ++mo.NCHN;
   mo.chn_step[mo.NCHN] = k;
-  SwitchRecord& r = mo.chn[mo.NCHN];
-  r.t = mo.t;
-  r.s = mo.Y[k][0];
-  r.sd = mo.Y[k][1];
   mo.torque_sel = -mo.torque_sel;
-  int ok = 1;
-  f(w.st, w.rhs, mo.torque_sel, 1, mo.t, mo.Y[k].data(), mo.A[k], ok);
-  r.acc = mo.A[k].acc;
+  mo.chn[mo.NCHN] = switch_record(w.st, w.rhs, mo.torque_sel, mo.t, mo.Y[k], mo.A[k]);
   mo.dt = dt0;
+}
+
+// A switching only where the motion moves forwards along the path: a state
+// at rest would run backwards after it, and a state off the path is no state.
+bool can_switch_at(const World& w, int k) {
+  const Vec2& y = w.mo.Y[k];
+  return on_path(w.st, y) && y[1] > 0;
 }
 
 // 's': while constructing, the step index is held to NSTEP; walking and the
@@ -60,23 +62,24 @@ KeyAction dialog(World& w) {
 
 }  // namespace
 
-int land_at_current_step(World& w) {
+Landing land_at_current_step(World& w) {
   Motion& mo = w.mo;
-  mo.final_state = FinalState::Walking;
   ++mo.NCHN;
   mo.chn_step[mo.NCHN] = mo.istep;
-  if (!land_final(w.st, w.rhs, w.cv, mo)) {
-    mo.final_state = FinalState::None;
+  const Landing result = land_final(w.st, w.rhs, w.cv, mo);
+  if (result != Landing::Landed) {
     --mo.NCHN;
-    return 0;
+    return result;
   }
+  mo.final_state = FinalState::Walking;
   mo.istep = mo.chn_step[mo.NCHN - 1];
-  return 1;
+  return result;
 }
 
 KeyAction press_key(World& w, unsigned char key) {
   Motion& mo = w.mo;
   Picture& pic = w.pic;
+  diag_scope_begin();  // ended by the key's frame
   switch (key) {
     case 'a':
     case 'b':
@@ -97,6 +100,10 @@ KeyAction press_key(World& w, unsigned char key) {
       // After a landing the switchings are settled: the key only runs its frame.
       if (!constructing(mo)) return KeyAction::Frame;
       if (!record_room(mo)) return hold(w, kNoticeRecordsFull);
+      {
+        const int k = std::clamp(key == 'r' ? mo.istep - 1 : mo.istep, 0, NTAB - 1);
+        if (!can_switch_at(w, k)) return hold(w, kNoticeNoSwitch);
+      }
       if (key == 'r') {
         mo.t = std::max(mo.t - mo.dt, 0.0);
         mo.istep = std::max(mo.istep - 1, 0);
@@ -107,8 +114,15 @@ KeyAction press_key(World& w, unsigned char key) {
     case 'f':
       if (!constructing(mo)) return KeyAction::Frame;
       if (mo.NCHN + kLandingRecords > NREC - 1) return hold(w, kNoticeRecordsFull);
-      if (land_at_current_step(w)) return KeyAction::Frame;
-      return step_key(mo);
+      switch (land_at_current_step(w)) {
+        case Landing::Landed: return KeyAction::Frame;
+        case Landing::NoCrossing: return step_key(mo);  // not there yet: one more step
+        case Landing::Decelerating: return hold(w, kNoticeLandDecelerating);
+        case Landing::ShortOfEnd: return hold(w, kNoticeLandShort);
+        case Landing::Failed:
+        case Landing::TooLong: return hold(w, kNoticeLandFailed);
+      }
+      return KeyAction::Frame;
     case '0':
       mo.istep = 0;
       if (mo.traj_state != TrajState::Obtained) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/state.h"
+#include "planner/landing.h"
 
 namespace cpt {
 
@@ -22,8 +23,8 @@ constexpr int kLandingRecords = 2;
 KeyAction press_key(World& w, unsigned char key);
 
 // The landing of 'f' at the current step: a switching record there, then
-// land_final. On success walking begins at the landing step and 1 is
-// returned; on failure the record count is restored and 0 is returned.
-int land_at_current_step(World& w);
+// land_final. When landed, walking begins at the landing step; otherwise the
+// record count is restored and the motion is unchanged.
+Landing land_at_current_step(World& w);
 
 }  // namespace cpt

@@ -18,7 +18,7 @@ int calboundary(const Settings& st, Curves& cv) {
     Mat2 J, D;
     const Vec2 ref = fi;
     if (!calD(st, s, ref, fi, J, D)) {
-      con_printf("\ncalboundary() 逆運動学解なし robot=%c 軌道=%d s=%7.4f", robot_key(st.robottype), type_number(st.cptype),
+      diag_printf("\ncalboundary() 逆運動学解なし robot=%c 軌道=%d s=%7.4f", robot_key(st.robottype), type_number(st.cptype),
                  s);
       return 0;
     }
@@ -32,7 +32,7 @@ int calboundary(const Settings& st, Curves& cv) {
       return 1;
     }
   }
-  con_printf("\ncalboundary() 軌道の長さsf=%7.4f が不正", sf);
+  diag_printf("\ncalboundary() 軌道の長さsf=%7.4f が不正", sf);
   return 0;
 }
 

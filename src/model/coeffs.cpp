@@ -14,7 +14,7 @@ int calD(const Settings& st, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2&
   cppoint(st, s, CP, p);
   Vec2 q = ref;
   if (!inv(st, CP[0], CP[1], ref, q)) {
-    con_printf("\ncalD() inv()解なし CP[]=(%7.4f %7.4f)", CP[0], CP[1]);
+    diag_printf("\ncalD() inv()解なし CP[]=(%7.4f %7.4f)", CP[0], CP[1]);
     return 0;
   }
   if (st.robottype == Robot::Cylindrical) {
@@ -37,7 +37,7 @@ void jointacc(const Settings& st, double s, double sd, double sdd, Vec2& fi, Acc
   const Vec2 ref = fi;
   Mat2 J, D;
   if (!calD(st, s, ref, fi, J, D)) {
-    con_printf("\nf() calD()解なし s=%7.4f", s);
+    diag_printf("\nf() calD()解なし s=%7.4f", s);
     return;
   }
   const double sd2 = sd * sd;

@@ -34,8 +34,8 @@ int inv(const Settings& st, double x, double y, const Vec2& ref, Vec2& out) {
   const double d = std::sqrt(x * x + y * y);
   const double c = (l1 * l1 + l2 * l2 - d * d) / (2 * l1 * l2);
   if (std::fabs(c) > 1 || std::isnan(c)) {
-    con_printf("\n!!!逆運動学inv()の解なし．始めからやり直し．");
-    con_printf("\n    アーム長1,2=(%6.3f %6.3f) 位置(x,y)=(%6.3f %6.3f)", l1, l2, x, y);
+    diag_printf("\n!!!逆運動学inv()の解なし．始めからやり直し．"
+                "\n    アーム長1,2=(%6.3f %6.3f) 位置(x,y)=(%6.3f %6.3f)", l1, l2, x, y);
     return 0;
   }
   const double gamma = std::acos(c);  // interior angle at the elbow

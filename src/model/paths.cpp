@@ -14,8 +14,9 @@ int slalom_pairs(int sl_N) { return static_cast<int>((sl_N + 1 + 0.001) / 2); }
 // or false when s lies outside the pieces. Found by division, so that the
 // cost does not grow with the number of half circles.
 bool slalom_piece(const Settings& st, double s, int& i, int& lower) {
-  if (s < 0) return false;
   const int M = slalom_pairs(st.sl_N);
+  // Also false for NaN, and before the division for any s too large for an int.
+  if (!(s >= 0 && s < (2 * M + 2) * PI)) return false;
   for (int k = static_cast<int>(s / (2 * PI)) - 1; k <= M; ++k) {
     if (k < 0) continue;
     if (2 * k * PI <= s && s < (2 * k + 1) * PI) { i = k; lower = 0; return true; }

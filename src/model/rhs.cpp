@@ -23,7 +23,6 @@ void trace(const Settings& st, const RhsState& rs, int torque_sel, double t, con
              type_number(st.cptype), torque_sel, t, y[0], y[1], rs.fi_last[0], rs.fi_last[1]);
   con_printf("\n    D[][]=(%7.4f %7.4f)    J[][]=(%7.4f %7.4f)", D[0][0], D[0][1], J[0][0], J[0][1]);
   con_printf("\n          (%7.4f %7.4f)          (%7.4f %7.4f)", D[1][0], D[1][1], J[1][0], J[1][1]);
-  con_key();
 }
 
 }  // namespace
@@ -36,7 +35,7 @@ double f(const Settings& st, RhsState& rs, int torque_sel, int k, double t, cons
   }
   const Vec2 ref = (t == 0.0) ? st.fi0() : rs.fi_last;
   if (!calD(st, y[0], ref, rs.fi_last, rs.J, rs.D)) {
-    con_printf("\nf() calD()解なし s=%7.4f", y[0]);
+    diag_printf("\nf() calD()解なし s=%7.4f", y[0]);
     ok = 0;
     return F_FAIL;
   }
@@ -64,7 +63,10 @@ double f(const Settings& st, RhsState& rs, int torque_sel, int k, double t, cons
   rec.acc[0] = D[0][0] * sdd + D[0][1] * sd2;
   rec.acc[1] = D[1][0] * sdd + D[1][1] * sd2;
 
-  if (std::fabs(D[0][0]) < 0.01 && std::fabs(D[1][0]) < 0.01) trace(st, rs, torque_sel, t, y);
+  // Near a point where neither joint's acceleration depends on s-dd: shown
+  // once per key or preparation, with where it happened.
+  if (std::fabs(D[0][0]) < 0.01 && std::fabs(D[1][0]) < 0.01 && diag_first(DiagOnce::NearSingular))
+    trace(st, rs, torque_sel, t, y);
   rs.last = sdd;
   return sdd;
 }

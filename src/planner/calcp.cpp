@@ -6,6 +6,7 @@
 #include "model/paths.h"
 #include "model/rhs.h"
 #include "planner/integrator.h"
+#include "planner/landing.h"
 #include "planner/reference.h"
 #include "core/console.h"
 
@@ -16,46 +17,35 @@ namespace {
 // Guard of the truncation that counts the steps of a segment.
 constexpr double SPAN_EPS = 1e-6;
 
-// Reports a sub-step that failed or broke a joint limit, then waits for a key.
+// Reports a sub-step that failed or broke a joint limit.
 void report_failed_substep(const Settings& st, double tau, const Vec2& y, const AccRecord& acc) {
-  con_printf("\ncalcp() t1=%7.5f s=%7.4f acc[]=(%7.4f %7.4f)", tau, y[0], acc.acc[0], acc.acc[1]);
   Vec2 P{0, 0};
   cpcurve(st, y[0], P);
-  con_printf(" P[]=(%7.4f %7.4f)", P[0], P[1]);
-  con_key();
+  diag_printf("\ncalcp() t1=%7.5f s=%7.4f acc[]=(%7.4f %7.4f) P[]=(%7.4f %7.4f)", tau, y[0],
+              acc.acc[0], acc.acc[1], P[0], P[1]);
 }
 
 // One trajectory step of nsub sub-steps of h from (t, Y[nf]), stored at nf + 1.
 // A step in which sd crosses 0 ends at rest at the crossing.
 int one_step(const Settings& st, RhsState& rs, Motion& mo, double h) {
-  double tau = mo.t;
-  Vec2 y = mo.Y[mo.nf];
-  AccRecord acc;
-  for (int j = 0; j < nsub; ++j) {
-    const Vec2 y_prev = y;
-    const int ok = rkg(st, rs, mo.torque_sel, tau, h, y_prev.data(), y.data(), acc, 2);
-    if (!ok || std::fabs(acc.acc[0]) > st.a1max + TOL_STEP ||
-        std::fabs(acc.acc[1]) > st.a2max + TOL_STEP) {
-      report_failed_substep(st, tau, y, acc);
-      return 0;
-    }
-    tau += h;
-    if (y[1] < 0) {
-      // sd was 0 a fraction phi / h into the sub-step: stop there, at rest.
-      const double phi = y_prev[1] > 0 ? h * y_prev[1] / (y_prev[1] - y[1]) : 0.0;
-      tau = tau - h + phi;
-      y[0] = y_prev[0] + (y[0] - y_prev[0]) * phi / h;
-      y[1] = 0;
-      break;
-    }
+  StepRule rule;
+  rule.tol = TOL_STEP;
+  rule.stop_over_limit = true;
+  rule.stop_at_rest = true;
+  const StepRun r = substeps(st, rs, mo.torque_sel, mo.t, h, nsub, mo.Y[mo.nf], AccRecord{}, rule);
+  if (r.failed || r.over_limit) {
+    report_failed_substep(st, r.t, r.y, r.acc);
+    return 0;
   }
+  const double tau = r.t;
+  const Vec2 y = r.y;
   mo.t = tau;
   const int k = ++mo.nf;
   mo.tt[k] = tau;
   mo.Y[k] = y;
   // Joint accelerations at the new state, its hand point and joint values.
   int ok = 1;
-  AccRecord rec = acc;
+  AccRecord rec = r.acc;
   f(st, rs, mo.torque_sel, 1, tau, y.data(), rec, ok);
   mo.A[k] = rec;
   HandRecord& cp = mo.CP[k];
@@ -65,7 +55,7 @@ int one_step(const Settings& st, RhsState& rs, Motion& mo, double h) {
   cp.x = xy[0];
   cp.y = xy[1];
   if (!inv(st, cp.x, cp.y, mo.fi[k - 1], mo.fi[k])) {
-    con_printf("\n逆運動学解なし robottype=%c CP[]=(%7.4f %7.4f)", robot_key(st.robottype), cp.x, cp.y);
+    diag_printf("\n逆運動学解なし robottype=%c CP[]=(%7.4f %7.4f)", robot_key(st.robottype), cp.x, cp.y);
     return 0;
   }
   return 1;
@@ -77,14 +67,15 @@ int segment(const Settings& st, RhsState& rs, Motion& mo, int i) {
   const double steps = (span + SPAN_EPS) / dt0;
   const int d = (steps >= 1 && steps < NTAB) ? static_cast<int>(steps) : 0;
   if (!(steps < NTAB) || mo.nf + d > NTAB - 1) {
-    con_printf("\ncalcp() ステップ数が上限%dを超える i=%d t=%7.5f", NTAB - 1, i, mo.chn[i].t);
+    diag_printf("\ncalcp() ステップ数が上限%dを超える i=%d t=%7.5f", NTAB - 1, i, mo.chn[i].t);
     return 0;
   }
-  double h = 0;
-  if (d > 0) {
-    mo.dt = span / d;
-    h = mo.dt / nsub;
+  if (!(span >= 0)) {
+    diag_printf("\ncalcp() 切り替え記録の時刻が逆順 i=%d t=%7.5f", i, mo.chn[i].t);
+    return 0;
   }
+  // The segment is divided evenly into d steps of about dt0.
+  const double h = d > 0 ? span / d / nsub : 0.0;
   // Every segment restarts from its own recorded state.
   mo.Y[mo.nf] = {mo.chn[i - 1].s, mo.chn[i - 1].sd};
   for (int j = 1; j <= d; ++j) {
@@ -103,11 +94,29 @@ int segment(const Settings& st, RhsState& rs, Motion& mo, int i) {
   return 1;
 }
 
+// The rebuilt motion is a result only when every step is finite and it ends
+// at rest at the end of the path.
+int reaches_end(const Settings& st, const Motion& mo) {
+  for (int k = 0; k <= mo.nf; ++k) {
+    if (!std::isfinite(mo.tt[k]) || !std::isfinite(mo.Y[k][0]) || !std::isfinite(mo.Y[k][1])) {
+      diag_printf("\ncalcp() 有限でない状態 k=%d", k);
+      return 0;
+    }
+  }
+  const Vec2& end = mo.Y[mo.nf];
+  const double sf = st.sf_now();
+  if (mo.nf < 1 || !(std::fabs(end[0] - sf) <= END_TOL * sf) || !(std::fabs(end[1]) <= END_TOL_SD)) {
+    diag_printf("\ncalcp() 終点で静止しない S[]=(%7.4f %7.4f) sf=%7.4f", end[0], end[1], sf);
+    return 0;
+  }
+  return 1;
+}
+
 }  // namespace
 
 int calcp(const Settings& st, const Curves& cv, RhsState& rs, Motion& mo) {
   if (mo.NCHN < 0 || mo.NCHN > NREC - 1) {
-    con_printf("\ncalcp() 切り替え記録の数が上限%dを超える NCHN=%d", NREC - 1, mo.NCHN);
+    diag_printf("\ncalcp() 切り替え記録の数が上限%dを超える NCHN=%d", NREC - 1, mo.NCHN);
     return 0;
   }
   // Step 0: at rest at the start of the path.
@@ -129,6 +138,7 @@ int calcp(const Settings& st, const Curves& cv, RhsState& rs, Motion& mo) {
   for (int i = 1; i <= mo.NCHN; ++i) {
     if (!segment(st, rs, mo, i)) return 0;
   }
+  if (!reaches_end(st, mo)) return 0;
   reference_motion(st, cv, mo);
   return 1;
 }

@@ -16,6 +16,10 @@ double cross2(const Vec2& u, const Vec2& v) { return u[0] * v[1] - u[1] * v[0]; 
 
 int segment_cross(const Vec2& A, const Vec2& B, const Vec2& C, const Vec2& D, Vec2& X, double& ra,
                   double& rb) {
+  // Segments with a point that is not finite cross nothing.
+  for (const Vec2* p : {&A, &B, &C, &D}) {
+    if (!std::isfinite((*p)[0]) || !std::isfinite((*p)[1])) return 0;
+  }
   const Vec2 AB = minus(B, A), AC = minus(C, A), AD = minus(D, A);
   const Vec2 CD = minus(D, C), CA = minus(A, C), CB = minus(B, C);
   // C and D strictly on one side of line AB, or A and B on one side of CD.

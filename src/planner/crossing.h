@@ -10,7 +10,8 @@ double cross2(const Vec2& u, const Vec2& v);
 
 // Crossing X of segment A-B with segment C-D. Returns 1 and fills X, ra (the
 // fraction |X - A| / |B - A|) and rb (|X - C| / |D - C|), or returns 0 when
-// they do not cross or are (nearly) parallel. Touching at an end point counts.
+// they do not cross, are (nearly) parallel or have a point that is not
+// finite. Touching at an end point counts.
 int segment_cross(const Vec2& A, const Vec2& B, const Vec2& C, const Vec2& D, Vec2& X, double& ra,
                   double& rb);
 

@@ -7,9 +7,8 @@
 
 namespace cpt {
 
-// Computes cv.curve_start / cv.curve_end with their counts. Uses mo.t as the
-// integration time and leaves it at the last time reached; leaves
-// mo.torque_sel = -1. A curve that ends within its first step has count 0.
-void extremal_curves(const Settings& st, RhsState& rs, Motion& mo, Curves& cv);
+// Computes cv.curve_start / cv.curve_end with their counts. A curve that ends
+// within its first step has count 0.
+void extremal_curves(const Settings& st, RhsState& rs, Curves& cv);
 
 }  // namespace cpt

@@ -1,5 +1,8 @@
 #include "planner/integrator.h"
 
+#include <cmath>
+
+#include "model/limits.h"
 #include "model/rhs.h"
 
 namespace cpt {
@@ -51,6 +54,56 @@ int rkg(const Settings& st, RhsState& rs, int torque_sel, double t, double h, co
     yout[i] = y3[i] + r;
   }
   return 1;
+}
+
+StepRun substeps(const Settings& st, RhsState& rs, int torque_sel, double t, double h, int n,
+                 const Vec2& y, const AccRecord& acc, const StepRule& rule) {
+  StepRun r;
+  r.y = y;
+  r.t = t;
+  r.acc = acc;
+  const double sf = st.sf_now();
+  for (int j = 0; j < n; ++j) {
+    Vec2 next;
+    AccRecord a = r.acc;
+    const bool ok = rkg(st, rs, torque_sel, r.t, h, r.y.data(), next.data(), a, 2);
+    if (!ok || !std::isfinite(next[0]) || !std::isfinite(next[1]) || !std::isfinite(a.sdd)) {
+      r.failed = true;
+      return r;
+    }
+    const Vec2 prev = r.y;
+    r.y = next;
+    r.acc = a;
+    r.t += h;
+    ++r.done;
+    if (over_limit(st, a, rule.tol)) {
+      r.over_limit = true;
+      if (rule.stop_over_limit) return r;
+    }
+    if (rule.stop_at_rest && next[1] < 0) {
+      // sd was 0 the time phi into this sub-step: stop there.
+      const double phi = rest_time(prev[1], next[1], h);
+      r.t = r.t - h + phi;
+      r.y = lerp(prev, next, phi, h);
+      r.y[1] = 0;
+      r.at_rest = true;
+      return r;
+    }
+    if (rule.stop_off_path && (next[0] < 0 || next[0] > sf)) {
+      r.off_path = true;
+      return r;
+    }
+  }
+  return r;
+}
+
+double rest_time(double sd_prev, double sd, double step) {
+  const double drop = sd_prev - sd;
+  return sd_prev > 0 && drop > 0 ? step * sd_prev / drop : 0.0;
+}
+
+Vec2 lerp(const Vec2& a, const Vec2& b, double tau, double step) {
+  return {a[0] + (b[0] - a[0]) * tau / step, a[1] + (b[1] - a[1]) * tau / step};
 }
 
 }  // namespace cpt

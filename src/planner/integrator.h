@@ -1,4 +1,6 @@
-// One Runge-Kutta-Gill step of the phase-plane system y = (s, sd).
+// Integration of the phase-plane system y = (s, sd): one Runge-Kutta-Gill
+// step, and the run of sub-steps that every motion is made of (construction
+// steps, look-ahead and extremal curves, the landing's descent, the rebuild).
 #pragma once
 
 #include "core/state.h"
@@ -14,5 +16,41 @@ constexpr int RKG_MAXN = 20;
 // at t + h and the third intermediate state.
 int rkg(const Settings& st, RhsState& rs, int torque_sel, double t, double h, const double* y,
         double* yout, AccRecord& acc, int n);
+
+// When a run of sub-steps stops early. A failed sub-step (no solution of f,
+// or a state or acceleration that is not finite) always stops it.
+struct StepRule {
+  double tol = TOL_STEP;         // joint-limit tolerance of the over-limit test
+  bool stop_over_limit = false;  // stop after a sub-step over a limit (else note it, go on)
+  bool stop_at_rest = false;     // stop where sd falls to 0, interpolated to sd = 0 exactly
+  bool stop_off_path = false;    // stop after a sub-step that leaves 0 <= s <= sf
+};
+
+// The outcome of a run of sub-steps.
+struct StepRun {
+  Vec2 y{};           // state after the last sub-step made
+  double t = 0;       // its time
+  AccRecord acc;      // record of f of the last sub-step made
+  int done = 0;       // sub-steps made (a failed one not counted)
+  bool failed = false;
+  bool over_limit = false;  // some sub-step broke a joint limit by more than tol
+  bool at_rest = false;     // stopped at sd = 0
+  bool off_path = false;    // the last sub-step left the path
+};
+
+// Up to n sub-steps of rkg of length h (negative: backwards in time) from y
+// at time t with the torque choice torque_sel, under `rule`. `acc` is the
+// record a run that makes no sub-step reports.
+StepRun substeps(const Settings& st, RhsState& rs, int torque_sel, double t, double h, int n,
+                 const Vec2& y, const AccRecord& acc, const StepRule& rule);
+
+// The time into a step of length `step` from a state with rate sd_prev > 0 to
+// one with sd <= 0 at which the rate was 0, by linear interpolation (0 when
+// sd_prev is not positive).
+double rest_time(double sd_prev, double sd, double step);
+
+// The state the time tau into a step of length `step` from a to b, by linear
+// interpolation.
+Vec2 lerp(const Vec2& a, const Vec2& b, double tau, double step);
 
 }  // namespace cpt

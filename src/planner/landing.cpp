@@ -6,6 +6,7 @@
 #include "planner/crossing.h"
 #include "planner/integrator.h"
 #include "core/console.h"
+#include "planner/records.h"
 
 namespace cpt {
 
@@ -21,46 +22,44 @@ struct Descent {
   double t = 0, tf = 0;
 };
 
-SwitchRecord record(double t, const Vec2& y, const AccRecord& a) {
-  return {t, y[0], y[1], {a.acc[0], a.acc[1]}};
-}
-
 // Maximum deceleration from step i of d (at time d.t) until sd <= 0, in steps
 // of dt0 made of nsub sub-steps; then the end point interpolated to sd = 0.
-// Returns 0 when the descent would pass the last step index.
-int descend(const Settings& st, RhsState& rs, int i, Descent& d) {
-  const double h = dt0 / nsub;
-  int ok = 1;
-  AccRecord acc = d.A[i];  // a failed sub-step leaves the previous record
+Landing descend(const Settings& st, RhsState& rs, int i, Descent& d) {
+  AccRecord acc = d.A[i];
+  const StepRule rule;  // the descent may graze the limits; it must not fail
   do {
     if (i + 1 >= NTAB) {
-      con_printf("\nland_final() ステップ数が上限%dを超える t=%7.4f", NTAB - 1, d.t);
-      return 0;
+      diag_printf("\nland_final() ステップ数が上限%dを超える t=%7.4f", NTAB - 1, d.t);
+      return Landing::TooLong;
     }
-    Vec2 y = d.Y[i];
-    for (int j = 0; j < nsub; ++j) {
-      const Vec2 y_in = y;
-      rkg(st, rs, -1, d.t, h, y_in.data(), y.data(), acc, 2);  // failures are not tested
-      d.t += h;
+    const StepRun r = substeps(st, rs, -1, d.t, dt0 / nsub, nsub, d.Y[i], acc, rule);
+    if (r.failed) {
+      diag_printf("\nland_final() 減速の積分に失敗 t=%7.4f s=%7.4f", r.t, r.y[0]);
+      return Landing::Failed;
     }
+    d.t = r.t;
+    acc = r.acc;
     ++i;
     d.tt[i] = d.t;
-    d.Y[i] = y;
+    d.Y[i] = r.y;
     d.A[i] = acc;
   } while (d.Y[i][1] > 0);
   d.nf = i;
 
-  // The last step crossed sd = 0: tau is the time into it at which sd was 0.
-  const Vec2 yp = d.Y[i - 1];
-  const double drop = yp[1] - d.Y[i][1];
-  const double tau = drop > 0 ? dt0 * yp[1] / drop : 0.0;
+  // The last step crossed sd = 0: the end is where in it sd was 0.
+  const double tau = rest_time(d.Y[i - 1][1], d.Y[i][1], dt0);
   d.tf = d.t - dt0 + tau;
   d.tt[i] = d.tf;
-  d.Y[i][0] = yp[0] + (d.Y[i][0] - yp[0]) * tau / dt0;
-  d.Y[i][1] = yp[1] + (d.Y[i][1] - yp[1]) * tau / dt0;
-  f(st, rs, -1, 1, d.t, d.Y[i].data(), d.A[i], ok);
-  d.end = record(d.tf, d.Y[i], d.A[i]);
-  return 1;
+  d.Y[i] = lerp(d.Y[i - 1], d.Y[i], tau, dt0);
+  d.end = switch_record(st, rs, -1, d.tf, d.Y[i], d.A[i]);
+
+  // The deceleration must come to rest at the end of the path.
+  const double sf = st.sf_now();
+  if (!(std::fabs(d.Y[i][0] - sf) <= END_TOL * sf)) {
+    diag_printf("\nland_final() 減速が終点に届かない s=%7.4f sf=%7.4f", d.Y[i][0], sf);
+    return Landing::ShortOfEnd;
+  }
+  return Landing::Landed;
 }
 
 // Writes the landing record m at step i, the steps of the descent and the
@@ -84,41 +83,47 @@ void commit(const Descent& d, int m, int i, Motion& mo) {
 
 }  // namespace
 
-int land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& mo) {
+Landing land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& mo) {
   const int m = mo.NCHN;
-  if (m < 0 || m + 1 >= NREC) {
-    con_printf("\nland_final() 切り替え記録が上限%dを超える NCHN=%d", NREC - 1, m);
-    return 0;
+  if (m < 1 || m + 1 >= NREC) {
+    diag_printf("\nland_final() 切り替え記録が上限%dを超える NCHN=%d", NREC - 1, m);
+    return Landing::TooLong;
   }
   const int istep = mo.chn_step[m];
-  if (istep < 1 || istep >= NTAB) return 0;
+  if (istep < 1 || istep >= NTAB) return Landing::NoCrossing;
 
   // The first crossing of the built trajectory with the end curve.
   Vec2 X;
   int ia = 0, ib = 0;
   double ra = 0, rb = 0;
   if (!first_crossing(istep, mo.Y.data(), cv.n_curve_end, cv.curve_end.data(), X, ia, ib, ra, rb)) {
-    return 0;
+    return Landing::NoCrossing;
   }
+  // The landing cuts the trajectory back to the crossing: switchings made
+  // after it are not part of the landed trajectory.
+  int land = m;
+  while (land > 1 && mo.chn_step[land - 1] > ia) --land;
+  // Records alternate the torque choice from maximum acceleration: the
+  // trajectory accelerates at the crossing only when an even number of
+  // switchings precede it. Landing from a deceleration is no switch.
+  if (land % 2 == 0) return Landing::Decelerating;
 
   // Landing point: the fraction along the crossed segment, of the current step.
   Descent d;
   const RhsState rs_saved = rs;
   const int i = ia + 1;
-  int ok = 1;
   d.t = mo.tt[ia] + ra * mo.dt;
   d.tt[i] = d.t;
   d.Y[i] = X;
   d.A[i] = mo.A[i];
-  f(st, rs, -1, 1, d.t, d.Y[i].data(), d.A[i], ok);
-  d.land = record(d.t, X, d.A[i]);
-  if (!descend(st, rs, i, d)) {
+  d.land = switch_record(st, rs, -1, d.t, X, d.A[i]);
+  const Landing result = descend(st, rs, i, d);
+  if (result != Landing::Landed) {
     rs = rs_saved;
-    return 0;
+    return result;
   }
-
-  commit(d, m, i, mo);
-  return 1;
+  commit(d, land, i, mo);
+  return Landing::Landed;
 }
 
 }  // namespace cpt

@@ -6,15 +6,30 @@
 
 namespace cpt {
 
+// A landed or rebuilt motion must come to rest within END_TOL * sf of the end
+// of the path, with a rate of at most END_TOL_SD [1/s]. Sound constructions
+// end within 1e-4 * sf and 1e-6 / s (both robots, every path type).
+constexpr double END_TOL = 1e-3;
+constexpr double END_TOL_SD = 1e-3;
+
+enum class Landing {
+  Landed,
+  NoCrossing,    // the trajectory does not cross the end curve (yet)
+  Decelerating,  // the trajectory decelerates where it crosses the end curve
+  Failed,        // the deceleration could not be integrated
+  ShortOfEnd,    // the deceleration comes to rest away from the end of the path
+  TooLong,       // the descent or the records would pass their tables
+};
+
 // Precondition (made by the 'f' key): mo.NCHN has just been incremented and
 // chn_step[NCHN] holds the current step. Cuts the trajectory back to its first
-// crossing with cv.curve_end, records the switch to deceleration there,
-// integrates on with maximum deceleration until sd reaches 0 and records the
-// end point, with the end time interpolated to sd = 0. Sets nf, tf, t,
-// torque_sel = -1 and NCHN + 1.
-// Returns 1, or 0 with nothing changed (motion and f's memory) when the
-// trajectory does not cross curve_end, or when the descent would pass the
-// last step index or the switching record would pass the last record.
-int land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& mo);
+// crossing with cv.curve_end, drops the switching records made after that
+// point, records the switch to deceleration there, integrates on with
+// maximum deceleration until sd reaches 0 and records the end point, with
+// the end time interpolated to sd = 0; the end point must lie within END_TOL
+// of the end of the path. Sets nf, tf, t, torque_sel = -1 and NCHN to the end
+// record. Returns Landed, or why not with nothing changed (motion and f's
+// memory).
+Landing land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& mo);
 
 }  // namespace cpt

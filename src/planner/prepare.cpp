@@ -1,5 +1,8 @@
 #include "planner/prepare.h"
 
+#include <cmath>
+
+#include "core/console.h"
 #include "model/coeffs.h"
 #include "model/kinematics.h"
 #include "model/paths.h"
@@ -88,19 +91,76 @@ void set_defaults(World& w) {
   }
 }
 
-Prepared prepare_motion(World& w) {
+double shortest_time_bound(const Settings& st, const Curves& cv) {
+  // Any motion from rest lies under the maximum-acceleration curve from the
+  // start, and any motion into rest under the maximum-deceleration curve into
+  // the end, as far as each is admissible: it is no faster to the middle of
+  // the path, or to where the curve ends, than the curve itself.
+  const double half = st.sf_now() / 2;
+  int n = 0;
+  for (int i = 1; i <= cv.n_curve_start && cv.curve_start[i][0] <= half; ++i) ++n;
+  for (int i = 1; i <= cv.n_curve_end && cv.curve_end[i][0] >= half; ++i) ++n;
+  return n * dt_curve;
+}
+
+namespace {
+
+bool finite(const Vec2& v) { return std::isfinite(v[0]) && std::isfinite(v[1]); }
+
+// The settings and what the path derives from them are numbers, and so are
+// the largest joint accelerations they can ask for.
+bool settings_finite(const Settings& st) {
+  const PathType c = st.cptype;
+  for (double v : {st.l1, st.l2, st.a1max * st.a1max, st.a2max * st.a2max, st.sf_now(), st.arc_Ax,
+                   st.arc_Ay, st.arc_R, st.sin_k, st.sinA, st.u_arc, st.sl_R, st.cam_a, st.cyc_c,
+                   st.cyc_w, st.line_cos, st.line_sin}) {
+    if (!std::isfinite(v)) return false;
+  }
+  if (!finite(st.P0[c]) || !finite(st.Pf[c])) return false;
+  // The path's derivatives, which a very short wavelength or stroke blows up.
+  for (int i = 0; i <= 4; ++i) {
+    const PathDeriv d = cpderiv(st, st.sf_now() * i / 4);
+    if (!std::isfinite(d.xd + d.yd + d.xdd + d.ydd)) return false;
+  }
+  return true;
+}
+
+// Every value the preparation made is a number.
+bool all_finite(const Settings& st, const Curves& cv) {
+  const PathType c = st.cptype;
+  if (!std::isfinite(st.sf_now()) || !finite(st.P0[c]) || !finite(st.Pf[c]) || !finite(st.fi0()))
+    return false;
+  if (!std::isfinite(Dmax00_of(cv, st)) || !std::isfinite(Dmax10_of(cv, st))) return false;
+  for (int i = 0; i <= cv.n_curve_start; ++i)
+    if (!finite(cv.curve_start[i])) return false;
+  for (int i = 0; i <= cv.n_curve_end; ++i)
+    if (!finite(cv.curve_end[i])) return false;
+  for (int i = 0; i <= cv.nbnd; ++i)
+    if (!finite(cv.bnd[i])) return false;
+  return true;
+}
+
+Prepared prepare(World& w) {
   Settings& st = w.st;
   const PathType c = st.cptype;
+  if (!settings_finite(st)) return Prepared::NotFinite;
   if (!inv(st, st.P0[c][0], st.P0[c][1], st.fi_ref, st.fi0())) return Prepared::StartUnreachable;
   calDmax(st, w.cv);
-  w.mo.t = 0;
-  w.mo.nf = 0;
-  w.mo.istep = 0;
-  w.mo.torque_sel = 1;
-  extremal_curves(st, w.rhs, w.mo, w.cv);
+  extremal_curves(st, w.rhs, w.cv);
   if (!calboundary(st, w.cv)) return Prepared::NoBoundary;
+  if (!all_finite(st, w.cv)) return Prepared::NotFinite;
+  if (shortest_time_bound(st, w.cv) < kMinSteps * dt0) return Prepared::TooFast;
   reset_motion(w);
   return Prepared::Ready;
+}
+
+}  // namespace
+
+Prepared prepare_motion(World& w) {
+  diag_scope_begin();
+  const Prepared result = prepare(w);
+  diag_scope_end();
+  return result;
 }
 
 }  // namespace cpt

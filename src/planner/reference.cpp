@@ -4,6 +4,7 @@
 
 #include "model/coeffs.h"
 #include "model/kinematics.h"
+#include "model/limits.h"
 #include "model/paths.h"
 #include "core/console.h"
 
@@ -53,11 +54,9 @@ int first_pass(const Settings& st, Motion& mo, const Trapezoid& p, bool check) {
   const double sf = st.sf_now();
   for (int k = 0; k <= mo.nf; ++k) {
     double s, sd, sdd;
-    mo.t = mo.tt[k];
-    trapezoid_at(p, sf, mo.t, s, sd, sdd);
+    trapezoid_at(p, sf, mo.tt[k], s, sd, sdd);
     fill_step(st, mo, k, s, sd, sdd);
-    const AccRecord& an = mo.An[k];
-    if (check && (std::fabs(an.acc[0]) > st.a1max || std::fabs(an.acc[1]) > st.a2max)) return k;
+    if (check && over_limit(st, mo.An[k], 0)) return k;
   }
   return -1;
 }
@@ -80,20 +79,20 @@ void extend(const Settings& st, Motion& mo, const Trapezoid& p) {
   // Shorter than the optimal motion: the steps past Tn already hold the rest.
   if (p.Tn < mo.tt[nf]) return;
   if (nf >= NTAB - 1) {
-    con_printf("\n基準CP運動 ステップ数が上限%dを超える Tn=%7.4f", NTAB - 1, p.Tn);
+    diag_printf("\n基準CP運動 ステップ数が上限%dを超える Tn=%7.4f", NTAB - 1, p.Tn);
     return;
   }
   for (int j = 1;; ++j) {
     const int m = nf + j;
-    mo.t = mo.tt[nf] + j * dt0;
-    if (mo.t > p.Tn) return rest_at_end(st, mo, p, m);
+    const double t = mo.tt[nf] + j * dt0;
+    if (t > p.Tn) return rest_at_end(st, mo, p, m);
     if (m == NTAB - 1) {
-      con_printf("\n基準CP運動 ステップ数が上限%dを超える Tn=%7.4f", NTAB - 1, p.Tn);
+      diag_printf("\n基準CP運動 ステップ数が上限%dを超える Tn=%7.4f", NTAB - 1, p.Tn);
       return rest_at_end(st, mo, p, m);
     }
     double s, sd, sdd;
-    mo.tt[m] = mo.t;
-    trapezoid_at(p, st.sf_now(), mo.t, s, sd, sdd);
+    mo.tt[m] = t;
+    trapezoid_at(p, st.sf_now(), t, s, sd, sdd);
     fill_step(st, mo, m, s, sd, sdd);
   }
 }
@@ -141,7 +140,7 @@ void reference_motion(const Settings& st, const Curves& cv, Motion& mo) {
   const double a = start_acceleration(st, cv);
   if (!trapezoid(sf, a, TA0, p)) {
     // No profile: the reference motion stays at rest at the start.
-    con_printf("\n基準CP運動 加速度を決められない a=%7.4f sf=%7.4f", a, sf);
+    diag_printf("\n基準CP運動 加速度を決められない a=%7.4f sf=%7.4f", a, sf);
     for (int k = 0; k <= mo.nf; ++k) fill_step(st, mo, k, 0, 0, 0);
     mo.Tn = 0;
     mo.nn = mo.nf;
@@ -150,7 +149,7 @@ void reference_motion(const Settings& st, const Curves& cv, Motion& mo) {
   // Reduce a until no step of the grid breaks a joint limit.
   for (int round = 1; first_pass(st, mo, p, true) >= 0; ++round) {
     if (round > A_ROUNDS || !trapezoid(sf, A_SHRINK * p.a, p.ta, p)) {
-      con_printf("\n基準CP運動 加速度の縮小が%d回で終わらない a=%7.4f", A_ROUNDS, p.a);
+      diag_printf("\n基準CP運動 加速度の縮小が%d回で終わらない a=%7.4f", A_ROUNDS, p.a);
       first_pass(st, mo, p, false);
       break;
     }

@@ -27,7 +27,7 @@ void trapezoid_at(const Trapezoid& p, double sf, double t, double& s, double& sd
 // Computes Tn, nn and the tables Yn, CPn, fin, An on the time grid tt[0..nf]
 // of the optimal motion, continuing tt past nf in steps of dt0 until the
 // reference motion has reached the end of the path (index 2000 at most).
-// Sets mo.t to the last time of the grid it visited. Reads Dmax00/Dmax10 of
+// Reads Dmax00/Dmax10 of
 // cv for the current robot and path.
 void reference_motion(const Settings& st, const Curves& cv, Motion& mo);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/console.h"
+#include "model/limits.h"
 
 namespace cpt {
 
@@ -13,19 +14,13 @@ SwitchRecord step_record(const Motion& mo, double t, int k) {
 }
 
 // Number of records that step k adds: group 1 (joint 1 reaches its limit,
-// joint 2 leaves it, or either joint reverses from limit to limit) and
-// group 2 (joint 1 leaves its limit, joint 2 reaches it) count one each.
+// joint 2 leaves it, or either joint jumps from limit to limit) and group 2
+// (joint 1 leaves its limit, joint 2 reaches it) count one each.
 int switchings_at(const Settings& st, const Motion& mo, int k) {
-  const auto& p = mo.A[k - 1].acc;
-  const auto& c = mo.A[k].acc;
-  const double e1p = std::fabs(st.a1max - std::fabs(p[0])), e1 = std::fabs(st.a1max - std::fabs(c[0]));
-  const double e2p = std::fabs(st.a2max - std::fabs(p[1])), e2 = std::fabs(st.a2max - std::fabs(c[1]));
-  const bool reach1 = e1p > SW_FAR && e1 < SW_AT, leave1 = e1p < SW_AT && e1 > SW_FAR;
-  const bool reach2 = e2p > SW_FAR && e2 < SW_AT, leave2 = e2p < SW_AT && e2 > SW_FAR;
-  // Limit to limit: the product is near -amax^2.
-  const bool rev1 = p[0] * c[0] < SW_FAR - st.a1max * st.a1max;
-  const bool rev2 = p[1] * c[1] < SW_FAR - st.a2max * st.a2max;
-  return (reach1 || leave2 || rev1 || rev2 ? 1 : 0) + (leave1 || reach2 ? 1 : 0);
+  const LimitEvents e = limit_events(st, mo.A[k - 1].acc, mo.A[k].acc);
+  const bool group1 = e.reach[0] || e.leave[1] || e.jump[0] || e.jump[1];
+  const bool group2 = e.leave[0] || e.reach[1];
+  return (group1 ? 1 : 0) + (group2 ? 1 : 0);
 }
 
 void print_record(const char* label, int i, const SwitchRecord& r) {

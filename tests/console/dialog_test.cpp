@@ -2,7 +2,7 @@
 // refused answers, the returns to the path section; and the end of input.
 #include <gtest/gtest.h>
 
-#include "core/console.h"
+#include "console/input.h"
 #include "console/dialog_texts.h"
 #include "support/world.h"
 
@@ -196,7 +196,6 @@ TEST(DialogEndOfInput, AtEveryKindOfRead) {
     EXPECT_EQ(r.out.find(kComputing), std::string::npos);
   }
   ConsoleCapture cap("");
-  con_wait_key();
   EXPECT_EQ(con_key(), EOF);
 }
 

@@ -1,5 +1,5 @@
 // The console on a real pseudo-terminal.
-#include "core/console.h"
+#include "console/input.h"
 
 #include <gtest/gtest.h>
 #include <poll.h>

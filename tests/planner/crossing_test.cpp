@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace cpt {
 
 namespace {
@@ -19,6 +21,8 @@ TEST(SegmentCross, Table) {
       {"collinear overlap", {0, 0}, {2, 0}, {1, 0}, {3, 0}, 0, {}, 0, 0},
       {"collinear vertical", {0, 0}, {0, 2}, {0, 1}, {0, 3}, 0, {}, 0, 0},
       {"nearly parallel: |det / dx1| = 1e-5", {0, 0}, {1, 0}, {0, -5e-6}, {1, 5e-6}, 0, {}, 0, 0},
+      {"a state that is not a number", {0, 0}, {NAN, NAN}, {0, 2}, {2, 0}, 0, {}, 0, 0},
+      {"an infinite state", {0, 0}, {2, 2}, {0, 2}, {INFINITY, 0}, 0, {}, 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -27,9 +27,11 @@ std::unique_ptr<World> prepared_centred_arc(double R, double angle) {
   return w;
 }
 
-int construction_step(World& w) { return construction_step(w.st, w.rhs, w.mo, w.fr.acc_now); }
+int construction_step(World& w) {
+  return construction_step(w.st, w.rhs, w.mo, w.fr.acc_now) == StepOutcome::Done;
+}
 
-int press_f(World& w) { return land_at_current_step(w); }
+int press_f(World& w) { return land_at_current_step(w) == Landing::Landed; }
 
 int prepared_default(World& w) {
   set_defaults(w);

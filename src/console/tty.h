@@ -1,6 +1,7 @@
 // Raw key mode of a terminal: canonical input and echo off while one key is
 // read, the saved mode put back at once, at exit and on the signals that end
-// the program.
+// the program; on Ctrl-Z the saved mode while stopped, key mode again after
+// the program is continued.
 #pragma once
 
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "core/tty.h"
+#include "console/tty.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -16,8 +16,11 @@ constexpr int kNumSignals = sizeof kSignals / sizeof kSignals[0];
 // Saved mode; g_fd >= 0 while the terminal is in key mode.
 volatile sig_atomic_t g_fd = -1;
 struct termios g_saved;
+struct termios g_key;  // the key mode itself, set again after a stop
 struct sigaction g_old[kNumSignals];
 bool g_installed[kNumSignals];
+struct sigaction g_old_stop;
+bool g_stop_installed = false;
 
 // Async-signal-safe: tcsetattr is on the list.
 void restore_mode() {
@@ -36,6 +39,25 @@ extern "C" void on_fatal_signal(int sig) {
 
 extern "C" void on_exit_restore() { restore_mode(); }
 
+// Ctrl-Z while a key is read: the shell gets the terminal back in its own
+// mode while the program is stopped, and the read goes on in key mode after
+// `fg`. Async-signal-safe calls only.
+extern "C" void on_stop(int) {
+  const int fd = g_fd;
+  if (fd >= 0) tcsetattr(fd, TCSANOW, &g_saved);
+  struct sigaction dfl {}, self {};
+  dfl.sa_handler = SIG_DFL;
+  sigemptyset(&dfl.sa_mask);
+  sigaction(SIGTSTP, &dfl, &self);
+  sigset_t stop;
+  sigemptyset(&stop);
+  sigaddset(&stop, SIGTSTP);
+  sigprocmask(SIG_UNBLOCK, &stop, nullptr);
+  raise(SIGTSTP);  // stops here until SIGCONT
+  sigaction(SIGTSTP, &self, nullptr);
+  if (fd >= 0) tcsetattr(fd, TCSANOW, &g_key);
+}
+
 // Handlers for the time of one read; a signal the process ignores stays ignored.
 void install_handlers() {
   for (int i = 0; i < kNumSignals; ++i) {
@@ -47,11 +69,18 @@ void install_handlers() {
     if (g_old[i].sa_handler == SIG_IGN) continue;
     g_installed[i] = sigaction(kSignals[i], &sa, nullptr) == 0;
   }
+  struct sigaction st {};
+  st.sa_handler = on_stop;
+  sigemptyset(&st.sa_mask);
+  g_stop_installed = sigaction(SIGTSTP, nullptr, &g_old_stop) == 0 &&
+                     g_old_stop.sa_handler != SIG_IGN && sigaction(SIGTSTP, &st, nullptr) == 0;
 }
 
 void remove_handlers() {
   for (int i = 0; i < kNumSignals; ++i)
     if (g_installed[i]) sigaction(kSignals[i], &g_old[i], nullptr);
+  if (g_stop_installed) sigaction(SIGTSTP, &g_old_stop, nullptr);
+  g_stop_installed = false;
 }
 
 }  // namespace
@@ -66,11 +95,12 @@ bool tty_key_mode_begin(FILE* in) {
   (void)registered;
 
   g_saved = mode;
-  install_handlers();
-  g_fd = fd;
   mode.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
   mode.c_cc[VMIN] = 1;
   mode.c_cc[VTIME] = 0;
+  g_key = mode;
+  install_handlers();
+  g_fd = fd;
   if (tcsetattr(fd, TCSANOW, &mode) != 0) {
     g_fd = -1;
     remove_handlers();

@@ -1,0 +1,29 @@
+#include "model/limits.h"
+
+#include <cmath>
+
+namespace cpt {
+
+bool over_limit(const Settings& st, const AccRecord& acc, double tol) {
+  // Written so that NaN counts as over.
+  return !(std::fabs(acc.acc[0]) <= st.a1max + tol) || !(std::fabs(acc.acc[1]) <= st.a2max + tol);
+}
+
+LimitEvents limit_events(const Settings& st, const std::array<double, 2>& prev,
+                         const std::array<double, 2>& cur) {
+  LimitEvents e;
+  const double amax[2] = {st.a1max, st.a2max};
+  for (int j = 0; j < 2; ++j) {
+    const double ep = std::fabs(amax[j] - std::fabs(prev[j]));
+    const double ec = std::fabs(amax[j] - std::fabs(cur[j]));
+    e.reach[j] = ep > SW_FAR && ec < SW_AT;
+    e.leave[j] = ep < SW_AT && ec > SW_FAR;
+    // Opposite signs, both at the limit: the product is -amax^2 up to the
+    // distances from the limit. Within SW_FAR of it, as the report counts;
+    // a product further below (both beyond the limit) counts too.
+    e.jump[j] = prev[j] * cur[j] < SW_FAR - amax[j] * amax[j];
+  }
+  return e;
+}
+
+}  // namespace cpt

@@ -1,0 +1,20 @@
+#include "planner/records.h"
+
+#include <cmath>
+
+#include "model/rhs.h"
+
+namespace cpt {
+
+SwitchRecord switch_record(const Settings& st, RhsState& rs, int torque_sel, double t,
+                           const Vec2& y, AccRecord& acc) {
+  int ok = 1;
+  f(st, rs, torque_sel, 1, t, y.data(), acc, ok);
+  return {t, y[0], y[1], acc.acc};
+}
+
+bool on_path(const Settings& st, const Vec2& y) {
+  return std::isfinite(y[0]) && std::isfinite(y[1]) && y[0] >= 0 && y[0] <= st.sf_now();
+}
+
+}  // namespace cpt

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Whole runs of the runner over both robots and all seven path types: the
+# standard output, the window's messages and the CSV files of each run hash
+# to the digest in the table. The digests were taken from the runner before
+# the code was split into its layers and must stay the same through any
+# rework that is not meant to change what the program prints; a deliberate
+# change of the output updates them (run with UPDATE=1 to print new ones).
+set -euo pipefail
+batch=$(realpath "${1:?usage: runner_golden.sh BATCH [WINDOW_PROGRAM]}")
+export LC_ALL=C.UTF-8
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Path blocks of the dialog: the default parameters of each type.
+path=( "" "1\n0.2 0.2 0.5 180" "2\n-0.4 0.2 1.0 0.5" "3\n0.2 0.0 0.4 0.2" "4\n-0.4 0.2 0.1 3"
+       "5\n-0.2 0.1 0.5 0.5" "6\n0.0 0.2 0.5 0.5" "7\n-0.4 0.1 0.8 0" )
+robot_a='y\na\nn\ny\n'
+robot_b='y\nb\n0.5 0.5\nn\ny\n'
+rep() { printf "%${1}s" '' | tr ' ' "$2"; }
+# Steps, switchings and steps back, a view key: no trajectory.
+partial='sssssssscssstsssrsswx'
+# A few steps, then 'f' steps on to the end curve and lands; walk and replay.
+full="sssss$(rep 300 f)$(rep 250 s)"
+
+fail=0
+check() {  # name answers keys digest
+  local name=$1 answers=$2 keys=$3 want=$4
+  ( cd "$work" && printf "$answers\n" | timeout 60 "$batch" --keys "$keys" --csv "$name.csv" \
+      > "$name.out" 2> "$name.err" ) || true
+  local got
+  got=$(cd "$work" && { cat "$name.out" "$name.err"; cat "$name.csv" "$name.reference.csv" 2>/dev/null || true; } |
+        sha256sum | cut -c1-16)
+  if [ "${UPDATE:-0}" = 1 ]; then echo "$name $got"; return; fi
+  [ "$got" = "$want" ] || { echo "FAILED: $name digest $got, expected $want"; fail=1; }
+}
+
+check a1-partial "$robot_a${path[1]}" "$partial" 883d3d79bcdd927e
+check a2-partial "$robot_a${path[2]}" "$partial" b98ef13c793c3405
+check a3-partial "$robot_a${path[3]}" "$partial" cbe0e12a3fd05f3c
+check a4-partial "$robot_a${path[4]}" "$partial" 2698fe1ae04dd0a4
+check a5-partial "$robot_a${path[5]}" "$partial" a0b007a00d85fe34
+check a6-partial "$robot_a${path[6]}" "$partial" 8ea2764dae79b228
+check a7-partial "$robot_a${path[7]}" "$partial" 14e06e22cb8b2f4e
+check b1-partial "$robot_b${path[1]}" "$partial" b570caef426521c0
+check b2-partial "$robot_b${path[2]}" "$partial" fe3ba740945e3f3e
+check b3-partial "$robot_b${path[3]}" "$partial" 9db2a8a1fc3761d0
+check b4-partial "$robot_b${path[4]}" "$partial" 89a544bae9a23935
+check b5-partial "$robot_b${path[5]}" "$partial" 1763f840c4495ddc
+check b6-partial "$robot_b${path[6]}" "$partial" 4b9d0b6370e6927e
+check b7-partial "$robot_b${path[7]}" "$partial" a49078d4e6bf3bc2
+check a6-full "$robot_a${path[6]}" "$full" 552f3b4b539c3a85
+check a7-full "$robot_a${path[7]}" "$full" 1d681b3e5791a44e
+check b1-full "$robot_b${path[1]}" "$full" b2aa3aa14d3643d6
+check b7-full "$robot_b${path[7]}" "$full" d82e200562f88914
+[ $fail = 0 ] && echo "runner golden: all runs as before"
+exit $fail
