@@ -243,7 +243,10 @@ void SvgBackend::line(const Vec2& p, const Vec2& q, const Colour& c) {
 }
 
 void SvgBackend::thick_line(const Vec2& p, const Vec2& q, double width, const Colour& c) {
-  segment(p, q, kPixelsPerUnit * width, c);
+  // The window draws lines without antialiasing, in whole pixels: the width
+  // is rounded, and a line is at least one pixel wide.
+  const double px = kPixelsPerUnit * width;
+  segment(p, q, std::isfinite(px) ? std::max(1.0, std::round(px)) : 1.0, c);
   line_width_px_ = kDefaultLineWidthPx;
 }
 

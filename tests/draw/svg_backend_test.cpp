@@ -72,13 +72,14 @@ std::string drawn(F f) {
 #define EXPECT_HAS(doc, part) EXPECT_NE((doc).find(part), std::string::npos) << "missing: " << (part)
 
 // Catches a wrong mapping (flipped y, unscaled or shifted pixels), widths not
-// in pixels, line width state not kept as in the window, segments not joined
+// in whole pixels, line width state not kept as in the window, segments not joined
 // into one polyline, a ring not drawn as one open circle, a turned rectangle's
 // corners on the wrong side, and a document a parser rejects.
 TEST(SvgBackend, PrimitivesInWindowPixels) {
   const std::string doc = drawn([] {
     draw_thick_line({-1, 1}, {0, 0}, 0.01, colour::red);   // 4 pixels wide
     draw_thick_line({0, 0}, {1, -0.5}, 0.01, colour::red);
+    draw_thick_line({-1, -1}, {1, 1}, 0.0035, colour::black);  // 1.4 pixels: drawn 1 wide
     draw_line({-0.5, 0.5}, {0.5, 0.5}, colour::blue);      // a thick line left 2 pixels
     ring_marker({0.5, 0.5}, 0.025, colour::blue);          // rim 0.005 = 2 pixels
     fill_rect({0, 0}, 0.5, 0.25, 1.5707963267948966, colour::green);  // length up, width to the left
@@ -89,6 +90,7 @@ TEST(SvgBackend, PrimitivesInWindowPixels) {
   EXPECT_HAS(doc, R"(width="800" height="800" viewBox="0 0 800 800")");
   EXPECT_HAS(doc, R"(<rect width="100%" height="100%" fill="#ffffff"/>)");
   EXPECT_HAS(doc, R"(<polyline points="0,0 400,400 800,600" stroke="#ff0000" stroke-width="4"/>)");
+  EXPECT_HAS(doc, R"(<line x1="0" y1="800" x2="800" y2="0" stroke="#000000" stroke-width="1"/>)");
   EXPECT_HAS(doc, R"(<line x1="200" y1="200" x2="600" y2="200" stroke="#0000ff" stroke-width="2"/>)");
   EXPECT_HAS(doc, R"(<circle cx="600" cy="200" r="9" fill="#ffffff" stroke="#0000ff" stroke-width="2"/>)");
   EXPECT_HAS(doc, R"(<polygon points="400,400 400,200 300,200 300,400" fill="#00ff00"/>)");
