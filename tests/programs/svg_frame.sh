@@ -6,8 +6,8 @@
 # for byte, and the document rendered by a real SVG renderer agrees with the
 # window's screenshot colour by colour and pixel by pixel along the red lines.
 set -euo pipefail
-batch=${1:?usage: svg_frame.sh BATCH WINDOW_PROGRAM}
-prog=${2:?usage: svg_frame.sh BATCH WINDOW_PROGRAM}
+batch=$(realpath "${1:?usage: svg_frame.sh BATCH WINDOW_PROGRAM}")
+prog=$(realpath "${2:?usage: svg_frame.sh BATCH WINDOW_PROGRAM}")
 here=$(cd "$(dirname "$0")" && pwd)
 export LC_ALL=C.UTF-8
 work=$(mktemp -d)
@@ -20,8 +20,9 @@ fail=0
 check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
 
 # The runner, with and without --svg: the same standard output.
-printf 'n\nn\nn\n' | "$batch" --keys "$keys" --svg "$work/frame.svg" > "$work/out_svg.txt" 2> "$work/err.txt"
-check '[ $? -eq 0 ]' "the runner ends with status 0"
+status=0
+printf 'n\nn\nn\n' | "$batch" --keys "$keys" --svg "$work/frame.svg" > "$work/out_svg.txt" 2> "$work/err.txt" || status=$?
+check '[ $status -eq 0 ]' "the runner ends with status 0"
 printf 'n\nn\nn\n' | "$batch" --keys "$keys" > "$work/out.txt" 2> /dev/null
 check 'cmp -s "$work/out.txt" "$work/out_svg.txt"' "--svg leaves standard output as it is"
 summary=$(tail -n 1 "$work/out.txt")
@@ -61,7 +62,13 @@ expect(n_circles(fill="#0000ff", r="3.2") == 1, "the blue dot at the end of the 
 expect(n_circles(fill="#ffffff", r="0.8") >= 1, "the white trail of the reference motion")
 rings = int(summary["NCT"]) + 1
 expect(n_circles(stroke="#0000ff", r="1.8") == rings, "%d phase-plane switching rings" % rings)
-expect(n_circles(stroke="#0000ff", r="3.8") == 2, "rings at both ends of the path")
+# Rings (0.012) around the trail's first dot and the blue dot at the end of the path.
+def centre(c):
+    return (c["cx"], c["cy"])
+ends = {centre(c) for c in circles if c.get("stroke") == "#0000ff" and c["r"] == "3.8"}
+first_dot = next(c for c in circles if c.get("fill") == "#ff0000" and c["r"] == "3.2")
+end_dot = next(c for c in circles if c.get("fill") == "#0000ff" and c["r"] == "3.2")
+expect(centre(first_dot) in ends and centre(end_dot) in ends, "rings at both ends of the path")
 lines = attrs("line") + attrs("polyline")
 def first_x(e):
     return float(e["x1"]) if "x1" in e else float(e["points"].split()[0].split(",")[0])

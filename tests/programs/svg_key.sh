@@ -6,8 +6,8 @@
 # program goes on; --svg to a path that cannot be written ends with status 1
 # and leaves nothing behind.
 set -euo pipefail
-batch=${1:?usage: svg_key.sh BATCH WINDOW_PROGRAM}
-prog=${2:?usage: svg_key.sh BATCH WINDOW_PROGRAM}
+batch=$(realpath "${1:?usage: svg_key.sh BATCH WINDOW_PROGRAM}")
+prog=$(realpath "${2:?usage: svg_key.sh BATCH WINDOW_PROGRAM}")
 here=$(cd "$(dirname "$0")" && pwd)
 export LC_ALL=C.UTF-8
 work=$(mktemp -d)
