@@ -81,8 +81,7 @@ const char* const kBatchUsage =
     "\n"
     "Exit status: 0 after the run, also when no trajectory was obtained;\n"
     "1 when the input ends inside the dialog or a CSV or SVG file cannot be\n"
-    "written;\n"
-    "2 on bad usage.\n";
+    "written; 2 on bad usage.\n";
 
 bool decode_keys(const std::string& text, std::string& keys, std::string& error) {
   keys.clear();
