@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake libglut-dev libgtest-dev libbenchmark-dev
-          xvfb xauth xdotool x11-utils imagemagick tmux)
+          xvfb xauth xdotool x11-utils imagemagick tmux
+          python3 librsvg2-bin fonts-liberation2)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
-# Makes the README's screenshot: the simulator under Xvfb, the default
-# setting built to its time-optimal trajectory by keys (80 steps of maximum
+# Makes the README's pictures: the simulator under Xvfb, the default setting
+# built to its time-optimal trajectory by keys (80 steps of maximum
 # acceleration, 'f' to land on the end curve, the walk to its end), then
-# replayed to the middle of the motion.
+# replayed to the middle of the motion. There a screenshot is taken and 'p'
+# writes the same frame as SVG, which rsvg-convert turns into a PNG for the page.
 #   scripts/screenshot.sh [OUTPUT.png]     (default docs/screenshot.png; run after a build)
+# The SVG goes beside it as OUTPUT.svg, its PNG as OUTPUT-svg.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-$root/docs/screenshot.png}")
+svg_out="${out%.png}.svg"
+svg_png="${out%.png}-svg.png"
 prog="$root/build/cp_time_optimal"
 [ -x "$prog" ] || { echo "no $prog: build first (make build)"; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+mkdir "$work/pics"
 cat > "$work/inner.sh" <<INNER
 #!/usr/bin/env bash
 set -eu
 source "$root/scripts/window_driver.sh"
+cd "$work/pics"
 wd_start "$prog" "$work"
 wd_answer 'n\nn\nn\n'
 wd_window
@@ -23,10 +29,14 @@ wd_repeat 80 s; wd_keys f; wd_repeat 64 s
 wd_wait_console '関節トルク切り替え回数'
 wd_repeat 70 s
 wd_shot "$work/shot.png"
+wd_keys p
+wd_wait_console 'SVG: cp_time_optimal-001.svg'
 wd_quit
 INNER
 chmod +x "$work/inner.sh"
 xvfb-run -a -s "-screen 0 1024x1024x24 -nolisten tcp" "$work/inner.sh"
 mkdir -p "$(dirname "$out")"
 cp "$work/shot.png" "$out"
-echo "wrote $out"
+cp "$work/pics/cp_time_optimal-001.svg" "$svg_out"
+rsvg-convert -w 800 -h 800 "$svg_out" -o "$svg_png"
+echo "wrote $out, $svg_out and $svg_png"

@@ -10,6 +10,7 @@
 #include "app/gl_backend.h"
 #include "app/window.h"
 #include "core/state.h"
+#include "plots/frame_svg.h"
 
 using namespace cpt;
 
@@ -19,6 +20,8 @@ namespace {
 World world;
 // What the window shows: the view of the last frame.
 FrameView shown;
+// The number of the next picture file that 'p' writes.
+int next_picture = 1;
 
 // The window system asks for the picture again: it is redrawn as it was. Only
 // keys move the motion on, so uncovering or moving the window changes nothing.
@@ -36,6 +39,9 @@ void keyboard(unsigned char key, int, int) {
       // A new motion: its curves and boundary, from rest.
       shown = FrameView{};
       glutPostRedisplay();
+      break;
+    case KeyAction::Picture:
+      save_numbered_svg(world, shown, next_picture);
       break;
     case KeyAction::Quit:
       std::exit(0);

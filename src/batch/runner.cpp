@@ -7,9 +7,11 @@
 #include <memory>
 
 #include "console/dialog.h"
+#include "core/console.h"
 #include "interaction/frame.h"
 #include "interaction/keys.h"
 #include "console/input.h"
+#include "plots/frame_svg.h"
 
 namespace cpt {
 
@@ -49,13 +51,14 @@ int last_index(int n) { return std::clamp(n, 0, NTAB - 1); }
 }  // namespace
 
 const char* const kBatchUsage =
-    "usage: cp_time_optimal_batch [--keys STRING] [--csv FILE]\n"
+    "usage: cp_time_optimal_batch [--keys STRING] [--csv FILE] [--svg FILE]\n"
     "\n"
     "Runs the simulator without its window. The settings dialog is answered\n"
     "on standard input as in the simulator; then every window key is read and\n"
     "does exactly what it does in the window ('s' 't' 'r' 'c' 'f' '0' 'w' 'W'\n"
     "'x' 'X' 'y' 'Y'; 'a' 'b' 'u' 'k' run the dialog again, answered on\n"
-    "standard input). ESC or the end of the keys ends the run.\n"
+    "standard input; 'p' writes the frame as cp_time_optimal-NNN.svg in the\n"
+    "working directory). ESC or the end of the keys ends the run.\n"
     "\n"
     "  --keys STRING  the keys, one character each; blanks are skipped, \\e is\n"
     "                 ESC and \\\\ a backslash. Without --keys every further\n"
@@ -65,6 +68,9 @@ const char* const kBatchUsage =
     "                 accelerations, steps 0..nf) and the reference motion to\n"
     "                 FILE with \".reference\" before its extension (step, t, s,\n"
     "                 sd, x, y, steps 0..nn); the first line names the columns.\n"
+    "  --svg FILE     write the last frame of the run, the one the window would\n"
+    "                 show after the last key, to FILE as an SVG picture of the\n"
+    "                 window (800 x 800).\n"
     "  --help, -h     this text.\n"
     "\n"
     "Standard output is the simulator's console output byte for byte, then\n"
@@ -75,8 +81,8 @@ const char* const kBatchUsage =
     "notices) go to standard error, one line each.\n"
     "\n"
     "Exit status: 0 after the run, also when no trajectory was obtained;\n"
-    "1 when the input ends inside the dialog or a CSV file cannot be written;\n"
-    "2 on bad usage.\n";
+    "1 when the input ends inside the dialog or a CSV or SVG file cannot be\n"
+    "written; 2 on bad usage.\n";
 
 bool decode_keys(const std::string& text, std::string& keys, std::string& error) {
   keys.clear();
@@ -104,29 +110,29 @@ bool decode_keys(const std::string& text, std::string& keys, std::string& error)
 
 bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std::string& error) {
   opt = BatchOptions{};
-  bool csv_given = false;
+  bool csv_given = false, svg_given = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       opt.help = true;
-    } else if (arg == "--keys" || arg == "--csv") {
+    } else if (arg == "--keys" || arg == "--csv" || arg == "--svg") {
       if (i + 1 >= argc) {
         error = arg + " needs an argument";
         return false;
       }
       const std::string value = argv[++i];
-      bool& given = arg == "--keys" ? opt.keys_given : csv_given;
+      bool& given = arg == "--keys" ? opt.keys_given : arg == "--csv" ? csv_given : svg_given;
       if (given) {
         error = arg + " given twice";
         return false;
       }
       given = true;
-      if (arg == "--csv") {
+      if (arg == "--csv" || arg == "--svg") {
         if (value.empty()) {
-          error = "--csv needs a file name";
+          error = arg + " needs a file name";
           return false;
         }
-        opt.csv = value;
+        (arg == "--csv" ? opt.csv : opt.svg) = value;
       } else if (!decode_keys(value, opt.keys, error)) {
         return false;
       }
@@ -150,19 +156,27 @@ std::string reference_csv_path(const std::string& path) {
   return path.substr(0, dot) + ".reference" + path.substr(dot);
 }
 
-int run_batch_keys(World& w, const std::function<int()>& next_key, FILE* msg) {
+int run_batch_keys(World& w, const std::function<int()>& next_key, FILE* msg, FrameView* shown) {
   int pressed = 0;
+  // What the window shows: the first motion from rest, then each key's frame.
+  FrameView view;
+  int next_picture = 1;
   for (int c = next_key(); c != EOF; c = next_key()) {
     const KeyAction action = press_key(w, static_cast<unsigned char>(c));
     if (action == KeyAction::Quit) break;
     ++pressed;
-    if (action == KeyAction::Dialog) settings_dialog(w, c);
+    if (action == KeyAction::Dialog) {
+      settings_dialog(w, c);
+      view = FrameView{};
+    }
+    if (action == KeyAction::Picture) save_numbered_svg(w, view, next_picture);
     if (action != KeyAction::Frame) continue;
-    // "Trajectory obtained!" is on the screen before the rebuild prints its report.
-    const FrameView v = run_frame(w, [msg](const FrameView&) { message(msg, kMsgObtained); });
-    if (v.step_failed) message(msg, kMsgStepFailed);
-    if (v.notice) message(msg, v.notice);
+    // "Trajectory obtained!" once the rebuild succeeded, before its report is printed.
+    view = run_frame(w, [msg](const FrameView&) { message(msg, kMsgObtained); });
+    if (view.step_failed) message(msg, kMsgStepFailed);
+    if (view.notice) message(msg, view.notice);
   }
+  if (shown) *shown = view;
   return pressed;
 }
 
@@ -227,21 +241,26 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
   const std::function<int()> from_string = [&]() {
     return next < opt.keys.size() ? static_cast<unsigned char>(opt.keys[next++]) : EOF;
   };
-  const int pressed = run_batch_keys(*w, opt.keys_given ? from_string : std::function<int()>(con_key), msg);
+  FrameView shown;
+  const int pressed =
+      run_batch_keys(*w, opt.keys_given ? from_string : std::function<int()>(con_key), msg, &shown);
 
   con_printf("\n%s\n", batch_summary(*w, pressed).c_str());
 
-  if (opt.csv.empty()) return 0;
-  if (w->mo.traj_state != TrajState::Obtained) {
-    std::fprintf(msg, "cp_time_optimal_batch: no trajectory obtained, %s not written\n", opt.csv.c_str());
-    std::fflush(msg);
-    return 0;
-  }
-  if (!write_batch_csv(*w, opt.csv, error)) {
-    std::fprintf(msg, "cp_time_optimal_batch: %s\n", error.c_str());
+  const auto failed = [&](const std::string& why) {
+    std::fprintf(msg, "cp_time_optimal_batch: %s\n", why.c_str());
     std::fflush(msg);
     return 1;
+  };
+  if (!opt.csv.empty()) {
+    if (w->mo.traj_state != TrajState::Obtained) {
+      std::fprintf(msg, "cp_time_optimal_batch: no trajectory obtained, %s not written\n", opt.csv.c_str());
+      std::fflush(msg);
+    } else if (!write_batch_csv(*w, opt.csv, error)) {
+      return failed(error);
+    }
   }
+  if (!opt.svg.empty() && !write_frame_svg(*w, shown, opt.svg, error)) return failed(error);
   return 0;
 }
 

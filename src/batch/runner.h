@@ -6,7 +6,7 @@
 // the key runs a frame. Standard output is the simulator's console output
 // byte for byte, followed by one summary line; what the window would show as
 // a message goes to standard error. Optionally the rebuilt trajectory and the
-// reference motion are written as CSV files.
+// reference motion are written as CSV files, and the last frame as SVG.
 #pragma once
 
 #include <cstdio>
@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/state.h"
+#include "interaction/frame.h"
 
 namespace cpt {
 
@@ -23,6 +24,7 @@ struct BatchOptions {
   bool keys_given = false;  // --keys: keys from `keys`, else from standard input
   std::string keys;         // decoded: one byte per key
   std::string csv;          // --csv FILE; empty: no file
+  std::string svg;          // --svg FILE; empty: no file
 };
 
 // Parses argv[1..argc-1]. On bad usage returns false with a one-line reason.
@@ -41,9 +43,11 @@ std::string reference_csv_path(const std::string& path);
 extern const char* const kBatchUsage;
 
 // Runs keys until ESC or until next_key returns EOF. Each message the window
-// would show is one line on `msg`. Returns the number of keys pressed, ESC
-// not counted.
-int run_batch_keys(World& w, const std::function<int()>& next_key, FILE* msg);
+// would show is one line on `msg`; 'p' writes numbered SVG files as in the
+// window. Returns the number of keys pressed, ESC not counted; `shown`, if
+// given, gets the view the window would show after the last key.
+int run_batch_keys(World& w, const std::function<int()>& next_key, FILE* msg,
+                   FrameView* shown = nullptr);
 
 // The summary line, without line ends:
 // "batch: obtained=yes goal_time=1.443100 normal_cp_time=1.862500 NCHN=2 NCT=4 nf=145 keys=145"

@@ -21,6 +21,11 @@ inline constexpr Colour yellow{1, 1, 0, 0};
 inline constexpr Colour magenta{1, 0, 1, 0};
 inline constexpr Colour white{1, 1, 1, 0};
 inline constexpr Colour black{0, 0, 0, 0};
+// The colour text comes out in, in the window: text takes the current colour
+// under lighting, which the shapes leave enabled with no light source on, so
+// only the default ambient light (0.2) on the default material (0.2) is left:
+// 0.04 of full intensity, nearly black.
+inline constexpr Colour lit_text{0.04f, 0.04f, 0.04f, 0};
 }  // namespace colour
 
 }  // namespace cpt

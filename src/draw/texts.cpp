@@ -108,6 +108,8 @@ void draw_info_panel(const Settings& st, const Motion& mo) {
   draw_text(x0 + 0.05f, 0.75f, f, "1 grid=(0.1[m], 0.1[m])");
 }
 
+void draw_added_keys() { draw_text(kColumnX + 0.05f, 0.7f, Font::HELVETICA_18, kAddedKeys); }
+
 void draw_message(const char* text) { draw_text(-0.5f, 0.1f, Font::TIMES_ROMAN_24, text); }
 
 void draw_notice(const char* text) { draw_text(-0.99f, -0.97f, Font::HELVETICA_18, text); }

@@ -28,6 +28,10 @@ void format_time(NumberText& out, double v);
 void draw_title();
 // The information panel: robot, limits, goal time tf, reference time Tn.
 void draw_info_panel(const Settings& st, const Motion& mo);
+// The keys added to the window's commands, in one short line under the
+// panel; the window title and the console's key help keep their text.
+inline constexpr const char* kAddedKeys = "p: SVG";
+void draw_added_keys();
 // A frame-cycle message in the large font, across the middle of the picture.
 void draw_message(const char* text);
 // A one-line notice at the foot of the picture.

@@ -146,6 +146,8 @@ KeyAction press_key(World& w, unsigned char key) {
     case 'X': pic.view_x += view_dx; return KeyAction::Frame;
     case 'y': pic.view_y -= view_dy; return KeyAction::Frame;
     case 'Y': pic.view_y += view_dy; return KeyAction::Frame;
+    case 'p':
+      return KeyAction::Picture;
     case 27:
       return KeyAction::Quit;
     default:

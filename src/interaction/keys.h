@@ -15,6 +15,7 @@ enum class KeyAction {
   Frame,    // run one frame
   Dialog,   // run the console dialog; then the window shows the new motion
   Quit,     // ESC: the program ends with status 0
+  Picture,  // 'p': the frame on the screen is written as an SVG file; nothing moves
 };
 
 // Switching records that the landing key 'f' needs: the landing and the end.

@@ -64,6 +64,7 @@ void draw_replay(const World& w, const FrameView& v) {
 void draw_frame(const World& w, const FrameView& v) {
   draw_title();
   draw_info_panel(w.st, w.mo);
+  draw_added_keys();
   draw_picture_grid(w.pic);
   if (v.mode == FrameMode::Replay) {
     draw_replay(w, v);

@@ -23,8 +23,8 @@ summary() { tail -n 1 "$work/$1.out"; }
 input='n\nn\nn\n'
 
 run help --help
-check '[ "$(rc help)" = 0 ] && grep -q -- "--keys STRING" "$work/help.out" && grep -q -- "--csv FILE" "$work/help.out"' \
-  "--help: status 0, both options explained"
+check '[ "$(rc help)" = 0 ] && grep -q -- "--keys STRING" "$work/help.out" && grep -q -- "--csv FILE" "$work/help.out" && grep -q -- "--svg FILE" "$work/help.out"' \
+  "--help: status 0, every option explained"
 
 # Bad usage: status 2, the reason on stderr, nothing run (no dialog on stdout).
 bad() {
@@ -36,6 +36,8 @@ bad() {
 bad "unknown option --speed" --speed
 bad "--keys needs an argument" --keys
 bad "--csv needs an argument" --keys s --csv
+bad "--svg needs an argument" --keys s --svg
+bad "--svg given twice" --svg a.svg --svg b.svg
 bad "unexpected argument extra" --keys s extra
 bad "backslash" --keys 's\q'
 

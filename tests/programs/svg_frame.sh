@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# The SVG of the default replay frame (80 steps, 'f', the walk to its end, 70
+# replay steps): written by the runner with --svg, parsed by a real XML
+# parser and searched for the frame's elements; then the window program
+# under Xvfb gets the same keys: its 'p' file is the runner's document byte
+# for byte, and the document rendered by a real SVG renderer agrees with the
+# window's screenshot colour by colour and pixel by pixel along the red lines.
+set -euo pipefail
+batch=$(realpath "${1:?usage: svg_frame.sh BATCH WINDOW_PROGRAM}")
+prog=$(realpath "${2:?usage: svg_frame.sh BATCH WINDOW_PROGRAM}")
+here=$(cd "$(dirname "$0")" && pwd)
+export LC_ALL=C.UTF-8
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+rep() { printf "%${1}s" '' | tr ' ' "$2"; }
+keys="$(rep 80 s)f$(rep 134 s)"
+
+fail=0
+check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
+
+# The runner, with and without --svg: the same standard output.
+status=0
+printf 'n\nn\nn\n' | "$batch" --keys "$keys" --svg "$work/frame.svg" > "$work/out_svg.txt" 2> "$work/err.txt" || status=$?
+check '[ $status -eq 0 ]' "the runner ends with status 0"
+printf 'n\nn\nn\n' | "$batch" --keys "$keys" > "$work/out.txt" 2> /dev/null
+check 'cmp -s "$work/out.txt" "$work/out_svg.txt"' "--svg leaves standard output as it is"
+summary=$(tail -n 1 "$work/out.txt")
+check '[[ "$summary" == "batch: obtained=yes "* ]]' "the default trajectory obtained ($summary)"
+
+# The frame's elements. Times in the panel are cut (not rounded) to 3 decimals
+# of the summary's; NCT + 1 switching markers; 71 red trail dots (steps 0..70).
+python3 - "$work/frame.svg" "$summary" > "$work/elements.txt" 2>&1 <<'PY' || { fail=1; cat "$work/elements.txt"; }
+import re, sys, xml.etree.ElementTree as ET
+ns = "{http://www.w3.org/2000/svg}"
+root = ET.parse(sys.argv[1]).getroot()
+summary = dict(kv.split("=") for kv in sys.argv[2].split()[1:])
+def cut3(v):
+    whole, frac = v.split(".")
+    return whole + "." + frac[:3] + "[s]"
+errors = []
+def expect(ok, what):
+    if not ok: errors.append(what)
+expect(root.get("width") == "800" and root.get("height") == "800", "an 800 x 800 document")
+texts = [t.text for t in root.iter(ns + "text")]
+for s in ["CP Time optimal control : Phase Plane Analysis", "(b) SCARA robot", "ACCmax(x,y)=",
+          "(2.0, 2.0)[m/s^2]", "Goal time=", cut3(summary["goal_time"]), "Normal CP time=",
+          cut3(summary["normal_cp_time"]), "1 grid=(0.1[m], 0.1[m])", "p: SVG",
+          "joint displacement", "fi1,2[rad]", "goal1", "goal2", "Torque(1)", "Torque(2)",
+          "T1max", "T2max", "T[Nm]"]:
+    expect(texts.count(s) >= 1, "text %r" % s)
+def attrs(tag):
+    return [e.attrib for e in root.iter(ns + tag)]
+circles = attrs("circle")
+def n_circles(**kw):
+    return sum(all(c.get(k) == v for k, v in kw.items()) for c in circles)
+# Robot 'b': link 1, palm, workpiece, link 2, outlined in red over white bodies.
+outlines = [p for p in attrs("polygon") if p.get("stroke") == "#ff0000"]
+expect(len(outlines) == 4, "4 red robot outlines, found %d" % len(outlines))
+expect(n_circles(fill="#ff0000", r="3.2") == 71, "71 red trail dots (0.008 wide)")
+expect(n_circles(fill="#0000ff", r="3.2") == 1, "the blue dot at the end of the path")
+expect(n_circles(fill="#ffffff", r="0.8") >= 1, "the white trail of the reference motion")
+rings = int(summary["NCT"]) + 1
+expect(n_circles(stroke="#0000ff", r="1.8") == rings, "%d phase-plane switching rings" % rings)
+# Rings (0.012) around the trail's first dot and the blue dot at the end of the path.
+def centre(c):
+    return (c["cx"], c["cy"])
+ends = {centre(c) for c in circles if c.get("stroke") == "#0000ff" and c["r"] == "3.8"}
+first_dot = next(c for c in circles if c.get("fill") == "#ff0000" and c["r"] == "3.2")
+end_dot = next(c for c in circles if c.get("fill") == "#0000ff" and c["r"] == "3.2")
+expect(centre(first_dot) in ends and centre(end_dot) in ends, "rings at both ends of the path")
+lines = attrs("line") + attrs("polyline")
+def first_x(e):
+    return float(e["x1"]) if "x1" in e else float(e["points"].split()[0].split(",")[0])
+# The three graphs right of x = 560: curves 0.008 wide (3 pixels), joint 1 red
+# and joint 2 black; green switching lines, NCT in each graph.
+curves = [e for e in lines if e.get("stroke-width") == "3" and first_x(e) >= 559]
+expect(sum(e["stroke"] == "#ff0000" for e in curves) >= 2, "red graph curves")
+expect(sum(e["stroke"] == "#000000" for e in curves) >= 2, "black graph curves")
+green = [e for e in lines if e.get("stroke") == "#00ff00"]
+expect(len(green) == 3 * int(summary["NCT"]), "NCT green switching lines in each graph")
+# The phase-plane trajectory from its origin on the robot base, pixel (200, 600).
+traj = [e for e in attrs("polyline") if e["stroke"] == "#ff0000" and e["stroke-width"] == "2"]
+expect(any(e["points"].startswith("200,600 ") for e in traj), "the trajectory from (200, 600)")
+expect(len(root.findall(ns + "g")) == 1, "the grid")
+print("\n".join(errors) if errors else "elements ok")
+sys.exit(1 if errors else 0)
+PY
+
+# The same keys in the window: a screenshot, then 'p' in an empty folder.
+mkdir "$work/pics"
+cat > "$work/inner.sh" <<INNER
+#!/usr/bin/env bash
+set -u
+source "$here/../../scripts/window_driver.sh"
+cd "$work/pics"
+wd_start "$prog" "$work"
+wd_answer 'n\nn\nn\n'
+wd_window || { echo "window not found"; kill \$WD_PID; exit 1; }
+wd_repeat 80 s; wd_keys f; wd_repeat 64 s
+wd_wait_console '関節トルク切り替え回数' || { wd_quit; exit 1; }
+wd_repeat 70 s
+wd_shot "$work/window.png"
+wd_keys p
+wd_wait_console 'SVG: cp_time_optimal-001.svg' || { wd_quit; exit 1; }
+wd_quit; echo "exit status \$?" > "$work/status.txt"
+INNER
+chmod +x "$work/inner.sh"
+xvfb-run -a -s "-screen 0 1024x1024x24 -nolisten tcp" "$work/inner.sh"
+check 'grep -q "exit status 0" "$work/status.txt"' "the window program ends with status 0"
+check 'cmp -s "$work/frame.svg" "$work/pics/cp_time_optimal-001.svg"' "the window's 'p' file is the runner's --svg file"
+
+# Rendered and compared: the ink of each colour (antialiased pixels counted
+# by their share of the colour) within a few percent, and the red pixels of
+# the picture (trajectory, robot, trails) where the window has them.
+rsvg-convert -w 800 -h 800 "$work/frame.svg" -o "$work/svg.png"
+python3 - "$work/window.png" "$work/svg.png" > "$work/compare.txt" 2>&1 <<'PY' || { fail=1; cat "$work/compare.txt"; }
+import subprocess, sys
+def load(path):
+    ppm = subprocess.run(["convert", path, "-alpha", "off", "-depth", "8", "ppm:-"],
+                         check=True, capture_output=True).stdout
+    head, size, _, px = ppm.split(b"\n", 3)
+    w, h = map(int, size.split())
+    assert (w, h) == (800, 800), (path, w, h)
+    return px
+def shares(px):
+    ink = {"red": 0.0, "green": 0.0, "blue": 0.0, "dark": 0.0}
+    red = set()
+    for i in range(0, len(px), 3):
+        r, g, b = px[i], px[i + 1], px[i + 2]
+        if r - max(g, b) > 40:
+            ink["red"] += (r - max(g, b)) / 255
+            if r - max(g, b) > 127: red.add(i // 3)
+        elif g - max(r, b) > 40: ink["green"] += (g - max(r, b)) / 255
+        elif b - max(r, g) > 40: ink["blue"] += (b - max(r, g)) / 255
+        elif max(r, g, b) - min(r, g, b) < 40: ink["dark"] += 1 - max(r, g, b) / 255
+    return ink, red
+(wi, wred), (si, sred) = shares(load(sys.argv[1])), shares(load(sys.argv[2]))
+# Dark ink: the grid and the texts, whose bitmap and outline fonts differ;
+# blue: a few small rings.
+tolerance = {"red": 0.05, "green": 0.05, "dark": 0.10, "blue": 0.25}
+errors = []
+for c, tol in tolerance.items():
+    print("%-5s window %7.0f  svg %7.0f" % (c, wi[c], si[c]))
+    if wi[c] < 50 or abs(si[c] - wi[c]) > tol * wi[c]: errors.append("%s ink differs" % c)
+def near(p, pixels):
+    x, y = p % 800, p // 800
+    return any((y + dy) * 800 + x + dx in pixels for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+for a, b, what in ((wred, sred, "window"), (sred, wred, "svg")):
+    missed = sum(not near(p, b) for p in a)
+    print("red pixels of the %s: %d, %d without a red neighbour in the other" % (what, len(a), missed))
+    if missed > 0.03 * len(a): errors.append("red pixels of the %s elsewhere in the other" % what)
+print("\n".join(errors) if errors else "pictures agree")
+sys.exit(1 if errors else 0)
+PY
+
+[ $fail -eq 0 ] && echo "svg frame passed" || { cat "$work/err.txt"; cat "$work/console.txt" | tail -5; }
+exit $fail
