@@ -1,13 +1,10 @@
 // The window-less runner: key-string decoding, file naming, the window's
-// messages and their order, and the CSV files of the default run.
+// messages and their order. (Whole runs, their CSV files and their failures:
+// tests/programs/runner_golden.sh and bad_states.sh.)
 #include "batch/runner.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <fstream>
-#include <sstream>
-#include <vector>
 
 #include "interaction/frame.h"
 #include "core/console.h"
@@ -65,76 +62,6 @@ TEST(BatchKeys, WindowMessagesAndTheirOrder) {
   EXPECT_LT(msg, out.find("新しい軌道に沿う加減速の切り替え回数と状態"));
   EXPECT_EQ(out.find(kMsgObtained, msg + 1), std::string::npos);
   EXPECT_GT(out.find(std::string("\n") + kMsgStepFailed + "\n"), msg);
-}
-
-std::vector<std::vector<double>> read_rows(const std::string& path, std::string& header) {
-  std::ifstream in(path);
-  std::getline(in, header);
-  std::vector<std::vector<double>> rows;
-  std::string line;
-  while (std::getline(in, line)) {
-    std::vector<double> row;
-    std::stringstream cells(line);
-    std::string cell;
-    while (std::getline(cells, cell, ',')) row.push_back(std::stod(cell));
-    rows.push_back(row);
-  }
-  return rows;
-}
-
-// The whole default run in-process: the summary is the last line, after a
-// line end, and the CSV files hold the motion from the start point at rest
-// to the end of the arc (-0.3, 0.2) at rest, rising in time, with the joint
-// accelerations inside their limits.
-TEST(BatchCsv, DefaultRunRoundTrip) {
-  const std::string path = testing::TempDir() + "batch_default.csv";
-  std::remove(path.c_str());
-  std::remove(reference_csv_path(path).c_str());
-  const std::string keys = kDefaultKeys;
-  const char* argv[] = {"batch", "--keys", keys.c_str(), "--csv", path.c_str()};
-  ConsoleCapture con("n\nn\nn\n");
-  FILE* msg = std::tmpfile();
-  ASSERT_EQ(batch_main(5, argv, msg), 0);
-  std::fclose(msg);
-  const std::string out = con.text();
-  const std::string tail = "\n\nbatch: obtained=yes goal_time=1.442697 normal_cp_time=1.862533 "
-                           "NCHN=2 NCT=4 nf=143 keys=145\n";
-  ASSERT_GE(out.size(), tail.size());
-  EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
-
-  std::string header;
-  const auto rows = read_rows(path, header);
-  EXPECT_EQ(header,
-            "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [rad],acc1 [m^2/s^2],acc2 [m^2/s^2]");
-  ASSERT_EQ(rows.size(), 144u);  // steps 0..nf
-  for (size_t k = 0; k < rows.size(); ++k) {
-    ASSERT_EQ(rows[k].size(), 10u);
-    EXPECT_EQ(rows[k][0], static_cast<double>(k));
-    if (k > 0) {
-      EXPECT_GT(rows[k][1], rows[k - 1][1]) << k;
-    }
-    EXPECT_LE(std::fabs(rows[k][8]), 2.0 + TOL_STEP) << k;
-    EXPECT_LE(std::fabs(rows[k][9]), 2.0 + TOL_STEP) << k;
-  }
-  const auto& last = rows.back();
-  EXPECT_NEAR(last[1], 1.442697, 1e-6);
-  EXPECT_NEAR(last[2], PI * (180.0 / 180.0), 1e-5);
-  EXPECT_NEAR(last[3], 0.0, 1e-5);
-  EXPECT_NEAR(last[4], -0.3, 1e-5);
-  EXPECT_NEAR(last[5], 0.2, 1e-5);
-  EXPECT_EQ(last[8], 0.0);  // at rest at the end
-  EXPECT_EQ(last[9], 0.0);
-  EXPECT_EQ(std::vector<double>(rows[0].begin(), rows[0].begin() + 6),
-            (std::vector<double>{0, 0, 0, 0, 0.7, 0.2}));
-
-  // The reference motion: slower, from the same start to the same end at rest.
-  const auto ref = read_rows(reference_csv_path(path), header);
-  EXPECT_EQ(header, "step,t [s],s,sd [1/s],x [m],y [m]");
-  ASSERT_GT(ref.size(), rows.size());
-  const std::vector<double> end{static_cast<double>(ref.size() - 1), 1.862533, PI, 0, -0.3, 0.2};
-  for (size_t i = 0; i < end.size(); ++i) EXPECT_NEAR(ref.back()[i], end[i], 1e-6) << i;
-  std::remove(path.c_str());
-  std::remove(reference_csv_path(path).c_str());
 }
 
 }  // namespace

@@ -29,27 +29,21 @@ std::unique_ptr<World> horizontal_history(int K, double s_end, int m) {
   return w;
 }
 
-// After calcp: every step within limit + TOL_STEP (the reference motion within the
-// limits), time monotone, and the step at each re-integrated switch time in the
-// recorded state (tol_end: the end, which land_final interpolated).
-void expect_rebuilt(const Motion& before, const World& w, double tol, double tol_end) {
+// After calcp: every step within limit + TOL_STEP, the reference motion
+// within the limits and no faster, time rising, the end at rest.
+void expect_rebuilt(const World& w) {
   const Motion& mo = w.mo;
   for (int k = 0; k <= mo.nf; ++k) {
     ASSERT_LE(std::fabs(mo.CP[k].acc[0]), w.st.a1max + TOL_STEP) << "step " << k;
     ASSERT_LE(std::fabs(mo.CP[k].acc[1]), w.st.a2max + TOL_STEP) << "step " << k;
   }
-  for (int k = 0; k <= mo.nn; ++k) {  // the reference motion: no tolerance
-    ASSERT_GE(mo.tt[k], k ? mo.tt[k - 1] : 0.0) << "step " << k;
+  for (int k = 1; k <= mo.nn; ++k) {
+    ASSERT_GT(mo.tt[k], mo.tt[k - 1]) << "step " << k;
     ASSERT_LE(std::fabs(mo.An[k].acc[0]), w.st.a1max) << "step " << k;
     ASSERT_LE(std::fabs(mo.An[k].acc[1]), w.st.a2max) << "step " << k;
   }
-  for (int i = 1, k = 0; i <= mo.NCHN; ++i) {
-    while (k < mo.nf && mo.tt[k] < mo.chn[i].t) ++k;
-    EXPECT_NEAR(mo.Y[k][0], before.chn[i].s, i == mo.NCHN ? tol_end : tol) << "switch " << i;
-    EXPECT_NEAR(mo.Y[k][1], before.chn[i].sd, i == mo.NCHN ? tol_end : tol) << "switch " << i;
-  }
-  EXPECT_EQ(mo.A[mo.nf].acc, (std::array<double, 2>{0, 0}));  // ends at rest
-  EXPECT_GE(mo.Tn, mo.tf);  // the reference motion cannot beat the optimum
+  EXPECT_EQ(mo.A[mo.nf].acc, (std::array<double, 2>{0, 0}));
+  EXPECT_GE(mo.Tn, mo.tf);
 }
 
 // Bang-bang, switching at sf / 2 on the end curve: tf = 2 sqrt(sf R^2 / a1max). 1e-3
@@ -66,60 +60,49 @@ TEST(Trajectory, BangBangOnAShortCentredArc) {
   EXPECT_NEAR(land.acc[0], -2.0, 1e-9);  // decelerating from the landing on
   EXPECT_NEAR(mo.Y[mo.nf][0], SF, 1e-4);
   EXPECT_NEAR(mo.Y[mo.nf][1], 0.0, 1e-9);
-  const Motion before = mo;
   ASSERT_EQ(calcp(w->st, w->cv, w->rhs, mo), 1);
   EXPECT_NEAR(mo.tf, TF, 1e-3);
-  expect_rebuilt(before, *w, 1e-6, 1.5e-4);
-}
-
-// Robot 'b' on the default arc: the landing is a chord point of the built
-// polyline, which the re-integration passes within the chord's sag.
-TEST(Trajectory, DefaultScaraTrajectory) {
-  auto w = std::make_unique<World>();
-  ASSERT_EQ(default_landed_trajectory(*w), 1);
-  const Motion before = w->mo;
-  ASSERT_EQ(calcp(w->st, w->cv, w->rhs, w->mo), 1);
-  EXPECT_NEAR(w->mo.tf, before.tf, 1e-9);
-  expect_rebuilt(before, *w, 2e-3, 2e-3);
+  expect_rebuilt(*w);
 }
 
 // The crossing at sd = 1, s = 0.4 - 1/16 lies s / 0.4 along the last segment, timed
 // with the current step, not dt0; the descent takes 13 steps (0.125 s at -8). A
-// failed landing must leave the motion and f's memory as they were.
+// landing that is refused must leave the motion and f's memory as they were.
 TEST(LandFinal, MadeUpHistories) {
-  struct Case { const char* what; int K; double s_end; int m, ok; const char* message; };
-  for (const Case& c : {Case{"lands, the end in chn[48]", 100, SF, NREC - 3, 1, ""},
-                        Case{"short of the end curve", 5, 0.1, 1, 0, ""},
-                        Case{"13 steps from 1995 pass 2000", 1995, SF, 1, 0,
+  struct Case { const char* what; int K; double s_end; int m; Landing result; const char* message; };
+  for (const Case& c : {Case{"lands, the end in chn[48]", 100, SF, NREC - 3, Landing::Landed, ""},
+                        Case{"short of the end curve", 5, 0.1, 1, Landing::NoCrossing, ""},
+                        Case{"after an odd number of switchings", 100, SF, 2, Landing::Decelerating, ""},
+                        Case{"13 steps from 1995 pass 2000", 1995, SF, 1, Landing::TooLong,
                              "land_final() ステップ数が上限2000を超える"},
-                        Case{"end record would need chn[50]", 100, SF, NREC - 1, 0,
+                        Case{"end record would need chn[50]", 100, SF, NREC - 1, Landing::TooLong,
                              "land_final() 切り替え記録が上限49を超える"}}) {
     SCOPED_TRACE(c.what);
     auto w = horizontal_history(c.K, c.s_end, c.m);
     const Motion &mo = w->mo, b = mo;
     const RhsState rs = w->rhs;
     ConsoleCapture con;
-    ASSERT_EQ(land_final(w->st, w->rhs, w->cv, w->mo) == Landing::Landed, c.ok == 1);
-    if (*c.message) { EXPECT_NE(con.text().find(c.message), std::string::npos) << con.text(); }
-    if (c.ok) {
+    ASSERT_EQ(land_final(w->st, w->rhs, w->cv, w->mo), c.result);
+    EXPECT_NE(con.text().find(c.message), std::string::npos) << con.text();
+    if (c.result == Landing::Landed) {
       EXPECT_NEAR(mo.chn[c.m].t, mo.tt[99] + (SF - 1.0 / 16) / SF * dt0 / NDIV, 1e-5);
-      EXPECT_TRUE(mo.NCHN == NREC - 2 && mo.nf == 113 && mo.torque_sel == -1) << mo.nf;
+      EXPECT_EQ(mo.NCHN, c.m + 1);
+      EXPECT_EQ(mo.nf, 113);
       continue;
     }
     const auto same = [](const auto& x, const auto& y) { return !std::memcmp(&x, &y, sizeof x); };
-    EXPECT_TRUE(mo.NCHN == b.NCHN && mo.nf == b.nf && mo.tf == b.tf && mo.t == b.t &&
-                mo.torque_sel == b.torque_sel && same(mo.tt, b.tt) && same(mo.Y, b.Y) &&
-                same(mo.A, b.A) && same(mo.chn, b.chn) && same(mo.chn_step, b.chn_step) &&
-                same(w->rhs, rs));
+    EXPECT_TRUE(same(mo, b)) << "the motion changed";
+    EXPECT_TRUE(same(w->rhs, rs)) << "f's memory changed";
   }
 }
 
 // Hand-made records: 2 + 1999 steps would pass index 2000; 0.5 s of
-// acceleration meets the rate cap sd = 2 at 0.25 s, where joint 2 breaks its limit.
+// acceleration meets the rate cap sd = 2 at 0.25 s, where joint 2 breaks its
+// limit; records out of order; a motion that stops short of the end.
 TEST(Calcp, FaultsStopWithAMessage) {
   auto w = prepared_centred_arc(R, SF);
   Motion& mo = w->mo;
-  ConsoleCapture con("xy");
+  ConsoleCapture con;
   mo.NCHN = 2;
   mo.chn[1] = {0.02, 0, 0, {0, 0}};
   mo.chn[2] = {20.01, 0, 0, {0, 0}};
@@ -131,6 +114,14 @@ TEST(Calcp, FaultsStopWithAMessage) {
   EXPECT_EQ(calcp(w->st, w->cv, w->rhs, mo), 0);
   EXPECT_EQ(con.take().rfind("\ncalcp() t1=", 0), 0u);
   EXPECT_NEAR(mo.nf, 24.5, 0.5);
+  mo.chn[1] = {0.2, 0.1, 1.0, {0, 0}};
+  mo.chn[0].t = 0.3;
+  EXPECT_EQ(calcp(w->st, w->cv, w->rhs, mo), 0);
+  EXPECT_NE(con.take().find("切り替え記録の時刻が逆順"), std::string::npos);
+  mo.chn[0] = {0, 0, 0, {0, 0}};
+  mo.chn[1] = {0.1, 0, 0, {0, 0}};  // 0.1 s of acceleration, recorded as the end
+  EXPECT_EQ(calcp(w->st, w->cv, w->rhs, mo), 0);
+  EXPECT_NE(con.take().find("終点で静止しない"), std::string::npos);
 }
 
 }  // namespace
