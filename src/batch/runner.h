@@ -50,7 +50,7 @@ int run_batch_keys(World& w, const std::function<int()>& next_key, FILE* msg,
                    FrameView* shown = nullptr);
 
 // The summary line, without line ends:
-// "batch: obtained=yes goal_time=1.443100 normal_cp_time=1.862500 NCHN=2 NCT=4 nf=145 keys=145"
+// "batch: obtained=yes goal_time=1.442697 normal_cp_time=1.862533 NCHN=2 NCT=4 nf=143 keys=145"
 std::string batch_summary(const World& w, int keys);
 
 // Writes the rebuilt trajectory (steps 0..nf) to `path` and the reference

@@ -50,7 +50,7 @@ Sec entry_section(World& w, int key) {
   }
 }
 
-// Q1..Q3, the start-up questions; only lower-case 'y' and 'n' count.
+// The start-up questions (robot? limits? path?); only lower-case 'y' and 'n' count.
 Sec questions() {
   int k;
   if (!ask_key("\nロボットタイプ変更する？　yes : y   no : n    ", k)) return Sec::Ended;
@@ -63,7 +63,7 @@ Sec questions() {
   return Sec::RobotType;
 }
 
-// R1..R3: the robot type key, asked again until it is 'a' or 'b'.
+// The robot type key, asked again until it is 'a' or 'b'.
 Sec robot_type(Settings& st) {
   con_printf("\n(1) CP運動種類の変更 a:円筒座標ロボット，b:SCARAロボット");
   for (bool first = true;; first = false) {
@@ -79,7 +79,7 @@ Sec robot_type(Settings& st) {
   }
 }
 
-// R4..R7: arm lengths of the SCARA robot, then where to go on.
+// The arm lengths of the SCARA robot, then where to go on.
 Sec robot_dims(Settings& st, Picture& pic) {
   if (st.robottype == Robot::Cylindrical) con_printf("\n  円筒座標ロボット");
   if (st.robottype == Robot::Scara) {
@@ -100,7 +100,7 @@ Sec robot_dims(Settings& st, Picture& pic) {
   return k == 'y' ? Sec::Path : Sec::Compute;
 }
 
-// U1..U4: the joint acceleration limits.
+// The joint acceleration limits.
 Sec limits(Settings& st) {
   con_printf("\n(2) 関節最大加減速変更  旧amax(x,y)＝(%6.2f %6.2f)", st.a1max, st.a2max);
   constexpr Field kinds[] = {Field::Positive, Field::Positive};
@@ -114,7 +114,7 @@ Sec limits(Settings& st) {
   return k == 'y' ? Sec::Path : Sec::Compute;
 }
 
-// K: the path type, asked again until it is 1..7, and the block of that type.
+// The path type, asked again until it is 1..7, and the block of that type.
 Sec path(Settings& st) {
   con_printf("\n(3) CP運動種類の変更");
   con_printf("\n運動選択c= 1:円弧　2:正弦波 3:Ｕ字 4:スラローム");

@@ -58,11 +58,9 @@ void print_settings(const Settings& st) {
   // Path: type, parameters, start and end points, length of s.
   con_printf("\nCP軌道：%d", type_number(c));
   print_path_params(st);
-  {
-    con_printf("\n  始点(x0,y0)=(%7.4f %7.4f)[m] 終点(xf,yf)=(%7.4f %7.4f)[m]", st.P0[c][0],
-               st.P0[c][1], st.Pf[c][0], st.Pf[c][1]);
-    con_printf("\n  軌道変数の長さsf=%7.4f", st.sf[c]);
-  }
+  con_printf("\n  始点(x0,y0)=(%7.4f %7.4f)[m] 終点(xf,yf)=(%7.4f %7.4f)[m]", st.P0[c][0],
+             st.P0[c][1], st.Pf[c][0], st.Pf[c][1]);
+  con_printf("\n  軌道変数の長さsf=%7.4f", st.sf[c]);
 
   // Joint limits, in the units of the robot.
   if (st.robottype == Robot::Cylindrical)
