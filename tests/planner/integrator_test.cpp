@@ -60,6 +60,28 @@ TEST(Rkg, ErrorFallsSixteenfoldWhenTheStepHalves) {
   EXPECT_LT(e1 / e2, 17.0);
 }
 
+// Robot 'a' finds joint values for any hand point, even one that is not a
+// number: the run must stop at such a state instead of taking it as a step.
+// Stopping at rest interpolates to sd = 0 exactly within the sub-step.
+TEST(Substeps, StopAtNonNumbersAndAtRest) {
+  auto w = default_world(Robot::Cylindrical);
+  use_centred_arc(*w, 0.5, PI);
+  for (const Vec2 y : {Vec2{NAN, 1.0}, Vec2{0.1, INFINITY}}) {
+    const StepRun r = substeps(w->st, w->rhs, +1, 0.2, 1e-3, 10, y, AccRecord{}, StepRule{});
+    EXPECT_TRUE(r.failed) << y[0] << " " << y[1];
+    EXPECT_EQ(r.done, 0);
+  }
+  StepRule rest;
+  rest.stop_at_rest = true;
+  // Deceleration -8 from sd = 0.1 reaches rest after 0.0125 s, s = 0.1 + 0.000625;
+  // s is interpolated along the sub-step's chord, which sags 8 h^2 / 8 = 1e-6.
+  const StepRun r = substeps(w->st, w->rhs, -1, 0.2, 1e-3, 100, {0.1, 0.1}, AccRecord{}, rest);
+  EXPECT_TRUE(r.at_rest);
+  EXPECT_EQ(r.y[1], 0);
+  EXPECT_NEAR(r.t, 0.2 + 0.0125, 1e-9);
+  EXPECT_NEAR(r.y[0], 0.1 + 0.000625, 1e-6 + 1e-9);
+}
+
 // rkg runs 200 times per step: an allocation in it (or in f, calD) is a fault.
 TEST(Rkg, AllocatesNothing) {
   auto w = default_world(Robot::Scara, PathType::Arc);
