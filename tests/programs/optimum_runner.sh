@@ -15,9 +15,12 @@ trap 'rm -rf "$work"' EXIT
 fail=0
 check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
 rep() { printf "%${1}s" '' | tr ' ' "$2"; }
+# The dialog's answers from a file: a run that exits before reading them
+# (bad usage) cannot break a pipe.
+printf 'n\nn\nn\n' > "$work/answers"
 run() {
   local name=$1; shift
-  printf 'n\nn\nn\n' | "$batch" "$@" > "$work/$name.out" 2> "$work/$name.err"
+  "$batch" "$@" < "$work/answers" > "$work/$name.out" 2> "$work/$name.err"
   echo $? > "$work/$name.rc"
 }
 rc() { cat "$work/$1.rc"; }
