@@ -4,6 +4,9 @@
 # acceleration, 'f' to land on the end curve, the walk to its end), then
 # replayed to the middle of the motion. There a screenshot is taken and 'p'
 # writes the same frame as SVG, which rsvg-convert turns into a PNG for the page.
+# On the way, halfway through the acceleration, 'o' shows the automatic
+# optimum in green for a picture of its own (docs/optimum.png beside the
+# first) and hides it again.
 #   scripts/screenshot.sh [OUTPUT.png]     (default docs/screenshot.png; run after a build)
 # The SVG goes beside it as OUTPUT.svg, its PNG as OUTPUT-svg.png.
 set -euo pipefail
@@ -25,7 +28,9 @@ cd "$work/pics"
 wd_start "$prog" "$work"
 wd_answer 'n\nn\nn\n'
 wd_window
-wd_repeat 80 s; wd_keys f; wd_repeat 64 s
+wd_keys o; wd_repeat 40 s
+wd_shot "$work/optimum.png"
+wd_keys o; wd_repeat 40 s; wd_keys f; wd_repeat 64 s
 wd_wait_console '関節トルク切り替え回数'
 wd_repeat 70 s
 wd_shot "$work/shot.png"
@@ -39,4 +44,5 @@ mkdir -p "$(dirname "$out")"
 cp "$work/shot.png" "$out"
 cp "$work/pics/cp_time_optimal-001.svg" "$svg_out"
 rsvg-convert -w 800 -h 800 "$svg_out" -o "$svg_png"
-echo "wrote $out, $svg_out and $svg_png"
+cp "$work/optimum.png" "$(dirname "$out")/optimum.png"
+echo "wrote $out, $svg_out, $svg_png and $(dirname "$out")/optimum.png"

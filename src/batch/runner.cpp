@@ -52,6 +52,7 @@ int last_index(int n) { return std::clamp(n, 0, NTAB - 1); }
 
 const char* const kBatchUsage =
     "usage: cp_time_optimal_batch [--keys STRING] [--csv FILE] [--svg FILE]\n"
+    "                             [--optimum] [--optimum-csv FILE]\n"
     "\n"
     "Runs the simulator without its window. The settings dialog is answered\n"
     "on standard input as in the simulator; then every window key is read and\n"
@@ -71,11 +72,19 @@ const char* const kBatchUsage =
     "  --svg FILE     write the last frame of the run, the one the window would\n"
     "                 show after the last key, to FILE as an SVG picture of the\n"
     "                 window (800 x 800).\n"
+    "  --optimum      after the keys, compute the automatic time-optimal motion\n"
+    "                 for the last settings and add \" optimal_time=T\" to the\n"
+    "                 summary line (0 when there is no feasible motion; the\n"
+    "                 reason then goes to standard error).\n"
+    "  --optimum-csv FILE\n"
+    "                 write that optimal motion to FILE with the columns of\n"
+    "                 --csv, on its time grid of 0.01 s and at its end time.\n"
     "  --help, -h     this text.\n"
     "\n"
     "Standard output is the simulator's console output byte for byte, then\n"
     "\"\\n\" + one summary line + \"\\n\":\n"
     "  batch: obtained=yes goal_time=T normal_cp_time=T NCHN=N NCT=N nf=N keys=N\n"
+    "(with --optimum followed by \" optimal_time=T\")\n"
     "(times in seconds; keys = keys pressed before the end, ESC not counted).\n"
     "The window's messages (\"Trajectory obtained!\", the failed-step message,\n"
     "notices) go to standard error, one line each.\n"
@@ -110,29 +119,34 @@ bool decode_keys(const std::string& text, std::string& keys, std::string& error)
 
 bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std::string& error) {
   opt = BatchOptions{};
-  bool csv_given = false, svg_given = false;
+  bool csv_given = false, svg_given = false, optimum_csv_given = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       opt.help = true;
-    } else if (arg == "--keys" || arg == "--csv" || arg == "--svg") {
+    } else if (arg == "--optimum") {
+      opt.optimum = true;
+    } else if (arg == "--keys" || arg == "--csv" || arg == "--svg" || arg == "--optimum-csv") {
       if (i + 1 >= argc) {
         error = arg + " needs an argument";
         return false;
       }
       const std::string value = argv[++i];
-      bool& given = arg == "--keys" ? opt.keys_given : arg == "--csv" ? csv_given : svg_given;
+      bool& given = arg == "--keys"  ? opt.keys_given
+                    : arg == "--csv" ? csv_given
+                    : arg == "--svg" ? svg_given
+                                     : optimum_csv_given;
       if (given) {
         error = arg + " given twice";
         return false;
       }
       given = true;
-      if (arg == "--csv" || arg == "--svg") {
+      if (arg != "--keys") {
         if (value.empty()) {
           error = arg + " needs a file name";
           return false;
         }
-        (arg == "--csv" ? opt.csv : opt.svg) = value;
+        (arg == "--csv" ? opt.csv : arg == "--svg" ? opt.svg : opt.optimum_csv) = value;
       } else if (!decode_keys(value, opt.keys, error)) {
         return false;
       }
@@ -189,15 +203,20 @@ std::string batch_summary(const World& w, int keys) {
   return line;
 }
 
+// The first line of a motion's CSV file. Robot 'a' has a rotary and a
+// prismatic joint, robot 'b' two rotary joints; the joint accelerations are
+// torques or forces per unit mass.
+void motion_header(FILE* f, const Settings& st) {
+  const bool prismatic = st.robottype == Robot::Cylindrical;
+  std::fprintf(f, "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [%s],acc1 [m^2/s^2],acc2 [%s]\n",
+               prismatic ? "m" : "rad", prismatic ? "m/s^2" : "m^2/s^2");
+}
+
 bool write_batch_csv(const World& w, const std::string& path, std::string& error) {
   const Motion& mo = w.mo;
-  // Robot 'a' has a rotary and a prismatic joint, robot 'b' two rotary joints;
-  // the joint accelerations are torques or forces per unit mass.
-  const bool prismatic = w.st.robottype == Robot::Cylindrical;
   CsvFile traj;
   if (!open_csv(traj, path, error)) return false;
-  std::fprintf(traj.f, "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [%s],acc1 [m^2/s^2],acc2 [%s]\n",
-               prismatic ? "m" : "rad", prismatic ? "m/s^2" : "m^2/s^2");
+  motion_header(traj.f, w.st);
   // The accelerations of each step as rebuilt (after a switch, the new
   // choice's; at the end, at rest, zero).
   for (int k = 0; k <= last_index(mo.nf); ++k) {
@@ -217,6 +236,18 @@ bool write_batch_csv(const World& w, const std::string& path, std::string& error
                  mo.CPn[k][0], mo.CPn[k][1]);
   }
   return close_csv(ref, ref_path, error);
+}
+
+bool write_optimum_csv(const World& w, const Optimum& o, const std::string& path, std::string& error) {
+  CsvFile file;
+  if (!open_csv(file, path, error)) return false;
+  motion_header(file.f, w.st);
+  for (size_t k = 0; k < o.motion.size(); ++k) {
+    const OptimumSample& m = o.motion[k];
+    std::fprintf(file.f, "%zu,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, m.t, m.s, m.sd, m.hand[0],
+                 m.hand[1], m.fi[0], m.fi[1], m.acc[0], m.acc[1]);
+  }
+  return close_csv(file, path, error);
 }
 
 int batch_main(int argc, const char* const* argv, FILE* msg) {
@@ -245,7 +276,20 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
   const int pressed =
       run_batch_keys(*w, opt.keys_given ? from_string : std::function<int()>(con_key), msg, &shown);
 
-  con_printf("\n%s\n", batch_summary(*w, pressed).c_str());
+  // The optimum of the last settings, only when asked for.
+  Optimum best;
+  if (opt.optimum || !opt.optimum_csv.empty()) {
+    best = compute_optimum(w->st);
+    if (!best.ok) std::fprintf(msg, "cp_time_optimal_batch: %s\n", best.reason.c_str());
+    std::fflush(msg);
+  }
+  std::string summary = batch_summary(*w, pressed);
+  if (opt.optimum) {
+    char extra[64];
+    std::snprintf(extra, sizeof extra, " optimal_time=%.6f", best.ok ? best.T : 0.0);
+    summary += extra;
+  }
+  con_printf("\n%s\n", summary.c_str());
 
   const auto failed = [&](const std::string& why) {
     std::fprintf(msg, "cp_time_optimal_batch: %s\n", why.c_str());
@@ -261,6 +305,14 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
     }
   }
   if (!opt.svg.empty() && !write_frame_svg(*w, shown, opt.svg, error)) return failed(error);
+  if (!opt.optimum_csv.empty()) {
+    if (!best.ok) {
+      std::fprintf(msg, "cp_time_optimal_batch: no optimal motion, %s not written\n", opt.optimum_csv.c_str());
+      std::fflush(msg);
+    } else if (!write_optimum_csv(*w, best, opt.optimum_csv, error)) {
+      return failed(error);
+    }
+  }
   return 0;
 }
 

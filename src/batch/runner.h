@@ -15,6 +15,7 @@
 
 #include "core/state.h"
 #include "interaction/frame.h"
+#include "planner/optimum.h"
 
 namespace cpt {
 
@@ -25,6 +26,8 @@ struct BatchOptions {
   std::string keys;         // decoded: one byte per key
   std::string csv;          // --csv FILE; empty: no file
   std::string svg;          // --svg FILE; empty: no file
+  bool optimum = false;     // --optimum: the optimal time on the summary line
+  std::string optimum_csv;  // --optimum-csv FILE; empty: no file
 };
 
 // Parses argv[1..argc-1]. On bad usage returns false with a one-line reason.
@@ -57,6 +60,10 @@ std::string batch_summary(const World& w, int keys);
 // motion (steps 0..nn) to reference_csv_path(path). On failure returns false
 // with the reason.
 bool write_batch_csv(const World& w, const std::string& path, std::string& error);
+
+// Writes the automatic optimum's motion (its time grid) to `path`, with the
+// columns of write_batch_csv. On failure returns false with the reason.
+bool write_optimum_csv(const World& w, const Optimum& o, const std::string& path, std::string& error);
 
 // The whole program: returns its exit status. The console (dialog, keys from
 // standard input, output) goes through the console layer; usage errors and

@@ -204,6 +204,18 @@ struct Frame {
   const char* notice = nullptr;
 };
 
+// The automatic optimum as the window shows it (key 'o'): computed at the
+// first 'o' of a setting, forgotten by the next dialog.
+struct OptimumSeen {
+  bool shown = false;     // the profile drawn, the time in the information panel
+  bool computed = false;  // for the current setting
+  bool ok = false;        // a feasible motion exists
+  double T = 0;           // the optimal time [s]
+  int n = 0;              // index of the last profile point
+  std::array<Vec2, NTAB> profile{};  // (s, sd), from (0, 0) to (sf, 0)
+  char reason[160] = "";  // why there is none (one line)
+};
+
 struct World {
   Settings st;
   Picture pic;
@@ -211,6 +223,7 @@ struct World {
   Curves cv;
   RhsState rhs;
   Frame fr;
+  OptimumSeen opt;
 };
 
 // The time of the last switching record: the goal time of the motion, 0 when

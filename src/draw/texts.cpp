@@ -82,6 +82,16 @@ void format_time(NumberText& out, double v) {
   w.put("[s]\n");
 }
 
+void format_gap(NumberText& out, double seconds, double percent) {
+  TextWriter w(out);
+  if (seconds >= 0) w.put('+');
+  write_fixed(w, seconds, 3);
+  w.put("[s] (");
+  if (percent >= 0) w.put('+');
+  write_fixed(w, percent, 2);
+  w.put("%)\n");
+}
+
 void draw_title() {
   draw_text(-0.99f, 0.95f, Font::HELVETICA_18, "CP Time optimal control : Phase Plane Analysis");
 }
@@ -108,7 +118,24 @@ void draw_info_panel(const Settings& st, const Motion& mo) {
   draw_text(x0 + 0.05f, 0.75f, f, "1 grid=(0.1[m], 0.1[m])");
 }
 
-void draw_added_keys() { draw_text(kColumnX + 0.05f, 0.7f, Font::HELVETICA_18, kAddedKeys); }
+void draw_optimum_panel(const Motion& mo, const OptimumSeen& os) {
+  if (!os.shown || !os.ok) return;
+  const Font f = Font::HELVETICA_18;
+  const float x0 = kColumnX;
+  NumberText value;
+  draw_text(x0 + 0.55f, 0.75f, f, "Optimum=");
+  format_time(value, os.T);
+  draw_text(x0 + 0.8f, 0.75f, f, value);
+  if (mo.traj_state != TrajState::Obtained || !(os.T > 0)) return;
+  draw_text(x0 + 0.55f, 0.7f, f, "Goal-Optimum=");
+  format_gap(value, mo.tf - os.T, 100 * (mo.tf - os.T) / os.T);
+  draw_text(x0 + 0.9f, 0.7f, f, value);
+}
+
+void draw_added_keys() {
+  draw_text(kColumnX + 0.05f, 0.7f, Font::HELVETICA_18, kAddedKeys);
+  draw_text(kColumnX + 0.25f, 0.7f, Font::HELVETICA_18, kOptimumKey);
+}
 
 void draw_message(const char* text) { draw_text(-0.5f, 0.1f, Font::TIMES_ROMAN_24, text); }
 

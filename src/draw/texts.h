@@ -25,12 +25,20 @@ void format_limits(NumberText& out, double a1max, double a2max);
 void format_time(NumberText& out, double v);
 
 
+// "+I.DDD[s] (+P.PP%)\n": a signed time and percentage, cut like the others.
+void format_gap(NumberText& out, double seconds, double percent);
+
 void draw_title();
 // The information panel: robot, limits, goal time tf, reference time Tn.
 void draw_info_panel(const Settings& st, const Motion& mo);
 // The keys added to the window's commands, in one short line under the
 // panel; the window title and the console's key help keep their text.
 inline constexpr const char* kAddedKeys = "p: SVG";
+inline constexpr const char* kOptimumKey = "o: optimum";
+// While the automatic optimum is shown: "Optimum=" and its time beside the
+// goal time, and once the trajectory is obtained how far the goal time is
+// from it.
+void draw_optimum_panel(const Motion& mo, const OptimumSeen& os);
 void draw_added_keys();
 // A frame-cycle message in the large font, across the middle of the picture.
 void draw_message(const char* text);

@@ -1,11 +1,14 @@
 #include "interaction/keys.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "interaction/frame.h"
 #include "core/console.h"
 #include "planner/records.h"
 #include "planner/landing.h"
+#include "planner/optimum.h"
+#include "planner/report.h"
 
 namespace cpt {
 
@@ -57,7 +60,32 @@ KeyAction step_key(Motion& mo) {
 KeyAction dialog(World& w) {
   w.mo.istep = 0;
   w.fr = Frame{};
+  w.opt = OptimumSeen{};
   return KeyAction::Dialog;
+}
+
+// 'o': shows or hides the automatic optimum; the first 'o' of a setting
+// computes it and prints its switch points. The frame only redraws.
+KeyAction optimum_key(World& w) {
+  OptimumSeen& os = w.opt;
+  if (!os.computed) {
+    const Optimum o = compute_optimum(w.st);
+    optimum_report(o);
+    os.computed = true;
+    os.ok = o.ok;
+    os.T = o.T;
+    std::snprintf(os.reason, sizeof os.reason, "%s", o.reason.c_str());
+    // The profile thinned to the table, its ends kept.
+    const int m = static_cast<int>(o.profile.size());
+    os.n = std::min(m, NTAB) - 1;
+    for (int i = 0; o.ok && i <= os.n; ++i) {
+      const OptimumPoint& p = o.profile[os.n > 0 ? static_cast<long>(i) * (m - 1) / os.n : 0];
+      os.profile[i] = {p.s, p.sd};
+    }
+  }
+  if (!os.ok) return hold(w, os.reason);
+  os.shown = !os.shown;
+  return hold(w, nullptr);
 }
 
 }  // namespace
@@ -134,6 +162,8 @@ KeyAction press_key(World& w, unsigned char key) {
         if (mo.final_state != FinalState::Walking) mo.NCHN = 0;
       }
       return KeyAction::Frame;
+    case 'o':
+      return optimum_key(w);
     case 'w':
       pic.zoom *= kZoomStep;
       pic.pp_zoom *= kZoomStep;

@@ -8,15 +8,10 @@
 
 namespace cpt {
 
-int calD(const Settings& st, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D) {
-  Vec2 CP{0, 0};
-  PathDeriv p;
-  cppoint(st, s, CP, p);
-  Vec2 q = ref;
-  if (!inv(st, CP[0], CP[1], ref, q)) {
-    diag_printf("\ncalD() inv()解なし CP[]=(%7.4f %7.4f)", CP[0], CP[1]);
-    return 0;
-  }
+namespace {
+
+// J at joint values q, and D from J and the path derivatives p.
+void fill_JD(const Settings& st, const Vec2& q, const PathDeriv& p, Mat2& J, Mat2& D) {
   if (st.robottype == Robot::Cylindrical) {
     const double c = std::cos(q[0]), sn = std::sin(q[0]), r = q[1];
     J = {{{-r * sn, c}, {r * c, sn}}};
@@ -29,6 +24,31 @@ int calD(const Settings& st, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2&
     D[i][0] = J[0][i] * p.xd + J[1][i] * p.yd;
     D[i][1] = J[0][i] * p.xdd + J[1][i] * p.ydd;
   }
+}
+
+}  // namespace
+
+int calD(const Settings& st, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D) {
+  Vec2 CP{0, 0};
+  PathDeriv p;
+  cppoint(st, s, CP, p);
+  Vec2 q = ref;
+  if (!inv(st, CP[0], CP[1], ref, q)) {
+    diag_printf("\ncalD() inv()解なし CP[]=(%7.4f %7.4f)", CP[0], CP[1]);
+    return 0;
+  }
+  fill_JD(st, q, p, J, D);
+  fi = q;
+  return 1;
+}
+
+int calD_quiet(const Settings& st, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D) {
+  Vec2 CP{0, 0};
+  PathDeriv p;
+  cppoint(st, s, CP, p);
+  Vec2 q = ref;
+  if (!in_reach(st, CP[0], CP[1]) || !inv(st, CP[0], CP[1], ref, q)) return 0;
+  fill_JD(st, q, p, J, D);
   fi = q;
   return 1;
 }

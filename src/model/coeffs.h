@@ -12,6 +12,10 @@ namespace cpt {
 // is out of reach.
 int calD(const Settings& st, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D);
 
+// calD without console messages, for callers that report an unreachable
+// point themselves (the automatic optimum).
+int calD_quiet(const Settings& st, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D);
+
 // Joint accelerations of the prescribed motion (s, sd, sdd). fi holds the
 // reference on entry and the joint values at s on return. For the arc and the
 // slalom, whose s is an angle, rec.sdd is the hand's tangential acceleration.

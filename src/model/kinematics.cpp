@@ -6,6 +6,22 @@
 
 namespace cpt {
 
+namespace {
+
+// Cosine of the SCARA elbow's interior angle for a hand point at distance d
+// from the base.
+double elbow_cosine(const Settings& st, double d) {
+  return (st.l1 * st.l1 + st.l2 * st.l2 - d * d) / (2 * st.l1 * st.l2);
+}
+
+bool cosine_in_range(double c) { return !(std::fabs(c) > 1 || std::isnan(c)); }
+
+}  // namespace
+
+bool in_reach(const Settings& st, double x, double y) {
+  return st.robottype != Robot::Scara || cosine_in_range(elbow_cosine(st, std::sqrt(x * x + y * y)));
+}
+
 void selbranch(const Vec2& ref, const Vec2& cand, Vec2& out) {
   for (int i = 0; i < 2; ++i) {
     const double c = cand[i], r = ref[i];
@@ -32,8 +48,8 @@ int inv(const Settings& st, double x, double y, const Vec2& ref, Vec2& out) {
   // SCARA by the law of cosines, elbow bent counter-clockwise.
   const double l1 = st.l1, l2 = st.l2;
   const double d = std::sqrt(x * x + y * y);
-  const double c = (l1 * l1 + l2 * l2 - d * d) / (2 * l1 * l2);
-  if (std::fabs(c) > 1 || std::isnan(c)) {
+  const double c = elbow_cosine(st, d);
+  if (!cosine_in_range(c)) {
     diag_printf("\n!!!逆運動学inv()の解なし．始めからやり直し．"
                 "\n    アーム長1,2=(%6.3f %6.3f) 位置(x,y)=(%6.3f %6.3f)", l1, l2, x, y);
     return 0;

@@ -11,6 +11,10 @@ namespace cpt {
 // than 'a' or 'b' returns 1 and writes nothing.
 int inv(const Settings& st, double x, double y, const Vec2& ref, Vec2& out);
 
+// True when the current robot can put its hand at (x, y): always for robot
+// 'a', inside the annulus of its arm lengths for robot 'b'. Prints nothing.
+bool in_reach(const Settings& st, double x, double y);
+
 // For each joint, the value nearest to ref among cand, cand +- 2 PI, cand +- 4 PI.
 void selbranch(const Vec2& ref, const Vec2& cand, Vec2& out);
 

@@ -164,6 +164,28 @@ PathDeriv cpderiv(const Settings& st, double s) {
   return d;
 }
 
+std::vector<double> path_knots(const Settings& st) {
+  std::vector<double> knots;
+  switch (st.cptype) {
+    case PathType::UShape:
+      knots = {st.u_L, st.u_L + st.u_arc};
+      break;
+    case PathType::Slalom:
+      for (int k = 1; k < st.sl_N; ++k) knots.push_back(k * PI);
+      break;
+    case PathType::AccCam:
+      knots = {st.cam_L / 2};
+      break;
+    default:
+      break;
+  }
+  const double sf = st.sf_now();
+  std::vector<double> inside;
+  for (double s : knots)
+    if (s > 0 && s < sf) inside.push_back(s);
+  return inside;
+}
+
 void update_path_derived(Settings& st, PathType c) {
   st.s0[c] = 0;
   switch (c) {

@@ -1,6 +1,8 @@
 // The seven CP path curves P(s) and their derivatives with respect to s.
 #pragma once
 
+#include <vector>
+
 #include "core/state.h"
 
 namespace cpt {
@@ -20,6 +22,11 @@ PathDeriv cpderiv(const Settings& st, double s);
 // Hand point and derivatives together (calD's hot path): the arc shares one
 // sine and cosine between them; the other types call cpcurve and cpderiv.
 void cppoint(const Settings& st, double s, Vec2& CP, PathDeriv& d);
+
+// The knots of the current path: the values of s strictly inside (0, sf)
+// where its curvature may jump (the U-shape's joints, the slalom's turns, the
+// cam's middle), in increasing order.
+std::vector<double> path_knots(const Settings& st);
 
 // Recomputes the derived values and sf of path type c from its parameters
 // (the arc's start point too, which is never entered).

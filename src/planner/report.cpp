@@ -71,4 +71,18 @@ int switching_report(const Settings& st, Motion& mo, int n) {
   return nct;
 }
 
+void optimum_report(const Optimum& o) {
+  if (!o.ok) {
+    con_printf("\n\n最適軌道(自動計算) %s\n", o.reason.c_str());
+    return;
+  }
+  con_printf("\n\n最適軌道(自動計算) T*=%7.4f 切り替え回数=%d", o.T, static_cast<int>(o.switches.size()));
+  for (size_t i = 0; i < o.switches.size(); ++i) {
+    const OptimumSwitch& w = o.switches[i];
+    con_printf("\nt%d=%7.4f S[]=(%7.4f %7.4f) %s->%s", static_cast<int>(i + 1), w.t, w.s, w.sd,
+               choice_name(w.from), choice_name(w.to));
+  }
+  con_printf("\n");
+}
+
 }  // namespace cpt

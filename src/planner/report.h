@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/state.h"
+#include "planner/optimum.h"
 
 namespace cpt {
 
@@ -12,5 +13,10 @@ namespace cpt {
 // NCT. Switchings that do not fit into tsw are not recorded (with a console
 // note); the end of the motion is always recorded last.
 int switching_report(const Settings& st, Motion& mo, int n);
+
+// Prints the automatic optimum's time and its switch points, one line each
+// (time, s, sd, and the choices before and after), or its reason when there
+// is no feasible motion.
+void optimum_report(const Optimum& o);
 
 }  // namespace cpt

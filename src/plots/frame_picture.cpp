@@ -12,6 +12,12 @@ namespace cpt {
 
 namespace {
 
+// The automatic optimum's profile, in green, while shown: over the prepared
+// curves (it runs along them where it follows them) and under the hand-built ones.
+void draw_optimum_curve(const World& w) {
+  if (w.opt.shown && w.opt.ok) plot_curve(w.pic, w.mo, w.opt.n, w.opt.profile.data(), colour::green);
+}
+
 // The phase plane while the trajectory is built or walked.
 void draw_construction(const World& w, const FrameView& v) {
   const Picture& pic = w.pic;
@@ -19,6 +25,7 @@ void draw_construction(const World& w, const FrameView& v) {
   plot_curve(pic, mo, w.cv.n_curve_start, w.cv.curve_start.data(), colour::blue);
   plot_curve(pic, mo, w.cv.n_curve_end, w.cv.curve_end.data(), colour::blue);
   plot_boundary(pic, mo, w.cv, colour::black);
+  draw_optimum_curve(w);
   plot_trajectory(pic, mo, v.n, mo.Y.data(), colour::red);
   if (v.look_ahead) {
     plot_curve(pic, mo, w.fr.n_keep, w.fr.look_keep.data(), colour::blue);
@@ -34,6 +41,7 @@ void draw_replay(const World& w, const FrameView& v) {
   const Motion& mo = w.mo;
   const int j = v.n;
   const int i = v.reference;
+  draw_optimum_curve(w);
   plot_trajectory(pic, mo, j, mo.Y.data(), colour::red);
   plot_boundary(pic, mo, w.cv, colour::black);
   if (st.robottype == Robot::Cylindrical) draw_cylindrical_robot(pic, mo.fi[j], colour::red);
@@ -64,6 +72,7 @@ void draw_replay(const World& w, const FrameView& v) {
 void draw_frame(const World& w, const FrameView& v) {
   draw_title();
   draw_info_panel(w.st, w.mo);
+  draw_optimum_panel(w.mo, w.opt);
   draw_added_keys();
   draw_picture_grid(w.pic);
   if (v.mode == FrameMode::Replay) {

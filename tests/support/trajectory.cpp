@@ -40,8 +40,8 @@ int prepared_default(World& w) {
   return prepare_motion(w) == Prepared::Ready;
 }
 
-int default_landed_trajectory(World& w) {
-  if (!prepared_default(w)) return 0;
+int landed_trajectory(World& w) {
+  if (prepare_motion(w) != Prepared::Ready) return 0;
   Motion& mo = w.mo;
   for (int n = 0; n < NSTEP; ++n) {
     if (!construction_step(w)) return 0;
@@ -54,6 +54,13 @@ int default_landed_trajectory(World& w) {
     }
   }
   return 0;
+}
+
+int default_landed_trajectory(World& w) {
+  set_defaults(w);
+  w.st.robottype = Robot::Scara;
+  w.st.cptype = PathType::Arc;
+  return landed_trajectory(w);
 }
 
 }  // namespace cpt

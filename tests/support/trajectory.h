@@ -25,6 +25,12 @@ int press_f(World& w);
 // at the start. Returns 0 when that fails.
 int prepared_default(World& w);
 
+// A prepared motion (robot, limits and path set, start joint values found)
+// accelerated from rest until just past curve_end and landed with 'f': the
+// hand-built motion with one switch. Returns 0 when the preparation fails or
+// a step breaks a joint limit before the end curve is reached.
+int landed_trajectory(World& w);
+
 // Robot 'b' on the default arc, prepared, accelerated from rest until just
 // past curve_end and landed with 'f'. Returns 0 when that fails.
 int default_landed_trajectory(World& w);

@@ -1,0 +1,33 @@
+// Timings of the automatic optimum: the default setting (robot 'b', arc),
+// and the default of every path type for both robots. The counter gives the
+// calD evaluations of the profile.
+#include <benchmark/benchmark.h>
+
+#include "planner/optimum.h"
+#include "support/world.h"
+
+using namespace cpt;
+
+namespace {
+
+void BM_optimum(benchmark::State& state) {
+  const Robot robot = state.range(0) ? Robot::Scara : Robot::Cylindrical;
+  auto w = default_world(robot, path_type(static_cast<int>(state.range(1))));
+  Optimum o;
+  for (auto _ : state) {
+    o = compute_optimum(w->st);
+    benchmark::DoNotOptimize(o.T);
+  }
+  if (!o.ok) state.SkipWithError(o.reason.c_str());
+  state.counters["calD"] = o.evaluations;
+}
+
+// The default setting.
+BENCHMARK(BM_optimum)->Name("BM_optimum_default")->Args({1, 1})->Unit(benchmark::kMillisecond);
+// Robot 'a' (0) and 'b' (1), path types 1 to 7.
+BENCHMARK(BM_optimum)
+    ->ArgsProduct({{0, 1}, {1, 2, 3, 4, 5, 6, 7}})
+    ->ArgNames({"robot_b", "path"})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,175 @@
+#include "planner/optimum.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "model/coeffs.h"
+#include "model/paths.h"
+#include "planner/phase_bounds.h"
+
+namespace cpt {
+
+namespace {
+
+// The longest motion put on the time grid [s] (a million steps of dt0).
+constexpr double T_GRID_MAX = 1e4;
+
+// The model of f at one path point, without console output.
+ModelSampler model_sampler(const Settings& st) {
+  return [&st](double s, const Vec2& ref, Vec2& fi, Mat2& D) {
+    Mat2 J;
+    return calD_quiet(st, s, ref, fi, J, D) == 1;
+  };
+}
+
+// A stretch along the velocity limit shorter than this part of sf is a
+// touch of the limit (two neighbouring nodes of the finest grid on it), not
+// a piece of its own.
+constexpr double TOUCH = 1e-5;
+
+// sd of the profile at s.
+double profile_sd(const Profile& pr, double s) {
+  auto it = std::upper_bound(pr.parts.begin(), pr.parts.end(), s,
+                             [](double v, const ProfilePart& p) { return v < p.b; });
+  if (it == pr.parts.end()) return 0;
+  return std::sqrt(part_x(*it, s));
+}
+
+void collect_pieces(const Profile& pr, double sf, Optimum& out) {
+  for (const ProfilePart& p : pr.parts) out.profile.push_back({p.ta, p.a, std::sqrt(part_x(p, p.a))});
+  out.profile.push_back({pr.parts.back().tb, pr.parts.back().b, 0.0});
+  std::vector<OptimumPiece> raw;
+  for (const ProfilePart& p : pr.parts) {
+    if (!raw.empty() && raw.back().choice == p.choice) {
+      raw.back().t1 = p.tb;
+      raw.back().s1 = p.b;
+    } else {
+      raw.push_back({p.ta, p.tb, p.a, p.b, p.choice});
+    }
+  }
+  for (size_t i = 0; i < raw.size(); ++i) {
+    OptimumPiece q = raw[i];
+    const bool inner = i > 0 && i + 1 < raw.size();
+    if (inner && q.choice == Choice::Limit && q.s1 - q.s0 < TOUCH * sf) {
+      // A touch: the next piece takes its place.
+      raw[i + 1].t0 = q.t0;
+      raw[i + 1].s0 = q.s0;
+      continue;
+    }
+    if (!out.pieces.empty() && out.pieces.back().choice == q.choice) {
+      out.pieces.back().t1 = q.t1;
+      out.pieces.back().s1 = q.s1;
+      continue;
+    }
+    out.pieces.push_back(q);
+  }
+  for (size_t i = 1; i < out.pieces.size(); ++i) {
+    const OptimumPiece &a = out.pieces[i - 1], &b = out.pieces[i];
+    out.switches.push_back({b.t0, b.s0, profile_sd(pr, b.s0), a.choice, b.choice});
+  }
+}
+
+// The path acceleration at (s, x) of a part and x itself: the profile's own
+// slope, kept inside the admissible interval at x (the cubic between the
+// nodes is only as exact as its own small error, and may pass the velocity
+// limit by that much). Along the limit, x is the highest that admits the
+// limit's own slope.
+double sample_sdd(const ProfilePart& p, const PointBounds& b, double s, double& x) {
+  const double u = 0.5 * part_dx(p, s);
+  if (p.choice == Choice::Limit) {
+    const double xs = slide_x(b, u);
+    if (!std::isnan(xs)) {
+      x = std::min(x, xs);
+      return u;
+    }
+  }
+  x = std::min(x, b.xmax);
+  return std::clamp(u, sdd_lower(b, x), sdd_upper(b, x));
+}
+
+// The motion at t = 0, dt0, 2 dt0, ... and at T. False (with a reason) when
+// a point of the grid is out of reach.
+bool time_grid(const Settings& st, const Profile& pr, Optimum& out) {
+  const std::array<double, 2> amax{st.a1max, st.a2max};
+  const int n = static_cast<int>(std::ceil(pr.T / dt0 - 1e-9));
+  Vec2 ref = st.fi0();
+  size_t part = 0;
+  out.motion.reserve(n + 1);
+  for (int j = 0; j <= n; ++j) {
+    OptimumSample m;
+    const bool end = j == n;
+    m.t = end ? pr.T : j * dt0;
+    while (part + 1 < pr.parts.size() && pr.parts[part].tb < m.t) ++part;
+    const ProfilePart& p = pr.parts[part];
+    m.s = end ? st.sf_now() : part_s_at(p, m.t);
+    double x = end ? 0 : part_x(p, m.s);
+    Mat2 J, D;
+    if (!calD_quiet(st, m.s, ref, m.fi, J, D)) {
+      char line[160];
+      std::snprintf(line, sizeof line, "no feasible motion: the path point is out of reach at s=%.4f", m.s);
+      out.reason = line;
+      return false;
+    }
+    ref = m.fi;
+    if (!end) {
+      m.sdd = sample_sdd(p, point_bounds(D, amax), m.s, x);
+      for (int i = 0; i < 2; ++i) m.acc[i] = D[i][0] * m.sdd + D[i][1] * x;
+    }
+    m.sd = std::sqrt(x);
+    cpcurve(st, m.s, m.hand);
+    out.motion.push_back(m);
+  }
+  return true;
+}
+
+}  // namespace
+
+const char* choice_name(Choice c) {
+  switch (c) {
+    case Choice::Accel: return "acc";
+    case Choice::Decel: return "dec";
+    default: return "limit";
+  }
+}
+
+ProfileProblem optimum_problem(const Settings& st) {
+  ProfileProblem pb;
+  pb.sf = st.sf_now();
+  pb.amax = {st.a1max, st.a2max};
+  pb.fi_start = st.fi0();
+  pb.knots = path_knots(st);
+  pb.sample = model_sampler(st);
+  return pb;
+}
+
+Optimum compute_optimum(const Settings& st, const ProfileProblem* problem) {
+  Optimum out;
+  if (type_number(st.cptype) < 1 || type_number(st.cptype) > NPATHTYPES) {
+    out.reason = "no feasible motion: unknown path type";
+    return out;
+  }
+  const Profile pr = solve_profile(problem ? *problem : optimum_problem(st));
+  out.evaluations = pr.evaluations;
+  if (!pr.ok) {
+    out.reason = pr.reason;
+    return out;
+  }
+  if (!(pr.T < T_GRID_MAX)) {
+    out.reason = "no feasible motion: the optimal time is too long for the time grid";
+    return out;
+  }
+  collect_pieces(pr, st.sf_now(), out);
+  if (!time_grid(st, pr, out)) {
+    out.profile.clear();
+    out.pieces.clear();
+    out.switches.clear();
+    out.motion.clear();
+    return out;
+  }
+  out.T = pr.T;
+  out.ok = true;
+  return out;
+}
+
+}  // namespace cpt

@@ -1,0 +1,179 @@
+#include "planner/phase_grid.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace cpt {
+
+namespace {
+
+constexpr double inf = std::numeric_limits<double>::infinity();
+
+std::string at_s(const char* what, double s) {
+  char line[160];
+  std::snprintf(line, sizeof line, "no feasible motion: %s at s=%.4f", what, s);
+  return line;
+}
+
+bool finite(const Mat2& D) {
+  return std::isfinite(D[0][0]) && std::isfinite(D[0][1]) && std::isfinite(D[1][0]) &&
+         std::isfinite(D[1][1]);
+}
+
+}  // namespace
+
+bool GridSampler::at(double s, Vec2& ref, PointBounds& b) {
+  ++evaluations_;
+  Vec2 fi = ref;
+  Mat2 D{};
+  if (!pb_.sample(s, ref, fi, D)) {
+    reason_ = at_s("the path point is out of reach", s);
+    return false;
+  }
+  if (!finite(D)) {
+    reason_ = at_s("the path-to-joint coefficients are not finite", s);
+    return false;
+  }
+  ref = fi;
+  b = point_bounds(D, pb_.amax);
+  return true;
+}
+
+bool GridSampler::build(Grid& g) {
+  const double sf = pb_.sf;
+  const int n = pb_.intervals < 1 ? 1 : pb_.intervals;
+  const double h = sf / n;
+  // The uniform points, with each knot in place of the points closer to it
+  // than a tenth of a step; the ends always stay.
+  struct Point {
+    double s;
+    bool knot;
+  };
+  std::vector<Point> pts;
+  size_t next_knot = 0;
+  const std::vector<double>& knots = pb_.knots;
+  for (int i = 0; i <= n; ++i) {
+    const double s = i == n ? sf : sf * i / n;
+    while (next_knot < knots.size() && knots[next_knot] < s) {
+      const double q = knots[next_knot++];
+      if (q > pts.back().s + 1e-9 * h) pts.push_back({q, true});
+    }
+    const bool end = i == 0 || i == n;
+    if (!end && (std::fabs(s - pts.back().s) < 0.1 * h ||
+                 (next_knot < knots.size() && knots[next_knot] - s < 0.1 * h))) {
+      continue;
+    }
+    if (end && !pts.empty() && pts.back().knot && s - pts.back().s < 1e-9 * h) pts.pop_back();
+    pts.push_back({s, false});
+  }
+
+  g.nodes.clear();
+  g.mids.clear();
+  Vec2 ref = pb_.fi_start;
+  for (size_t j = 0; j < pts.size(); ++j) {
+    const double s = pts[j].s;
+    if (j > 0) {
+      PointBounds m;
+      if (!at(0.5 * (pts[j - 1].s + s), ref, m)) return false;
+      g.mids.push_back(m);
+    }
+    GridNode nd;
+    nd.s = s;
+    if (pts[j].knot) {
+      // Either side of the knot, one rounding step away.
+      if (!at(std::nextafter(s, -inf), ref, nd.left) || !at(std::nextafter(s, inf), ref, nd.right))
+        return false;
+    } else {
+      if (!at(s, ref, nd.left)) return false;
+      nd.right = nd.left;
+    }
+    nd.fi = ref;
+    g.nodes.push_back(nd);
+  }
+  return zero_inertia_nodes(g);
+}
+
+bool GridSampler::insert(Grid& g, const std::vector<std::vector<double>>& ins) {
+  Grid out;
+  const size_t M = g.nodes.size() - 1;
+  for (size_t k = 0; k < M; ++k) {
+    out.nodes.push_back(g.nodes[k]);
+    if (ins[k].empty()) {
+      out.mids.push_back(g.mids[k]);
+      continue;
+    }
+    Vec2 ref = g.nodes[k].fi;
+    double prev = g.nodes[k].s;
+    PointBounds m;
+    for (double p : ins[k]) {
+      GridNode nd;
+      nd.s = p;
+      if (!at(0.5 * (prev + p), ref, m) || !at(p, ref, nd.left)) return false;
+      out.mids.push_back(m);
+      nd.right = nd.left;
+      nd.fi = ref;
+      out.nodes.push_back(nd);
+      prev = p;
+    }
+    if (!at(0.5 * (prev + g.nodes[k + 1].s), ref, m)) return false;
+    out.mids.push_back(m);
+  }
+  out.nodes.push_back(g.nodes[M]);
+  g = std::move(out);
+  return true;
+}
+
+// A root of joint `joint`'s s-dd coefficient between a and b, where it has
+// the values ca and cb of opposite signs (regula falsi, Illinois variant).
+double GridSampler::coefficient_root(double a, double b, double ca, double cb, int joint, Vec2 ref) {
+  const double tol = 1e-13 * (pb_.sf > 1 ? pb_.sf : 1.0);
+  for (int it = 0; it < 80 && b - a > tol; ++it) {
+    double c = (a * cb - b * ca) / (cb - ca);
+    if (!(c > a && c < b)) c = 0.5 * (a + b);
+    Vec2 r = ref;
+    PointBounds pc;
+    if (!at(c, r, pc)) return NAN;
+    const double fc = pc.c0[joint];
+    if (fc == 0) return c;
+    // Keep [a, b] bracketing; halve the value of an end kept twice.
+    if ((fc < 0) == (ca < 0)) {
+      a = c;
+      ca = fc;
+      cb *= 0.5;
+    } else {
+      b = c;
+      cb = fc;
+      ca *= 0.5;
+    }
+  }
+  return 0.5 * (a + b);
+}
+
+bool GridSampler::zero_inertia_nodes(Grid& g) {
+  const size_t M = g.nodes.size() - 1;
+  std::vector<std::vector<double>> ins(M);
+  bool any = false;
+  for (size_t k = 0; k < M; ++k) {
+    const double sa = g.nodes[k].s, sb = g.nodes[k + 1].s, sm = 0.5 * (sa + sb);
+    for (int j = 0; j < 2; ++j) {
+      const double s3[3] = {sa, sm, sb};
+      const double c3[3] = {g.nodes[k].right.c0[j], g.mids[k].c0[j], g.nodes[k + 1].left.c0[j]};
+      for (int h = 0; h < 2; ++h) {
+        if (!(c3[h] * c3[h + 1] < 0)) continue;
+        const double r = coefficient_root(s3[h], s3[h + 1], c3[h], c3[h + 1], j, g.nodes[k].fi);
+        if (std::isnan(r)) return false;
+        const double keep = 1e-9 * (sb - sa);
+        if (r - sa > keep && sb - r > keep) ins[k].push_back(r);
+      }
+    }
+    auto& v = ins[k];
+    std::sort(v.begin(), v.end());
+    v.erase(std::unique(v.begin(), v.end(), [&](double x, double y) { return y - x < 1e-9 * (sb - sa); }),
+            v.end());
+    any = any || !v.empty();
+  }
+  return !any || insert(g, ins);
+}
+
+}  // namespace cpt

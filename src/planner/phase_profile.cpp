@@ -1,0 +1,364 @@
+#include "planner/phase_profile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "planner/phase_grid.h"
+
+namespace cpt {
+
+namespace {
+
+// Smallest velocity limit (in x = sd^2) that a motion can still pass.
+constexpr double X_ZERO = 1e-12;
+// Largest disagreement, relative to x, of a step with the trapezoid rule on
+// the slopes at its ends before its interval is refined.
+constexpr double STEP_AGREE = 1e-5;
+// Intervals narrower than this part of sf are not refined any further.
+constexpr double H_MIN = 1e-9;
+
+// Slope dx/ds = 2 sdd of the maximum acceleration (up) or deceleration
+// curve at x; above the point's velocity limit the limit's own value.
+double slope(const PointBounds& b, double x, bool up) {
+  x = std::clamp(x, 0.0, b.xmax);
+  return 2 * (up ? sdd_upper(b, x) : sdd_lower(b, x));
+}
+
+// One fourth-order Runge-Kutta step over an interval from x0 at its start
+// (h > 0, forward) or at its end (h < 0, backward).
+double rk4(const PointBounds& first, const PointBounds& mid, const PointBounds& last, double x0,
+           double h, bool up) {
+  const double k1 = slope(first, x0, up);
+  const double k2 = slope(mid, x0 + 0.5 * h * k1, up);
+  const double k3 = slope(mid, x0 + 0.5 * h * k2, up);
+  const double k4 = slope(last, x0 + h * k3, up);
+  return std::max(0.0, x0 + h / 6 * (k1 + 2 * k2 + 2 * k3 + k4));
+}
+
+// What the profile does on an interval: one choice, or a switch inside.
+enum class Kind { Accel, Decel, Limit, AccelDecel, AccelLimit, LimitDecel };
+
+Choice first_choice(Kind k) {
+  switch (k) {
+    case Kind::Decel: return Choice::Decel;
+    case Kind::Limit: case Kind::LimitDecel: return Choice::Limit;
+    default: return Choice::Accel;
+  }
+}
+
+Choice last_choice(Kind k) {
+  switch (k) {
+    case Kind::Accel: return Choice::Accel;
+    case Kind::Limit: case Kind::AccelLimit: return Choice::Limit;
+    default: return Choice::Decel;
+  }
+}
+
+// The two passes over a grid.
+struct Passes {
+  std::vector<double> F, Fraw;  // forward: cut to the limit, and before the cut
+  std::vector<char> Fcut;       // F was cut to the limit at the node
+  std::vector<double> P, Braw;  // profile, and the backward step before the cut to F
+  std::vector<char> fromB;      // P came from the backward step
+  std::vector<Kind> kind;       // per interval
+};
+
+void run_passes(const Grid& g, Passes& p) {
+  const size_t n = g.nodes.size(), M = n - 1;
+  p.F.assign(n, 0);
+  p.Fraw.assign(n, 0);
+  p.Fcut.assign(n, 0);
+  p.P.assign(n, 0);
+  p.Braw.assign(n, 0);
+  p.fromB.assign(n, 0);
+  for (size_t k = 0; k < M; ++k) {
+    const double h = g.nodes[k + 1].s - g.nodes[k].s;
+    const double x = rk4(g.nodes[k].right, g.mids[k], g.nodes[k + 1].left, p.F[k], h, true);
+    const double cap = g.xcap(k + 1);
+    p.Fraw[k + 1] = x;
+    p.Fcut[k + 1] = x >= cap;
+    p.F[k + 1] = std::min(x, cap);
+  }
+  p.P[M] = 0;
+  p.fromB[M] = p.F[M] > 0;
+  for (size_t k = M; k-- > 0;) {
+    const double h = g.nodes[k + 1].s - g.nodes[k].s;
+    const double x = rk4(g.nodes[k + 1].left, g.mids[k], g.nodes[k].right, p.P[k + 1], -h, false);
+    p.Braw[k] = x;
+    p.fromB[k] = x < p.F[k];
+    p.P[k] = std::min(x, p.F[k]);
+  }
+  p.kind.assign(M, Kind::Accel);
+  for (size_t k = 0; k < M; ++k) {
+    Kind& kd = p.kind[k];
+    if (p.fromB[k]) kd = Kind::Decel;
+    else if (!p.fromB[k + 1]) kd = !p.Fcut[k + 1] ? Kind::Accel : (p.Fcut[k] ? Kind::Limit : Kind::AccelLimit);
+    else kd = p.Fcut[k] ? Kind::LimitDecel : Kind::AccelDecel;
+  }
+}
+
+// A one-line reason when the profile cannot pass some node.
+bool check_passes(const Grid& g, const Passes& p, std::string& reason) {
+  const size_t M = g.nodes.size() - 1;
+  for (size_t k = 0; k <= M; ++k) {
+    const double s = g.nodes[k].s;
+    const char* what = nullptr;
+    if (!std::isfinite(p.P[k]) || !std::isfinite(p.F[k])) what = "the computation is not finite";
+    else if (k > 0 && k < M && g.xcap(k) <= X_ZERO) what = "the velocity limit falls to zero";
+    else if (k > 0 && k < M && p.P[k] <= X_ZERO) what = "no admissible acceleration passes";
+    if (!what) continue;
+    char line[160];
+    std::snprintf(line, sizeof line, "no feasible motion: %s at s=%.4f", what, s);
+    reason = line;
+    return false;
+  }
+  return true;
+}
+
+// Intervals to refine: those with a switch inside or at an end, and those
+// along which the saturated joint changes.
+std::vector<char> to_refine(const Grid& g, const Passes& p, double sf) {
+  const size_t M = g.nodes.size() - 1;
+  std::vector<char> mark(M, 0);
+  for (size_t k = 0; k < M; ++k) {
+    const Kind kd = p.kind[k];
+    if (first_choice(kd) != last_choice(kd)) mark[k] = 1;
+    if (k > 0 && last_choice(p.kind[k - 1]) != first_choice(kd)) mark[k - 1] = mark[k] = 1;
+    if (kd == Kind::Accel || kd == Kind::Decel) {
+      const bool up = kd == Kind::Accel;
+      const PointBounds& a = g.nodes[k].right;
+      const PointBounds& b = g.nodes[k + 1].left;
+      if (active_joint(a, std::min(p.P[k], a.xmax), up) !=
+          active_joint(b, std::min(p.P[k + 1], b.xmax), up))
+        mark[k] = 1;
+      // The step disagrees with the slopes at its ends (the trapezoid rule):
+      // the interval does not resolve the curve.
+      const double h = g.nodes[k + 1].s - g.nodes[k].s;
+      const double trap = 0.5 * h * (slope(a, p.P[k], up) + slope(b, p.P[k + 1], up));
+      if (std::fabs(p.P[k + 1] - p.P[k] - trap) > STEP_AGREE * (p.P[k] + p.P[k + 1])) mark[k] = 1;
+    }
+  }
+  for (size_t k = 0; k < M; ++k)
+    if (g.nodes[k + 1].s - g.nodes[k].s < H_MIN * sf) mark[k] = 0;
+  return mark;
+}
+
+// ---- the parts of the profile on one interval ----
+
+using Poly = std::array<double, 4>;
+
+double eval(const Poly& c, double u) { return c[0] + u * (c[1] + u * (c[2] + u * c[3])); }
+
+// Cubic through (0, x0) and (h, x1) with slopes d0 and d1, or, where a slope
+// is not usable (below), the quadratic or straight line without it.
+Poly hermite(double h, double x0, double d0, bool use0, double x1, double d1, bool use1) {
+  const double m = (x1 - x0) / h;
+  if (use0 && use1) return {x0, d0, (3 * m - 2 * d0 - d1) / h, (d0 + d1 - 2 * m) / (h * h)};
+  if (use0) return {x0, d0, (m - d0) / h, 0};
+  if (use1) return {x0, 2 * m - d1, (d1 - m) / h, 0};
+  return {x0, m, 0, 0};
+}
+
+// Whether the slope at an end of an interval of length h describes the
+// curve: not at a zero-inertia point, nor where the saturated joint's
+// interval moves so fast with x (|k| h large) that the curve is held in a
+// thin band below the limit, where a fourth-order step cannot follow it.
+bool usable(const PointBounds& b, double x, bool up, double h) {
+  if (!std::isfinite(b.w[0]) || !std::isfinite(b.w[1])) return false;
+  const int j = active_joint(b, std::min(x, b.xmax), up);
+  return 2 * std::fabs(b.k[j]) * h <= 1;
+}
+
+// Parabola through the velocity limit at the start, middle and end of
+// interval k; a straight line between the node values where it is infinite.
+Poly limit_poly(const Grid& g, const Passes& p, size_t k, double h) {
+  const double q0 = g.nodes[k].right.xmax, qm = g.mids[k].xmax, q1 = g.nodes[k + 1].left.xmax;
+  if (!std::isfinite(q0) || !std::isfinite(qm) || !std::isfinite(q1))
+    return {p.P[k], (p.P[k + 1] - p.P[k]) / h, 0, 0};
+  return {q0, (-3 * q0 + 4 * qm - q1) / h, (2 * q0 - 4 * qm + 2 * q1) / (h * h), 0};
+}
+
+// The root of d = first - second in [0, h] by bisection (d changes sign),
+// or the end where |d| is smaller when it does not.
+double crossing(const Poly& first, const Poly& second, double h) {
+  auto d = [&](double u) { return eval(first, u) - eval(second, u); };
+  double a = 0, b = h, da = d(0), db = d(h);
+  if (da == 0) return 0;
+  if (db == 0) return h;
+  if ((da < 0) == (db < 0)) return std::fabs(da) <= std::fabs(db) ? 0 : h;
+  for (int it = 0; it < 100 && b - a > 1e-15 * h; ++it) {
+    const double m = 0.5 * (a + b), dm = d(m);
+    if ((dm < 0) == (da < 0)) { a = m; da = dm; } else { b = m; }
+  }
+  return 0.5 * (a + b);
+}
+
+void add_part(std::vector<ProfilePart>& parts, double o, double a, double b, Choice c, const Poly& poly) {
+  if (!(b - a > 1e-14 * (1 + std::fabs(b)))) return;  // a crossing at the interval's end
+  ProfilePart pt;
+  pt.a = a;
+  pt.b = b;
+  pt.o = o;
+  pt.choice = c;
+  pt.c = poly;
+  parts.push_back(pt);
+}
+
+void interval_parts(const Grid& g, const Passes& p, size_t k, std::vector<ProfilePart>& parts) {
+  const GridNode &n0 = g.nodes[k], &n1 = g.nodes[k + 1];
+  const double s0 = n0.s, s1 = n1.s, h = s1 - s0;
+  const Kind kd = p.kind[k];
+  // The two extremal curves over the interval; for a crossing of the two
+  // (not of one with the limit), a step that ended above the limit is cut to it.
+  const bool cut = kd == Kind::AccelDecel;
+  const double f1 = cut ? std::min(p.Fraw[k + 1], n1.left.xmax) : p.Fraw[k + 1];
+  const double b0 = cut ? std::min(p.Braw[k], n0.right.xmax) : p.Braw[k];
+  const Poly up = hermite(h, p.P[k], slope(n0.right, p.P[k], true), usable(n0.right, p.P[k], true, h),
+                          f1, slope(n1.left, f1, true),
+                          f1 == p.Fraw[k + 1] && usable(n1.left, f1, true, h));
+  const Poly down = hermite(h, b0, slope(n0.right, b0, false),
+                            b0 == p.Braw[k] && usable(n0.right, b0, false, h), p.P[k + 1],
+                            slope(n1.left, p.P[k + 1], false), usable(n1.left, p.P[k + 1], false, h));
+  switch (kd) {
+    case Kind::Accel: add_part(parts, s0, s0, s1, Choice::Accel, up); return;
+    case Kind::Decel: add_part(parts, s0, s0, s1, Choice::Decel, down); return;
+    case Kind::Limit: add_part(parts, s0, s0, s1, Choice::Limit, limit_poly(g, p, k, h)); return;
+    default: break;
+  }
+  const Poly lim = limit_poly(g, p, k, h);
+  const Poly& first = kd == Kind::LimitDecel ? lim : up;
+  const Poly& second = kd == Kind::AccelLimit ? lim : down;
+  const double u = crossing(first, second, h);
+  add_part(parts, s0, s0, s0 + u, first_choice(kd), first);
+  add_part(parts, s0, s0 + u, s1, last_choice(kd), second);
+}
+
+// ---- time along a part ----
+
+// Gauss-Legendre, 5 points on [0, 1].
+constexpr double GL_X[5] = {0.04691007703066800, 0.23076534494715845, 0.5, 0.76923465505284155,
+                            0.95308992296933200};
+constexpr double GL_W[5] = {0.11846344252809454, 0.23931433524968324, 0.28444444444444444,
+                            0.23931433524968324, 0.11846344252809454};
+
+// Integral of ds / sqrt(x) over [a, b]; where x vanishes at an end the
+// substitution s = end + (b - a) tau^2 removes the singularity.
+double time_between(const ProfilePart& p, double a, double b, bool rest_a, bool rest_b) {
+  if (!(b > a)) return 0;
+  if (rest_a && rest_b) {
+    const double m = 0.5 * (a + b);
+    return time_between(p, a, m, true, false) + time_between(p, m, b, false, true);
+  }
+  const double H = b - a;
+  double sum = 0;
+  for (int i = 0; i < 5; ++i) {
+    const double tau = GL_X[i];
+    if (rest_a || rest_b) {
+      const double s = rest_a ? a + H * tau * tau : b - H * tau * tau;
+      sum += GL_W[i] * 2 * H * tau / std::sqrt(part_x(p, s));
+    } else {
+      sum += GL_W[i] * H / std::sqrt(part_x(p, a + H * tau));
+    }
+  }
+  return sum;
+}
+
+std::vector<ProfilePart> build_parts(const Grid& g, const Passes& p) {
+  std::vector<ProfilePart> parts;
+  const size_t M = g.nodes.size() - 1;
+  for (size_t k = 0; k < M; ++k) interval_parts(g, p, k, parts);
+  double t = 0;
+  for (ProfilePart& pt : parts) {
+    pt.rest_a = pt.a == 0 && p.P[0] == 0;
+    pt.rest_b = pt.b == g.nodes[M].s && p.P[M] == 0;
+    pt.ta = t;
+    t += part_time(pt, pt.a, pt.b);
+    pt.tb = t;
+  }
+  return parts;
+}
+
+}  // namespace
+
+double part_x(const ProfilePart& p, double s) { return std::max(0.0, eval(p.c, s - p.o)); }
+
+double part_dx(const ProfilePart& p, double s) {
+  const double u = s - p.o;
+  return p.c[1] + u * (2 * p.c[2] + u * 3 * p.c[3]);
+}
+
+double part_time(const ProfilePart& p, double a, double b) {
+  return time_between(p, a, b, p.rest_a && a == p.a, p.rest_b && b == p.b);
+}
+
+double part_s_at(const ProfilePart& p, double t) {
+  if (t <= p.ta) return p.a;
+  if (t >= p.tb) return p.b;
+  // Time measured from the nearer end that is at rest, else from a.
+  const bool from_b = p.rest_b && (!p.rest_a || t > 0.5 * (p.ta + p.tb));
+  auto G = [&](double s) { return from_b ? p.tb - part_time(p, s, p.b) - t : p.ta + part_time(p, p.a, s) - t; };
+  double lo = p.a, hi = p.b;
+  double s = p.a + (p.b - p.a) * (t - p.ta) / (p.tb - p.ta);
+  for (int it = 0; it < 60; ++it) {
+    const double gs = G(s);
+    if (gs == 0) return s;
+    if (gs < 0) lo = s; else hi = s;
+    const double x = part_x(p, s);
+    double next = x > 0 ? s - gs * std::sqrt(x) : 0.5 * (lo + hi);
+    if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+    if (std::fabs(next - s) <= 1e-15 * (p.b - p.a) + 1e-300) return next;
+    s = next;
+  }
+  return s;
+}
+
+Profile solve_profile(const ProfileProblem& pb) {
+  Profile out;
+  if (!(std::isfinite(pb.sf) && pb.sf > 0)) {
+    out.reason = "no feasible motion: the path has no length";
+    return out;
+  }
+  if (!(pb.amax[0] > 0 && pb.amax[1] > 0 && std::isfinite(pb.amax[0]) && std::isfinite(pb.amax[1]))) {
+    out.reason = "no feasible motion: the joint limits leave no admissible acceleration";
+    return out;
+  }
+  GridSampler sampler(pb);
+  Grid g;
+  Passes p;
+  bool ok = sampler.build(g);
+  for (int level = 0; ok; ++level) {
+    run_passes(g, p);
+    if (!check_passes(g, p, out.reason)) {
+      out.evaluations = sampler.evaluations();
+      return out;
+    }
+    if (level >= pb.refine_levels) break;
+    const std::vector<char> mark = to_refine(g, p, pb.sf);
+    std::vector<std::vector<double>> ins(mark.size());
+    bool any = false;
+    for (size_t k = 0; k < mark.size(); ++k) {
+      if (!mark[k]) continue;
+      const double a = g.nodes[k].s, h = g.nodes[k + 1].s - a;
+      for (int i = 1; i < REFINE_SPLIT; ++i) ins[k].push_back(a + h * i / REFINE_SPLIT);
+      any = true;
+    }
+    if (!any) break;
+    ok = sampler.insert(g, ins);
+  }
+  out.evaluations = sampler.evaluations();
+  if (!ok) {
+    out.reason = sampler.reason();
+    return out;
+  }
+  out.parts = build_parts(g, p);
+  out.T = out.parts.empty() ? 0 : out.parts.back().tb;
+  if (!std::isfinite(out.T) || out.parts.empty()) {
+    out.reason = "no feasible motion: the time along the path is not finite";
+    return out;
+  }
+  out.ok = true;
+  return out;
+}
+
+}  // namespace cpt

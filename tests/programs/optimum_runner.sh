@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The runner's automatic optimum: --optimum only appends " optimal_time=T" to
+# the summary line (the rest of standard output is byte for byte the same),
+# the optimum is not longer than the default hand-built motion (whose 10 ms
+# rebuild may make it up to 5e-4 shorter) and matches the independent
+# integration's 1.442701 s; --optimum-csv writes the motion with --csv's
+# columns from rest at the start to rest at the end, at the optimal time; an
+# unwritable file gives status 1 and a message.
+set -uo pipefail
+batch=${1:?usage: optimum_runner.sh BATCH [WINDOW_PROGRAM]}
+export LC_ALL=C.UTF-8
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail=0
+check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
+rep() { printf "%${1}s" '' | tr ' ' "$2"; }
+# The dialog's answers from a file: a run that exits before reading them
+# (bad usage) cannot break a pipe.
+printf 'n\nn\nn\n' > "$work/answers"
+run() {
+  local name=$1; shift
+  "$batch" "$@" < "$work/answers" > "$work/$name.out" 2> "$work/$name.err"
+  echo $? > "$work/$name.rc"
+}
+rc() { cat "$work/$1.rc"; }
+summary() { tail -n 1 "$work/$1.out"; }
+field() { summary "$1" | tr ' ' '\n' | sed -n "s/^$2=//p"; }
+
+keys="$(rep 80 s)f$(rep 64 s)"
+run plain --keys "$keys" --csv "$work/plain.csv"
+run best --keys "$keys" --csv "$work/best.csv" --optimum --optimum-csv "$work/optimum.csv"
+check '[ "$(rc plain)" = 0 ] && [ "$(rc best)" = 0 ]' "both runs end with status 0"
+check 'cmp -s "$work/plain.out" <(sed "\$s/ optimal_time=[0-9.]*\$//" "$work/best.out")' \
+  "--optimum only appends to the summary line ($(summary best))"
+check 'cmp -s "$work/plain.err" "$work/best.err" && cmp -s "$work/plain.csv" "$work/best.csv"' \
+  "standard error and the --csv file are the same with --optimum"
+T=$(field best optimal_time)
+goal=$(field best goal_time)
+check 'awk -v t="$T" -v g="$goal" "BEGIN { exit !(t > 1.442699 && t < 1.442703 && t <= g * (1 + 5e-4)) }"' \
+  "optimal_time $T matches 1.442701 and is not longer than goal_time $goal"
+check '[ "$(head -n 1 "$work/optimum.csv")" = "$(head -n 1 "$work/plain.csv")" ]' \
+  "--optimum-csv has the columns of --csv"
+check 'awk -F, -v t="$T" "NR == 2 { ok = \$2 == 0 && \$3 == 0 && \$4 == 0 } END { exit !(ok && \$4 == 0 && \$9 == 0 && \$10 == 0 && (\$2 - t) ^ 2 < 1e-12 && (\$3 - 3.14159265) ^ 2 < 1e-14) }" "$work/optimum.csv"' \
+  "the optimal motion runs from rest at s = 0 to rest at s = sf at the optimal time"
+check '[ "$(wc -l < "$work/optimum.csv")" = 147 ]' "one row per 10 ms, and the end ($(wc -l < "$work/optimum.csv") lines)"
+
+# --optimum-csv alone computes the optimum without touching the summary line.
+run only_csv --keys sss --optimum-csv "$work/only.csv"
+check '[ "$(rc only_csv)" = 0 ] && cmp -s "$work/only.csv" "$work/optimum.csv" && [[ "$(summary only_csv)" == *" keys=3" ]]' \
+  "--optimum-csv alone: the same file, the summary line unchanged"
+
+run unwritable --keys sss --optimum-csv "$work/no/such/dir/o.csv"
+check '[ "$(rc unwritable)" = 1 ] && grep -q "cannot write $work/no/such/dir/o.csv" "$work/unwritable.err"' \
+  "unwritable --optimum-csv: status 1 and a message ($(rc unwritable): $(cat "$work/unwritable.err"))"
+
+run twice --optimum-csv a --optimum-csv b
+check '[ "$(rc twice)" = 2 ] && grep -q -- "--optimum-csv given twice" "$work/twice.err"' "--optimum-csv twice is bad usage"
+
+[ $fail -eq 0 ] && echo "optimum runner passed"
+exit $fail
