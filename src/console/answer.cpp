@@ -69,4 +69,27 @@ bool parse_answer(const std::string& line, const Field* kinds, int n, double* ou
 
 bool blank_line(const std::string& line) { return words(line).empty(); }
 
+std::string expected_values(const Field* kinds, int n) {
+  const auto name = [](Field kind) -> std::string {
+    switch (kind) {
+      case Field::Any: return "数";
+      case Field::Positive: return "正の数";
+      case Field::Count: return "1〜" + std::to_string(kMaxHalfCircles) + "の整数";
+      case Field::PathType: return "1〜7の整数";
+    }
+    return "";
+  };
+  if (n == 1) return "（" + name(kinds[0]) + "）";
+  // Runs of one kind, in order: "数2つ，正の数1つ，数1つ".
+  std::string text = "（";
+  for (int i = 0; i < n;) {
+    int j = i;
+    while (j < n && kinds[j] == kinds[i]) ++j;
+    if (i > 0) text += "，";
+    text += name(kinds[i]) + std::to_string(j - i) + "つ";
+    i = j;
+  }
+  return text + "を空白で区切って）";
+}
+
 }  // namespace cpt

@@ -27,4 +27,8 @@ bool parse_answer(const std::string& line, const Field* kinds, int n, double* ou
 // True when the line holds nothing but blanks.
 bool blank_line(const std::string& line);
 
+// What a line of these n values must hold, in the dialog's words, for the
+// line that refuses an answer: "（正の数2つを空白で区切って）".
+std::string expected_values(const Field* kinds, int n);
+
 }  // namespace cpt

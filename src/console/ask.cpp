@@ -19,7 +19,7 @@ bool ask_values(const char* prompt, const Field* kinds, int n, double* out) {
     if (!con_line(line)) return false;
     if (blank_line(line)) continue;
     if (parse_answer(line, kinds, n, out)) return true;
-    con_printf("%s%s", kBadInput, prompt);
+    con_printf("%s%s%s", kBadInput, expected_values(kinds, n).c_str(), prompt);
   }
 }
 

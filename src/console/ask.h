@@ -6,7 +6,7 @@
 
 namespace cpt {
 
-// Shown before a question is asked again.
+// Shown before a question is asked again, followed by what it accepts.
 constexpr const char* kBadInput = "\n  入力が正しくありません．もう一度入力してください．";
 
 // Prints `question` and reads one key into `key`. False at end of input.
@@ -14,7 +14,7 @@ bool ask_key(const char* question, int& key);
 
 // Prints `prompt` and reads a line of n values of the given kinds into out.
 // Blank lines are passed over; a wrong line is discarded whole, reported with
-// kBadInput, and the prompt is printed again. False at end of input, with out
+// kBadInput and what the line must hold, and the prompt is printed again. False at end of input, with out
 // untouched.
 bool ask_values(const char* prompt, const Field* kinds, int n, double* out);
 

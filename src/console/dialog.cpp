@@ -67,7 +67,7 @@ Sec questions() {
 Sec robot_type(Settings& st) {
   con_printf("\n(1) CP運動種類の変更 a:円筒座標ロボット，b:SCARAロボット");
   for (bool first = true;; first = false) {
-    if (!first) con_printf("%s", kBadInput);
+    if (!first) con_printf("%s（a または b のキー）", kBadInput);
     if (st.robottype == Robot::Cylindrical) con_printf("\n    旧：円筒座標ロボット");
     if (st.robottype == Robot::Scara) con_printf("\n    旧：SCARAロボット");
     int k;

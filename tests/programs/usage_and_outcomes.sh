@@ -13,9 +13,12 @@ fail=0
 check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
 rep() { printf "%${1}s" '' | tr ' ' "$2"; }
 # run NAME ARGS...: stdin from $input, stdout/stderr/status into $work/NAME.*
+# The input is a file, not a pipe: a run that reads none of it (--help, bad
+# usage) must not make the writer die of SIGPIPE.
 run() {
   local name=$1; shift
-  printf "$input" | "$batch" "$@" > "$work/$name.out" 2> "$work/$name.err"
+  printf "$input" > "$work/$name.in"
+  "$batch" "$@" < "$work/$name.in" > "$work/$name.out" 2> "$work/$name.err"
   echo $? > "$work/$name.rc"
 }
 rc() { cat "$work/$1.rc"; }
