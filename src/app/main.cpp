@@ -2,9 +2,11 @@
 // along a continuous path, by phase-plane analysis.
 #include <GL/freeglut.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/display.h"
+#include "app/display_check.h"
 #include "console/dialog.h"
 #include "interaction/keys.h"
 #include "app/gl_backend.h"
@@ -53,6 +55,11 @@ void keyboard(unsigned char key, int, int) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Without a display the window cannot open: say so before the dialog asks anything.
+  if (!display_available()) {
+    std::fputs(no_display_message(argv[0]).c_str(), stderr);
+    return 1;
+  }
   start_up(world);
   open_window(&argc, argv, display, keyboard);
   glutMainLoop();

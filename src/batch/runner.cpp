@@ -11,6 +11,7 @@
 #include "interaction/frame.h"
 #include "interaction/keys.h"
 #include "console/input.h"
+#include "planner/calcp.h"
 #include "plots/frame_svg.h"
 
 namespace cpt {
@@ -217,13 +218,11 @@ bool write_batch_csv(const World& w, const std::string& path, std::string& error
   CsvFile traj;
   if (!open_csv(traj, path, error)) return false;
   motion_header(traj.f, w.st);
-  // The accelerations of each step as rebuilt (after a switch, the new
-  // choice's; at the end, at rest, zero).
   for (int k = 0; k <= last_index(mo.nf); ++k) {
     const HandRecord& p = mo.CP[k];
-    const AccRecord& a = mo.A[k];
+    const auto& acc = shown_acc(mo, k);
     std::fprintf(traj.f, "%d,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, mo.tt[k], mo.Y[k][0],
-                 mo.Y[k][1], p.x, p.y, mo.fi[k][0], mo.fi[k][1], a.acc[0], a.acc[1]);
+                 mo.Y[k][1], p.x, p.y, mo.fi[k][0], mo.fi[k][1], acc[0], acc[1]);
   }
   if (!close_csv(traj, path, error)) return false;
 

@@ -89,7 +89,7 @@ int segment(const Settings& st, RhsState& rs, Motion& mo, int i) {
   mo.CP[k].acc = mo.A[k].acc;
   mo.tf = mo.t;
   mo.chn[i].t = mo.tf;
-  // The motion ends at rest.
+  // The motion ends at rest (CP[nf].acc keeps the switched choice's values).
   if (i == mo.NCHN) mo.A[k].acc = {0, 0};
   return 1;
 }
@@ -131,6 +131,7 @@ int calcp(const Settings& st, const Curves& cv, RhsState& rs, Motion& mo) {
   int ok = 1;
   f(st, rs, mo.torque_sel, 1, 0.0, mo.Y[0].data(), rec, ok);
   cp0.acc = rec.acc;
+  mo.A[0].acc = rec.acc;  // not the construction's: a switch at rest there may have changed it
   inv(st, cp0.x, cp0.y, Vec2{0, 0}, mo.fi[0]);  // a failure here is ignored
   mo.t = 0;
   mo.nf = 0;

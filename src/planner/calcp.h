@@ -14,4 +14,10 @@ namespace cpt {
 // would pass index 2000. On failure the tables hold the steps built so far.
 int calcp(const Settings& st, const Curves& cv, RhsState& rs, Motion& mo);
 
+// The joint accelerations of step k (0..nf) of the rebuilt trajectory as the
+// replay's torque graphs and the runner's CSV show them: those of the torque
+// choice that drives the motion on from step k (after a switch, the new
+// one's), and zero at the end, where the motion is at rest.
+inline const std::array<double, 2>& shown_acc(const Motion& mo, int k) { return mo.A[k].acc; }
+
 }  // namespace cpt

@@ -5,6 +5,7 @@
 
 #include "draw/primitives.h"
 #include "draw/texts.h"
+#include "planner/calcp.h"
 
 namespace cpt {
 
@@ -75,15 +76,14 @@ void plot_torque_graph(const Picture& pic, const Motion& mo, const TorqueGraph& 
   const double kx = time_scale(mo, w);
   if (kx <= 0) return;
   const double ky = g.limit > 0 ? g.h / g.limit : 0;
+  // At the end of the motion, at rest, the curve comes back to the time axis.
   const int m = last_step(mo, j);
-  Vec2 P{O[0], O[1] + mo.CP[0].acc[g.joint] * ky};
+  Vec2 P{O[0], O[1] + shown_acc(mo, 0)[g.joint] * ky};
   for (int i = 1; i <= m; ++i) {
-    const Vec2 Q{O[0] + kx * mo.tt[i], O[1] + mo.CP[i].acc[g.joint] * ky};
+    const Vec2 Q{O[0] + kx * mo.tt[i], O[1] + shown_acc(mo, i)[g.joint] * ky};
     draw_thick_line(P, Q, kCurveWidth, g.colour);
     P = Q;
   }
-  // At the end of the motion the curve closes down (or up) to the time axis.
-  if (j >= mo.nf) draw_thick_line(P, {P[0], O[1]}, kCurveWidth, g.colour);
 }
 
 }  // namespace

@@ -20,8 +20,7 @@ namespace cpt {
 
 namespace {
 
-// One run of the dialog: its result, whether the end-of-input hook (here
-// recording the end instead of ending the test program) ran, and all printed.
+// One run: the result, whether the end-of-input hook ran (here instead of exit(1)), all printed.
 struct DialogRun { int result; bool ended; std::string out; };
 DialogRun run_dialog(World& w, char key, const std::string& input) {
   static bool ended;
@@ -237,9 +236,8 @@ TEST(Dialog, NewPassResetsTheMotionAndPreparesThePath) {
   EXPECT_EQ(mo.chn[0].t, 0); EXPECT_EQ(mo.chn[0].s, 0); EXPECT_EQ(mo.chn[0].sd, 0);
   EXPECT_GT(mo.A[0].sdd, 0);
   EXPECT_EQ(mo.chn[0].acc, mo.A[0].acc);
-  const Vec2 p = forward(w->st, w->st.fi0b[PathType::CycloidCam]);
-  EXPECT_NEAR(p[0], -0.3, 1e-12);
-  EXPECT_NEAR(p[1], 0.1, 1e-12);
+  EXPECT_NEAR(forward(w->st, w->st.fi0b[PathType::CycloidCam])[0], -0.3, 1e-12);  // the new start point
+  EXPECT_NEAR(forward(w->st, w->st.fi0b[PathType::CycloidCam])[1], 0.1, 1e-12);
   EXPECT_GE(w->cv.bnd[w->cv.nbnd][0], w->st.sf[PathType::CycloidCam] - 1e-12);
   EXPECT_GT(w->cv.n_curve_start, 0);
   EXPECT_GT(w->cv.Dmax00[1][PathType::CycloidCam], 0);
@@ -290,16 +288,13 @@ TEST(DialogFuzz, RandomInputEndsAndKeepsSettingsValid) {
     completed += r.result == 1;
     ended += r.ended;
     const Settings& st = w->st;
-    EXPECT_GE(type_number(st.cptype), 1);
-    EXPECT_LE(type_number(st.cptype), 7);
-    EXPECT_GE(st.sl_N, 1);
-    EXPECT_LE(st.sl_N, kMaxHalfCircles);
-    EXPECT_PRED1(positive, st.l1); EXPECT_PRED1(positive, st.l2); EXPECT_PRED1(positive, st.a1max);
-    EXPECT_PRED1(positive, st.a2max); EXPECT_PRED1(positive, st.arc_R); EXPECT_PRED1(positive, st.sinL);
-    EXPECT_PRED1(positive, st.sinA); EXPECT_PRED1(positive, st.u_L); EXPECT_PRED1(positive, st.u_R);
-    EXPECT_PRED1(positive, st.sl_R); EXPECT_PRED1(positive, st.cam_L); EXPECT_PRED1(positive, st.cam_H);
-    EXPECT_PRED1(positive, st.cyc_L); EXPECT_PRED1(positive, st.cyc_H); EXPECT_PRED1(positive, st.line_l);
-    EXPECT_PRED1(finite, st.line_beta); EXPECT_PRED1(finite, st.arc_Ax); EXPECT_PRED1(finite, st.arc_Ay);
+    EXPECT_GE(type_number(st.cptype), 1); EXPECT_LE(type_number(st.cptype), 7);
+    EXPECT_GE(st.sl_N, 1); EXPECT_LE(st.sl_N, kMaxHalfCircles);
+    // Lengths, limits and path sizes finite and positive, points finite.
+    for (const double v : {st.l1, st.l2, st.a1max, st.a2max, st.arc_R, st.sinL, st.sinA, st.u_L, st.u_R, st.sl_R,
+                           st.cam_L, st.cam_H, st.cyc_L, st.cyc_H, st.line_l})
+      EXPECT_PRED1(positive, v);
+    for (const double v : {st.arc_Ax, st.arc_Ay, st.line_beta}) EXPECT_PRED1(finite, v);
     for (const PathType c : kPathTypes) {
       EXPECT_PRED1(positive, st.sf[c]) << c;
       EXPECT_PRED1(finite, st.P0[c][0]) << c;

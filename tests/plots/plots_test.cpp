@@ -6,9 +6,11 @@
 #include <cmath>
 #include <random>
 
+#include "planner/calcp.h"
 #include "plots/phase_plane.h"
 #include "plots/time_graphs.h"
 #include "support/recorder.h"
+#include "support/trajectory.h"
 #include "support/world.h"
 
 namespace cpt {
@@ -53,8 +55,8 @@ TEST(Plots, PhasePlaneOnTheBaseAndMarkersInReplay) {
 }
 
 // A motion of 2 s in steps of 0.5 s, drawn to its end. Each torque curve
-// starts on its time axis (zero at t = 0), reaches the axis end, one graph
-// width on, at 2 s and closes onto the axis; a joint at its limit lies on a
+// starts on its time axis (zero at t = 0) and reaches the axis end, one graph
+// width on, at 2 s; a joint at its limit lies on a
 // limit line, half the opposite limit halfway to the other side. The
 // displacement curves end on their goal lines.
 TEST(Plots, TimeGraphsMeetTheirAxesLimitsAndGoals) {
@@ -69,7 +71,7 @@ TEST(Plots, TimeGraphsMeetTheirAxesLimitsAndGoals) {
   const double acc[5][2] = {{0, 0}, {2, 1}, {-1, -4}, {0.5, 3}, {1, 2}};
   for (int k = 0; k <= 4; ++k) {
     mo.tt[k] = 0.5 * k;
-    mo.CP[k].acc = {acc[k][0], acc[k][1]};
+    mo.A[k].acc = {acc[k][0], acc[k][1]};
     mo.fi[k] = {0.3 * k - 0.2, 0.7 - 0.1 * k * k};
   }
   const auto horizontal = [](const DrawCall& d) { return d.p[1] == d.q[1]; };
@@ -80,11 +82,9 @@ TEST(Plots, TimeGraphsMeetTheirAxesLimitsAndGoals) {
   for (int j = 0; j < 2; ++j) {
     SCOPED_TRACE(testing::Message() << "torque of joint " << j + 1);
     const auto c = rec.of(DrawCall::ThickLine, j ? &colour::black : &colour::red, curve);
-    ASSERT_EQ(c.size(), 5u);  // four steps, then the closing line; vertex k ends c[k - 1]
+    ASSERT_EQ(c.size(), 4u);  // four steps; vertex k ends c[k - 1]
     const Vec2 O = c[0].p;
     EXPECT_NEAR(c[3].q[0] - O[0], w->pic.graph_w, 1e-9);
-    EXPECT_NEAR(c[4].q[0], c[3].q[0], 1e-9);
-    EXPECT_NEAR(c[4].q[1], O[1], 1e-9);
     const double lim = c[j ? 1 : 0].q[1];
     EXPECT_TRUE(std::any_of(limits.begin(), limits.end(), [&](const DrawCall& l) { return std::fabs(l.p[1] - lim) < 1e-9; }))
         << "no limit line through the vertex at the limit";
@@ -97,6 +97,29 @@ TEST(Plots, TimeGraphsMeetTheirAxesLimitsAndGoals) {
   for (int j = 0; j < 2; ++j) {
     EXPECT_NEAR(disp.of(DrawCall::ThickLine, j ? &colour::black : &colour::red, curve).at(3).q[1], goals[j].p[1], 1e-9)
         << "displacement of joint " << j + 1;
+  }
+}
+
+// The last replay frame of the default optimum: the end record holds the
+// switched choice's accelerations (-1.47 and -2 become +1.47 and +2), but the
+// motion is at rest there: each curve ends on its time axis, without a jump.
+// It starts at full acceleration (2, 0.73), whatever a switch at rest and a
+// restart ('c', '0') left at step 0.
+TEST(Plots, DefaultOptimumTorquesEndAtRest) {
+  auto w = std::make_unique<World>();
+  ASSERT_EQ(default_landed_trajectory(*w), 1);
+  w->mo.A[0].acc = {-2, -2};
+  ASSERT_EQ(calcp(w->st, w->cv, w->rhs, w->mo), 1);
+  Recorder rec;
+  plot_joint_torque(w->pic, w->st, w->mo, w->mo.nf);
+  const auto curve = [](const DrawCall& d) { return d.size > 0.007; };  // the axes are thinner
+  for (const auto& [c, axis] : {std::pair{colour::red, w->pic.tq1_origin[1]}, {colour::black, w->pic.tq2_origin[1]}}) {
+    const auto segs = rec.of(DrawCall::ThickLine, &c, curve);
+    ASSERT_EQ(segs.size(), size_t(w->mo.nf));  // one per step
+    EXPECT_NEAR(segs.back().q[0] - segs.front().p[0], w->pic.graph_w, 1e-9);
+    EXPECT_NEAR(segs.back().q[1], axis, 1e-9);
+    EXPECT_LT(segs.back().p[1], axis - 0.1);  // decelerating one step before
+    EXPECT_GT(segs.front().p[1], axis + 0.05);
   }
 }
 

@@ -1,0 +1,26 @@
+#include "app/display_check.h"
+
+#include <X11/Xlib.h>
+
+#include <cstdlib>
+
+namespace cpt {
+
+bool display_available() {
+  Display* d = XOpenDisplay(nullptr);
+  if (d) XCloseDisplay(d);
+  return d != nullptr;
+}
+
+std::string no_display_message(const char* argv0) {
+  const char* name = std::getenv("DISPLAY");
+  const std::string what = name && *name ? std::string("cannot open DISPLAY=") + name : "DISPLAY is not set";
+  // The runner is built beside the simulator.
+  const std::string self = argv0 ? argv0 : "";
+  const size_t slash = self.find_last_of('/');
+  const std::string runner = (slash == std::string::npos ? "" : self.substr(0, slash + 1)) + "cp_time_optimal_batch";
+  return "cp_time_optimal: no X display for the window (" + what +
+         "): run it on a virtual display with `xvfb-run -a make run`, or use the window-less runner " + runner + "\n";
+}
+
+}  // namespace cpt

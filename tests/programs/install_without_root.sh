@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# scripts/install-deps.sh with packages missing, as a user without sudo: it
+# names them, prints the one apt-get line to run as root, fails and installs
+# nothing; with sudo it installs them through sudo; as root, directly. Fakes
+# stand in for dpkg-query (every package missing), apt-get and sudo (both only
+# record their arguments), and as root the script runs as the user nobody for
+# the first two, so the machine is never changed.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+script="$here/../../scripts/install-deps.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+chmod 755 "$work"
+mkdir "$work/bin" "$work/sudo"
+touch "$work/calls"
+chmod 666 "$work/calls"
+# fake FILE: a command that records its name and arguments.
+fake() { printf '#!/bin/bash\necho "${0##*/} $*" >> %s/calls\n' "$work" > "$1"; chmod 755 "$1"; }
+printf '#!/bin/bash\nexit 1\n' > "$work/bin/dpkg-query"  # knows no package
+chmod 755 "$work/bin/dpkg-query"
+fake "$work/bin/apt-get"
+fake "$work/sudo/sudo"
+ln -s "$(command -v id)" "$work/bin/id"
+# user PATH...: the script as an ordinary user (nobody, when this runs as root).
+user() {
+  local path=$1; shift
+  local as=()
+  [ "$(id -u)" = 0 ] && as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  : > "$work/calls"
+  "${as[@]}" env -i PATH="$path" /bin/bash "$script" > "$work/out" 2> "$work/err"
+}
+
+fail=0
+check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
+all="build-essential cmake libglut-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick tmux"
+
+user "$work/bin"
+rc=$?
+check '[ "$rc" != 0 ]' "without sudo: fails (status $rc)"
+check 'grep -qF "missing: $all" "$work/err"' "without sudo: names the missing packages ($(cat "$work/err"))"
+check 'grep -qxF "  apt-get update && apt-get install -y --no-install-recommends $all" "$work/err"' \
+  "without sudo: the line to run as root ($(cat "$work/err"))"
+check '[ ! -s "$work/calls" ]' "without sudo: installs nothing ($(cat "$work/calls"))"
+
+user "$work/bin:$work/sudo"
+rc=$?
+check '[ "$rc" = 0 ]' "with sudo: status 0 (got $rc: $(cat "$work/err"))"
+check '[ "$(cat "$work/calls")" = "$(printf "sudo apt-get update -qq\nsudo apt-get install -y -qq --no-install-recommends %s" "$all")" ]' \
+  "with sudo: apt-get through sudo ($(cat "$work/calls"))"
+
+if [ "$(id -u)" = 0 ]; then
+  : > "$work/calls"
+  env -i PATH="$work/bin" /bin/bash "$script" > "$work/out" 2> "$work/err"
+  check '[ "$(cat "$work/calls")" = "$(printf "apt-get update -qq\napt-get install -y -qq --no-install-recommends %s" "$all")" ]' \
+    "as root: apt-get directly ($(cat "$work/calls"))"
+fi
+[ $fail -eq 0 ] && echo "install without root passed"
+exit $fail

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The window program without an X display (DISPLAY unset, or naming no
+# server): one line on standard error saying what is missing and the two ways
+# on, before any question of the dialog, and status 1. Standard input stays
+# open, so a question asked first would wait until the timeout.
+set -uo pipefail
+prog=${2:?usage: no_display.sh BATCH WINDOW_PROGRAM}
+export LC_ALL=C.UTF-8
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkfifo "$work/in"
+exec 3<> "$work/in"
+
+fail=0
+check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
+for display in unset :987; do
+  if [ "$display" = unset ]; then env=(env -u DISPLAY); else env=(env DISPLAY="$display"); fi
+  timeout 10 "${env[@]}" "$prog" < "$work/in" > "$work/out" 2> "$work/err"
+  rc=$?
+  check '[ "$rc" = 1 ]' "DISPLAY $display: status 1 (got $rc)"
+  check '[ ! -s "$work/out" ]' "DISPLAY $display: no question asked ($(head -c 200 "$work/out"))"
+  check '[ "$(wc -l < "$work/err")" = 1 ]' "DISPLAY $display: one line ($(cat "$work/err"))"
+  check 'grep -q "DISPLAY" "$work/err" && grep -qF "xvfb-run -a make run" "$work/err" &&
+         grep -qF "$(dirname "$prog")/cp_time_optimal_batch" "$work/err"' \
+    "DISPLAY $display: what is missing and both ways on ($(cat "$work/err"))"
+done
+[ $fail -eq 0 ] && echo "no-display test passed"
+exit $fail
