@@ -41,7 +41,7 @@ wd_keys s s
 wd_quit; echo "exit status \$?" > "$work/status.txt"
 INNER
 chmod +x "$work/inner.sh"
-xvfb-run -a -s "-screen 0 1024x1024x24 -nolisten tcp" "$work/inner.sh"
+"$here/../../scripts/on_xvfb.sh" "$work/inner.sh"
 
 keys="$(rep 40 s)tsrc$(rep 60 s)f$(rep 80 s)wx0ssk ss\\e"
 printf "$answers$new_path" | "$batch" --keys "$keys" > "$work/batch.txt" 2> "$work/batch_stderr.txt"

@@ -39,7 +39,7 @@ wd_shot "$work/new_path.png"
 wd_quit; echo "exit status \$?" > "$work/status.txt"
 INNER
 chmod +x "$work/inner.sh"
-xvfb-run -a -s "-screen 0 1024x1024x24 -nolisten tcp" "$work/inner.sh"
+"$here/../../scripts/on_xvfb.sh" "$work/inner.sh"
 source "$here/../../scripts/window_driver.sh"
 
 fail=0

@@ -5,6 +5,7 @@
 # ESC ends the program with status 0 and leaves the terminal in its normal mode.
 set -euo pipefail
 prog=${2:?usage: terminal_dialog.sh BATCH WINDOW_PROGRAM}
+here=$(cd "$(dirname "$0")" && pwd)
 export LC_ALL=C.UTF-8
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -45,7 +46,7 @@ wait_for "MODE: "
 pane > "$work/pane.txt"
 INNER
 chmod +x "$work/inner.sh"
-xvfb-run -a -s "-screen 0 1024x1024x24 -nolisten tcp" "$work/inner.sh"
+"$here/../../scripts/on_xvfb.sh" "$work/inner.sh"
 
 fail=0
 pane=$(cat "$work/pane.txt")

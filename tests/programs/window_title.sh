@@ -33,7 +33,7 @@ if kill -0 \$pid 2>/dev/null; then echo "program did not exit on ESC"; kill \$pi
 wait \$pid; echo "exit status \$?" > "$work/status.txt"
 INNER
 chmod +x "$work/inner.sh"
-xvfb-run -a -s "-screen 0 1024x1024x24 -nolisten tcp" "$work/inner.sh"
+"$here/../../scripts/on_xvfb.sh" "$work/inner.sh"
 
 fail=0
 # _NET_WM_NAME must hold exactly the key help, as UTF-8.
