@@ -26,3 +26,10 @@ if [ ! -s "$dir/display" ]; then
   exit 1
 fi
 DISPLAY=":$(head -n 1 "$dir/display")" "$@"
+status=$?
+# A server that died under the command explains what the command saw.
+if ! kill -0 "$xvfb" 2>/dev/null; then
+  echo "on_xvfb: Xvfb ended during the run" >&2
+  cat "$dir/log" >&2
+fi
+exit $status
