@@ -6,10 +6,18 @@
 
 namespace cpt {
 
-bool display_available() {
-  Display* d = XOpenDisplay(nullptr);
-  if (d) XCloseDisplay(d);
-  return d != nullptr;
+namespace {
+Display* g_held = nullptr;
+}  // namespace
+
+bool hold_display() {
+  if (!g_held) g_held = XOpenDisplay(nullptr);
+  return g_held != nullptr;
+}
+
+void release_display() {
+  if (g_held) XCloseDisplay(g_held);
+  g_held = nullptr;
 }
 
 std::string no_display_message(const char* argv0) {

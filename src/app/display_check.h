@@ -5,12 +5,17 @@
 
 namespace cpt {
 
-// True when an X display can be opened (a real connection attempt to the
-// display DISPLAY names).
-bool display_available();
+// Opens a connection to the X display that DISPLAY names and holds it until
+// release_display(); false when there is none. Held, because an X server
+// whose last client leaves resets, and refuses connections meanwhile: on a
+// fresh Xvfb, closing at once would make the window's own connection, and
+// any other client's, fail now and then.
+bool hold_display();
+// Closes the held connection, once the window has its own.
+void release_display();
 
-// The one line printed when it cannot: what is missing and the two ways on
-// (a virtual display, or the window-less runner beside the program `argv0`).
+// The one line printed when there is no display: what is missing and the two
+// ways on (a virtual display, or the window-less runner beside `argv0`).
 std::string no_display_message(const char* argv0);
 
 }  // namespace cpt

@@ -56,12 +56,13 @@ void keyboard(unsigned char key, int, int) {
 
 int main(int argc, char** argv) {
   // Without a display the window cannot open: say so before the dialog asks anything.
-  if (!display_available()) {
+  if (!hold_display()) {
     std::fputs(no_display_message(argv[0]).c_str(), stderr);
     return 1;
   }
   start_up(world);
   open_window(&argc, argv, display, keyboard);
+  release_display();
   glutMainLoop();
   return 0;
 }

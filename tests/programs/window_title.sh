@@ -23,10 +23,13 @@ exec 3> "$work/in"
 printf 'n\nn\nn\n' >&3
 win=\$(timeout 10 xdotool search --sync --name 'CP' | head -n 1) || { echo "window not found"; kill \$pid; exit 1; }
 xdotool windowmove --sync "\$win" 0 0 || true
-sleep 0.3
 xprop -id "\$win" _NET_WM_NAME > "$work/netwm.txt"
 xprop -id "\$win" WM_NAME > "$work/wmname.txt"
-import -window "\$win" "$work/shot.png"
+# The first frame, once drawn (a busy machine may take a while): at most 5 s.
+for _ in \$(seq 50); do
+  import -window "\$win" "$work/shot.png"
+  case "\$(convert "$work/shot.png" -format '%[pixel:p{790,10}]' info:)" in black|"gray(0)"|"srgb(0,0,0)") sleep 0.1 ;; *) break ;; esac
+done
 xdotool windowfocus --sync "\$win" key Escape || true
 for _ in \$(seq 50); do kill -0 \$pid 2>/dev/null || break; sleep 0.1; done
 if kill -0 \$pid 2>/dev/null; then echo "program did not exit on ESC"; kill \$pid; exit 1; fi
