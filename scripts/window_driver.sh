@@ -17,7 +17,7 @@ wd_answer() { printf "$1" >&3; }
 
 # wd_window: waits for the window and puts it at the screen's corner.
 wd_window() {
-  WD_WIN=$(timeout 10 xdotool search --sync --name 'CP' | head -n 1) || return 1
+  WD_WIN=$(timeout 10 xdotool search --sync --onlyvisible --name 'CP' | head -n 1) || return 1
   [ -n "$WD_WIN" ] || return 1
   xdotool windowmove --sync "$WD_WIN" 0 0 || true
 }

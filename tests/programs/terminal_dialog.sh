@@ -40,7 +40,7 @@ tm send-keys n
 wait_for "軌道曲線変更する？"
 tm send-keys n
 wait_for "計算終了"
-win=\$(timeout 10 xdotool search --sync --name 'CP' | head -n 1) || { echo "window not found"; pane; exit 1; }
+win=\$(timeout 10 xdotool search --sync --onlyvisible --name 'CP' | head -n 1) || { echo "window not found"; pane; exit 1; }
 xdotool windowfocus --sync "\$win" key Escape || true
 wait_for "MODE: "
 pane > "$work/pane.txt"

@@ -21,7 +21,7 @@ mkfifo "$work/in"
 pid=\$!
 exec 3> "$work/in"
 printf 'n\nn\nn\n' >&3
-win=\$(timeout 10 xdotool search --sync --name 'CP' | head -n 1) || { echo "window not found"; kill \$pid; exit 1; }
+win=\$(timeout 10 xdotool search --sync --onlyvisible --name 'CP' | head -n 1) || { echo "window not found"; kill \$pid; exit 1; }
 xdotool windowmove --sync "\$win" 0 0 || true
 xprop -id "\$win" _NET_WM_NAME > "$work/netwm.txt"
 xprop -id "\$win" WM_NAME > "$work/wmname.txt"
