@@ -106,7 +106,7 @@ wd_wait_console 'SVG: cp_time_optimal-001.svg' || { wd_quit; exit 1; }
 wd_quit; echo "exit status \$?" > "$work/status.txt"
 INNER
 chmod +x "$work/inner.sh"
-xvfb-run -a -s "-screen 0 1024x1024x24 -nolisten tcp" "$work/inner.sh"
+"$here/../../scripts/on_xvfb.sh" "$work/inner.sh"
 check 'grep -q "exit status 0" "$work/status.txt"' "the window program ends with status 0"
 check 'cmp -s "$work/frame.svg" "$work/pics/cp_time_optimal-001.svg"' "the window's 'p' file is the runner's --svg file"
 

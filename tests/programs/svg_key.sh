@@ -53,7 +53,7 @@ wd_shot "$work/gone2.png"
 wd_quit; echo "exit status \$?" > "$work/gone_status.txt"
 INNER
 chmod +x "$work/inner.sh"
-xvfb-run -a -s "-screen 0 1024x1024x24 -nolisten tcp" "$work/inner.sh"
+"$here/../../scripts/on_xvfb.sh" "$work/inner.sh"
 
 w="$work/window"
 check 'grep -q "exit status 0" "$work/status.txt"' "the window program ends with status 0"
