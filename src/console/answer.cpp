@@ -44,9 +44,9 @@ bool to_int(const std::string& word, long lo, long hi, double& v) {
 bool convert(const std::string& word, Field kind, double& v) {
   switch (kind) {
     case Field::Any:
-      return to_double(word, v);
+      return to_double(word, v) && std::fabs(v) <= kMaxValue;
     case Field::Positive:
-      return to_double(word, v) && v > 0;
+      return to_double(word, v) && v >= kMinPositive && v <= kMaxValue;
     case Field::Count:
       return to_int(word, 1, kMaxHalfCircles, v);
     case Field::PathType:
@@ -72,8 +72,8 @@ bool blank_line(const std::string& line) { return words(line).empty(); }
 std::string expected_values(const Field* kinds, int n) {
   const auto name = [](Field kind) -> std::string {
     switch (kind) {
-      case Field::Any: return "数";
-      case Field::Positive: return "正の数";
+      case Field::Any: return "-1e4〜1e4の数";
+      case Field::Positive: return "1e-6〜1e4の正の数";
       case Field::Count: return "1〜" + std::to_string(kMaxHalfCircles) + "の整数";
       case Field::PathType: return "1〜7の整数";
     }

@@ -8,11 +8,16 @@ namespace cpt {
 
 // Kind of one value of an answer line.
 enum class Field {
-  Any,       // any finite number (coordinates, inclination)
-  Positive,  // finite and > 0 (lengths, radii, strokes, angles, limits)
+  Any,       // a number within +-kMaxValue (coordinates, inclination)
+  Positive,  // kMinPositive .. kMaxValue (lengths, radii, strokes, angles, limits)
   Count,     // whole number 1 .. kMaxHalfCircles (number of half circles)
   PathType,  // whole number 1 .. 7
 };
+
+// The range of the numbers the dialog takes: beyond it the motion's own
+// values overflow or the 10 ms step cannot resolve the motion.
+constexpr double kMaxValue = 1e4;
+constexpr double kMinPositive = 1e-6;
 
 // Largest number of half circles of the slalom; keeps its integer piece
 // arithmetic far from overflow.

@@ -71,8 +71,8 @@ const std::string kLinePrompt = "\n  始点P0[m] 長さl[m] 傾きβ[deg] 入力
 const std::string kComputing = "\n\n.........計算中..................\n", kDone = "\n\n............計算終了　描画画面へ..........";
 const std::string kEnd = "\n\n入力が終わりました．プログラムを終了します．\n";
 // What each question accepts, said when it refuses an answer.
-const std::string kTwoPositive = "（正の数2つを空白で区切って）", kTypeRange = "（1〜7の整数）";
-const std::string kPointAndTwo = "（数2つ，正の数2つを空白で区切って）";
+const std::string kTwoPositive = "（1e-6〜1e4の正の数2つを空白で区切って）", kTypeRange = "（1〜7の整数）";
+const std::string kPointAndTwo = "（-1e4〜1e4の数2つ，1e-6〜1e4の正の数2つを空白で区切って）";
 
 // n refused answers: the error line with what the question accepts, then the question again.
 std::string again(const std::string& question, const std::string& accepts, int n) {
@@ -111,9 +111,10 @@ const Pass kPasses[] = {
      kDefault + kArmOld + again(kArmPrompt, kTwoPositive, 3) + "\n    SCARAロボット　アーム長(l1,l2)=( 0.60  0.40)[m]" +
          kR6 + kR7 + summary("\nSCARAロボット\n ２つのアーム長 (L1,L2)=(  0.60   0.40)[m]", kArc, kLimits)},
     // Lines that do not convert (letters, too few / too many values, nan, inf,
-    // overflow, underflow, a comma) and non-positive limits; a blank line is passed over.
-    {"EntryUWithBadLines", 'u', 'b', "3 x\n3\n3 1.5 7\nnan 1.5\n-inf 1\n1e999 1\n1 1e-310\n1,5 2\n0 1.5\n3 -1.5\n-0 2\n\n3 1.5\nn",
-     kDefault + kUOld + again(kUPrompt, kTwoPositive, 11) + kUNew + kNewLimits},
+    // overflow, underflow, a comma), non-positive limits and limits outside
+    // 1e-6..1e4; a blank line is passed over.
+    {"EntryUWithBadLines", 'u', 'b', "3 x\n3\n3 1.5 7\nnan 1.5\n-inf 1\n1e999 1\n1 1e-310\n1,5 2\n0 1.5\n3 -1.5\n-0 2\n1e308 1\n1 9e-7\n\n3 1.5\nn",
+     kDefault + kUOld + again(kUPrompt, kTwoPositive, 13) + kUNew + kNewLimits},
     // Path types outside 1..7 or not whole, then each positive value zero or
     // negative and a non-finite one. End points by hand from the path formulas:
     // 7: (x0 + l cos β, y0 + l sin β); 1: start (Ax + R, Ay), end (Ax + R cos θ,
@@ -121,7 +122,7 @@ const Pass kPasses[] = {
     // end (x0 + 2 R, y0); 4: sf = N PI, end (x0 + 2 N R, y0); 5, 6: (x0 + L, y0 + H).
     // The last line of Type7 has no line end and is still an answer.
     path_case("Type7", "0\n8\n2.5\nx\n1 2\n7\n0 0 0 10\n0 0 -0.5 10\n0 0 0.5 nan\n0.1 0.2 0.5 30", 5, kLineOld,
-              kLinePrompt, "（数2つ，正の数1つ，数1つを空白で区切って）", 3, "\n  長さl= 0.50[m] 傾きβ=30.00[deg]",
+              kLinePrompt, "（-1e4〜1e4の数2つ，1e-6〜1e4の正の数1つ，-1e4〜1e4の数1つを空白で区切って）", 3, "\n  長さl= 0.50[m] 傾きβ=30.00[deg]",
               path_text("7", " 0.1000  0.2000", " 0.5330  0.4500", " 0.5000")),
     path_case("Type1", "1\n.2 .2 0 90\n.2 .2 .5 -90\ninf .2 .5 90\n0 0 0.6 90\n", 0,
               "\n1 円弧運動　旧中心A=( 0.20  0.20)[m] 半径= 0.50[m] 円弧角=180.00[deg])",
@@ -140,7 +141,7 @@ const Pass kPasses[] = {
                         " 1.0770")),
     path_case("Type4", "4\n0 0 0 3\n0 0 .1 0\n0 0 .1 2.5\n0 0 .1 1001\n-0.3 0.1 0.05 4\n", 0,
               "\n4 スラローム　旧始点=(-0.40  0.20)[m] 円弧部半径R= 0.10[m] 円弧数N=3",
-              "\n  始点P0[m] 半径R[m] 円個数N 入力　P0[X,Y] R N=", "（数2つ，正の数1つ，1〜1000の整数1つを空白で区切って）",
+              "\n  始点P0[m] 半径R[m] 円個数N 入力　P0[X,Y] R N=", "（-1e4〜1e4の数2つ，1e-6〜1e4の正の数1つ，1〜1000の整数1つを空白で区切って）",
               4, "\n  円弧部半径R= 0.05[m] 円弧数N=4",
               path_text("4 スラローム(半円の繋がり)\n  円弧部半径R=  0.1[m] 半円の個数N=4", "-0.3000  0.1000", " 0.1000  0.1000",
                         "12.5664")),
