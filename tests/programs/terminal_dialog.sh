@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The real program started as a user would: its console in a terminal (tmux),
 # its window under Xvfb. The start-up questions are answered with single keys
-# (no Enter) and must not be echoed; the window opens only after the dialog;
-# ESC ends the program with status 0 and leaves the terminal in its normal mode.
+# (no Enter) and must not be echoed, also after Ctrl-Z and `fg` at a question
+# (the shell gets its normal mode while the program is stopped); the window
+# opens only after the dialog; ESC ends the program with status 0 and leaves
+# the terminal in its normal mode.
 set -euo pipefail
 prog=${2:?usage: terminal_dialog.sh BATCH WINDOW_PROGRAM}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -32,6 +34,13 @@ wait_for() {
 tm -f /dev/null new-session -d -x 200 -y 50 "bash --norc --noprofile"
 tm send-keys "bash $work/run.sh" Enter
 wait_for "ロボットタイプ変更する？"
+sleep 0.3
+tm send-keys C-z
+wait_for "Stopped"
+tm send-keys 'echo "STOPPED \$(stty -a | tr " ;" "\\n\\n" | grep -x -e icanon -e -icanon -e echo -e -echo | tr "\\n" " ")"' Enter
+wait_for "STOPPED icanon"
+tm send-keys fg Enter
+sleep 0.3
 # No window may exist while the dialog runs.
 if xdotool search --name 'CP' >/dev/null 2>&1; then echo "window opened before the dialog ended"; exit 1; fi
 tm send-keys n
