@@ -28,61 +28,47 @@ check 'cmp -s "$work/out.txt" "$work/out_svg.txt"' "--svg leaves standard output
 summary=$(tail -n 1 "$work/out.txt")
 check '[[ "$summary" == "batch: obtained=yes "* ]]' "the default trajectory obtained ($summary)"
 
-# The frame's elements. Times in the panel are cut (not rounded) to 3 decimals
-# of the summary's; NCT + 1 switching markers; 71 red trail dots (steps 0..70).
+# The frame's elements: the panel's texts (times cut to 3 decimals of the
+# summary's), 4 red robot outlines, 71 red trail dots (steps 0..70), NCT + 1
+# switching rings, rings at both ends of the path, red and black graph
+# curves right of x = 560 with NCT green switching lines in each of the
+# three graphs, and the phase-plane trajectory from the base, (200, 600).
 python3 - "$work/frame.svg" "$summary" > "$work/elements.txt" 2>&1 <<'PY' || { fail=1; cat "$work/elements.txt"; }
-import re, sys, xml.etree.ElementTree as ET
+import sys, xml.etree.ElementTree as ET
 ns = "{http://www.w3.org/2000/svg}"
 root = ET.parse(sys.argv[1]).getroot()
 summary = dict(kv.split("=") for kv in sys.argv[2].split()[1:])
-def cut3(v):
-    whole, frac = v.split(".")
-    return whole + "." + frac[:3] + "[s]"
-errors = []
-def expect(ok, what):
-    if not ok: errors.append(what)
-expect(root.get("width") == "800" and root.get("height") == "800", "an 800 x 800 document")
+cut3 = lambda v: v.split(".")[0] + "." + v.split(".")[1][:3] + "[s]"
 texts = [t.text for t in root.iter(ns + "text")]
+attrs = lambda tag: [e.attrib for e in root.iter(ns + tag)]
+circles, lines = attrs("circle"), attrs("line") + attrs("polyline")
+n_circles = lambda **kw: sum(all(c.get(k) == v for k, v in kw.items()) for c in circles)
+first_x = lambda e: float(e["x1"]) if "x1" in e else float(e["points"].split(",")[0])
+centre = lambda c: (c["cx"], c["cy"])
+ends = {centre(c) for c in circles if c.get("stroke") == "#0000ff" and c["r"] == "3.8"}
+dot = lambda colour: next(centre(c) for c in circles if c.get("fill") == colour and c["r"] == "3.2")
+curves = [e for e in lines if e.get("stroke-width") == "3" and first_x(e) >= 559]
+nct = int(summary["NCT"])
+checks = {
+    "an 800 x 800 document": root.get("width") == "800" and root.get("height") == "800",
+    "4 red robot outlines": sum(p.get("stroke") == "#ff0000" for p in attrs("polygon")) == 4,
+    "71 red trail dots": n_circles(fill="#ff0000", r="3.2") == 71,
+    "the blue dot at the end": n_circles(fill="#0000ff", r="3.2") == 1,
+    "the reference motion's white trail": n_circles(fill="#ffffff", r="0.8") >= 1,
+    "NCT + 1 switching rings": n_circles(stroke="#0000ff", r="1.8") == nct + 1,
+    "rings at both ends": dot("#ff0000") in ends and dot("#0000ff") in ends,
+    "red and black graph curves": {e["stroke"] for e in curves} >= {"#ff0000", "#000000"},
+    "NCT green lines per graph": sum(e.get("stroke") == "#00ff00" for e in lines) == 3 * nct,
+    "the trajectory from (200, 600)": any(e["points"].startswith("200,600 ") for e in attrs("polyline")
+                                          if e["stroke"] == "#ff0000" and e["stroke-width"] == "2"),
+    "the grid": len(root.findall(ns + "g")) == 1,
+}
 for s in ["CP Time optimal control : Phase Plane Analysis", "(b) SCARA robot", "ACCmax(x,y)=",
           "(2.0, 2.0)[m/s^2]", "Goal time=", cut3(summary["goal_time"]), "Normal CP time=",
-          cut3(summary["normal_cp_time"]), "1 grid=(0.1[m], 0.1[m])", "p: SVG",
-          "joint displacement", "fi1,2[rad]", "goal1", "goal2", "Torque(1)", "Torque(2)",
-          "T1max", "T2max", "T[Nm]"]:
-    expect(texts.count(s) >= 1, "text %r" % s)
-def attrs(tag):
-    return [e.attrib for e in root.iter(ns + tag)]
-circles = attrs("circle")
-def n_circles(**kw):
-    return sum(all(c.get(k) == v for k, v in kw.items()) for c in circles)
-# Robot 'b': link 1, palm, workpiece, link 2, outlined in red over white bodies.
-outlines = [p for p in attrs("polygon") if p.get("stroke") == "#ff0000"]
-expect(len(outlines) == 4, "4 red robot outlines, found %d" % len(outlines))
-expect(n_circles(fill="#ff0000", r="3.2") == 71, "71 red trail dots (0.008 wide)")
-expect(n_circles(fill="#0000ff", r="3.2") == 1, "the blue dot at the end of the path")
-expect(n_circles(fill="#ffffff", r="0.8") >= 1, "the white trail of the reference motion")
-rings = int(summary["NCT"]) + 1
-expect(n_circles(stroke="#0000ff", r="1.8") == rings, "%d phase-plane switching rings" % rings)
-# Rings (0.012) around the trail's first dot and the blue dot at the end of the path.
-def centre(c):
-    return (c["cx"], c["cy"])
-ends = {centre(c) for c in circles if c.get("stroke") == "#0000ff" and c["r"] == "3.8"}
-first_dot = next(c for c in circles if c.get("fill") == "#ff0000" and c["r"] == "3.2")
-end_dot = next(c for c in circles if c.get("fill") == "#0000ff" and c["r"] == "3.2")
-expect(centre(first_dot) in ends and centre(end_dot) in ends, "rings at both ends of the path")
-lines = attrs("line") + attrs("polyline")
-def first_x(e):
-    return float(e["x1"]) if "x1" in e else float(e["points"].split()[0].split(",")[0])
-# The three graphs right of x = 560: curves 0.008 wide (3 pixels), joint 1 red
-# and joint 2 black; green switching lines, NCT in each graph.
-curves = [e for e in lines if e.get("stroke-width") == "3" and first_x(e) >= 559]
-expect(sum(e["stroke"] == "#ff0000" for e in curves) >= 2, "red graph curves")
-expect(sum(e["stroke"] == "#000000" for e in curves) >= 2, "black graph curves")
-green = [e for e in lines if e.get("stroke") == "#00ff00"]
-expect(len(green) == 3 * int(summary["NCT"]), "NCT green switching lines in each graph")
-# The phase-plane trajectory from its origin on the robot base, pixel (200, 600).
-traj = [e for e in attrs("polyline") if e["stroke"] == "#ff0000" and e["stroke-width"] == "2"]
-expect(any(e["points"].startswith("200,600 ") for e in traj), "the trajectory from (200, 600)")
-expect(len(root.findall(ns + "g")) == 1, "the grid")
+          cut3(summary["normal_cp_time"]), "1 grid=(0.1[m], 0.1[m])", "p: SVG", "joint displacement",
+          "fi1,2[rad]", "goal1", "goal2", "Torque(1)", "Torque(2)", "T1max", "T2max", "T[Nm]"]:
+    checks["text %r" % s] = s in texts
+errors = [what for what, ok in checks.items() if not ok]
 print("\n".join(errors) if errors else "elements ok")
 sys.exit(1 if errors else 0)
 PY
