@@ -33,31 +33,26 @@ FrameView keys(World& w, const std::string& s, int* obtained = nullptr) {
   return last;
 }
 
-// From rest with maximum acceleration, sd = sdd t, s = sdd t^2 / 2; the look-ahead
-// curves not swapped (the current choice accelerates on).
-TEST(Keys, FirstStepAndItsLookAhead) {
-  auto w = after_dialog();
-  const Motion& mo = w->mo;
-  EXPECT_TRUE(keys(*w, "s").look_ahead);
-  EXPECT_EQ(mo.istep, 1);
+// The first step from rest with maximum acceleration, sd = sdd t, s = sdd t^2 / 2,
+// its look-ahead curves not swapped (the current choice accelerates on); 't'
+// goes back two steps (to the step before the last) with dt0 / 20; no switch
+// at rest (the motion would run backwards); 'c' flips the torque choice at the
+// current step; constructing 's' stops at NSTEP + 1; records and steps never
+// written past their tables, two records kept for the landing.
+TEST(Keys, FirstStepBackSwitchAndFullTables) {
+  auto t = after_dialog();
+  const Motion& mo = t->mo;
+  EXPECT_TRUE(keys(*t, "s").look_ahead);
   EXPECT_NEAR(mo.t, dt0, 1e-12);
   EXPECT_NEAR(mo.Y[1][1], mo.A[0].sdd * dt0, 1e-3 * mo.A[0].sdd * dt0);
   EXPECT_NEAR(mo.Y[1][0], 0.5 * mo.A[0].sdd * dt0 * dt0, 1e-3 * mo.Y[1][0]);
-  ASSERT_GT(w->fr.n_keep, 10);
-  ASSERT_GT(w->fr.n_switch, 0);
-  EXPECT_GT(w->fr.look_keep[1][1], mo.Y[1][1]);
-  EXPECT_LT(w->fr.look_switch[1][1], mo.Y[1][1]);
-}
-
-// 't' goes back two steps (to the step before the last) with dt0 / 20; no switch
-// at rest (the motion would run backwards); 'c' flips the torque choice at the
-// current step; constructing 's' stops at NSTEP + 1; records and steps
-// never written past their tables, two records kept for the landing.
-TEST(Keys, BackSwitchAndFullTables) {
-  auto t = after_dialog();
-  keys(*t, "ssst");
-  EXPECT_EQ(t->mo.istep, 2);
-  EXPECT_NEAR(t->mo.t, t->mo.tt[1] + dt0 / NDIV, 1e-12);
+  ASSERT_GT(t->fr.n_keep, 10);
+  ASSERT_GT(t->fr.n_switch, 0);
+  EXPECT_GT(t->fr.look_keep[1][1], mo.Y[1][1]);
+  EXPECT_LT(t->fr.look_switch[1][1], mo.Y[1][1]);
+  keys(*t, "sst");
+  EXPECT_EQ(mo.istep, 2);
+  EXPECT_NEAR(mo.t, mo.tt[1] + dt0 / NDIV, 1e-12);
   auto w = after_dialog();
   Motion& m = w->mo;
   EXPECT_STREQ(keys(*w, "c").notice, kNoticeNoSwitch);
