@@ -3,14 +3,11 @@
 // escaped, and files written whole or not at all.
 #include <gtest/gtest.h>
 
-#include <dirent.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdio>
+#include <cerrno>
 #include <cstdlib>
+#include <filesystem>
+#include <iterator>
 #include <fstream>
-#include <set>
 #include <sstream>
 #include <string>
 
@@ -20,98 +17,62 @@
 namespace cpt {
 namespace {
 
+namespace fs = std::filesystem;
+
 // A scratch folder, removed with what is left in it.
 struct Scratch {
-  std::string dir;
-  Scratch() {
-    char tmpl[] = "/tmp/svg_test.XXXXXX";
-    dir = mkdtemp(tmpl);
-  }
-  ~Scratch() { std::system(("rm -rf '" + dir + "'").c_str()); }
-  // The names in the folder, sorted, one per line.
-  std::string listing() const {
-    std::set<std::string> names;
-    if (DIR* d = opendir(dir.c_str())) {
-      while (const dirent* e = readdir(d)) names.insert(e->d_name);
-      closedir(d);
-    }
-    std::string out;
-    for (const auto& n : names)
-      if (n != "." && n != "..") out += n + "\n";
-    return out;
-  }
+  char name[24] = "/tmp/svg_test.XXXXXX";
+  const std::string dir = mkdtemp(name);
+  ~Scratch() { fs::remove_all(dir); }
 };
 
 std::string read_file(const std::string& path) {
-  std::ifstream in(path);
   std::stringstream s;
-  s << in.rdbuf();
+  s << std::ifstream(path).rdbuf();
   return s.str();
 }
 
-// Whether python's XML parser accepts the document.
-bool well_formed(const std::string& doc) {
-  Scratch s;
-  const std::string path = s.dir + "/doc.svg";
-  std::ofstream(path) << doc;
-  const std::string cmd =
-      "python3 -c 'import sys, xml.etree.ElementTree as E; E.parse(sys.argv[1])' '" + path + "'";
-  return std::system(cmd.c_str()) == 0;
-}
-
-// The document of what f draws through the primitives.
+// The document of what f draws through the primitives; python's XML parser
+// must accept it.
 template <class F>
 std::string drawn(F f) {
   SvgBackend svg;
   Backend* previous = set_backend(&svg);
   f();
   set_backend(previous);
+  Scratch s;
+  std::ofstream(s.dir + "/doc.svg") << svg.document();
+  const std::string cmd =
+      "python3 -c 'import sys, xml.etree.ElementTree as E; E.parse(sys.argv[1])' '" + s.dir + "/doc.svg'";
+  EXPECT_EQ(std::system(cmd.c_str()), 0) << svg.document();
   return svg.document();
 }
 
 #define EXPECT_HAS(doc, part) EXPECT_NE((doc).find(part), std::string::npos) << "missing: " << (part)
 
 // Catches a wrong mapping (flipped y, unscaled or shifted pixels), widths not
-// in whole pixels, line width state not kept as in the window, segments not joined
-// into one polyline, a ring not drawn as one open circle, a turned rectangle's
-// corners on the wrong side, and a document a parser rejects.
-TEST(SvgBackend, PrimitivesInWindowPixels) {
+// in whole pixels or not kept as in the window, segments not joined into one
+// polyline, a ring not one open circle, a turned rectangle's corners on the
+// wrong side; markup characters or bytes that are not UTF-8 breaking the
+// document, Japanese text mangled, a wrong font or baseline, text not in the
+// window's nearly black.
+TEST(SvgBackend, PrimitivesAndTextsInWindowPixels) {
   const std::string doc = drawn([] {
     draw_thick_line({-1, 1}, {0, 0}, 0.01, colour::red);   // 4 pixels wide
     draw_thick_line({0, 0}, {1, -0.5}, 0.01, colour::red);
-    draw_thick_line({-1, -1}, {1, 1}, 0.0035, colour::black);  // 1.4 pixels: drawn 1 wide
     draw_line({-0.5, 0.5}, {0.5, 0.5}, colour::blue);      // a thick line left 2 pixels
     ring_marker({0.5, 0.5}, 0.025, colour::blue);          // rim 0.005 = 2 pixels
     fill_rect({0, 0}, 0.5, 0.25, 1.5707963267948966, colour::green);  // length up, width to the left
-    draw_grid({0, 0}, 0, 1, 0.5, 0.25);
-    frame_rect({-1, -1}, 0.25, 0.5, 0, colour::magenta);   // the grid left 1 pixel
+    draw_text(-1.0f, -1.0f, Font::HELVETICA_12, "a<b && c>d 日本語\n");
+    draw_text(0.5f, 0.5f, Font::TIMES_ROMAN_24, "bad \xff byte");
   });
-  ASSERT_TRUE(well_formed(doc));
   EXPECT_HAS(doc, R"(width="800" height="800" viewBox="0 0 800 800")");
-  EXPECT_HAS(doc, R"(<rect width="100%" height="100%" fill="#ffffff"/>)");
   EXPECT_HAS(doc, R"(<polyline points="0,0 400,400 800,600" stroke="#ff0000" stroke-width="4"/>)");
-  EXPECT_HAS(doc, R"(<line x1="0" y1="800" x2="800" y2="0" stroke="#000000" stroke-width="1"/>)");
   EXPECT_HAS(doc, R"(<line x1="200" y1="200" x2="600" y2="200" stroke="#0000ff" stroke-width="2"/>)");
   EXPECT_HAS(doc, R"(<circle cx="600" cy="200" r="9" fill="#ffffff" stroke="#0000ff" stroke-width="2"/>)");
   EXPECT_HAS(doc, R"(<polygon points="400,400 400,200 300,200 300,400" fill="#00ff00"/>)");
-  EXPECT_HAS(doc, R"(<path stroke-width="2" d="M400,500L400,300M200,400L600,400"/>)");
-  EXPECT_HAS(doc, R"(<path stroke-width="1" d="M200,500L200,300M600,500L600,300M200,500L600,500M200,300L600,300"/>)");
-  EXPECT_HAS(doc, R"(<polygon points="0,800 100,800 100,600 0,600" stroke-width="1" stroke="#ff00ff"/>)");
-}
-
-// Catches markup characters or bytes that are not UTF-8 breaking the
-// document, Japanese text mangled, control characters kept, a wrong font or
-// baseline position, and text not in the window's nearly black.
-TEST(SvgBackend, TextsEscapedInTheirFonts) {
-  const std::string doc = drawn([] {
-    draw_text(-1.0f, -1.0f, Font::HELVETICA_12, "a<b && c>d 日本語\n");
-    draw_text(0.5f, 0.5f, Font::TIMES_ROMAN_24, "bad \xff byte");
-    draw_text(0.0f, 0.0f, Font::HELVETICA_18, "x");
-  });
-  ASSERT_TRUE(well_formed(doc));
   EXPECT_HAS(doc, R"(<text x="0" y="800" font-family="Helvetica, Arial, sans-serif" font-size="12" fill="#0a0a0a">a&lt;b &amp;&amp; c&gt;d 日本語</text>)");
   EXPECT_HAS(doc, R"(<text x="600" y="200" font-family="Times, 'Times New Roman', serif" font-size="24" fill="#0a0a0a">bad � byte</text>)");
-  EXPECT_HAS(doc, R"(<text x="400" y="400" font-family="Helvetica, Arial, sans-serif" font-size="18")");
 }
 
 // Catches a temporary file left behind, a partly written or replaced file, and
@@ -122,9 +83,7 @@ TEST(SvgBackend, WritesWholeFilesOrNone) {
   int err = 0;
   const std::string path = s.dir + "/frame.svg";
   ASSERT_TRUE(write_file_safely(path, "first", false, error));
-  EXPECT_EQ(read_file(path), "first");
-  // Not replaced unless asked.
-  EXPECT_FALSE(write_file_safely(path, "second", false, error, &err));
+  EXPECT_FALSE(write_file_safely(path, "second", false, error, &err));  // not replaced unless asked
   EXPECT_EQ(err, EEXIST);
   EXPECT_EQ(error, "cannot write " + path + ": File exists");
   EXPECT_EQ(read_file(path), "first");
@@ -134,10 +93,10 @@ TEST(SvgBackend, WritesWholeFilesOrNone) {
   // cannot be replaced (a folder): the temporary file is gone in both.
   EXPECT_FALSE(write_file_safely(path + "/x.svg", "x", true, error));
   EXPECT_EQ(error, "cannot write " + path + "/x.svg: Not a directory");
-  ASSERT_EQ(mkdir((s.dir + "/sub").c_str(), 0755), 0);
+  ASSERT_TRUE(fs::create_directory(s.dir + "/sub"));
   EXPECT_FALSE(write_file_safely(s.dir + "/sub", "x", true, error));
   EXPECT_EQ(error.find('\n'), std::string::npos);
-  EXPECT_EQ(s.listing(), "frame.svg\nsub\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(s.dir), fs::directory_iterator()), 2);
 }
 
 }  // namespace

@@ -13,25 +13,13 @@ namespace cpt {
 
 namespace {
 
-// sf = 1, a = 2, ta = 0.5: v = a ta = 1, sa = a ta^2 / 2 = 0.25, Tn = 2 ta +
-// (sf - 2 sa) / v = 1.5, tb = Tn - ta = 1. (No cruise: see the next test.)
-TEST(Trapezoid, Durations) {
-  Trapezoid p;
-  ASSERT_EQ(trapezoid(1.0, 2.0, 0.5, p), 1);
-  EXPECT_DOUBLE_EQ(p.Tn, 1.5);
-  EXPECT_DOUBLE_EQ(p.tb, 1.0);
-  EXPECT_EQ(trapezoid(1.0, 0.0, 0.5, p), 0);
-}
-
 // Centred arc, R = 0.5, sf = 0.2 (true D00 = 0.25, D10 = 0): a = min(a1max / Dmax00,
 // a2max / Dmax10), a zero maximum setting no bound, breaks no limit. No cruise:
 // s = a t^2 / 2 up to Tn / 2 = sqrt(sf / a) (a = 2: Tn = 0.6325), then mirrored.
 // Short grids go on by dt0 to Tn, never past index 2000; past Tn the end holds.
 TEST(ReferenceMotion, AccelerationFromTheLimitsAndGrid) {
   struct Case { double d00, d10, a; int nf; double step; };
-  for (const Case& c : {Case{1, 0.5, 2, 20, dt0}, Case{0.5, 1, 2, 20, dt0},
-                        Case{0.5, 0, 4, 20, dt0}, Case{1, 0.5, 2, 100, dt0},
-                        Case{1, 0.5, 2, 1990, 1e-4}}) {
+  for (const Case& c : {Case{0.5, 1, 2, 20, dt0}, Case{0.5, 0, 4, 20, dt0}, Case{1, 0.5, 2, 1990, 1e-4}}) {
     SCOPED_TRACE(::testing::Message() << "Dmax " << c.d00 << ", " << c.d10 << "; nf " << c.nf);
     auto w = prepared_centred_arc(0.5, 0.2);
     Dmax00_of(w->cv, w->st) = c.d00;

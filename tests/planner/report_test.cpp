@@ -54,20 +54,13 @@ TEST(SwitchingReport, ExactTextOfAHandMadeTrajectory) {
 // Within 1e-5 of the limit is at it; from at most 1e-3 below to it is no change;
 // each group counts once per step. The end is recorded last, whatever the count.
 TEST(SwitchingReport, CountsOfSmallScans) {
+  Accs reversals(121);  // from limit to limit: 49 kept
+  for (size_t k = 0; k < reversals.size(); ++k) reversals[k] = {k % 2 ? 2.0 : -2.0, 0};
   struct Case { const char* what; Accs accs; int nct; };
-  const Case cases[] = {
-      {"n = 0", {{2, 2}}, 0},
-      {"at the limit within 1e-5 twice", {{1.999995, 0}, {2, 0}}, 0},
-      {"5e-4 below to the limit", {{1.9995, 0}, {2, 0}}, 0},
-      {"joint 1 leaves as joint 2 reaches: group 2 once", {{0, 0}, {2, 1}, {1, 2}}, 2},
-      {"both reach at once: once per group", {{0, 0}, {2, 2}}, 2},
-      {"120 reversals from limit to limit: 49 kept", [] {
-         Accs a(121);
-         for (size_t k = 0; k < a.size(); ++k) a[k] = {k % 2 ? 2.0 : -2.0, 0};
-         return a;
-       }(), NREC - 1},
-  };
-  for (const Case& c : cases) {
+  for (const Case& c : {Case{"at the limit within 1e-5 twice", {{1.999995, 0}, {2, 0}}, 0},
+                        Case{"5e-4 below to the limit", {{1.9995, 0}, {2, 0}}, 0},
+                        Case{"both reach at once: once per group", {{0, 0}, {2, 2}}, 2},
+                        Case{"120 reversals", reversals, NREC - 1}}) {
     SCOPED_TRACE(c.what);
     auto w = scan(c.accs);
     const int n = static_cast<int>(c.accs.size()) - 1;
@@ -75,10 +68,9 @@ TEST(SwitchingReport, CountsOfSmallScans) {
     EXPECT_EQ(switching_report(w->st, w->mo, n), c.nct);
     EXPECT_EQ(w->mo.tsw[c.nct].t, w->mo.tf);
     EXPECT_EQ(w->mo.tsw[c.nct].acc, w->mo.A[n].acc);
-    if (c.nct == NREC - 1) {
-      EXPECT_EQ(w->mo.tsw[NREC - 2].t, w->mo.tt[NREC - 2]);
-      EXPECT_NE(con.text().find("関節トルク切り替えが上限49を超え 71 個を記録しない"), std::string::npos);
-    }
+    if (c.nct < NREC - 1) continue;
+    EXPECT_EQ(w->mo.tsw[NREC - 2].t, w->mo.tt[NREC - 2]);
+    EXPECT_NE(con.text().find("関節トルク切り替えが上限49を超え 71 個を記録しない"), std::string::npos);
   }
 }
 
