@@ -35,6 +35,10 @@ TEST(ConsoleTerminal, FlushKeyModeEndOfFileAndSignals) {
     ASSERT_GE(pid, 0);
     if (pid == 0) {
       if (login_tty(slave) != 0) _exit(90);
+      // A test run started in the background inherits SIGINT and SIGQUIT
+      // ignored; the program's own start in a terminal has them at default.
+      signal(SIGINT, SIG_DFL);
+      signal(SIGQUIT, SIG_DFL);
       con_set_streams(stdin, stdout);
       con_printf("READY");
       con_printf("[%c]", con_key());
