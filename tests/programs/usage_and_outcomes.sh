@@ -30,19 +30,18 @@ check '[ "$(rc help)" = 0 ] && grep -q -- "--keys STRING" "$work/help.out" && gr
   "--help: status 0, every option explained"
 
 # Bad usage: status 2, the reason on stderr, nothing run (no dialog on stdout).
-bad() {
-  reason=$1
-  run bad "${@:2}"
+while IFS='|' read -r reason args; do
+  eval "run bad $args"
   check '[ "$(rc bad)" = 2 ] && grep -q -- "$reason" "$work/bad.err" && [ ! -s "$work/bad.out" ]' \
-    "bad usage '${*:2}': status 2 and '$1' ($(rc bad): $(cat "$work/bad.err"))"
-}
-bad "unknown option --speed" --speed
-bad "--keys needs an argument" --keys
-bad "--csv needs an argument" --keys s --csv
-bad "--svg needs an argument" --keys s --svg
-bad "--svg given twice" --svg a.svg --svg b.svg
-bad "unexpected argument extra" --keys s extra
-bad "backslash" --keys 's\q'
+    "bad usage '$args': status 2 and '$reason' ($(rc bad): $(cat "$work/bad.err"))"
+done <<'BAD'
+unknown option --speed|--speed
+--keys needs an argument|--keys
+--csv needs an argument|--keys s --csv
+--svg given twice|--svg a.svg --svg b.svg
+unexpected argument extra|--keys s extra
+backslash|--keys 's\q'
+BAD
 
 # Keys on standard input are the same keys as --keys: the same output.
 keys="$(rep 80 s)f$(rep 64 s)"
@@ -56,9 +55,8 @@ check '[[ "$(summary from_stdin)" == *"obtained=yes"*" keys=145" ]] && grep -q -
 # Never lands: status 0, not obtained, no CSV file, and stderr says why.
 input='n\nn\nn\n'
 run short --keys 'sss' --csv "$work/short.csv"
-check '[ "$(rc short)" = 0 ]' "a run without a trajectory ends with status 0"
-check '[[ "$(summary short)" == "batch: obtained=no goal_time=0.000000 "*" nf=0 keys=3" ]]' \
-  "summary says not obtained ($(summary short))"
+check '[ "$(rc short)" = 0 ] && [[ "$(summary short)" == "batch: obtained=no goal_time=0.000000 "*" nf=0 keys=3" ]]' \
+  "a run without a trajectory: status 0, not obtained ($(rc short): $(summary short))"
 check '[ ! -e "$work/short.csv" ] && grep -q "no trajectory obtained" "$work/short.err"' \
   "no CSV file written, and stderr says why"
 
