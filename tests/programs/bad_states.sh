@@ -27,11 +27,9 @@ def bad(msg):
 if re.search(r"nan|inf", out, re.I): bad("a value that is not a number was printed")
 if len(out) > 100000: bad(f"{len(out)} bytes of console output")
 m = re.search(r"batch: obtained=(yes|no) goal_time=(\S+)", out)
-if not m:  # the dialog refused the settings and the input ended: nothing obtained
-    if "入力が終わりました" not in out: bad("neither a summary nor the end of the dialog")
-    if expect == "obtained": bad("expected a trajectory")
-    sys.exit(0)
-if m.group(1) == "no":
+# No summary: the dialog refused the settings until its input ended.
+if not m and "入力が終わりました" not in out: bad("neither a summary nor the end of the dialog")
+if not m or m.group(1) == "no":
     if os.path.exists(base + ".csv"): bad("a CSV file without a trajectory")
     if expect == "obtained": bad("expected a trajectory")
     sys.exit(0)
