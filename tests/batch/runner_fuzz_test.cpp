@@ -1,9 +1,6 @@
-// Seeded random runs of the whole program without its window: dialog answers
-// over both robots and all seven path types with extreme values, then random
-// key strings. Whatever happens, a run never shows a wrong result: no value
-// that is not finite is printed, and a trajectory is obtained only when it
-// runs from rest at s = 0 to rest at the end of the path, with the goal time
-// its last time. CPT_FUZZ_RUNS sets the number of runs.
+// Seeded random dialog answers (both robots, all path types, extreme values) and keys,
+// run without a window: no non-finite value printed, and an obtained trajectory runs
+// from rest at s = 0 to rest at the end, ending at the goal time. CPT_FUZZ_RUNS: runs.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,43 +16,36 @@
 
 namespace cpt {
 
-namespace {
-
 #ifdef CPT_SANITIZE
 constexpr long kRuns = 12;
 #else
 constexpr long kRuns = 150;
 #endif
 
-// A number of the kind a user might type at the limits of what is accepted:
-// spread evenly in its logarithm, or (lo < 0) a coordinate spread evenly.
-std::string number(std::mt19937& rng, double lo, double hi) {
+// A typed number spread evenly in its logarithm, or (lo < 0) a coordinate spread evenly.
+static std::string number(std::mt19937& rng, double lo, double hi) {
   std::uniform_real_distribution<double> e(lo < 0 ? lo : std::log10(lo), lo < 0 ? hi : std::log10(hi));
   char buf[32];
   std::snprintf(buf, sizeof buf, lo < 0 ? "%.3f" : "%.3g", lo < 0 ? e(rng) : std::pow(10.0, e(rng)));
   return buf;
 }
 
-// Answers for a robot, limits and one path, then twice the same path block
-// again for the dialog's retries (end of input after that ends the dialog).
-std::string random_answers(std::mt19937& rng) {
+// A robot, limits and one path, the path block twice for the dialog's retries.
+static std::string random_answers(std::mt19937& rng) {
   const char robot = rng() % 2 ? 'a' : 'b';
   std::string in = std::string("y\n") + robot + "\n";
   if (robot == 'b') in += number(rng, 0.2, 2) + " " + number(rng, 0.2, 2) + "\n";
   in += "y\n" + number(rng, 0.01, 100) + " " + number(rng, 0.01, 100) + "\n";
   const int type = 1 + static_cast<int>(rng() % 7);
-  std::string block = std::to_string(type) + "\n" + number(rng, -0.6, 0.6) + " ";
-  block += number(rng, -0.6, 0.6) + " ";
+  std::string block = std::to_string(type) + "\n" + number(rng, -0.6, 0.6) + " " + number(rng, -0.6, 0.6) + " ";
   block += number(rng, 1e-4, type == 4 ? 0.5 : 2) + " ";
   const double hi = type == 1 ? 360 : type == 7 ? 90 : 2;  // degrees of an arc or a line
   block += type == 4 ? std::to_string(1 + rng() % 6) : number(rng, hi > 2 ? 1 : 1e-4, hi);
   return in + "y\n" + block + "\n" + block + "\n";
 }
 
-// Every other run a construction as a user makes it (some steps, then 'f',
-// which steps on until the trajectory meets the end curve and lands there,
-// then the walk), else any keys.
-std::string random_keys(std::mt19937& rng, bool construction) {
+// Every other run a user's construction (steps, 'f' until it lands, the walk), else any keys.
+static std::string random_keys(std::mt19937& rng, bool construction) {
   if (construction) return std::string(rng() % 30, 's') + std::string(300, 'f') + std::string(500, 's');
   static const char kKeys[] = "ssssssssssssssssfftrc0wx";
   std::string keys(rng() % 400, 's');
@@ -64,12 +54,10 @@ std::string random_keys(std::mt19937& rng, bool construction) {
 }
 
 TEST(RunnerFuzz, NoWrongResultIsEverShown) {
-  const char* n = std::getenv("CPT_FUZZ_RUNS");
-  const long runs = n ? std::atol(n) : kRuns;
+  const long runs = std::getenv("CPT_FUZZ_RUNS") ? std::atol(std::getenv("CPT_FUZZ_RUNS")) : kRuns;
   std::mt19937 rng(20261207u);
   int obtained = 0;
-  // The runner ends at the end of the dialog's input; here the hook notes it
-  // and the run's keys are skipped, as the runner never gets to them.
+  // A dialog that ends at the end of its input ends the runner: its keys are skipped.
   static bool ended;
   set_dialog_end_hook([] { ended = true; });
   FILE* msg = std::fopen("/dev/null", "w");
@@ -84,30 +72,22 @@ TEST(RunnerFuzz, NoWrongResultIsEverShown) {
     if (!ended)
       run_batch_keys(*w, [&] { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; }, msg);
     const std::string out = con.text() + batch_summary(*w, 0);
-    EXPECT_EQ(out.find("nan"), std::string::npos);
-    EXPECT_EQ(out.find("inf"), std::string::npos);
+    EXPECT_EQ(out.find("nan"), std::string::npos); EXPECT_EQ(out.find("inf"), std::string::npos);
     EXPECT_LT(out.size(), 200000u);  // no flood
     const Motion& mo = w->mo;
     if (mo.traj_state != TrajState::Obtained) continue;
-    // An obtained motion, checked from the tables alone.
-    ++obtained;
+    ++obtained;  // checked from the tables alone
     const double sf = w->st.sf_now();
-    EXPECT_GE(mo.nf, 1);
     EXPECT_EQ(mo.Y[0], (Vec2{0, 0}));
     EXPECT_NEAR(mo.Y[mo.nf][0], sf, END_TOL * sf);
     EXPECT_NEAR(mo.Y[mo.nf][1], 0, END_TOL_SD);
     EXPECT_DOUBLE_EQ(mo.tf, mo.tt[mo.nf]);
-    for (int k = 1; k <= mo.nf; ++k) {
-      EXPECT_GT(mo.tt[k], mo.tt[k - 1]) << "k=" << k;
-      EXPECT_GE(mo.Y[k][1], 0) << "k=" << k;
-      if (HasFailure()) break;
+    for (int k = 1; k <= mo.nf && !HasFailure(); ++k) {
+      EXPECT_GT(mo.tt[k], mo.tt[k - 1]) << "k=" << k; EXPECT_GE(mo.Y[k][1], 0) << "k=" << k;
     }
   }
-  std::fclose(msg);
-  set_dialog_end_hook(nullptr);
+  std::fclose(msg), set_dialog_end_hook(nullptr);
   RecordProperty("obtained", obtained);
 }
-
-}  // namespace
 
 }  // namespace cpt

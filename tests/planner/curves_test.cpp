@@ -4,25 +4,19 @@
 
 #include <cmath>
 
-#include "planner/prepare.h"
 #include "support/world.h"
 
 namespace cpt {
 
-namespace {
-
-// Robot 'a' on an arc of radius R about its base: D = ((R^2, 0), (0, -R)), so the
-// start curve is sd^2 = 2 (a1max / R^2) s up to within a step of the cap
-// sqrt(a2max / R) or the far end, the end curve its mirror. Within 1e-3 of the
-// cap (in sd^2) the floored D[1][0] = 1e-5 bends the curve onto it. Every stored
-// point keeps both joints within limit + TOL_CURVE.
+// Robot 'a' on an arc of radius R about its base: the start curve is sd^2 = 2 (a1max / R^2) s
+// up to within a step of the cap sqrt(a2max / R) or the far end (1e-3 below the cap the
+// floored D[1][0] bends it), the end curve its mirror; every point within the limits.
 TEST(ExtremalCurves, CentredArcGivesParabolasUpToTheRateCap) {
   struct Arc { double R, sf, a1max, a2max; };
   for (const Arc& c : {Arc{0.5, PI, 2, 2}, Arc{0.5, 0.2, 2, 2}, Arc{0.3, 1.0, 5, 0.7}}) {
     SCOPED_TRACE(::testing::Message() << "R=" << c.R << " sf=" << c.sf);
     auto w = default_world(Robot::Cylindrical);
-    w->st.a1max = c.a1max;
-    w->st.a2max = c.a2max;
+    w->st.a1max = c.a1max, w->st.a2max = c.a2max;
     use_centred_arc(*w, c.R, c.sf);
     extremal_curves(w->st, w->rhs, w->cv);
     const double sdd = c.a1max / (c.R * c.R), cap = std::sqrt(c.a2max / c.R);
@@ -45,29 +39,13 @@ TEST(ExtremalCurves, CentredArcGivesParabolasUpToTheRateCap) {
   }
 }
 
-// A path of 1e-6 rad is left within the first step (s reaches 8 dt_curve^2 / 2
-// = 1.6e-5): the failed step must not be counted.
+// A path of 1e-6 rad is left within the first step: the failed step is not counted.
 TEST(ExtremalCurves, CurveEndingInItsFirstStepHasCountZero) {
   auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, 0.5, 1e-6);
   w->cv.n_curve_start = w->cv.n_curve_end = -1;
   extremal_curves(w->st, w->rhs, w->cv);
-  EXPECT_EQ(w->cv.n_curve_start, 0);
-  EXPECT_EQ(w->cv.n_curve_end, 0);
+  EXPECT_EQ(w->cv.n_curve_start, 0); EXPECT_EQ(w->cv.n_curve_end, 0);
 }
-
-// Robot 'a' on an arc about its base, short enough for bang-bang: the start
-// curve is sd^2 = 2 alpha s (alpha = a1max / R^2), which reaches sf / 2 after
-// sqrt(sf / alpha); with the mirrored end curve the bound is the optimum
-// 2 sqrt(sf / alpha), to a step of the curves. (The refusals of settings the
-// step cannot resolve or that overflow: tests/programs/bad_states.sh.)
-TEST(Prepare, ShortestTimeBoundOnACentredArc) {
-  auto w = default_world(Robot::Cylindrical);
-  use_centred_arc(*w, 0.5, 0.4);
-  ASSERT_EQ(prepare_motion(*w), Prepared::Ready);
-  EXPECT_NEAR(shortest_time_bound(w->st, w->cv), 2 * std::sqrt(0.4 / (2 / 0.25)), 2 * dt_curve);
-}
-
-}  // namespace
 
 }  // namespace cpt

@@ -12,8 +12,7 @@
 // Counts every allocation of the test program (see Rkg.AllocatesNothing).
 static long g_allocations = 0;
 void* operator new(std::size_t n) {
-  ++g_allocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
+  if (void* p = (++g_allocations, std::malloc(n ? n : 1))) return p;
   throw std::bad_alloc();
 }
 void operator delete(void* p) noexcept { std::free(p); }
@@ -21,21 +20,15 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace cpt {
 
-namespace {
-
-// Robot 'a' on an arc about its base, below the rate cap: sdd = a1max / R^2 = 8, so
-// rkg gives s0 + sd0 h + 4 h^2 and sd0 + 8 h up to Gill's 8-9 digit constants, and
-// h = 0 gives exactly y. The sub-step run stops at a state that is not a number
-// (robot 'a' finds joint values even for one) instead of taking it as a step;
-// decelerating from sd = 0.1 it stops at rest after 0.0125 s, s = 0.1 + 0.000625,
-// interpolated along the sub-step's chord (sag 8 h^2 / 8).
+// Robot 'a' on an arc about its base, sdd = a1max / R^2 = 8: rkg gives s0 + sd0 h + 4 h^2,
+// sd0 + 8 h (h = 0: exactly y). Sub-steps stop at a state that is not a number, and
+// decelerating from sd = 0.1 at rest after 0.0125 s, s = 0.1 + 0.000625 (chord sag 8 h^2 / 8).
 TEST(Rkg, ClosedFormsOnACentredArc) {
   auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, 0.5, PI);
   const double y[2] = {0.1, 0.3};
   for (double h : {0.05, 0.0}) {
-    double yout[2];
-    AccRecord acc;
+    double yout[2]; AccRecord acc;
     ASSERT_EQ(rkg(w->st, w->rhs, +1, 0.2, h, y, yout, acc, 2), 1);
     EXPECT_NEAR(yout[0], y[0] + y[1] * h + 4 * h * h, h > 0 ? 1e-9 : 0.0);
     EXPECT_NEAR(yout[1], y[1] + 8 * h, h > 0 ? 1e-9 : 0.0);
@@ -43,34 +36,28 @@ TEST(Rkg, ClosedFormsOnACentredArc) {
   }
   for (const Vec2 y0 : {Vec2{NAN, 1.0}, Vec2{0.1, INFINITY}}) {
     const StepRun r = substeps(w->st, w->rhs, +1, 0.2, 1e-3, 10, y0, AccRecord{}, StepRule{});
-    EXPECT_TRUE(r.failed) << y0[0] << " " << y0[1];
-    EXPECT_EQ(r.done, 0);
+    EXPECT_TRUE(r.failed) << y0[0] << " " << y0[1]; EXPECT_EQ(r.done, 0);
   }
-  StepRule rest;
-  rest.stop_at_rest = true;
+  StepRule rest;  rest.stop_at_rest = true;
   const StepRun r = substeps(w->st, w->rhs, -1, 0.2, 1e-3, 100, {0.1, 0.1}, AccRecord{}, rest);
-  EXPECT_TRUE(r.at_rest);
-  EXPECT_EQ(r.y[1], 0);
+  EXPECT_TRUE(r.at_rest); EXPECT_EQ(r.y[1], 0);
   EXPECT_NEAR(r.t, 0.2 + 0.0125, 1e-9);
   EXPECT_NEAR(r.y[0], 0.1 + 0.000625, 1e-6 + 1e-9);
 }
 
-// Fourth order: on robot 'b''s default arc (sdd smooth there) the error against a
-// 1/32-step run falls ~2^4 = 16 times when the step halves.
+// Fourth order: on robot 'b''s default arc the error against a 1/32-step run falls 16-fold per halving.
 TEST(Rkg, ErrorFallsSixteenfoldWhenTheStepHalves) {
   auto w = default_world(Robot::Scara, PathType::Arc);
   const auto run = [&](int n) {
-    Vec2 y{0.0, 0.2};
+    Vec2 y{0.0, 0.2}, y_in;
     AccRecord acc;
-    for (int i = 0; i < n; ++i) {
-      const Vec2 y_in = y;
-      EXPECT_EQ(rkg(w->st, w->rhs, +1, 0.2 * i / n, 0.2 / n, y_in.data(), y.data(), acc, 2), 1);
-    }
+    for (int i = 0; i < n; ++i)
+      EXPECT_EQ(rkg(w->st, w->rhs, +1, 0.2 * i / n, 0.2 / n, (y_in = y).data(), y.data(), acc, 2), 1);
     return y;
   };
   const Vec2 ref = run(128), coarse = run(4), fine = run(8);
-  const double e1 = std::fabs(coarse[0] - ref[0]) + std::fabs(coarse[1] - ref[1]);
-  const double e2 = std::fabs(fine[0] - ref[0]) + std::fabs(fine[1] - ref[1]);
+  const auto err = [&](const Vec2& y) { return std::fabs(y[0] - ref[0]) + std::fabs(y[1] - ref[1]); };
+  const double e1 = err(coarse), e2 = err(fine);
   ASSERT_GT(e2, 1e-8);  // well above the rounding of the constants
   EXPECT_NEAR(e1 / e2, 16.0, 1.0);
 }
@@ -87,7 +74,5 @@ TEST(Rkg, AllocatesNothing) {
   std::string heap(100, 'x');  // proves the counter counts
   EXPECT_GT(g_allocations, before);
 }
-
-}  // namespace
 
 }  // namespace cpt

@@ -5,12 +5,11 @@
 
 #include "planner/calcp.h"
 #include "planner/landing.h"
+#include "planner/prepare.h"
 #include "support/console_capture.h"
 #include "support/trajectory.h"
 
 namespace cpt {
-
-namespace {
 
 // Robot 'a' on a centred arc, R = 0.5, sf = 0.4, limits 2: sdd = +-a1max / R^2 = +-8,
 // the end curve is sd^2 = 16 (0.4 - s), the rate cap sqrt(a2max / R) = 2 is not met.
@@ -27,18 +26,16 @@ TEST(Trajectory, BangBangOnAShortCentredArc) {
   EXPECT_NEAR(land.sd * land.sd, 16 * (SF - land.s), 1e-3);
   EXPECT_NEAR(land.s, SF / 2, 1e-3);
   EXPECT_NEAR(land.acc[0], -2.0, 1e-9);  // decelerating from the landing on
-  EXPECT_NEAR(mo.Y[mo.nf][0], SF, 1e-4);
-  EXPECT_NEAR(mo.Y[mo.nf][1], 0.0, 1e-9);
+  EXPECT_NEAR(mo.Y[mo.nf][0], SF, 1e-4); EXPECT_NEAR(mo.Y[mo.nf][1], 0.0, 1e-9);
   ASSERT_EQ(calcp(w->st, w->cv, w->rhs, mo), 1);
   EXPECT_NEAR(mo.tf, 2 * std::sqrt(SF * R * R / 2), 1e-3);
   EXPECT_GE(mo.Tn, mo.tf);  // the reference motion is no faster
+  EXPECT_NEAR(shortest_time_bound(w->st, w->cv), 2 * std::sqrt(SF * R * R / 2), 2 * dt_curve);
 }
 
-// Made-up histories: steps 0..K-1 at (0, 1), step K at (s_end, 1), the 'f' key's
-// record m at K. The crossing at sd = 1, s = 0.4 - 1/16 lies s / 0.4 along the
-// last segment, timed with the current step (after 't'), not dt0; the descent
-// takes 13 steps (0.125 s at -8). A refused landing leaves the motion and f's
-// memory as they were.
+// Steps 0..K-1 at (0, 1), step K at (s_end, 1), record m at K. The crossing (sd = 1,
+// s = 0.4 - 1/16) is timed with the current step, not dt0; the descent takes 13 steps
+// (0.125 s at -8). A refused landing leaves the motion and f's memory as they were.
 TEST(LandFinal, MadeUpHistories) {
   struct Case { const char* what; int K; double s_end; int m; Landing result; const char* message; };
   for (const Case& c : {Case{"lands, the end in chn[48]", 100, SF, NREC - 3, Landing::Landed, ""},
@@ -51,21 +48,15 @@ TEST(LandFinal, MadeUpHistories) {
     SCOPED_TRACE(c.what);
     auto w = prepared_centred_arc(R, SF);
     Motion& mo = w->mo;
-    for (int k = 0; k <= c.K; ++k) {
-      mo.tt[k] = k * dt0;
-      mo.Y[k] = {k == c.K ? c.s_end : 0.0, 1.0};
-    }
-    mo.chn_step[mo.NCHN = c.m] = c.K;
-    mo.dt = dt0 / NDIV;
-    const Motion b = mo;
-    const RhsState rs = w->rhs;
+    for (int k = 0; k <= c.K; ++k) mo.tt[k] = k * dt0, mo.Y[k] = {k == c.K ? c.s_end : 0.0, 1.0};
+    mo.chn_step[mo.NCHN = c.m] = c.K, mo.dt = dt0 / NDIV;  // the step after 't'
+    const Motion b = mo;  const RhsState rs = w->rhs;
     ConsoleCapture con;
     ASSERT_EQ(land_final(w->st, w->rhs, w->cv, mo), c.result);
     EXPECT_NE(con.text().find(c.message), std::string::npos) << con.text();
     if (c.result == Landing::Landed) {
       EXPECT_NEAR(mo.chn[c.m].t, mo.tt[99] + (SF - 1.0 / 16) / SF * dt0 / NDIV, 1e-5);
-      EXPECT_EQ(mo.NCHN, c.m + 1);
-      EXPECT_EQ(mo.nf, 113);
+      EXPECT_EQ(mo.NCHN, c.m + 1); EXPECT_EQ(mo.nf, 113);
       continue;
     }
     EXPECT_EQ(std::memcmp(&mo, &b, sizeof b), 0) << "the motion changed";
@@ -73,17 +64,14 @@ TEST(LandFinal, MadeUpHistories) {
   }
 }
 
-// Hand-made records: 2 + 1999 steps would pass index 2000; 0.5 s of
-// acceleration meets the rate cap sd = 2 at 0.25 s, where joint 2 breaks its
-// limit; records out of order; 0.1 s of acceleration recorded as the end.
+// Records: 2 + 1999 steps pass 2000; 0.5 s accelerating breaks joint 2 at the cap
+// (sd = 2, 0.25 s); records out of order; 0.1 s accelerating recorded as the end.
 TEST(Calcp, FaultsStopWithAMessage) {
   auto w = prepared_centred_arc(R, SF);
   Motion& mo = w->mo;
   ConsoleCapture con;
   const auto fails = [&](int nchn, SwitchRecord c1, SwitchRecord c2, const char* message) {
-    mo.NCHN = nchn;
-    mo.chn[1] = c1;
-    mo.chn[2] = c2;
+    mo.NCHN = nchn, mo.chn[1] = c1, mo.chn[2] = c2;
     EXPECT_EQ(calcp(w->st, w->cv, w->rhs, mo), 0) << message;
     const std::string out = con.take();
     EXPECT_NE(out.find(message), std::string::npos) << out;
@@ -97,7 +85,5 @@ TEST(Calcp, FaultsStopWithAMessage) {
   mo.chn[0] = {0, 0, 0, {0, 0}};
   fails(1, {0.1, 0, 0, {0, 0}}, {}, "終点で静止しない");
 }
-
-}  // namespace
 
 }  // namespace cpt
