@@ -1,5 +1,4 @@
-// The phase plane and the time graphs, checked through the recording backend
-// against relations worked out from the motion, not against layout numbers.
+// The phase plane and the time graphs against relations worked out from the motion.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -52,18 +51,14 @@ TEST(Plots, PhasePlaneOnTheBaseAndMarkersInReplay) {
 // A motion of 2 s in steps of 0.5 s: a joint at its torque limit lies on a
 // limit line, half the opposite limit halfway to the other side; the
 // displacement curves end on their goal lines.
-TEST(Plots, TimeGraphsMeetTheirAxesLimitsAndGoals) {
+TEST(Plots, TimeGraphsMeetTheirLimitsAndGoals) {
   auto w = default_world(Robot::Cylindrical);
   Motion& mo = w->mo;
   w->st.a2max = 4, mo.NCHN = 1, mo.chn[1].t = 2, mo.nf = 4;
   // Joint 1 at its limit +2 at step 1 and at -1 at step 2; joint 2 at its
   // limit -4 at step 2 and at +2 at step 4.
   const double acc[5][2] = {{0, 0}, {2, 1}, {-1, -4}, {0.5, 3}, {1, 2}};
-  for (int k = 0; k <= 4; ++k) {
-    mo.tt[k] = 0.5 * k;
-    mo.A[k].acc = {acc[k][0], acc[k][1]};
-    mo.fi[k] = {0.3 * k - 0.2, 0.7 - 0.1 * k * k};
-  }
+  for (int k = 0; k <= 4; ++k) mo.tt[k] = 0.5 * k, mo.A[k].acc = {acc[k][0], acc[k][1]}, mo.fi[k] = {0.3 * k - 0.2, 0.7 - 0.1 * k * k};
   const auto horizontal = [](const DrawCall& d) { return d.p[1] == d.q[1]; };
   Recorder rec;
   plot_joint_torque(w->pic, w->st, mo, 4);
