@@ -17,7 +17,6 @@
 #include "support/world.h"
 
 namespace cpt {
-
 namespace {
 
 // One run: the result, whether the end-of-input hook ran (here instead of exit(1)), all printed.
@@ -33,16 +32,13 @@ DialogRun run_dialog(World& w, char key, const std::string& input) {
 }
 
 const std::string kKeyHelp =
-    "\n\n描画画面上でキーによる操作選択\n(1) 'a' 'b' : ロボットの選択\n(2) 'k'     : CP軌道曲線変更"
-    "\n(3) 'u'     : 関節最大加速度変更\n(4)   描画の選択\n(4-1) 's'    ：運動継続"
-    "\n(4-2) 't'    ：１つ戻って時間刻み小さくする\n(4-3) 'r'    ：１つ戻り時間刻み元に戻しトルク切り替える"
-    "\n(4-4) 'c'    ：単にトルク切り替える\n(4-5) 'f'    ：最後の軌道に乗せる：少し行き過ぎてから"
-    "\n             ：[註]r,cを押してはならない\n(4-6) '0'    ：運動初期状態に戻す"
-    "\n(5-1)  'w' 'W'：ロボット図の縮小拡大\n(5-2)  'x' 'X' 'y' 'Y'：ロボット図の左右・上下移動"
-    "\n(6)   ESC    ：終了";
+    "\n\n描画画面上でキーによる操作選択\n(1) 'a' 'b' : ロボットの選択\n(2) 'k'     : CP軌道曲線変更\n(3) 'u'     : 関節最大加速度変更"
+    "\n(4)   描画の選択\n(4-1) 's'    ：運動継続\n(4-2) 't'    ：１つ戻って時間刻み小さくする\n(4-3) 'r'    ：１つ戻り時間刻み元に戻しトルク切り替える"
+    "\n(4-4) 'c'    ：単にトルク切り替える\n(4-5) 'f'    ：最後の軌道に乗せる：少し行き過ぎてから\n             ：[註]r,cを押してはならない"
+    "\n(4-6) '0'    ：運動初期状態に戻す\n(5-1)  'w' 'W'：ロボット図の縮小拡大\n(5-2)  'x' 'X' 'y' 'Y'：ロボット図の左右・上下移動\n(6)   ESC    ：終了";
 std::string summary(const std::string& robot, const std::string& path, const std::string& limits) {
-  return "\n\n/*************** 設定した最短時間制御の条件 ************************/" + robot + path +
-         limits + "\n/**************** 設定終わり ***************************************/\n";
+  return "\n\n/*************** 設定した最短時間制御の条件 ************************/" + robot + path + limits +
+         "\n/**************** 設定終わり ***************************************/\n";
 }
 // A path in the summary: its head line(s), start and end points, and sf.
 std::string path_text(const std::string& head, const char* from, const char* to, const char* sf) {
@@ -92,8 +88,8 @@ Pass path_case(const char* name, const char* input, int bad_types, const std::st
               again(prompt, accepts, bad) + now + summary(kScara, path, kLimits)};
 }
 
-const std::string kCyl = summary("\n円筒座標ロボット\n アーム長 L=  1.00[m]", kArc,
-                                 "\n関節最大加速度(T/m,F/m)=(a1max,a2max)=(  2.0[m^2/s^2]   2.0[m/s^2])");
+const std::string kCyl =
+    summary("\n円筒座標ロボット\n アーム長 L=  1.00[m]", kArc, "\n関節最大加速度(T/m,F/m)=(a1max,a2max)=(  2.0[m^2/s^2]   2.0[m/s^2])");
 
 const Pass kPasses[] = {
     {"StartUpNoNoNo", '0', 'b', "\r\nn\t\r\nn n", kDefault + kQ1 + kQ2 + kQ3 + kDefault},
@@ -185,9 +181,8 @@ TEST(Dialog, BoundaryNotCompletedReturnsToThePath) {
   EXPECT_EQ(w->st.P0[PathType::Line], (Vec2{-0.4, 0.1}));
 }
 
-// End of input at each kind of read (key, number line, after a refused line):
-// the message at the very end, the hook called, result 0, no computation.
-// A key read returns EOF at end of input.
+// End of input at each kind of read (key, number line, after a refused line): the message at
+// the very end, the hook called, result 0, no computation. A key read returns EOF there.
 TEST(Dialog, EndOfInputAtEveryKindOfRead) {
   for (const auto& [key, input] : {std::pair{'0', "n n"}, {'0', "y c"}, {'b', "0.5"}, {'u', "1 x\n"}, {'k', "7\n1 1 1"}}) {
     auto w = default_world();
@@ -208,9 +203,8 @@ TEST(DialogDeathTest, EndOfInputEndsTheProgramWithStatusOne) {
   EXPECT_EXIT((settings_dialog(*w), std::exit(0)), ::testing::ExitedWithCode(1), "");
 }
 
-// Catches a reset that forgets a field of the motion a finished replay left,
-// an A[0] not recomputed (maximum acceleration at rest, > 0), and start joint
-// values, boundary, extremal curves or maxima left from the old path.
+// Catches a reset that forgets a field of the motion a finished replay left, an A[0] not recomputed
+// (maximum acceleration at rest, > 0), and start joint values, boundary, curves or maxima of the old path.
 TEST(Dialog, NewPassResetsTheMotionAndPreparesThePath) {
   auto w = default_world();
   Motion& mo = w->mo;
@@ -241,9 +235,8 @@ TEST(Dialog, PhasePlaneScaleByPathLength) {
   }
 }
 
-// Seeded random input (random bytes, or the dialog's words and near misses):
-// every run ends, completed or by the end of input but never both, and what
-// it accepted is valid. CPT_FUZZ_RUNS overrides the number of runs.
+// Seeded random input (random bytes, or the dialog's words and near misses): every run ends, completed or by
+// the end of input but never both, and what it accepted is valid. CPT_FUZZ_RUNS overrides the number of runs.
 TEST(DialogFuzz, RandomInputEndsAndKeepsSettingsValid) {
   static const char* const kWords[] = {
       "y", "n", "a", "b", "c", "Y", "N", "u", "k", "1", "2", "3", "4", "5", "6", "7", "0", "8", "-1", "0.5", "0.3",
@@ -288,5 +281,4 @@ TEST(DialogFuzz, RandomInputEndsAndKeepsSettingsValid) {
 }
 
 }  // namespace
-
 }  // namespace cpt

@@ -101,10 +101,8 @@ TEST(Kinematics, InverseOfForwardOnTheNearestBranch) {
   }
 }
 
-// Along every path, both robots: D equals J^T p' and J^T p'' with J and p',
-// p'' taken independently by finite differences of the forward kinematics and
-// of the path; and the joint values, each taken nearest to the one before,
-// never jump by a turn.
+// Along every path, both robots: D equals J^T p' and J^T p'' with J, p', p'' by finite differences
+// of the forward kinematics and of the path; the joint values, each nearest the one before, never jump.
 TEST(Kinematics, CoefficientsMatchFiniteDifferencesAlongEveryPath) {
   const double h = 1e-6, hs = 1e-4;
   for (const Robot r : {Robot::Cylindrical, Robot::Scara}) {
@@ -168,11 +166,9 @@ TEST(Rhs, CylindricalOnACentredArc) {
   }
 }
 
-// Both robots, every path, points along the velocity-limit boundary: at 0.9 of
-// the boundary speed the largest and the smallest sdd keep both joints within
-// their limits, one at its limit; at 1.1 no sdd does, both choices agree and
-// a joint goes over. Where D has no sd^2 coupling (det 0: all along the
-// straight line) there is no speed limit and nothing to check.
+// Both robots, every path, points along the velocity-limit boundary: at 0.9 of the boundary speed the largest
+// and the smallest sdd keep both joints within their limits, one at its limit; at 1.1 no sdd does, both choices
+// agree and a joint goes over. Where det D = 0 (all along the straight line) there is no speed limit.
 TEST(Rhs, LimitsMetBelowTheBoundaryOnly) {
   ConsoleCapture quiet;  // the trace near singular points
   for (const Robot r : {Robot::Cylindrical, Robot::Scara}) {
@@ -226,9 +222,8 @@ TEST(Rhs, OutOfReachIsReportedNotComputed) {
   EXPECT_EQ(ok, 0);
   EXPECT_EQ(rec.sdd, 1);
   EXPECT_EQ(rec.acc[1], 3);
-  const std::string inv_calD = "\n!!!逆運動学inv()の解なし．始めからやり直し．"
-                               "\n    アーム長1,2=( 0.500  0.500) 位置(x,y)=( 1.200  0.000)"
-                               "\ncalD() inv()解なし CP[]=( 1.2000  0.0000)";
+  const std::string inv_calD =
+      "\n!!!逆運動学inv()の解なし．始めからやり直し．\n    アーム長1,2=( 0.500  0.500) 位置(x,y)=( 1.200  0.000)\ncalD() inv()解なし CP[]=( 1.2000  0.0000)";
   EXPECT_EQ(con.take(), inv_calD + "\nf() calD()解なし s= 0.0000");
   w->cv.nbnd = 123;
   EXPECT_EQ(calboundary(w->st, w->cv), 0);
