@@ -1,6 +1,8 @@
 // The automatic optimum in the frame's picture.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "plots/frame_picture.h"
 #include "support/recorder.h"
 #include "support/world.h"
@@ -30,13 +32,11 @@ TEST(OptimumPicture, CurveAndPanel) {
     draw_frame(*w, v);
     std::string texts;
     for (const DrawCall& d : r.of(DrawCall::Text)) texts += d.text + "|";
-    size_t green = r.calls.size(), red = r.calls.size();
-    for (size_t k = r.calls.size(); k-- > 0;) {
-      if (r.calls[k].op == DrawCall::ThickLine && r.calls[k].colour == colour::green) green = k;
-      if (r.calls[k].op == DrawCall::ThickLine && r.calls[k].colour == colour::red) red = k;
-    }
+    const auto first = [&](const Colour& c) {  // index of the first line of colour c
+      return std::find_if(r.calls.begin(), r.calls.end(), [&](const DrawCall& d) { return d.op == DrawCall::ThickLine && d.colour == c; }) - r.calls.begin();
+    };
     EXPECT_EQ(r.of(DrawCall::ThickLine, &colour::green).size(), pass ? 2u : 0u);
-    if (pass) { EXPECT_LT(green, red); }
+    if (pass) { EXPECT_LT(first(colour::green), first(colour::red)); }
     EXPECT_EQ(texts.find("|Optimum=|1.250[s]\n|") != std::string::npos, pass > 0) << texts;
     EXPECT_EQ(texts.find("|Goal-Optimum=|+0.050[s] (+4.00%)\n|") != std::string::npos, pass == 2) << texts;
   }
