@@ -14,13 +14,11 @@
 #include "support/world.h"
 
 namespace cpt {
-
 namespace {
 
 Vec2 at(const Settings& st, double s) {
   Vec2 p{NAN, NAN};
-  cpcurve(st, s, p);
-  return p;
+  return cpcurve(st, s, p), p;
 }
 
 // Points of the default paths, worked out by hand from each path's geometry.
@@ -39,9 +37,8 @@ TEST(Paths, HandWorkedPointsOfEveryType) {
   auto w = default_world();
   for (const Case& c : cases) {
     w->st.cptype = c.type;
-    const Vec2 p = at(w->st, c.s);
-    EXPECT_NEAR(p[0], c.x, 1e-12) << c.geometry;
-    EXPECT_NEAR(p[1], c.y, 1e-12) << c.geometry;
+    EXPECT_NEAR(at(w->st, c.s)[0], c.x, 1e-12) << c.geometry;
+    EXPECT_NEAR(at(w->st, c.s)[1], c.y, 1e-12) << c.geometry;
   }
 }
 
@@ -90,8 +87,7 @@ TEST(Kinematics, InverseOfForwardOnTheNearestBranch) {
   std::uniform_real_distribution<double> u(-1, 1);
   for (const Robot r : {Robot::Cylindrical, Robot::Scara}) {
     auto w = default_world(r);
-    w->st.l1 = 0.6;
-    w->st.l2 = 0.45;
+    w->st.l1 = 0.6, w->st.l2 = 0.45;
     const bool scara = r == Robot::Scara;
     for (int i = 0; i < 2000; ++i) {
       const double turn = 2 * PI * (i % 3 - 1);
@@ -105,10 +101,8 @@ TEST(Kinematics, InverseOfForwardOnTheNearestBranch) {
   }
 }
 
-// Along every path, both robots: D equals J^T p' and J^T p'' with J and p',
-// p'' taken independently by finite differences of the forward kinematics and
-// of the path; and the joint values, each taken nearest to the one before,
-// never jump by a turn.
+// Along every path, both robots: D equals J^T p' and J^T p'' with J, p', p'' by finite differences
+// of the forward kinematics and of the path; the joint values, each nearest the one before, never jump.
 TEST(Kinematics, CoefficientsMatchFiniteDifferencesAlongEveryPath) {
   const double h = 1e-6, hs = 1e-4;
   for (const Robot r : {Robot::Cylindrical, Robot::Scara}) {
@@ -124,15 +118,12 @@ TEST(Kinematics, CoefficientsMatchFiniteDifferencesAlongEveryPath) {
         ASSERT_EQ(calD(st, s, fi, fi, J, D), 1);
         EXPECT_LT(std::fabs(fi[0] - prev[0]) + std::fabs(fi[1] - prev[1]), 0.3);
         prev = fi;
-        cpcurve(st, s - hs, a);
-        cpcurve(st, s, m);
-        cpcurve(st, s + hs, b);
+        a = at(st, s - hs), m = at(st, s), b = at(st, s + hs);
         const Vec2 pd{(b[0] - a[0]) / (2 * hs), (b[1] - a[1]) / (2 * hs)};
         const Vec2 pdd{(b[0] - 2 * m[0] + a[0]) / (hs * hs), (b[1] - 2 * m[1] + a[1]) / (hs * hs)};
         for (int j = 0; j < 2; ++j) {
           Vec2 qp = fi, qm = fi;
-          qp[j] += h;
-          qm[j] -= h;
+          qp[j] += h, qm[j] -= h;
           const Vec2 pp = forward(st, qp), pm = forward(st, qm);
           const Vec2 Jcol{(pp[0] - pm[0]) / (2 * h), (pp[1] - pm[1]) / (2 * h)};  // column j of J
           EXPECT_NEAR(D[j][0], Jcol[0] * pd[0] + Jcol[1] * pd[1], 1e-5);
@@ -163,13 +154,10 @@ TEST(Rhs, CylindricalOnACentredArc) {
   EXPECT_NEAR(rec.acc[1], -0.7, 1e-12);
   ASSERT_EQ(calboundary(w->st, w->cv), 1);
   ASSERT_EQ(w->cv.nbnd, 400);
-  for (int i = 0; i <= 400; ++i) {
-    EXPECT_NEAR(w->cv.bnd[i][0], i * PI / 400, 1e-15);
-    EXPECT_NEAR(w->cv.bnd[i][1], std::sqrt(2.0 / 0.7), 1e-9);
-  }
+  for (int i = 0; i <= 400; ++i) EXPECT_NEAR(w->cv.bnd[i][0], i * PI / 400, 1e-15);
+  for (int i = 0; i <= 400; ++i) EXPECT_NEAR(w->cv.bnd[i][1], std::sqrt(2.0 / 0.7), 1e-9);
   int ok;
-  const double y[2] = {0.5, 0.2};
-  const double fast[2] = {0, 2};
+  const double y[2] = {0.5, 0.2}, fast[2] = {0, 2};
   for (int sel : {+1, -1}) EXPECT_NEAR(f(w->st, w->rhs, sel, 1, 0.0, fast, rec, ok), 80000, 1e-6) << sel;
   for (double t : {0.0, 1e-9}) {
     w->rhs.fi_last = {2 * PI, 0.7};
@@ -178,11 +166,9 @@ TEST(Rhs, CylindricalOnACentredArc) {
   }
 }
 
-// Both robots, every path, points along the velocity-limit boundary: at 0.9 of
-// the boundary speed the largest and the smallest sdd keep both joints within
-// their limits, one at its limit; at 1.1 no sdd does, both choices agree and
-// a joint goes over. Where D has no sd^2 coupling (det 0: all along the
-// straight line) there is no speed limit and nothing to check.
+// Both robots, every path, points along the velocity-limit boundary: at 0.9 of the boundary speed the largest
+// and the smallest sdd keep both joints within their limits, one at its limit; at 1.1 no sdd does, both choices
+// agree and a joint goes over. Where det D = 0 (all along the straight line) there is no speed limit.
 TEST(Rhs, LimitsMetBelowTheBoundaryOnly) {
   ConsoleCapture quiet;  // the trace near singular points
   for (const Robot r : {Robot::Cylindrical, Robot::Scara}) {
@@ -210,14 +196,11 @@ TEST(Rhs, LimitsMetBelowTheBoundaryOnly) {
             ASSERT_EQ(ok, 1);
             worst[m] = std::max(std::fabs(rec.acc[0]) / st.a1max, std::fabs(rec.acc[1]) / st.a2max);
           }
-          if (k < 1) {
-            EXPECT_LT(sdd[0], sdd[1]);
-            EXPECT_NEAR(worst[0], 1, 1e-9);
-            EXPECT_NEAR(worst[1], 1, 1e-9);
-          } else {
-            EXPECT_EQ(sdd[0], sdd[1]);
-            EXPECT_GT(worst[0], 1 + 1e-6);
-          }
+          if (k < 1) { EXPECT_LT(sdd[0], sdd[1]); }
+          if (k < 1) { EXPECT_NEAR(worst[0], 1, 1e-9); }
+          if (k < 1) { EXPECT_NEAR(worst[1], 1, 1e-9); }
+          if (k > 1) { EXPECT_EQ(sdd[0], sdd[1]); }
+          if (k > 1) { EXPECT_GT(worst[0], 1 + 1e-6); }
         }
       }
       EXPECT_TRUE(c == PathType::Line || checked > 20) << r << c << ": " << checked << " points checked";
@@ -239,9 +222,8 @@ TEST(Rhs, OutOfReachIsReportedNotComputed) {
   EXPECT_EQ(ok, 0);
   EXPECT_EQ(rec.sdd, 1);
   EXPECT_EQ(rec.acc[1], 3);
-  const std::string inv_calD = "\n!!!逆運動学inv()の解なし．始めからやり直し．"
-                               "\n    アーム長1,2=( 0.500  0.500) 位置(x,y)=( 1.200  0.000)"
-                               "\ncalD() inv()解なし CP[]=( 1.2000  0.0000)";
+  const std::string inv_calD =
+      "\n!!!逆運動学inv()の解なし．始めからやり直し．\n    アーム長1,2=( 0.500  0.500) 位置(x,y)=( 1.200  0.000)\ncalD() inv()解なし CP[]=( 1.2000  0.0000)";
   EXPECT_EQ(con.take(), inv_calD + "\nf() calD()解なし s= 0.0000");
   w->cv.nbnd = 123;
   EXPECT_EQ(calboundary(w->st, w->cv), 0);
@@ -250,5 +232,4 @@ TEST(Rhs, OutOfReachIsReportedNotComputed) {
 }
 
 }  // namespace
-
 }  // namespace cpt

@@ -1,5 +1,4 @@
-// The phase plane and the time graphs, checked through the recording backend
-// against relations worked out from the motion, not against layout numbers.
+// The phase plane and the time graphs against relations worked out from the motion.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,22 +13,20 @@
 #include "support/world.h"
 
 namespace cpt {
-
 namespace {
 
+// The torque and displacement curves; the axes are thinner.
+bool curve(const DrawCall& d) { return d.size > 0.007; }
+
 // The phase plane's origin lies on the robot base as the view shows it
-// (zoom * base + offsets), and one unit of s or sd is 0.5 * pp_zoom picture
-// units (here 0.85); in replay a blue ring marks every switching
-// tsw[0..NCT], while building none.
+// (zoom * base + offsets), one unit of s or sd is 0.5 * pp_zoom (here 0.85);
+// in replay a blue ring marks every switching tsw[0..NCT], while building none.
 TEST(Plots, PhasePlaneOnTheBaseAndMarkersInReplay) {
   std::mt19937 rng(3);
   std::uniform_real_distribution<double> u(0, 2);
   auto w = default_world();
   Picture& pic = w->pic;
-  pic.zoom = 0.8;
-  pic.pp_zoom = 1.7;
-  pic.view_x = -0.05;
-  pic.view_y = 0.07;
+  pic.zoom = 0.8, pic.pp_zoom = 1.7, pic.view_x = -0.05, pic.view_y = 0.07;
   const auto expect_at = [&](const Vec2& got, const Vec2& y) {
     EXPECT_NEAR(got[0], 0.8 * pic.base[0] - 0.05 + 0.85 * y[0], 1e-9);
     EXPECT_NEAR(got[1], 0.8 * pic.base[1] + 0.07 + 0.85 * y[1], 1e-9);
@@ -44,67 +41,48 @@ TEST(Plots, PhasePlaneOnTheBaseAndMarkersInReplay) {
     plot_trajectory(pic, w->mo, 20, w->mo.Y.data(), colour::red);
     const auto segs = rec.of(DrawCall::ThickLine, &colour::red);
     ASSERT_EQ(segs.size(), 20u);
-    for (int i = 0; i < 20; ++i) {
-      expect_at(segs[i].p, w->mo.Y[i]);
-      expect_at(segs[i].q, w->mo.Y[i + 1]);
-    }
+    for (int i = 0; i < 20; ++i) expect_at(segs[i].p, w->mo.Y[i]), expect_at(segs[i].q, w->mo.Y[i + 1]);
     const auto rings = rec.of(DrawCall::Disc, &colour::blue);
     ASSERT_EQ(rings.size(), state == TrajState::Obtained ? 4u : 0u);
     for (size_t m = 0; m < rings.size(); ++m) expect_at(rings[m].p, {w->mo.tsw[m].s, w->mo.tsw[m].sd});
   }
 }
 
-// A motion of 2 s in steps of 0.5 s, drawn to its end. Each torque curve
-// starts on its time axis (zero at t = 0) and reaches the axis end, one graph
-// width on, at 2 s; a joint at its limit lies on a
-// limit line, half the opposite limit halfway to the other side. The
+// A motion of 2 s in steps of 0.5 s: a joint at its torque limit lies on a
+// limit line, half the opposite limit halfway to the other side; the
 // displacement curves end on their goal lines.
-TEST(Plots, TimeGraphsMeetTheirAxesLimitsAndGoals) {
+TEST(Plots, TimeGraphsMeetTheirLimitsAndGoals) {
   auto w = default_world(Robot::Cylindrical);
   Motion& mo = w->mo;
-  w->st.a2max = 4;
-  mo.NCHN = 1;
-  mo.chn[1].t = 2;
-  mo.nf = 4;
+  w->st.a2max = 4, mo.NCHN = 1, mo.chn[1].t = 2, mo.nf = 4;
   // Joint 1 at its limit +2 at step 1 and at -1 at step 2; joint 2 at its
   // limit -4 at step 2 and at +2 at step 4.
   const double acc[5][2] = {{0, 0}, {2, 1}, {-1, -4}, {0.5, 3}, {1, 2}};
-  for (int k = 0; k <= 4; ++k) {
-    mo.tt[k] = 0.5 * k;
-    mo.A[k].acc = {acc[k][0], acc[k][1]};
-    mo.fi[k] = {0.3 * k - 0.2, 0.7 - 0.1 * k * k};
-  }
+  for (int k = 0; k <= 4; ++k) mo.tt[k] = 0.5 * k, mo.A[k].acc = {acc[k][0], acc[k][1]}, mo.fi[k] = {0.3 * k - 0.2, 0.7 - 0.1 * k * k};
   const auto horizontal = [](const DrawCall& d) { return d.p[1] == d.q[1]; };
-  const auto curve = [](const DrawCall& d) { return d.size > 0.007; };  // the axes are thinner
   Recorder rec;
   plot_joint_torque(w->pic, w->st, mo, 4);
   const auto limits = rec.of(DrawCall::Line, &colour::red, horizontal);
-  for (int j = 0; j < 2; ++j) {
-    SCOPED_TRACE(testing::Message() << "torque of joint " << j + 1);
-    const auto c = rec.of(DrawCall::ThickLine, j ? &colour::black : &colour::red, curve);
-    ASSERT_EQ(c.size(), 4u);  // four steps; vertex k ends c[k - 1]
-    const Vec2 O = c[0].p;
-    EXPECT_NEAR(c[3].q[0] - O[0], w->pic.graph_w, 1e-9);
-    const double lim = c[j ? 1 : 0].q[1];
-    EXPECT_TRUE(std::any_of(limits.begin(), limits.end(), [&](const DrawCall& l) { return std::fabs(l.p[1] - lim) < 1e-9; }))
-        << "no limit line through the vertex at the limit";
-    EXPECT_NEAR(c[j ? 3 : 1].q[1] - O[1], -(lim - O[1]) / 2, 1e-9);
-  }
   Recorder disp;
   plot_joint_displacement(w->pic, w->st, mo, 4);
   const auto goals = disp.of(DrawCall::Line, &colour::red, horizontal);
   ASSERT_EQ(goals.size(), 2u);
   for (int j = 0; j < 2; ++j) {
-    EXPECT_NEAR(disp.of(DrawCall::ThickLine, j ? &colour::black : &colour::red, curve).at(3).q[1], goals[j].p[1], 1e-9)
-        << "displacement of joint " << j + 1;
+    SCOPED_TRACE(testing::Message() << "joint " << j + 1);
+    const auto c = rec.of(DrawCall::ThickLine, j ? &colour::black : &colour::red, curve);
+    ASSERT_EQ(c.size(), 4u);  // four steps; vertex k ends c[k - 1]
+    const double O = c[0].p[1], lim = c[j ? 1 : 0].q[1];
+    EXPECT_TRUE(std::any_of(limits.begin(), limits.end(), [&](const DrawCall& l) { return std::fabs(l.p[1] - lim) < 1e-9; }))
+        << "no limit line through the vertex at the limit";
+    EXPECT_NEAR(c[j ? 3 : 1].q[1] - O, -(lim - O) / 2, 1e-9);
+    EXPECT_NEAR(disp.of(DrawCall::ThickLine, j ? &colour::black : &colour::red, curve).at(3).q[1], goals[j].p[1], 1e-9);
   }
 }
 
-// The last replay frame of the default optimum: the end record holds the
-// switched choice's accelerations (-1.47 and -2 become +1.47 and +2), but the
-// motion is at rest there: each curve ends on its time axis, without a jump.
-// It starts at full acceleration (2, 0.73), whatever a switch at rest and a
-// restart ('c', '0') left at step 0.
+// The default hand-built optimum drawn to its end: the end record holds the
+// switched choice's accelerations, but the motion is at rest there, so each
+// torque curve ends on its time axis one graph width on. It starts at full
+// acceleration, whatever a switch at rest and a restart left at step 0.
 TEST(Plots, DefaultOptimumTorquesEndAtRest) {
   auto w = std::make_unique<World>();
   ASSERT_EQ(default_landed_trajectory(*w), 1);
@@ -112,7 +90,6 @@ TEST(Plots, DefaultOptimumTorquesEndAtRest) {
   ASSERT_EQ(calcp(w->st, w->cv, w->rhs, w->mo), 1);
   Recorder rec;
   plot_joint_torque(w->pic, w->st, w->mo, w->mo.nf);
-  const auto curve = [](const DrawCall& d) { return d.size > 0.007; };  // the axes are thinner
   for (const auto& [c, axis] : {std::pair{colour::red, w->pic.tq1_origin[1]}, {colour::black, w->pic.tq2_origin[1]}}) {
     const auto segs = rec.of(DrawCall::ThickLine, &c, curve);
     ASSERT_EQ(segs.size(), size_t(w->mo.nf));  // one per step
@@ -124,5 +101,4 @@ TEST(Plots, DefaultOptimumTorquesEndAtRest) {
 }
 
 }  // namespace
-
 }  // namespace cpt

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/console.h"
 
 namespace cpt {
@@ -17,20 +19,16 @@ ConsoleCapture::~ConsoleCapture() {
   con_set_streams(nullptr, nullptr);
   if (in_) std::fclose(in_);
   if (out_) std::fclose(out_);
-  // Outside a capture, tests must not read the real terminal either.
-  static FILE* null_in = std::fopen("/dev/null", "r");
+  static FILE* null_in = std::fopen("/dev/null", "r");  // tests never read the real terminal
   con_set_streams(null_in, nullptr);
 }
 
 std::string ConsoleCapture::text() {
   std::fflush(out_);
-  std::string all;
+  std::string all(std::ftell(out_), '\0');
   std::rewind(out_);
-  char buf[4096];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, out_)) > 0) all.append(buf, n);
-  std::fseek(out_, 0, SEEK_END);
-  return all.substr(taken_ < all.size() ? taken_ : all.size());
+  all.resize(std::fread(all.data(), 1, all.size(), out_));
+  return all.substr(std::min(taken_, all.size()));
 }
 
 std::string ConsoleCapture::take() {

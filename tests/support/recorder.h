@@ -23,11 +23,10 @@ struct DrawCall {
 class Recorder final : public Backend {
   using C = DrawCall;
   Backend* const previous_ = set_backend(this);
-  void add(DrawCall d) { calls.push_back(std::move(d)); }
   // A rectangle from corner k, l along angle a and w to the left of it, recorded as its centre line.
   void rect(C::Op op, const Vec2& k, double l, double w, double a, const Colour& c) {
     const Vec2 s{k[0] - 0.5 * w * std::sin(a), k[1] + 0.5 * w * std::cos(a)};
-    add({op, s, {s[0] + l * std::cos(a), s[1] + l * std::sin(a)}, c, w});
+    calls.push_back({op, s, {s[0] + l * std::cos(a), s[1] + l * std::sin(a)}, c, w});
   }
 
  public:
@@ -41,20 +40,15 @@ class Recorder final : public Backend {
       if (d.op == op && (!c || d.colour == *c) && (!keep || keep(d))) out.push_back(d);
     return out;
   }
-  // Where text s is first drawn (throws if it is not).
-  Vec2 text_at(const std::string& s) const {
-    return of(C::Text, nullptr, [&](const DrawCall& d) { return d.text == s; }).at(0).p;
-  }
 
-  void text(float x, float y, Font f, const char* s) override { add({C::Text, {x, y}, {}, {}, 0, s, f}); }
-  void line(const Vec2& p, const Vec2& q, const Colour& c) override { add({C::Line, p, q, c}); }
-  void thick_line(const Vec2& p, const Vec2& q, double w, const Colour& c) override { add({C::ThickLine, p, q, c, w}); }
-  void fill_disc(const Vec2& o, double r, const Colour& c) override { add({C::Disc, o, {}, c, r}); }
+  void text(float x, float y, Font f, const char* s) override { calls.push_back({C::Text, {x, y}, {}, {}, 0, s, f}); }
+  void line(const Vec2& p, const Vec2& q, const Colour& c) override { calls.push_back({C::Line, p, q, c}); }
+  void thick_line(const Vec2& p, const Vec2& q, double w, const Colour& c) override { calls.push_back({C::ThickLine, p, q, c, w}); }
+  void fill_disc(const Vec2& o, double r, const Colour& c) override { calls.push_back({C::Disc, o, {}, c, r}); }
   void fill_rect(const Vec2& k, double l, double w, double a, const Colour& c) override { rect(C::FillRect, k, l, w, a, c); }
   void frame_rect(const Vec2& k, double l, double w, double a, const Colour& c) override { rect(C::FrameRect, k, l, w, a, c); }
-  void grid(const Vec2& o, double, int n, double gx, double gy) override { add({C::Grid, o, {gx, gy}, {}, double(n)}); }
+  void grid(const Vec2& o, double, int n, double gx, double gy) override { calls.push_back({C::Grid, o, {gx, gy}, {}, double(n)}); }
 };
 
-#define EXPECT_AT(v, x, y) do { EXPECT_NEAR((v)[0], (x), 1e-6); EXPECT_NEAR((v)[1], (y), 1e-6); } while (0)
 
 }  // namespace cpt

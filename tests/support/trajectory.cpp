@@ -1,21 +1,15 @@
 #include "support/trajectory.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 #include "interaction/frame.h"
 #include "interaction/keys.h"
-#include "model/boundary.h"
-#include "model/coeffs.h"
-#include "model/rhs.h"
 #include "planner/crossing.h"
-#include "planner/curves.h"
 #include "planner/prepare.h"
 #include "support/world.h"
 
 namespace cpt {
-
 
 std::unique_ptr<World> prepared_centred_arc(double R, double angle) {
   auto w = default_world(Robot::Cylindrical);
@@ -27,18 +21,14 @@ std::unique_ptr<World> prepared_centred_arc(double R, double angle) {
   return w;
 }
 
-int construction_step(World& w) {
-  return construction_step(w.st, w.rhs, w.mo, w.fr.acc_now) == StepOutcome::Done;
-}
+int construction_step(World& w) { return construction_step(w.st, w.rhs, w.mo, w.fr.acc_now) == StepOutcome::Done; }
 
 int press_f(World& w) { return land_at_current_step(w) == Landing::Landed; }
 
-int prepared_default(World& w) {
-  set_defaults(w);
-  w.st.robottype = Robot::Scara;
-  w.st.cptype = PathType::Arc;
-  return prepare_motion(w) == Prepared::Ready;
-}
+// Robot 'b' on the default arc: the start-up settings.
+static void use_default_arc(World& w) { set_defaults(w), w.st.robottype = Robot::Scara, w.st.cptype = PathType::Arc; }
+
+int prepared_default(World& w) { return use_default_arc(w), prepare_motion(w) == Prepared::Ready; }
 
 int landed_trajectory(World& w) {
   if (prepare_motion(w) != Prepared::Ready) return 0;
@@ -48,19 +38,12 @@ int landed_trajectory(World& w) {
     Vec2 X;
     int ia, ib;
     double ra, rb;
-    if (first_crossing(1, &mo.Y[mo.istep - 1], w.cv.n_curve_end, w.cv.curve_end.data(), X, ia, ib,
-                       ra, rb)) {
+    if (first_crossing(1, &mo.Y[mo.istep - 1], w.cv.n_curve_end, w.cv.curve_end.data(), X, ia, ib, ra, rb))
       return construction_step(w) && press_f(w);  // one step "a little past", then 'f'
-    }
   }
   return 0;
 }
 
-int default_landed_trajectory(World& w) {
-  set_defaults(w);
-  w.st.robottype = Robot::Scara;
-  w.st.cptype = PathType::Arc;
-  return landed_trajectory(w);
-}
+int default_landed_trajectory(World& w) { return use_default_arc(w), landed_trajectory(w); }
 
 }  // namespace cpt

@@ -8,19 +8,13 @@ namespace cpt {
 
 std::unique_ptr<World> default_world(Robot robottype, PathType cptype) {
   auto w = std::make_unique<World>();
-  set_defaults(*w);
-  w->st.robottype = robottype;
-  w->st.cptype = cptype;
+  set_defaults(*w), w->st.robottype = robottype, w->st.cptype = cptype;
   return w;
 }
 
 void use_centred_arc(World& w, double R, double angle) {
   Settings& st = w.st;
-  st.cptype = PathType::Arc;
-  st.arc_Ax = 0;
-  st.arc_Ay = 0;
-  st.arc_R = R;
-  st.sf[PathType::Arc] = angle;
+  st.cptype = PathType::Arc, st.arc_Ax = st.arc_Ay = 0, st.arc_R = R, st.sf[PathType::Arc] = angle;
   update_path_derived(st, PathType::Arc);
   cpcurve(st, angle, st.Pf[PathType::Arc]);
   inv(st, st.P0[PathType::Arc][0], st.P0[PathType::Arc][1], st.fi_ref, st.fi0());

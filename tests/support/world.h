@@ -1,5 +1,4 @@
-// Shared test set-ups: a World with the start-up defaults, and the path
-// presets that have closed-form answers.
+// Shared test set-ups: a World with the start-up defaults, and a path with closed-form answers.
 #pragma once
 
 #include <memory>
@@ -15,9 +14,7 @@ std::unique_ptr<World> default_world(Robot robottype = Robot::Scara, PathType cp
 // Readable names of the enums in test messages.
 inline std::ostream& operator<<(std::ostream& os, Robot r) { return os << robot_key(r); }
 inline std::ostream& operator<<(std::ostream& os, PathType c) { return os << type_number(c); }
-inline std::ostream& operator<<(std::ostream& os, TrajState s) {
-  return os << (s == TrajState::Obtained ? "Obtained" : "Building");
-}
+inline std::ostream& operator<<(std::ostream& os, TrajState s) { return os << (s == TrajState::Obtained ? "Obtained" : "Building"); }
 
 // Arc of radius R centred at the robot base, from angle 0 to `angle`:
 // for robot 'a' D is the same at every s, D = ((R^2, 0), (0, -R)).
