@@ -30,24 +30,17 @@ check() {  # name answers keys digest
   local got
   got=$(cd "$work" && { cat "$name.out" "$name.err"; cat "$name.csv" "$name.reference.csv" 2>/dev/null || true; } |
         sha256sum | cut -c1-16)
-  if [ "${UPDATE:-0}" = 1 ]; then echo "$name $got"; return; fi
+  [ "${UPDATE:-0}" = 1 ] && { echo "$name $got"; return; }
   [ "$got" = "$want" ] || { echo "FAILED: $name digest $got, expected $want"; fail=1; }
 }
 
-check a1-partial "$robot_a${path[1]}" "$partial" 883d3d79bcdd927e
-check a2-partial "$robot_a${path[2]}" "$partial" b98ef13c793c3405
-check a3-partial "$robot_a${path[3]}" "$partial" cbe0e12a3fd05f3c
-check a4-partial "$robot_a${path[4]}" "$partial" 2698fe1ae04dd0a4
-check a5-partial "$robot_a${path[5]}" "$partial" a0b007a00d85fe34
-check a6-partial "$robot_a${path[6]}" "$partial" 8ea2764dae79b228
-check a7-partial "$robot_a${path[7]}" "$partial" 14e06e22cb8b2f4e
-check b1-partial "$robot_b${path[1]}" "$partial" b570caef426521c0
-check b2-partial "$robot_b${path[2]}" "$partial" fe3ba740945e3f3e
-check b3-partial "$robot_b${path[3]}" "$partial" 9db2a8a1fc3761d0
-check b4-partial "$robot_b${path[4]}" "$partial" 89a544bae9a23935
-check b5-partial "$robot_b${path[5]}" "$partial" 1763f840c4495ddc
-check b6-partial "$robot_b${path[6]}" "$partial" 4b9d0b6370e6927e
-check b7-partial "$robot_b${path[7]}" "$partial" a49078d4e6bf3bc2
+# Digests of the partial runs, robot 'a' then 'b', path types 1..7.
+digests_a=(- 883d3d79bcdd927e b98ef13c793c3405 cbe0e12a3fd05f3c 2698fe1ae04dd0a4 a0b007a00d85fe34 8ea2764dae79b228 14e06e22cb8b2f4e)
+digests_b=(- b570caef426521c0 fe3ba740945e3f3e 9db2a8a1fc3761d0 89a544bae9a23935 1763f840c4495ddc 4b9d0b6370e6927e a49078d4e6bf3bc2)
+for c in 1 2 3 4 5 6 7; do
+  check a$c-partial "$robot_a${path[$c]}" "$partial" "${digests_a[$c]}"
+  check b$c-partial "$robot_b${path[$c]}" "$partial" "${digests_b[$c]}"
+done
 check a6-full "$robot_a${path[6]}" "$full" 552f3b4b539c3a85
 check a7-full "$robot_a${path[7]}" "$full" 1d681b3e5791a44e
 check b1-full "$robot_b${path[1]}" "$full" b2aa3aa14d3643d6
