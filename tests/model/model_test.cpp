@@ -16,10 +16,7 @@
 namespace cpt {
 namespace {
 
-Vec2 at(const Settings& st, double s) {
-  Vec2 p{NAN, NAN};
-  return cpcurve(st, s, p), p;
-}
+Vec2 at(const Settings& st, double s) { Vec2 p{NAN, NAN}; return cpcurve(st, s, p), p; }
 
 // Points of the default paths, worked out by hand from each path's geometry.
 TEST(Paths, HandWorkedPointsOfEveryType) {
@@ -37,17 +34,14 @@ TEST(Paths, HandWorkedPointsOfEveryType) {
   auto w = default_world();
   for (const Case& c : cases) {
     w->st.cptype = c.type;
-    EXPECT_NEAR(at(w->st, c.s)[0], c.x, 1e-12) << c.geometry;
-    EXPECT_NEAR(at(w->st, c.s)[1], c.y, 1e-12) << c.geometry;
+    EXPECT_NEAR(at(w->st, c.s)[0], c.x, 1e-12) << c.geometry; EXPECT_NEAR(at(w->st, c.s)[1], c.y, 1e-12) << c.geometry;
   }
 }
 
-// Every path starts at its start point and has no jump (the slalom over 30
-// half circles, so that its far pieces are found too).
+// Every path starts at its start point with no jump (slalom of 30 half circles: its far pieces too).
 TEST(Paths, StartAndNoJumpOnEveryPath) {
   auto w = default_world();
-  Settings& st = w->st;
-  st.sl_N = 30;
+  Settings& st = w->st;  st.sl_N = 30;
   update_path_derived(st, PathType::Slalom);
   for (const PathType c : kPathTypes) {
     st.cptype = c;
@@ -74,13 +68,11 @@ TEST(Kinematics, HandWorkedInverses) {
     auto w = default_world(c.robot);
     Vec2 q{NAN, NAN};
     ASSERT_EQ(inv(w->st, c.p[0], c.p[1], c.ref, q), 1) << c.geometry;
-    EXPECT_NEAR(q[0], c.q[0], 1e-9) << c.geometry;
-    EXPECT_NEAR(q[1], c.q[1], 1e-9) << c.geometry;
+    EXPECT_NEAR(q[0], c.q[0], 1e-9) << c.geometry; EXPECT_NEAR(q[1], c.q[1], 1e-9) << c.geometry;
   }
 }
 
-// Seeded sweep over joint space: the inverse of the forward kinematics gives
-// back the same joints (SCARA elbow counter-clockwise) on the 2 pi branch
+// Seeded sweep: inv of forward gives back the joints (SCARA elbow counter-clockwise) on the 2 pi branch
 // nearest the reference.
 TEST(Kinematics, InverseOfForwardOnTheNearestBranch) {
   std::mt19937 rng(12345);
@@ -95,8 +87,8 @@ TEST(Kinematics, InverseOfForwardOnTheNearestBranch) {
       const Vec2 want{q0[0] + turn, scara ? q0[1] + turn : q0[1]}, p = forward(w->st, q0);
       Vec2 q{NAN, NAN};
       ASSERT_EQ(inv(w->st, p[0], p[1], {want[0] + 2.5 * u(rng), want[1] + 2.5 * u(rng)}, q), 1);
-      EXPECT_NEAR(q[0], want[0], 1e-9) << r << " q0=" << q0[0] << "," << q0[1];
-      EXPECT_NEAR(q[1], want[1], 1e-9) << r << " q0=" << q0[0] << "," << q0[1];
+      SCOPED_TRACE(testing::Message() << r << " q0=" << q0[0] << "," << q0[1]);
+      EXPECT_NEAR(q[0], want[0], 1e-9); EXPECT_NEAR(q[1], want[1], 1e-9);
     }
   }
 }
@@ -122,8 +114,7 @@ TEST(Kinematics, CoefficientsMatchFiniteDifferencesAlongEveryPath) {
         const Vec2 pd{(b[0] - a[0]) / (2 * hs), (b[1] - a[1]) / (2 * hs)};
         const Vec2 pdd{(b[0] - 2 * m[0] + a[0]) / (hs * hs), (b[1] - 2 * m[1] + a[1]) / (hs * hs)};
         for (int j = 0; j < 2; ++j) {
-          Vec2 qp = fi, qm = fi;
-          qp[j] += h, qm[j] -= h;
+          Vec2 qp = fi, qm = fi;  qp[j] += h, qm[j] -= h;
           const Vec2 pp = forward(st, qp), pm = forward(st, qm);
           const Vec2 Jcol{(pp[0] - pm[0]) / (2 * h), (pp[1] - pm[1]) / (2 * h)};  // column j of J
           EXPECT_NEAR(D[j][0], Jcol[0] * pd[0] + Jcol[1] * pd[1], 1e-5);
@@ -134,28 +125,19 @@ TEST(Kinematics, CoefficientsMatchFiniteDifferencesAlongEveryPath) {
   }
 }
 
-// Robot 'a' on a radius-0.7 arc about its base, both limits 2. Here
-// J = ((0, 1), (0.7, 0)), p' = 0.7 (-sin s, cos s), p'' = -0.7 (cos s, sin s),
-// so D = ((0.49, 0), (0, -0.7)): at sd = 1, sdd = 2 the joints accelerate by
-// 0.98 and -0.7, and the record shows the hand's tangential 0.7 * 2. The speed
-// limit is where the centripetal 0.7 sd^2 reaches 2, all along the arc; above
-// it, at sd = 2, the slide needs 1e-5 sdd >= 0.7 * 4 - 2 (D[1][0] = 0 is kept
-// +1e-5 off zero), and both choices take that bound, 80000. At t == 0.0
-// exactly f takes the path's start joint values as the branch reference, at
-// any other time the joint values of its previous evaluation.
+// Cylindrical robot, radius-0.7 arc about the base, limits 2: D = ((0.49, 0), (0, -0.7)); speed limit where
+// 0.7 sd^2 = 2; at sd = 2 both choices take 1e-5 sdd >= 0.7 * 4 - 2 (D[1][0] kept 1e-5 off zero), 80000.
+// At t == 0.0 exactly f takes the start joints as the branch reference, otherwise its previous ones.
 TEST(Rhs, CylindricalOnACentredArc) {
   auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, 0.7, PI);
   Vec2 fi = w->st.fi0();
   AccRecord rec;
   jointacc(w->st, 0.3, 1, 2, fi, rec);
-  EXPECT_NEAR(rec.sdd, 1.4, 1e-12);
-  EXPECT_NEAR(rec.acc[0], 0.98, 1e-12);
-  EXPECT_NEAR(rec.acc[1], -0.7, 1e-12);
+  EXPECT_NEAR(rec.sdd, 1.4, 1e-12); EXPECT_NEAR(rec.acc[0], 0.98, 1e-12); EXPECT_NEAR(rec.acc[1], -0.7, 1e-12);
   ASSERT_EQ(calboundary(w->st, w->cv), 1);
   ASSERT_EQ(w->cv.nbnd, 400);
-  for (int i = 0; i <= 400; ++i) EXPECT_NEAR(w->cv.bnd[i][0], i * PI / 400, 1e-15);
-  for (int i = 0; i <= 400; ++i) EXPECT_NEAR(w->cv.bnd[i][1], std::sqrt(2.0 / 0.7), 1e-9);
+  for (int i = 0; i <= 400; ++i) { EXPECT_NEAR(w->cv.bnd[i][0], i * PI / 400, 1e-15); EXPECT_NEAR(w->cv.bnd[i][1], std::sqrt(2.0 / 0.7), 1e-9); }
   int ok;
   const double y[2] = {0.5, 0.2}, fast[2] = {0, 2};
   for (int sel : {+1, -1}) EXPECT_NEAR(f(w->st, w->rhs, sel, 1, 0.0, fast, rec, ok), 80000, 1e-6) << sel;
@@ -190,17 +172,13 @@ TEST(Rhs, LimitsMetBelowTheBoundaryOnly) {
           const double y[2] = {s, k * w->cv.bnd[i][1]};
           double sdd[2], worst[2];
           for (int m = 0; m < 2; ++m) {
-            AccRecord rec;
-            int ok = 0;
+            AccRecord rec;  int ok = 0;
             sdd[m] = f(st, w->rhs, m ? 1 : -1, 1, 0.0, y, rec, ok);
             ASSERT_EQ(ok, 1);
             worst[m] = std::max(std::fabs(rec.acc[0]) / st.a1max, std::fabs(rec.acc[1]) / st.a2max);
           }
-          if (k < 1) { EXPECT_LT(sdd[0], sdd[1]); }
-          if (k < 1) { EXPECT_NEAR(worst[0], 1, 1e-9); }
-          if (k < 1) { EXPECT_NEAR(worst[1], 1, 1e-9); }
-          if (k > 1) { EXPECT_EQ(sdd[0], sdd[1]); }
-          if (k > 1) { EXPECT_GT(worst[0], 1 + 1e-6); }
+          if (k > 1) { EXPECT_EQ(sdd[0], sdd[1]); EXPECT_GT(worst[0], 1 + 1e-6); continue; }
+          EXPECT_LT(sdd[0], sdd[1]); EXPECT_NEAR(worst[0], 1, 1e-9); EXPECT_NEAR(worst[1], 1, 1e-9);
         }
       }
       EXPECT_TRUE(c == PathType::Line || checked > 20) << r << c << ": " << checked << " points checked";
@@ -208,9 +186,8 @@ TEST(Rhs, LimitsMetBelowTheBoundaryOnly) {
   }
 }
 
-// An unreachable path point is a failure said on the console, never a value:
-// inv, calD and f each add their line, f returns F_FAIL and leaves the
-// record; calboundary says where and keeps the previous boundary.
+// An unreachable point is a failure said on the console: inv, calD and f each add their line, f returns F_FAIL
+// and leaves the record; calboundary says where and keeps the previous boundary.
 TEST(Rhs, OutOfReachIsReportedNotComputed) {
   auto w = default_world(Robot::Scara, PathType::Line);
   w->st.P0[PathType::Line] = {1.2, 0};
@@ -219,14 +196,11 @@ TEST(Rhs, OutOfReachIsReportedNotComputed) {
   int ok = 1;
   const double y[2] = {0, 0.5};
   EXPECT_EQ(f(w->st, w->rhs, 1, 1, 0.0, y, rec, ok), F_FAIL);
-  EXPECT_EQ(ok, 0);
-  EXPECT_EQ(rec.sdd, 1);
-  EXPECT_EQ(rec.acc[1], 3);
+  EXPECT_EQ(ok, 0); EXPECT_EQ(rec.sdd, 1); EXPECT_EQ(rec.acc[1], 3);
   const std::string inv_calD =
       "\n!!!逆運動学inv()の解なし．始めからやり直し．\n    アーム長1,2=( 0.500  0.500) 位置(x,y)=( 1.200  0.000)\ncalD() inv()解なし CP[]=( 1.2000  0.0000)";
   EXPECT_EQ(con.take(), inv_calD + "\nf() calD()解なし s= 0.0000");
-  w->cv.nbnd = 123;
-  EXPECT_EQ(calboundary(w->st, w->cv), 0);
+  w->cv.nbnd = 123;  EXPECT_EQ(calboundary(w->st, w->cv), 0);
   EXPECT_EQ(w->cv.nbnd, 123);
   EXPECT_EQ(con.take(), inv_calD + "\ncalboundary() 逆運動学解なし robot=b 軌道=7 s= 0.0000");
 }

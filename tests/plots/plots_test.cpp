@@ -15,28 +15,21 @@
 namespace cpt {
 namespace {
 
-// The torque and displacement curves; the axes are thinner.
-bool curve(const DrawCall& d) { return d.size > 0.007; }
+bool curve(const DrawCall& d) { return d.size > 0.007; }  // torque and displacement curves; axes are thinner
 
-// The phase plane's origin lies on the robot base as the view shows it
-// (zoom * base + offsets), one unit of s or sd is 0.5 * pp_zoom (here 0.85);
-// in replay a blue ring marks every switching tsw[0..NCT], while building none.
+// The phase plane's origin lies on the base as the view shows it (zoom * base + offsets), a unit of s or sd is
+// 0.5 * pp_zoom (0.85); in replay a blue ring marks every switching tsw[0..NCT], while building none.
 TEST(Plots, PhasePlaneOnTheBaseAndMarkersInReplay) {
-  std::mt19937 rng(3);
-  std::uniform_real_distribution<double> u(0, 2);
-  auto w = default_world();
-  Picture& pic = w->pic;
+  std::mt19937 rng(3);  std::uniform_real_distribution<double> u(0, 2);
+  auto w = default_world();  Picture& pic = w->pic;
   pic.zoom = 0.8, pic.pp_zoom = 1.7, pic.view_x = -0.05, pic.view_y = 0.07;
   const auto expect_at = [&](const Vec2& got, const Vec2& y) {
-    EXPECT_NEAR(got[0], 0.8 * pic.base[0] - 0.05 + 0.85 * y[0], 1e-9);
-    EXPECT_NEAR(got[1], 0.8 * pic.base[1] + 0.07 + 0.85 * y[1], 1e-9);
+    EXPECT_NEAR(got[0], 0.8 * pic.base[0] - 0.05 + 0.85 * y[0], 1e-9); EXPECT_NEAR(got[1], 0.8 * pic.base[1] + 0.07 + 0.85 * y[1], 1e-9);
   };
   for (int i = 0; i <= 20; ++i) w->mo.Y[i] = {u(rng), u(rng)};
-  w->mo.NCT = 3;
-  for (int m = 0; m <= 3; ++m) w->mo.tsw[m] = {u(rng), u(rng), u(rng), {0, 0}};
+  w->mo.NCT = 3;  for (int m = 0; m <= 3; ++m) w->mo.tsw[m] = {u(rng), u(rng), u(rng), {0, 0}};
   for (const TrajState state : {TrajState::Building, TrajState::Obtained}) {
-    SCOPED_TRACE(testing::Message() << state);
-    w->mo.traj_state = state;
+    SCOPED_TRACE(testing::Message() << state);  w->mo.traj_state = state;
     Recorder rec;
     plot_trajectory(pic, w->mo, 20, w->mo.Y.data(), colour::red);
     const auto segs = rec.of(DrawCall::ThickLine, &colour::red);
@@ -48,23 +41,18 @@ TEST(Plots, PhasePlaneOnTheBaseAndMarkersInReplay) {
   }
 }
 
-// A motion of 2 s in steps of 0.5 s: a joint at its torque limit lies on a
-// limit line, half the opposite limit halfway to the other side; the
-// displacement curves end on their goal lines.
+// 2 s in steps of 0.5 s: a joint at its torque limit lies on a limit line, half the opposite limit halfway to
+// the other side; the displacement curves end on their goal lines.
 TEST(Plots, TimeGraphsMeetTheirLimitsAndGoals) {
-  auto w = default_world(Robot::Cylindrical);
-  Motion& mo = w->mo;
+  auto w = default_world(Robot::Cylindrical);  Motion& mo = w->mo;
   w->st.a2max = 4, mo.NCHN = 1, mo.chn[1].t = 2, mo.nf = 4;
-  // Joint 1 at its limit +2 at step 1 and at -1 at step 2; joint 2 at its
-  // limit -4 at step 2 and at +2 at step 4.
+  // Joint 1 at its limit +2 at step 1, at -1 at step 2; joint 2 at its limit -4 at step 2, at +2 at step 4.
   const double acc[5][2] = {{0, 0}, {2, 1}, {-1, -4}, {0.5, 3}, {1, 2}};
   for (int k = 0; k <= 4; ++k) mo.tt[k] = 0.5 * k, mo.A[k].acc = {acc[k][0], acc[k][1]}, mo.fi[k] = {0.3 * k - 0.2, 0.7 - 0.1 * k * k};
   const auto horizontal = [](const DrawCall& d) { return d.p[1] == d.q[1]; };
-  Recorder rec;
-  plot_joint_torque(w->pic, w->st, mo, 4);
+  Recorder rec;  plot_joint_torque(w->pic, w->st, mo, 4);
   const auto limits = rec.of(DrawCall::Line, &colour::red, horizontal);
-  Recorder disp;
-  plot_joint_displacement(w->pic, w->st, mo, 4);
+  Recorder disp;  plot_joint_displacement(w->pic, w->st, mo, 4);
   const auto goals = disp.of(DrawCall::Line, &colour::red, horizontal);
   ASSERT_EQ(goals.size(), 2u);
   for (int j = 0; j < 2; ++j) {
@@ -79,10 +67,8 @@ TEST(Plots, TimeGraphsMeetTheirLimitsAndGoals) {
   }
 }
 
-// The default hand-built optimum drawn to its end: the end record holds the
-// switched choice's accelerations, but the motion is at rest there, so each
-// torque curve ends on its time axis one graph width on. It starts at full
-// acceleration, whatever a switch at rest and a restart left at step 0.
+// The default optimum drawn to its end: at rest there (whatever the switched end record holds), each torque
+// curve ends on its time axis one graph width on; it starts at full acceleration whatever step 0 held before.
 TEST(Plots, DefaultOptimumTorquesEndAtRest) {
   auto w = std::make_unique<World>();
   ASSERT_EQ(default_landed_trajectory(*w), 1);
@@ -95,8 +81,7 @@ TEST(Plots, DefaultOptimumTorquesEndAtRest) {
     ASSERT_EQ(segs.size(), size_t(w->mo.nf));  // one per step
     EXPECT_NEAR(segs.back().q[0] - segs.front().p[0], w->pic.graph_w, 1e-9);
     EXPECT_NEAR(segs.back().q[1], axis, 1e-9);
-    EXPECT_LT(segs.back().p[1], axis - 0.1);  // decelerating one step before
-    EXPECT_GT(segs.front().p[1], axis + 0.05);
+    EXPECT_LT(segs.back().p[1], axis - 0.1); EXPECT_GT(segs.front().p[1], axis + 0.05);  // braking before the end
   }
 }
 
