@@ -2,7 +2,7 @@
 # The folders of src/ are layers: a file includes only its own folder and the
 # folders below it, and only src/app/ includes OpenGL, GLUT or X11 headers.
 set -euo pipefail
-src=${1:?usage: layers.sh SRC_DIR}
+src=${1:?usage: check-layers.sh SRC_DIR}
 # Each layer and the layers it may include (its own included).
 declare -A allowed=(
   [core]="core"
