@@ -22,11 +22,24 @@ bool g_installed[kNumSignals];
 struct sigaction g_old_stop;
 bool g_stop_installed = false;
 
-// Async-signal-safe: tcsetattr is on the list.
+// Sets a terminal mode with SIGTTOU ignored meanwhile: a handler may run when
+// the shell has already taken the terminal back (the rest of a stopped job
+// stopped first), and a mode set from the background would otherwise stop
+// the program a second time. Async-signal-safe: sigaction and tcsetattr are
+// on the list.
+void set_mode(int fd, const struct termios& mode) {
+  struct sigaction ign {}, old {};
+  ign.sa_handler = SIG_IGN;
+  sigemptyset(&ign.sa_mask);
+  sigaction(SIGTTOU, &ign, &old);
+  tcsetattr(fd, TCSANOW, &mode);
+  sigaction(SIGTTOU, &old, nullptr);
+}
+
 void restore_mode() {
   const int fd = g_fd;
   if (fd < 0) return;
-  tcsetattr(fd, TCSANOW, &g_saved);
+  set_mode(fd, g_saved);
   g_fd = -1;
 }
 
@@ -44,7 +57,7 @@ extern "C" void on_exit_restore() { restore_mode(); }
 // `fg`. Async-signal-safe calls only.
 extern "C" void on_stop(int) {
   const int fd = g_fd;
-  if (fd >= 0) tcsetattr(fd, TCSANOW, &g_saved);
+  if (fd >= 0) set_mode(fd, g_saved);
   struct sigaction dfl {}, self {};
   dfl.sa_handler = SIG_DFL;
   sigemptyset(&dfl.sa_mask);
@@ -55,7 +68,7 @@ extern "C" void on_stop(int) {
   sigprocmask(SIG_UNBLOCK, &stop, nullptr);
   raise(SIGTSTP);  // stops here until SIGCONT
   sigaction(SIGTSTP, &self, nullptr);
-  if (fd >= 0) tcsetattr(fd, TCSANOW, &g_key);
+  if (fd >= 0) set_mode(fd, g_key);
 }
 
 // Handlers for the time of one read; a signal the process ignores stays ignored.

@@ -37,6 +37,9 @@ wait_for "ロボットタイプ変更する？"
 sleep 0.3
 tm send-keys C-z
 wait_for "Stopped"
+# The job is run.sh: wait until the program itself has stopped too, or 'fg'
+# could continue it before its own stop and leave it stopped.
+for _ in \$(seq 100); do [[ "\$(ps -o stat= -C cp_time_optimal)" == T* ]] && break; sleep 0.1; done
 tm send-keys 'echo "STOPPED \$(stty -a | tr " ;" "\\n\\n" | grep -x -e icanon -e -icanon -e echo -e -echo | tr "\\n" " ")"' Enter
 wait_for "STOPPED icanon"
 tm send-keys fg Enter
