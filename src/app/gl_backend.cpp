@@ -14,10 +14,6 @@ namespace cpt {
 
 namespace {
 
-// Picture units to pixels: one unit is half of the 800-pixel window.
-constexpr double kPixelsPerUnit = 400.0;
-// Line width a thick line leaves behind [pixels].
-constexpr float kDefaultLineWidth = 2.0f;
 // Vertices of a disc, and the value of pi its angles use.
 constexpr int kCircleVertices = 120;
 constexpr double kCirclePi = 3.1415926536;
@@ -81,7 +77,7 @@ class GlBackend final : public Backend {
     set_colour(c);
     glLineWidth(static_cast<float>(kPixelsPerUnit * width));
     segment(p, q);
-    glLineWidth(kDefaultLineWidth);
+    glLineWidth(static_cast<float>(kDefaultLineWidthPx));
     glEnable(GL_LIGHTING);
   }
 

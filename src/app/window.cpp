@@ -35,7 +35,7 @@ void set_utf8_title(const char* title) {
 
 void open_window(int* argc, char** argv, void (*display)(),
                  void (*keyboard)(unsigned char, int, int)) {
-  glutInitWindowSize(800, 800);
+  glutInitWindowSize(kWindowPx, kWindowPx);
   glutInit(argc, argv);
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
   glutCreateWindow(kWindowTitle);

@@ -14,6 +14,12 @@ namespace cpt {
 // Bitmap fonts; the OpenGL backend maps them to the GLUT fonts of that name.
 enum class Font { HELVETICA_12, HELVETICA_18, TIMES_ROMAN_24 };
 
+// The window every backend draws for: 800 x 800 pixels, one picture unit is
+// 400 of them; a thick line leaves the line width at 2 pixels.
+constexpr int kWindowPx = 800;
+constexpr double kPixelsPerUnit = kWindowPx / 2.0;
+constexpr double kDefaultLineWidthPx = 2.0;
+
 class Backend {
  public:
   virtual ~Backend() = default;

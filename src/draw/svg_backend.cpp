@@ -14,11 +14,6 @@ namespace cpt {
 
 namespace {
 
-// The window: 800 x 800 pixels, one picture unit is 400 of them.
-constexpr int kWindowPx = 800;
-constexpr double kPixelsPerUnit = 400.0;
-// Line width a thick line leaves behind [pixels], as in the window.
-constexpr double kDefaultLineWidthPx = 2.0;
 // Coordinates are written to a hundredth of a pixel and kept inside this
 // range, so that a wild value still gives a valid number.
 constexpr double kLargestPx = 1e9;

@@ -37,31 +37,6 @@ TEST(BatchCsv, ReferenceFileName) {
   EXPECT_EQ(reference_csv_path("dir/.csv"), "dir/.csv.reference");
 }
 
-// The window's messages on their own lines, with "Trajectory obtained!"
-// before the switching report that the rebuild prints (here both go to the
-// same stream, so their order shows); a new construction of 110 steps
-// without a switching breaks a joint limit.
-TEST(BatchKeys, WindowMessagesAndTheirOrder) {
-  auto w = default_world(Robot::Scara, PathType::Arc);
-  ConsoleCapture con("n\nn\nn\nn\nn\nn\n");
-  ASSERT_EQ(settings_dialog(*w), 1);
-  std::string keys;
-  size_t next = 0;
-  const auto from = [&]() { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; };
-  keys = kDefaultKeys;
-  EXPECT_EQ(run_batch_keys(*w, from, con_out()), 145);
-  ASSERT_EQ(settings_dialog(*w), 1);  // a new construction
-  keys = std::string(110, 's');
-  next = 0;
-  EXPECT_EQ(run_batch_keys(*w, from, con_out()), 110);
-  const std::string out = con.text();
-  const size_t msg = out.find(std::string(kMsgObtained) + "\n");
-  ASSERT_NE(msg, std::string::npos) << out;
-  EXPECT_LT(msg, out.find("新しい軌道に沿う加減速の切り替え回数と状態"));
-  EXPECT_EQ(out.find(kMsgObtained, msg + 1), std::string::npos);
-  EXPECT_GT(out.find(std::string("\n") + kMsgStepFailed + "\n"), msg);
-}
-
 }  // namespace
 
 }  // namespace cpt

@@ -208,16 +208,6 @@ TEST(Dialog, NewPassResetsTheMotionAndPreparesThePath) {
   EXPECT_GT(w->cv.n_curve_start, 0); EXPECT_GT(w->cv.Dmax00[1][PathType::CycloidCam], 0);
 }
 
-// pp_zoom by the length of s: 2.0 below 1.01, 0.4 above 1.99, 1.0 between and at the bounds.
-TEST(Dialog, PhasePlaneScaleByPathLength) {
-  for (const auto& [input, pp_zoom] : {std::pair{"7\n-.4 .1 1 0\n", 2.0}, {"7\n-.4 .1 1.01 0\n", 1.0},
-                                       {"7\n-.4 .1 1.99 0\n", 1.0}, {"1\n.2 .2 .5 180\n", 0.4}}) {
-    auto w = default_world(Robot::Cylindrical);  w->pic.pp_zoom = 5;
-    ASSERT_EQ(run_dialog(*w, 'k', input).result, 1) << input;
-    EXPECT_EQ(w->pic.pp_zoom, pp_zoom) << input;
-  }
-}
-
 // Seeded random input (random bytes, or the dialog's words and near misses): every run ends, completed or by
 // the end of input but never both, and what it accepted is valid. CPT_FUZZ_RUNS overrides the number of runs.
 TEST(DialogFuzz, RandomInputEndsAndKeepsSettingsValid) {

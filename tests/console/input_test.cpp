@@ -48,19 +48,23 @@ TEST(ConsoleTerminal, FlushKeyModeEndOfFileAndSignals) {
       con_key();  // ended by the signal
       _exit(0);
     }
+    std::string got;  // what the terminal shows, read until `want` or about 5 s
+    const auto read_until = [&](const char* want) {
+      char buf[256];
+      for (int i = 0; i < 100 && got.find(want) == std::string::npos; ++i) {
+        pollfd p{master, POLLIN, 0};
+        const ssize_t n = poll(&p, 1, 50) > 0 ? read(master, buf, sizeof buf) : 0;
+        if (n > 0) got.append(buf, static_cast<size_t>(n));
+      }
+    };
     ASSERT_TRUE(wait_mode(slave, false)) << "key mode not entered";
     ASSERT_EQ(write(master, "x", 1), 1);
     ASSERT_TRUE(wait_mode(slave, true)) << "mode not restored";
+    read_until("]");  // the key printed before the line is typed (its echo would come first)
     ASSERT_EQ(write(master, "12 34\n", 6), 6);
     ASSERT_TRUE(wait_mode(slave, false));
     ASSERT_EQ(write(master, "\x04", 1), 1);
-    std::string got;  // what the terminal shows, read until "EOF" or about 5 s
-    char buf[256];
-    for (int i = 0; i < 100 && got.find("EOF") == std::string::npos; ++i) {
-      pollfd p{master, POLLIN, 0};
-      const ssize_t n = poll(&p, 1, 50) > 0 ? read(master, buf, sizeof buf) : 0;
-      if (n > 0) got.append(buf, static_cast<size_t>(n));
-    }
+    read_until("EOF");
     EXPECT_EQ(got, "READY[x]12 34\r\n<12 34>EOF");  // x not echoed, the line echoed
     ASSERT_TRUE(wait_mode(slave, false));
     if (sig == SIGINT) {  // Ctrl-C through the terminal: ISIG stays on

@@ -61,21 +61,6 @@ TEST(Draw, RobotTipOnTheForwardKinematicsAndPictureFollowsTheView) {
   }
 }
 
-// Shown values are cut, not rounded, to their last decimal, with digits that
-// agree even where the double lies just below the decimal (0.29 is stored as
-// 0.28999...); values too large or not finite show '?' digits.
-TEST(Draw, PanelNumbersAreCutToTheirDecimals) {
-  const std::pair<double, const char*> times[] = {{0.29, "0.290"}, {0.4567, "0.456"},
-      {9.9999, "9.999"}, {-0.25, "-0.250"}, {NAN, "?.???"}, {1e9, "?.???"}};
-  NumberText t;
-  for (const auto& [v, s] : times) {
-    format_time(t, v);
-    EXPECT_EQ(std::string(t), std::string(s) + "[s]\n") << v;
-  }
-  format_limits(t, 12.5, 6.75);
-  EXPECT_EQ(std::string(t), "(12.5, 6.7)[m/s^2]\n");
-}
-
 }  // namespace
 
 }  // namespace cpt

@@ -127,21 +127,4 @@ TEST(Keys, FailedRebuildObtainsNothing) {
 // (Landing before a later switching, and robot 'a''s failed steps: whole runs
 // in tests/programs/bad_states.sh.)
 
-// Replay rings, limits 2 and 1.5: step marked, radius (joint 2 leaving scales with zoom).
-TEST(Replay, LimitMarkers) {
-  auto w = default_world(Robot::Scara, PathType::Arc);
-  w->st.a2max = 1.5, w->pic.zoom = 0.5;
-  struct Case { const char* what; Vec2 before, now; int found; bool at_now; double radius; };
-  for (const Case& c : {Case{"joint 1 reaches", {1.5, 0}, {2.0, 0}, 1, true, 0.012},
-                        Case{"joint 2 leaves", {0, 1.5}, {0, 1.0}, 1, false, 0.006},
-                        Case{"within 1e-3 below, then at it", {1.9995, 0}, {2.0, 0}, 0, false, 0}}) {
-    w->mo.CP[4] = {0.1, 0.2, c.before}, w->mo.CP[5] = {0.3, 0.4, c.now};
-    Vec2 at{}; double radius = 0;
-    ASSERT_EQ(limit_marker(w->st, w->pic, w->mo, 5, at, radius), c.found) << c.what;
-    if (!c.found) continue;
-    EXPECT_EQ(at, c.at_now ? (Vec2{0.3, 0.4}) : (Vec2{0.1, 0.2})) << c.what;
-    EXPECT_DOUBLE_EQ(radius, c.radius) << c.what;
-  }
-}
-
 }  // namespace cpt

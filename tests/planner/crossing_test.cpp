@@ -32,24 +32,6 @@ TEST(SegmentCross, Table) {
   }
 }
 
-// Q crosses P's line at x = 3 (Q's first segment) and x = 1 (its third): the
-// earliest segment of P decides first, then the earliest segment of Q.
-TEST(FirstCrossing, EarliestSegmentOfPThenOfQ) {
-  const Vec2 P[] = {{0, 0}, {2, 0}, {4, 0}}, P1[] = {{0, 0}, {4, 0}};
-  const Vec2 Q[] = {{3, 1}, {3, -1}, {1, -1}, {1, 1}};
-  Vec2 X;
-  int ia, ib;
-  double ra, rb;
-  for (const auto& [np, p, ib_, x, ra_] : {std::tuple{2, P, 2, 1.0, 0.5}, std::tuple{1, P1, 0, 3.0, 0.75}}) {
-    ASSERT_EQ(first_crossing(np, p, 3, Q, X, ia, ib, ra, rb), 1);
-    EXPECT_EQ(ia, 0);
-    EXPECT_EQ(ib, ib_);
-    EXPECT_EQ(X[0], x);
-    EXPECT_EQ(ra, ra_);
-  }
-  EXPECT_EQ(first_crossing(0, P, 3, Q, X, ia, ib, ra, rb), 0);  // P a single point
-}
-
 }  // namespace
 
 }  // namespace cpt

@@ -17,11 +17,8 @@ namespace cpt {
 
 namespace {
 
-// The optimum's claims checked against the model (calD along the branch from
-// the start): the profile runs from (0, 0) to (sf, 0) with sd >= 0 under the
-// velocity limit (|D10| a1max + |D00| a2max) / |det D|; every motion sample
-// keeps both joints within their limits (relative 1e-6) with the sdd it
-// claims, that sdd is the motion's own, and the motion ends at rest at sf at T.
+// The optimum checked against calD: profile (0, 0) to (sf, 0) under the limit (|D10| a1max + |D00| a2max) / |det D|;
+// samples within the joint limits (1e-6) with their own sdd; rest at sf at T.
 void expect_feasible(const Settings& st, const Optimum& o) {
   ASSERT_TRUE(o.ok) << o.reason;
   const double sf = st.sf_now(), a[2] = {st.a1max, st.a2max};
@@ -61,9 +58,7 @@ void expect_feasible(const Settings& st, const Optimum& o) {
       ASSERT_LE(std::fabs(acc), a[k] * (1 + 1e-6)) << "sample " << j << " joint " << k;
       ASSERT_NEAR(m.acc[k], acc, 1e-9 * a[k]);
     }
-    // sdd is the motion's own: between the mean path accelerations,
-    // d(sd^2)/ds / 2, of the profile's intervals around the sample, up to
-    // their change over an interval (a wrong choice is off by far more).
+    // sdd lies between the mean d(sd^2)/ds / 2 of the profile's intervals around the sample.
     while (i + 2 < o.profile.size() && o.profile[i + 1].s <= m.s) ++i;
     double lo = INFINITY, hi = -INFINITY;
     for (size_t q = i > 0 ? i - 1 : 0; q <= i + 1 && q + 1 < o.profile.size(); ++q) {
@@ -119,11 +114,8 @@ TEST(Optimum, DefaultScaraArc) {
     EXPECT_NEAR(got, want, 1e-4);
 }
 
-// Every path type's default for both robots: feasible; converged (a grid
-// eight times finer changes T by less than 1e-5, 1e-4 where the curvature
-// jumps); and not longer than the hand-built motion rebuilt by calcp where
-// accelerating and landing on the end curve builds one (its fixed 10 ms step
-// can make it up to about 2e-4 shorter than the exact optimum).
+// Every default, both robots: feasible; an 8x finer grid moves T < 1e-5 (1e-4 at curvature jumps); not longer
+// than calcp's hand-built rebuild, whose fixed 10 ms step may make it up to ~2e-4 shorter.
 TEST(Optimum, EveryPathTypeBothRobots) {
   for (Robot robot : {Robot::Cylindrical, Robot::Scara}) {
     for (PathType type : kPathTypes) {

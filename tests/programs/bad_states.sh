@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# Settings and keys that once hung the program, flooded the console or
-# showed a broken motion as a result. Each run must end within its time
-# limit, print no value that is not a number, stay short, and either obtain a
-# trajectory whose CSV runs from rest at s = 0 to rest at the end of the path
-# with the goal time its last time, or say that it obtained none.
+# Settings and keys that once hung, flooded or showed a broken result: each run
+# ends in time, prints no non-number, and obtains a motion from rest to rest or none.
 set -euo pipefail
 batch=$(realpath "${1:?usage: bad_states.sh BATCH [WINDOW_PROGRAM]}")
 export LC_ALL=C.UTF-8

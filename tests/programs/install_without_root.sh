@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# scripts/install-deps.sh with packages missing, as a user without sudo: it
-# names them, prints the one apt-get line to run as root, fails and installs
-# nothing; with sudo it installs them through sudo (as root, every `make` runs
-# it for real). Fakes stand in for dpkg-query (every package missing), apt-get
-# and sudo (both only record their arguments), and the script runs as the
-# user nobody, so the machine is never changed.
+# install-deps.sh as a user (nobody) without sudo: names the missing packages, the
+# root apt-get line, fails; with sudo, through sudo. Fakes record, nothing installs.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 script="$here/../../scripts/install-deps.sh"

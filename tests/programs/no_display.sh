@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The window program without an X display (DISPLAY unset, or naming no
-# server): one line on standard error saying what is missing and the two ways
-# on, before any question of the dialog, and status 1. Standard input stays
-# open, so a question asked first would wait until the timeout.
+# No X display: one line on stderr before any question, status 1 (stdin stays
+# open, so a question asked first would wait until the timeout).
 set -uo pipefail
 prog=${2:?usage: no_display.sh BATCH WINDOW_PROGRAM}
 export LC_ALL=C.UTF-8

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The runner's optimum: --optimum only appends " optimal_time=T" (1.442701 s
-# by an independent integration, not longer than the hand-built motion up to
-# its 5e-4); --optimum-csv writes the motion with --csv's columns from rest to
-# rest at T; an unwritable file gives status 1 and a message.
+# --optimum appends " optimal_time=T" (1.442701 s, independent integration); --optimum-csv
+# writes --csv's columns from rest to rest at T; unwritable: status 1, a message.
 set -uo pipefail
 batch=${1:?usage: optimum_runner.sh BATCH [WINDOW_PROGRAM]}
 export LC_ALL=C.UTF-8

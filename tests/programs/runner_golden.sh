@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# Whole runs of the runner over both robots and all seven path types: the
-# standard output, the window's messages and the CSV files of each run hash
-# to the digest in the table. The digests were taken from the runner before
-# the code was split into its layers and must stay the same through any
-# rework that is not meant to change what the program prints; a deliberate
-# change of the output updates them (run with UPDATE=1 to print new ones).
+# 18 runner runs (both robots, all path types): stdout, stderr and CSVs hash to digests
+# taken before the layering; a deliberate output change updates them (UPDATE=1).
 set -euo pipefail
 batch=$(realpath "${1:?usage: runner_golden.sh BATCH [WINDOW_PROGRAM]}")
 export LC_ALL=C.UTF-8

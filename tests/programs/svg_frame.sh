@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# The SVG of the default replay frame (80 steps, 'f', the walk to its end, 70
-# replay steps): written by the runner with --svg, parsed by a real XML
-# parser and searched for the frame's elements; then the window program
-# under Xvfb gets the same keys: its 'p' file is the runner's document byte
-# for byte, and the document rendered by a real SVG renderer agrees with the
-# window's screenshot colour by colour and pixel by pixel along the red lines.
+# The default replay frame's SVG (--svg): parsed, its elements checked; the window's 'p'
+# file is the same bytes; rendered by rsvg-convert it matches the Xvfb screenshot.
 set -euo pipefail
 batch=$(realpath "${1:?usage: svg_frame.sh BATCH WINDOW_PROGRAM}")
 prog=$(realpath "${2:?usage: svg_frame.sh BATCH WINDOW_PROGRAM}")
@@ -25,11 +21,7 @@ check '[ $status -eq 0 ]' "the runner ends with status 0"
 summary=$(tail -n 1 "$work/out.txt")
 check '[[ "$summary" == "batch: obtained=yes "* ]]' "the default trajectory obtained ($summary)"
 
-# The frame's elements: the panel's texts (times cut to 3 decimals of the
-# summary's), 4 red robot outlines, 71 red trail dots (steps 0..70), NCT + 1
-# switching rings, rings at both ends of the path, red and black graph
-# curves right of x = 560 with NCT green switching lines in each of the
-# three graphs, and the phase-plane trajectory from the base, (200, 600).
+# The frame's elements (71 trail dots: steps 0..70; the panel's times cut to 3 decimals).
 python3 - "$work/frame.svg" "$summary" > "$work/elements.txt" 2>&1 <<'PY' || { fail=1; cat "$work/elements.txt"; }
 import sys, xml.etree.ElementTree as ET
 ns = "{http://www.w3.org/2000/svg}"
@@ -93,9 +85,7 @@ chmod +x "$work/inner.sh"
 check 'grep -q "exit status 0" "$work/status.txt"' "the window program ends with status 0"
 check 'cmp -s "$work/frame.svg" "$work/pics/cp_time_optimal-001.svg"' "the window's 'p' file is the runner's --svg file"
 
-# Rendered and compared: the ink of each colour (antialiased pixels counted
-# by their share of the colour) within a few percent, and the red pixels of
-# the picture (trajectory, robot, trails) where the window has them.
+# Rendered: each colour's ink (antialiased pixels by their share) within a few percent, red pixels in place.
 rsvg-convert -w 800 -h 800 "$work/frame.svg" -o "$work/svg.png"
 python3 - "$work/window.png" "$work/svg.png" > "$work/compare.txt" 2>&1 <<'PY' || { fail=1; cat "$work/compare.txt"; }
 import subprocess, sys

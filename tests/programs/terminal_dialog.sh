@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# The real program started as a user would: its console in a terminal (tmux),
-# its window under Xvfb. The start-up questions are answered with single keys
-# (no Enter) and must not be echoed, also after Ctrl-Z and `fg` at a question
-# (the shell gets its normal mode while the program is stopped); the window
-# opens only after the dialog; ESC ends the program with status 0 and leaves
-# the terminal in its normal mode.
+# In tmux: single keys without echo, also after Ctrl-Z and fg at a question; the window
+# only after the dialog; ESC ends with status 0 and the terminal mode restored.
 set -euo pipefail
 prog=${2:?usage: terminal_dialog.sh BATCH WINDOW_PROGRAM}
 here=$(cd "$(dirname "$0")" && pwd)

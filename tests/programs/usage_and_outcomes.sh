@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The runner as a user calls it: --help, bad usage (status 2 with a message on
-# stderr), keys from standard input against the same keys from --keys, a run
-# that never lands (status 0, "obtained=no", no CSV file), ESC ending the keys,
-# and an unwritable CSV path (status 1 with a message).
+# The runner's --help, bad usage (status 2), stdin keys = --keys, no landing (status 0,
+# obtained=no, no CSV), ESC, an unwritable CSV (status 1).
 set -uo pipefail
 batch=${1:?usage: usage_and_outcomes.sh BATCH [WINDOW_PROGRAM]}
 export LC_ALL=C.UTF-8

@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# The real window program end to end under Xvfb: its UTF-8 title, the
-# start-up dialog answered through its console, a whole construction sent to
-# the window as keys (steps, 't', 'r', 'c', 'f', the walk, replay frames),
-# screenshots of the construction and the replay, 'k' with a new path, and
-# ESC with status 0; then the runner gets the same answers and keys and must
-# print the window program's console byte for byte.
+# The window under Xvfb: UTF-8 title, dialog, a construction by keys to the replay,
+# screenshots, 'k', ESC status 0; the runner prints the same console byte for byte.
 set -euo pipefail
 batch=${1:?usage: window_end_to_end.sh BATCH WINDOW_PROGRAM}
 prog=${2:?usage: window_end_to_end.sh BATCH WINDOW_PROGRAM}
@@ -30,13 +26,12 @@ exec 3> "$work/in"
 wd_answer '$answers'
 wd_window || { echo "window not found"; kill \$WD_PID; exit 1; }
 xprop -id "\$WD_WIN" _NET_WM_NAME > "$work/netwm.txt"
-# 40 steps of maximum acceleration, one back with the small step, a switch to
-# deceleration one step back, and straight back to acceleration.
+# 40 steps, one back with the small step, a switch one step back and one straight back.
 wd_repeat 40 s; wd_keys t s r c
 wd_repeat 20 s
 wd_shot "$work/construction.png"
 wd_repeat 40 s
-# Past the end curve: land on it, walk to the end (the rest are replay frames).
+# Past the end curve: land, walk to the end, replay.
 wd_keys f
 wd_repeat 80 s
 wd_wait_console '関節トルク切り替え回数' || { wd_quit; exit 1; }

@@ -11,8 +11,7 @@ namespace cpt {
 // prepared and at rest at the start. Aborts when the boundary fails.
 std::unique_ptr<World> prepared_centred_arc(double R, double angle);
 
-// The 's' key; 0 when a sub-step failed or broke a joint limit by more than
-// TOL_STEP (the step is still stored).
+// The 's' key's step; 0 unless it was taken within the joint limits.
 int construction_step(World& w);
 
 // The 'f' key; 0 when the landing failed (and was undone).
@@ -21,9 +20,7 @@ int press_f(World& w);
 // Robot 'b' on the default arc, prepared and at rest at the start; 0 on failure.
 int prepared_default(World& w);
 
-// A prepared motion accelerated from rest until just past curve_end and
-// landed with 'f': the hand-built motion with one switch. 0 when the
-// preparation fails or a step breaks a joint limit first.
+// Prepared, accelerated just past curve_end and landed with 'f' (one switch); 0 on failure.
 int landed_trajectory(World& w);
 
 // landed_trajectory on robot 'b' on the default arc.
