@@ -21,7 +21,8 @@ constexpr double view_dy = 0.05;    // picture shift of 'y' 'Y'
 constexpr int NTAB = 2001;      // step tables tt, Y, A, CP, fi, CPn: indices 0..2000
 constexpr int NREC = 50;        // switching tables chn, chn_step, tsw: indices 0..49
 constexpr int NCURVE = 3001;    // extremal curves: point 0 and at most 3000 steps
-constexpr int NPATHTYPES = 7;   // path types 1..7; per-type tables keep slot 0 unused
+constexpr int NPATHTYPES = 8;   // path types 1..8 (the dialog offers 1..7; 8 comes from a problem file)
+constexpr int NWAYPOINTS = 200; // most points of a waypoint path
 
 // Tolerances.
 constexpr double D_EPS = 1e-5;        // smallest |D[0][0]|, |D[1][0]| that f divides by

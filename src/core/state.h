@@ -48,8 +48,9 @@ enum class Robot {
   Scara,        // 'b': two rotary joints, arm lengths l1, l2
 };
 
-// The seven path curves, numbered as the dialog asks for them.
-enum class PathType { Arc = 1, Sine, UShape, Slalom, AccCam, CycloidCam, Line };
+// The seven path curves, numbered as the dialog asks for them, and the path
+// through the waypoints of a problem file.
+enum class PathType { Arc = 1, Sine, UShape, Slalom, AccCam, CycloidCam, Line, Waypoints };
 
 // The motion states of the frame cycle.
 enum class TrajState {
@@ -104,6 +105,16 @@ struct Settings {
   double cyc_L = 0.5, cyc_H = 0.5, cyc_c = 0, cyc_w = 0;
   // 7 straight line
   double line_l = 0.8, line_beta = 0, line_cos = 1, line_sin = 0;
+  // 8 waypoints: a natural cubic spline through wp[0..wp_n-1], x(u) and y(u)
+  // separately, u the cumulative chord length (s runs over [0, wp_u[wp_n-1]]).
+  int wp_n = 0;
+  std::array<Vec2, NWAYPOINTS> wp{};      // the points [m]
+  std::array<double, NWAYPOINTS> wp_u{};  // chord length from the first point to each point [m]
+  std::array<Vec2, NWAYPOINTS> wp_m{};    // second derivatives x'', y'' of the spline at each point
+
+  // Velocity limits; 0 means no limit.
+  std::array<double, 2> vmax{0, 0};  // joint velocities [rad/s, or m/s for the prismatic joint]
+  double vtool = 0;                  // hand speed along the path [m/s]
 
   PerType<Vec2> P0{};    // start point of each path
   PerType<Vec2> Pf{};    // end point of each path

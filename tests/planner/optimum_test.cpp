@@ -178,7 +178,7 @@ TEST(Optimum, RandomSettingsSweep) {
   auto U = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
   int feasible = 0, draws = 0;
   for (int n = 0; n < cases && draws < 50 * cases; ++n, ++draws) {
-    auto w = default_world(n % 2 ? Robot::Scara : Robot::Cylindrical, kPathTypes[(n / 2) % NPATHTYPES]);
+    auto w = default_world(n % 2 ? Robot::Scara : Robot::Cylindrical, kPathTypes[(n / 2) % std::size(kPathTypes)]);
     Settings& st = w->st;
     const PathType c = st.cptype;
     st.a1max = std::exp(U(std::log(0.1), std::log(10))), st.a2max = std::exp(U(std::log(0.1), std::log(10)));
