@@ -213,6 +213,9 @@ struct Frame {
   // redraws the current state and shows the notice (one line).
   bool hold = false;
   const char* notice = nullptr;
+  // The last construction step failed and was not taken: the current step is
+  // the last good state, so going back starts one step later.
+  bool step_failed = false;
 };
 
 // The automatic optimum as the window shows it (key 'o'): computed at the

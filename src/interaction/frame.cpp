@@ -170,6 +170,7 @@ FrameView frame(World& w, const OnObtained& on_obtained) {
   if (!hold) {
     const StepOutcome out = construction_step(w.st, w.rhs, mo, fr.acc_now);
     v.step_failed = out != StepOutcome::Done;
+    fr.step_failed = out == StepOutcome::Failed;
     if (out == StepOutcome::Failed) {
       // Nothing new to look ahead from; the notice says why.
       v.n = mo.istep;

@@ -119,7 +119,10 @@ KeyAction press_key(World& w, unsigned char key) {
     case 's':
       return step_key(mo);
     case 't':
-      mo.istep = std::clamp(mo.istep - 2, 0, NTAB - 1);
+      // Back to the step before the last good state, then on with a
+      // twentieth of the step. A failed step was not taken: the current
+      // state is the last good one.
+      mo.istep = std::clamp(mo.istep - (w.fr.step_failed ? 1 : 2), 0, NTAB - 1);
       mo.t = mo.tt[mo.istep];
       mo.dt = dt0 / NDIV;
       return KeyAction::Frame;
@@ -129,12 +132,15 @@ KeyAction press_key(World& w, unsigned char key) {
       if (!constructing(mo)) return KeyAction::Frame;
       if (!record_room(mo)) return hold(w, kNoticeRecordsFull);
       {
-        const int k = std::clamp(key == 'r' ? mo.istep - 1 : mo.istep, 0, NTAB - 1);
+        // 'r' switches at the last good state: the step before the current
+        // one, or the current one itself after a failed step.
+        const bool back = key == 'r' && !w.fr.step_failed;
+        const int k = std::clamp(back ? mo.istep - 1 : mo.istep, 0, NTAB - 1);
         if (!can_switch_at(w, k)) return hold(w, kNoticeNoSwitch);
-      }
-      if (key == 'r') {
-        mo.t = std::max(mo.t - mo.dt, 0.0);
-        mo.istep = std::max(mo.istep - 1, 0);
+        if (back) {
+          mo.t = std::max(mo.t - mo.dt, 0.0);
+          mo.istep = std::max(mo.istep - 1, 0);
+        }
       }
       mo.istep = std::min(mo.istep, NTAB - 1);
       switching_record(w);

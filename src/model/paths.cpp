@@ -89,6 +89,9 @@ void cpcurve(const Settings& st, double s, Vec2& CP) {
     case PathType::Line:  // straight line
       CP = {x0 + s * st.line_cos, y0 + s * st.line_sin};
       break;
+    case PathType::Waypoints:
+      CP = {x0, y0};
+      break;
   }
 }
 

@@ -65,7 +65,9 @@ int one_step(const Settings& st, RhsState& rs, Motion& mo, double h) {
 int segment(const Settings& st, RhsState& rs, Motion& mo, int i) {
   const double span = mo.chn[i].t - mo.chn[i - 1].t;
   const double steps = (span + SPAN_EPS) / dt0;
-  const int d = (steps >= 1 && steps < NTAB) ? static_cast<int>(steps) : 0;
+  // A segment shorter than dt0 (a switch soon after another) is one short
+  // step: skipping it would drop its time while the state jumps on.
+  const int d = !(steps < NTAB) ? 0 : steps >= 1 ? static_cast<int>(steps) : span > SPAN_EPS ? 1 : 0;
   if (!(steps < NTAB) || mo.nf + d > NTAB - 1) {
     diag_printf("\ncalcp() ステップ数が上限%dを超える i=%d t=%7.5f", NTAB - 1, i, mo.chn[i].t);
     return 0;

@@ -108,11 +108,15 @@ Landing land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& m
   // switchings precede it. Landing from a deceleration is no switch.
   if (land % 2 == 0) return Landing::Decelerating;
 
-  // Landing point: the fraction along the crossed segment, of the current step.
+  // Landing point: the fraction along the crossed step, of that step's own
+  // length, which need not be the current one: steps are dt0, or dt0 / NDIV
+  // after 't' (the nominal length, not the difference of summed times).
   Descent d;
   const RhsState rs_saved = rs;
   const int i = ia + 1;
-  d.t = mo.tt[ia] + ra * mo.dt;
+  const double span = mo.tt[i] - mo.tt[ia];
+  const double step = std::fabs(span - dt0) <= std::fabs(span - dt0 / NDIV) ? dt0 : dt0 / NDIV;
+  d.t = mo.tt[ia] + ra * step;
   d.tt[i] = d.t;
   d.Y[i] = X;
   d.A[i] = mo.A[i];

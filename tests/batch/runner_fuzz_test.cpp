@@ -12,14 +12,15 @@
 #include "console/dialog.h"
 #include "core/console.h"
 #include "planner/landing.h"
+#include "planner/optimum.h"
 #include "support/console_capture.h"
 
 namespace cpt {
 
 #ifdef CPT_SANITIZE
-constexpr long kRuns = 12;
+constexpr long kRuns = 12, kTails = 3;
 #else
-constexpr long kRuns = 150;
+constexpr long kRuns = 150, kTails = 24;
 #endif
 
 // A typed number spread evenly in its logarithm, or (lo < 0) a coordinate spread evenly.
@@ -88,6 +89,39 @@ TEST(RunnerFuzz, NoWrongResultIsEverShown) {
   }
   std::fclose(msg), set_dialog_end_hook(nullptr);
   RecordProperty("obtained", obtained);
+}
+
+// No motion within the limits is faster than the exact optimum: hand constructions that
+// switch near the optimum's switch, with tails of 't', 's', 'r' and 'c' before landing,
+// never obtain a goal time below it by more than the rebuild's own error (about 2e-4 s).
+TEST(RunnerFuzz, NoHandBuiltMotionBeatsTheOptimum) {
+  const char* settings[] = {"n\nn\nn\n", "n\nn\ny\n7\n-0.4 0.1 0.8 0\n",
+                            "y\na\nn\ny\n6\n0.0 0.2 0.5 0.5\n", "y\na\nn\ny\n7\n-0.4 0.1 0.8 0\n"};
+  std::mt19937 rng(7u);
+  FILE* msg = std::fopen("/dev/null", "w");
+  for (const char* answers : settings) {
+    auto base = std::make_unique<World>();
+    { ConsoleCapture con(answers); start_up(*base); }
+    const Optimum best = compute_optimum(base->st);
+    ASSERT_TRUE(best.ok) << answers;
+    ASSERT_FALSE(best.switches.empty());
+    const int n_switch = static_cast<int>(best.switches[0].t / dt0);
+    int obtained = 0;
+    for (long i = 0; i < kTails; ++i) {
+      std::string keys(n_switch - 2 + rng() % 6, 's');
+      for (unsigned k = rng() % 5; k > 0; --k) keys += "tsrc"[rng() % 4];
+      keys += std::string(30, 'f') + std::string(300, 's');
+      auto w = std::make_unique<World>(*base);
+      ConsoleCapture con;
+      size_t next = 0;
+      run_batch_keys(*w, [&] { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; }, msg);
+      if (w->mo.traj_state != TrajState::Obtained) continue;
+      ++obtained;
+      EXPECT_GE(w->mo.tf, best.T - 5e-4) << answers << " keys=" << keys;
+    }
+    EXPECT_GT(obtained, kTails / 3) << answers;
+  }
+  std::fclose(msg);
 }
 
 }  // namespace cpt

@@ -124,7 +124,28 @@ TEST(Keys, FailedRebuildObtainsNothing) {
   EXPECT_NE(con.text().find("calcp()"), std::string::npos);
 }
 
-// (Landing before a later switching, and robot 'a''s failed steps: whole runs
+// Robot 'a' on the slalom: a step fails and is not taken, so the current state is the
+// last good one: 't' goes back one step from it (not two), 'r' switches at it.
+TEST(Keys, BackAndSwitchAfterAFailedStep) {
+  auto w = after_dialog("y\na\nn\ny\n4\n-0.4 0.2 0.1 3\n");
+  Motion& mo = w->mo;
+  ConsoleCapture con;
+  int n = 0;
+  while (n++ < 300 && keys(*w, "s").notice != kNoticeStepFailed) {}
+  ASSERT_LT(n, 300) << "no step failed";
+  const int k = mo.istep;
+  const Vec2 before = mo.Y[k - 1];
+  auto copy = std::make_unique<World>(*w);
+  keys(*w, "t");
+  EXPECT_EQ(mo.Y[k - 1], before);
+  EXPECT_NEAR(mo.t, mo.tt[k - 1] + dt0 / NDIV, 1e-12);
+  EXPECT_EQ(mo.istep, k);
+  keys(*copy, "r");
+  EXPECT_EQ(copy->mo.chn_step[copy->mo.NCHN], k);
+  EXPECT_EQ(copy->mo.chn[copy->mo.NCHN].t, copy->mo.tt[k]);
+}
+
+// (Landing before a later switching, and robot 'a''s other failed steps: whole runs
 // in tests/programs/bad_states.sh.)
 
 }  // namespace cpt

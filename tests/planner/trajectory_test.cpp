@@ -34,7 +34,7 @@ TEST(Trajectory, BangBangOnAShortCentredArc) {
 }
 
 // Steps 0..K-1 at (0, 1), step K at (s_end, 1), record m at K. The crossing (sd = 1,
-// s = 0.4 - 1/16) is timed with the current step, not dt0; the descent takes 13 steps
+// s = 0.4 - 1/16) is timed with its own step dt0, not the current dt0 / NDIV; the descent takes 13 steps
 // (0.125 s at -8). A refused landing leaves the motion and f's memory as they were.
 TEST(LandFinal, MadeUpHistories) {
   struct Case { const char* what; int K; double s_end; int m; Landing result; const char* message; };
@@ -55,7 +55,7 @@ TEST(LandFinal, MadeUpHistories) {
     ASSERT_EQ(land_final(w->st, w->rhs, w->cv, mo), c.result);
     EXPECT_NE(con.text().find(c.message), std::string::npos) << con.text();
     if (c.result == Landing::Landed) {
-      EXPECT_NEAR(mo.chn[c.m].t, mo.tt[99] + (SF - 1.0 / 16) / SF * dt0 / NDIV, 1e-5);
+      EXPECT_NEAR(mo.chn[c.m].t, mo.tt[99] + (SF - 1.0 / 16) / SF * dt0, 1e-5);
       EXPECT_EQ(mo.NCHN, c.m + 1); EXPECT_EQ(mo.nf, 113);
       continue;
     }
