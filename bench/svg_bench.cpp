@@ -9,6 +9,7 @@
 #include <string>
 
 #include "draw/primitives.h"
+#include "core/files.h"
 #include "draw/svg_backend.h"
 #include "interaction/keys.h"
 #include "plots/frame_picture.h"

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstring>
+#include <cstdarg>
+#include <cstdio>
 #include <memory>
 
 #include "console/dialog.h"
 #include "core/console.h"
+#include "core/files.h"
 #include "interaction/frame.h"
 #include "interaction/keys.h"
 #include "console/input.h"
@@ -25,26 +26,15 @@ void message(FILE* msg, const char* text) {
   std::fflush(msg);
 }
 
-// One CSV file; closed on every path out.
-struct CsvFile {
-  FILE* f = nullptr;
-  ~CsvFile() {
-    if (f) std::fclose(f);
-  }
-};
-
-bool open_csv(CsvFile& file, const std::string& path, std::string& error) {
-  file.f = std::fopen(path.c_str(), "w");
-  if (!file.f) error = "cannot write " + path + ": " + std::strerror(errno);
-  return file.f != nullptr;
-}
-
-bool close_csv(CsvFile& file, const std::string& path, std::string& error) {
-  const bool ok = !std::ferror(file.f);
-  const bool closed = std::fclose(file.f) == 0;
-  file.f = nullptr;
-  if (!ok || !closed) error = "cannot write " + path + ": " + std::strerror(errno);
-  return ok && closed;
+// Appends one formatted line to a file's text.
+void append(std::string& text, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+void append(std::string& text, const char* fmt, ...) {
+  char line[512];
+  va_list ap;
+  va_start(ap, fmt);
+  const int n = std::vsnprintf(line, sizeof line, fmt, ap);
+  va_end(ap);
+  if (n > 0) text.append(line, std::min<size_t>(static_cast<size_t>(n), sizeof line - 1));
 }
 
 int last_index(int n) { return std::clamp(n, 0, NTAB - 1); }
@@ -207,46 +197,43 @@ std::string batch_summary(const World& w, int keys) {
 // The first line of a motion's CSV file. Robot 'a' has a rotary and a
 // prismatic joint, robot 'b' two rotary joints; the joint accelerations are
 // torques or forces per unit mass.
-void motion_header(FILE* f, const Settings& st) {
+void motion_header(std::string& text, const Settings& st) {
   const bool prismatic = st.robottype == Robot::Cylindrical;
-  std::fprintf(f, "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [%s],acc1 [m^2/s^2],acc2 [%s]\n",
-               prismatic ? "m" : "rad", prismatic ? "m/s^2" : "m^2/s^2");
+  append(text, "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [%s],acc1 [m^2/s^2],acc2 [%s]\n",
+         prismatic ? "m" : "rad", prismatic ? "m/s^2" : "m^2/s^2");
 }
 
 bool write_batch_csv(const World& w, const std::string& path, std::string& error) {
   const Motion& mo = w.mo;
-  CsvFile traj;
-  if (!open_csv(traj, path, error)) return false;
-  motion_header(traj.f, w.st);
+  std::string traj;
+  motion_header(traj, w.st);
   for (int k = 0; k <= last_index(mo.nf); ++k) {
     const HandRecord& p = mo.CP[k];
     const auto& acc = shown_acc(mo, k);
-    std::fprintf(traj.f, "%d,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, mo.tt[k], mo.Y[k][0],
-                 mo.Y[k][1], p.x, p.y, mo.fi[k][0], mo.fi[k][1], acc[0], acc[1]);
+    append(traj, "%d,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, mo.tt[k], mo.Y[k][0], mo.Y[k][1], p.x,
+           p.y, mo.fi[k][0], mo.fi[k][1], acc[0], acc[1]);
   }
-  if (!close_csv(traj, path, error)) return false;
-
-  const std::string ref_path = reference_csv_path(path);
-  CsvFile ref;
-  if (!open_csv(ref, ref_path, error)) return false;
-  std::fprintf(ref.f, "step,t [s],s,sd [1/s],x [m],y [m]\n");
+  std::string ref = "step,t [s],s,sd [1/s],x [m],y [m]\n";
   for (int k = 0; k <= last_index(mo.nn); ++k) {
-    std::fprintf(ref.f, "%d,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, mo.tt[k], mo.Yn[k][0], mo.Yn[k][1],
-                 mo.CPn[k][0], mo.CPn[k][1]);
+    append(ref, "%d,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, mo.tt[k], mo.Yn[k][0], mo.Yn[k][1], mo.CPn[k][0],
+           mo.CPn[k][1]);
   }
-  return close_csv(ref, ref_path, error);
+  // Both files or neither.
+  if (!write_file_safely(path, traj, true, error)) return false;
+  if (write_file_safely(reference_csv_path(path), ref, true, error)) return true;
+  remove_written_file(path);
+  return false;
 }
 
 bool write_optimum_csv(const World& w, const Optimum& o, const std::string& path, std::string& error) {
-  CsvFile file;
-  if (!open_csv(file, path, error)) return false;
-  motion_header(file.f, w.st);
+  std::string text;
+  motion_header(text, w.st);
   for (size_t k = 0; k < o.motion.size(); ++k) {
     const OptimumSample& m = o.motion[k];
-    std::fprintf(file.f, "%zu,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, m.t, m.s, m.sd, m.hand[0],
-                 m.hand[1], m.fi[0], m.fi[1], m.acc[0], m.acc[1]);
+    append(text, "%zu,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, m.t, m.s, m.sd, m.hand[0], m.hand[1],
+           m.fi[0], m.fi[1], m.acc[0], m.acc[1]);
   }
-  return close_csv(file, path, error);
+  return write_file_safely(path, text, true, error);
 }
 
 int batch_main(int argc, const char* const* argv, FILE* msg) {

@@ -1,14 +1,9 @@
 #include "draw/svg_backend.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 namespace cpt {
 
@@ -341,55 +336,6 @@ void SvgBackend::grid(const Vec2& centre, double angle, int n, double gx, double
     out += "\"/>\n";
   }
   out += "</g>\n";
-}
-
-bool write_file_safely(const std::string& path, const std::string& text, bool replace,
-                       std::string& error, int* err) {
-  const auto fail = [&](int e, const std::string& tmp) {
-    if (!tmp.empty()) unlink(tmp.c_str());
-    error = "cannot write " + path + ": " + std::strerror(e);
-    if (err) *err = e;
-    return false;
-  };
-  if (path.empty()) return fail(ENOENT, "");
-  // A hidden temporary name beside the file, unique to this process and call.
-  static unsigned serial = 0;
-  const size_t slash = path.find_last_of('/');
-  const std::string dir = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  const std::string tmp = dir + "." + name + ".tmp" + std::to_string(getpid()) + "-" +
-                          std::to_string(++serial);
-  const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return fail(errno, "");
-  const char* p = text.data();
-  size_t left = text.size();
-  while (left > 0) {
-    const ssize_t n = write(fd, p, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      const int e = n < 0 ? errno : EIO;
-      close(fd);
-      return fail(e, tmp);
-    }
-    p += n;
-    left -= static_cast<size_t>(n);
-  }
-  if (close(fd) != 0) return fail(errno, tmp);
-  if (replace) {
-    if (rename(tmp.c_str(), path.c_str()) != 0) return fail(errno, tmp);
-    return true;
-  }
-  // A hard link never replaces an existing file; where the file system has
-  // no hard links, a rename after a check for the file has to do.
-  if (link(tmp.c_str(), path.c_str()) == 0) {
-    unlink(tmp.c_str());
-    return true;
-  }
-  const int e = errno;
-  if (e != EPERM && e != EOPNOTSUPP && e != ENOSYS) return fail(e, tmp);
-  if (access(path.c_str(), F_OK) == 0) return fail(EEXIST, tmp);
-  if (rename(tmp.c_str(), path.c_str()) != 0) return fail(errno, tmp);
-  return true;
 }
 
 }  // namespace cpt

@@ -60,13 +60,4 @@ class SvgBackend final : public Backend {
   double disc_radius_ = 0;
 };
 
-// Writes `text` to `path` without ever leaving a part-written file there: the
-// text goes to a temporary file in the same folder, which is then renamed to
-// `path`. With `replace` false an existing file at `path` is kept and the
-// call fails with EEXIST in `err`. On failure the temporary file is removed,
-// false is returned with a one-line reason in `error`, and `err` holds the
-// errno of the failing call.
-bool write_file_safely(const std::string& path, const std::string& text, bool replace,
-                       std::string& error, int* err = nullptr);
-
 }  // namespace cpt

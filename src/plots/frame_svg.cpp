@@ -7,6 +7,7 @@
 
 #include "core/console.h"
 #include "draw/primitives.h"
+#include "core/files.h"
 #include "draw/svg_backend.h"
 #include "plots/frame_picture.h"
 

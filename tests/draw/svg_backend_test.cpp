@@ -1,12 +1,9 @@
 // The SVG backend: documents parsed by a real XML parser, pixel positions
 // worked out by hand (picture (x, y) -> ((x + 1) 400, (1 - y) 400)), texts
-// escaped, and files written whole or not at all.
+// escaped.
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "draw/primitives.h"
@@ -14,20 +11,6 @@
 
 namespace cpt {
 namespace {
-
-namespace fs = std::filesystem;
-
-// A scratch folder, removed with what is left in it.
-struct Scratch {
-  char name[24] = "/tmp/svg_test.XXXXXX";
-  const std::string dir = mkdtemp(name);
-  ~Scratch() { fs::remove_all(dir); }
-};
-
-std::string read_file(const std::string& path) {
-  std::ifstream f(path);
-  return {std::istreambuf_iterator<char>(f), {}};
-}
 
 // The document of what f draws through the primitives; python's XML parser must accept it.
 template <class F>
@@ -64,26 +47,6 @@ TEST(SvgBackend, PrimitivesAndTextsInWindowPixels) {
   EXPECT_HAS(doc, R"(<polygon points="400,400 400,200 300,200 300,400" fill="#00ff00"/>)");
   EXPECT_HAS(doc, R"(<text x="0" y="800" font-family="Helvetica, Arial, sans-serif" font-size="12" fill="#0a0a0a">a&lt;b &amp;&amp; c&gt;d 日本語</text>)");
   EXPECT_HAS(doc, R"(<text x="600" y="200" font-family="Times, 'Times New Roman', serif" font-size="24" fill="#0a0a0a">bad � byte</text>)");
-}
-
-// Catches a temporary file left behind, a partly written or replaced file, a reason missing.
-TEST(SvgBackend, WritesWholeFilesOrNone) {
-  Scratch s;
-  std::string error;
-  const std::string path = s.dir + "/frame.svg";
-  ASSERT_TRUE(write_file_safely(path, "first", false, error));
-  EXPECT_FALSE(write_file_safely(path, "second", false, error));  // not replaced unless asked
-  EXPECT_EQ(error, "cannot write " + path + ": File exists");
-  EXPECT_EQ(read_file(path), "first");
-  ASSERT_TRUE(write_file_safely(path, "third", true, error));
-  EXPECT_EQ(read_file(path), "third");
-  // A file as the folder, a folder as the target: no temporary file left in either.
-  EXPECT_FALSE(write_file_safely(path + "/x.svg", "x", true, error));
-  EXPECT_EQ(error, "cannot write " + path + "/x.svg: Not a directory");
-  ASSERT_TRUE(fs::create_directory(s.dir + "/sub"));
-  EXPECT_FALSE(write_file_safely(s.dir + "/sub", "x", true, error));
-  EXPECT_EQ(error.find('\n'), std::string::npos);
-  EXPECT_EQ(std::distance(fs::directory_iterator(s.dir), fs::directory_iterator()), 2);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The runner's --help, bad usage (status 2), stdin keys = --keys, no landing (status 0,
-# obtained=no, no CSV), ESC, an unwritable CSV (status 1).
+# obtained=no, no CSV), ESC, unwritable CSVs (status 1, no file left).
 set -uo pipefail
 batch=${1:?usage: usage_and_outcomes.sh BATCH [WINDOW_PROGRAM]}
 export LC_ALL=C.UTF-8
@@ -62,10 +62,15 @@ check '[ ! -e "$work/short.csv" ] && grep -q "no trajectory obtained" "$work/sho
 run esc --keys "$(rep 80 s)\\e f$(rep 64 s)"
 check '[ "$(rc esc)" = 0 ] && [[ "$(summary esc)" == *"obtained=no"*" keys=80" ]]' "ESC ends the run ($(summary esc))"
 
-# Unwritable CSV path: status 1 and a message naming the file.
-run unwritable --keys "$keys" --csv "$work/no/such/dir/t.csv"
-check '[ "$(rc unwritable)" = 1 ] && grep -q "cannot write $work/no/such/dir/t.csv" "$work/unwritable.err"' \
-  "unwritable CSV: status 1 and a message ($(rc unwritable): $(cat "$work/unwritable.err"))"
+# Unwritable CSV paths: status 1, one line naming the file, and no file left, not even
+# the trajectory's when only its reference file cannot be written (a folder in its way).
+mkdir -p "$work/csv/t.reference.csv"
+for target in "$work/no/such/dir/t.csv" "$work/csv/t.csv"; do
+  run unwritable --keys "$keys" --csv "$target"
+  check '[ "$(rc unwritable)" = 1 ] && [ "$(wc -l < "$work/unwritable.err")" = 2 ] &&
+         [ "$(grep -c "cannot write $work/" "$work/unwritable.err")" = 1 ] && [ "$(ls -A "$work/csv")" = t.reference.csv ]' \
+    "unwritable CSV $target: status 1, one line, no file ($(rc unwritable): $(cat "$work/unwritable.err"); $(ls -A "$work/csv"))"
+done
 
 [ $fail -eq 0 ] && echo "usage and outcomes passed"
 exit $fail

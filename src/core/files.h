@@ -1,0 +1,21 @@
+// Files the program writes: pictures and data, never left half-written.
+#pragma once
+
+#include <string>
+
+namespace cpt {
+
+// Writes `text` to `path` without ever leaving a part-written file there: the
+// text goes to a temporary file in the same folder, which is then renamed to
+// `path`. With `replace` false an existing file at `path` is kept and the
+// call fails with EEXIST in `err`. On failure the temporary file is removed,
+// false is returned with a one-line reason in `error`, and `err` holds the
+// errno of the failing call.
+bool write_file_safely(const std::string& path, const std::string& text, bool replace,
+                       std::string& error, int* err = nullptr);
+
+// Removes a file the program has written (a set of files that could not all
+// be written is not left in part). Errors are ignored.
+void remove_written_file(const std::string& path);
+
+}  // namespace cpt

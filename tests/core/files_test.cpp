@@ -1,0 +1,49 @@
+// Files written under a temporary name and renamed: never half-written, never left behind.
+#include "core/files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace cpt {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A scratch folder, removed with what is left in it.
+struct Scratch {
+  char name[24] = "/tmp/files_test.XXXXXX";
+  const std::string dir = mkdtemp(name);
+  ~Scratch() { fs::remove_all(dir); }
+};
+
+std::string read_file(const std::string& path) {
+  std::ifstream f(path);
+  return {std::istreambuf_iterator<char>(f), {}};
+}
+
+// Catches a temporary file left behind, a partly written or replaced file, a reason missing.
+TEST(Files, WrittenWholeOrNotAtAll) {
+  Scratch s;
+  std::string error;
+  const std::string path = s.dir + "/frame.svg";
+  ASSERT_TRUE(write_file_safely(path, "first", false, error));
+  EXPECT_FALSE(write_file_safely(path, "second", false, error));  // not replaced unless asked
+  EXPECT_EQ(error, "cannot write " + path + ": File exists");
+  EXPECT_EQ(read_file(path), "first");
+  ASSERT_TRUE(write_file_safely(path, "third", true, error));
+  EXPECT_EQ(read_file(path), "third");
+  // A file as the folder, a folder as the target: no temporary file left in either.
+  EXPECT_FALSE(write_file_safely(path + "/x.svg", "x", true, error));
+  EXPECT_EQ(error, "cannot write " + path + "/x.svg: Not a directory");
+  ASSERT_TRUE(fs::create_directory(s.dir + "/sub"));
+  EXPECT_FALSE(write_file_safely(s.dir + "/sub", "x", true, error));
+  EXPECT_EQ(error.find('\n'), std::string::npos);
+  EXPECT_EQ(std::distance(fs::directory_iterator(s.dir), fs::directory_iterator()), 2);
+}
+
+}  // namespace
+}  // namespace cpt
