@@ -7,7 +7,8 @@
 namespace cpt {
 
 // One frame of a key: run_frame, then draw and show it. The frame that
-// completes a trajectory is shown before the rebuild and again after it.
+// completes a trajectory is shown with "Trajectory obtained!" once the
+// rebuild has succeeded, before the switching report is printed.
 // Returns the view, for redrawing the window later.
 FrameView display_frame(World& w);
 

@@ -14,11 +14,10 @@ namespace cpt {
 
 namespace {
 
-// Vertices of a disc, and the value of pi its angles use.
+// Vertices of a disc.
 constexpr int kCircleVertices = 120;
-constexpr double kCirclePi = 3.1415926536;
 // Radians per degree, for glRotated.
-constexpr double kRadPerDeg = 0.01745329252;
+constexpr double kRadPerDeg = PI / 180;
 
 void* glut_font(Font f) {
   switch (f) {
@@ -88,7 +87,7 @@ class GlBackend final : public Backend {
     set_colour(c);
     glBegin(GL_POLYGON);
     for (int k = 0; k < kCircleVertices; ++k) {
-      const double a = k * (2 * kCirclePi / kCircleVertices);
+      const double a = k * (2 * PI / kCircleVertices);
       glVertex2d(radius * std::cos(a), radius * std::sin(a));
     }
     glEnd();

@@ -119,7 +119,6 @@ struct Settings {
   PerType<Vec2> P0{};    // start point of each path
   PerType<Vec2> Pf{};    // end point of each path
   PerType<double> sf{};  // end value of s
-  PerType<double> s0{};  // start value of s (0)
   PerType<Vec2> fi0a{};  // start joint values, robot 'a'
   PerType<Vec2> fi0b{};  // start joint values, robot 'b'
 
@@ -199,7 +198,6 @@ struct Curves {
 struct RhsState {
   Vec2 fi_last{0, 0};
   Mat2 J{}, D{};
-  double last = 0;
 };
 
 // The frame cycle's memory. The look-ahead curves are rewritten by every
@@ -239,6 +237,19 @@ struct World {
   Frame fr;
   OptimumSeen opt;
 };
+
+// The motion at rest at the start of the path, with nothing built: the
+// construction starts again (the step history itself is kept).
+inline void rest_at_start(Motion& mo) {
+  mo.istep = 0;
+  mo.t = 0;
+  mo.dt = dt0;
+  mo.torque_sel = +1;
+  mo.NCHN = 0;
+  mo.nf = 0;
+  mo.traj_state = TrajState::Building;
+  mo.final_state = FinalState::None;
+}
 
 // The time of the last switching record: the goal time of the motion, 0 when
 // NCHN is outside the table.

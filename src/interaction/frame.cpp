@@ -24,18 +24,6 @@ void look_ahead_both(World& w, FrameView& v) {
   v.look_ahead = true;
 }
 
-// The motion at rest at the start of the path, as after '0' in the construction.
-void restart(Motion& mo) {
-  mo.istep = 0;
-  mo.t = 0;
-  mo.dt = dt0;
-  mo.torque_sel = +1;
-  mo.NCHN = 0;
-  mo.nf = 0;
-  mo.final_state = FinalState::None;
-  mo.traj_state = TrajState::Building;
-}
-
 // Walking: one more step of the landed trajectory; at its end the trajectory
 // is rebuilt, obtained and reported, and the replay begins. A rebuild that
 // fails obtains nothing: the construction starts again from rest.
@@ -47,7 +35,7 @@ void walk(World& w, FrameView& v, bool hold, const OnObtained& on_obtained) {
   if (hold || mo.istep != mo.nf || mo.nf == 0) return;
 
   if (!calcp(w.st, w.cv, w.rhs, mo)) {  // reports its own failures on the console
-    restart(mo);
+    rest_at_start(mo);
     v.mode = FrameMode::Construction;
     v.n = 0;
     v.notice = kNoticeRebuildFailed;

@@ -158,14 +158,17 @@ KeyAction press_key(World& w, unsigned char key) {
       }
       return KeyAction::Frame;
     case '0':
-      mo.istep = 0;
-      if (mo.traj_state != TrajState::Obtained) {
+      if (mo.traj_state == TrajState::Obtained) {
+        mo.istep = 0;  // the replay from its start
+      } else if (mo.final_state == FinalState::Walking) {
+        // Walking keeps its switching records: they define the landed
+        // trajectory that the walk rebuilds at its end.
+        mo.istep = 0;
         mo.torque_sel = +1;
         mo.dt = dt0;
         mo.t = 0;
-        // Walking keeps its switching records: they define the landed
-        // trajectory that the walk rebuilds at its end.
-        if (mo.final_state != FinalState::Walking) mo.NCHN = 0;
+      } else {
+        rest_at_start(mo);
       }
       return KeyAction::Frame;
     case 'o':

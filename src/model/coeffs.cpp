@@ -57,7 +57,7 @@ void jointacc(const Settings& st, double s, double sd, double sdd, Vec2& fi, Acc
   const Vec2 ref = fi;
   Mat2 J, D;
   if (!calD(st, s, ref, fi, J, D)) {
-    diag_printf("\nf() calD()解なし s=%7.4f", s);
+    diag_printf("\njointacc() calD()解なし s=%7.4f", s);
     return;
   }
   const double sd2 = sd * sd;

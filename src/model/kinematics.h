@@ -7,8 +7,7 @@ namespace cpt {
 
 // Joint values of hand point (x, y) for the current robot, the branch nearest
 // to ref. Returns 1 and writes out, or 0 (with a console message, out
-// untouched) when the SCARA robot cannot reach the point. A robot type other
-// than 'a' or 'b' returns 1 and writes nothing.
+// untouched) when the SCARA robot cannot reach the point.
 int inv(const Settings& st, double x, double y, const Vec2& ref, Vec2& out);
 
 // True when the current robot can put its hand at (x, y): always for robot

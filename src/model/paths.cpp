@@ -190,7 +190,6 @@ std::vector<double> path_knots(const Settings& st) {
 }
 
 void update_path_derived(Settings& st, PathType c) {
-  st.s0[c] = 0;
   switch (c) {
     case PathType::Arc:
       st.P0[PathType::Arc] = {st.arc_Ax + st.arc_R, st.arc_Ay};

@@ -29,10 +29,7 @@ void trace(const Settings& st, const RhsState& rs, int torque_sel, double t, con
 
 double f(const Settings& st, RhsState& rs, int torque_sel, int k, double t, const double* y,
          AccRecord& rec, int& ok) {
-  if (k == 0) {
-    rs.last = y[1];
-    return rs.last;
-  }
+  if (k == 0) return y[1];
   const Vec2 ref = (t == 0.0) ? st.fi0() : rs.fi_last;
   if (!calD(st, y[0], ref, rs.fi_last, rs.J, rs.D)) {
     diag_printf("\nf() calD()解なし s=%7.4f", y[0]);
@@ -67,7 +64,6 @@ double f(const Settings& st, RhsState& rs, int torque_sel, int k, double t, cons
   // once per key or preparation, with where it happened.
   if (std::fabs(D[0][0]) < 0.01 && std::fabs(D[1][0]) < 0.01 && diag_first(DiagOnce::NearSingular))
     trace(st, rs, torque_sel, t, y);
-  rs.last = sdd;
   return sdd;
 }
 

@@ -106,9 +106,7 @@ bool time_grid(const Settings& st, const Profile& pr, Optimum& out) {
     double x = end ? 0 : part_x(p, m.s);
     Mat2 J, D;
     if (!calD_quiet(st, m.s, ref, m.fi, J, D)) {
-      char line[160];
-      std::snprintf(line, sizeof line, "no feasible motion: the path point is out of reach at s=%.4f", m.s);
-      out.reason = line;
+      out.reason = no_motion("the path point is out of reach", m.s);
       return false;
     }
     ref = m.fi;
@@ -146,7 +144,7 @@ ProfileProblem optimum_problem(const Settings& st) {
 Optimum compute_optimum(const Settings& st, const ProfileProblem* problem) {
   Optimum out;
   if (type_number(st.cptype) < 1 || type_number(st.cptype) > NPATHTYPES) {
-    out.reason = "no feasible motion: unknown path type";
+    out.reason = no_motion("unknown path type");
     return out;
   }
   const Profile pr = solve_profile(problem ? *problem : optimum_problem(st));
@@ -156,7 +154,7 @@ Optimum compute_optimum(const Settings& st, const ProfileProblem* problem) {
     return out;
   }
   if (!(pr.T < T_GRID_MAX)) {
-    out.reason = "no feasible motion: the optimal time is too long for the time grid";
+    out.reason = no_motion("the optimal time is too long for the time grid");
     return out;
   }
   collect_pieces(pr, st.sf_now(), out);

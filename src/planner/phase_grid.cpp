@@ -10,12 +10,6 @@ namespace {
 
 constexpr double inf = std::numeric_limits<double>::infinity();
 
-std::string at_s(const char* what, double s) {
-  char line[160];
-  std::snprintf(line, sizeof line, "no feasible motion: %s at s=%.4f", what, s);
-  return line;
-}
-
 bool finite(const Mat2& D) {
   return std::isfinite(D[0][0]) && std::isfinite(D[0][1]) && std::isfinite(D[1][0]) &&
          std::isfinite(D[1][1]);
@@ -28,11 +22,11 @@ bool GridSampler::at(double s, Vec2& ref, PointBounds& b) {
   Vec2 fi = ref;
   Mat2 D{};
   if (!pb_.sample(s, ref, fi, D)) {
-    reason_ = at_s("the path point is out of reach", s);
+    reason_ = no_motion("the path point is out of reach", s);
     return false;
   }
   if (!finite(D)) {
-    reason_ = at_s("the path-to-joint coefficients are not finite", s);
+    reason_ = no_motion("the path-to-joint coefficients are not finite", s);
     return false;
   }
   ref = fi;

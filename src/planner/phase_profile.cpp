@@ -108,9 +108,7 @@ bool check_passes(const Grid& g, const Passes& p, std::string& reason) {
     else if (k > 0 && k < M && g.xcap(k) <= X_ZERO) what = "the velocity limit falls to zero";
     else if (k > 0 && k < M && p.P[k] <= X_ZERO) what = "no admissible acceleration passes";
     if (!what) continue;
-    char line[160];
-    std::snprintf(line, sizeof line, "no feasible motion: %s at s=%.4f", what, s);
-    reason = line;
+    reason = no_motion(what, s);
     return false;
   }
   return true;
@@ -313,14 +311,22 @@ double part_s_at(const ProfilePart& p, double t) {
   return s;
 }
 
+std::string no_motion(const char* what) { return std::string("no feasible motion: ") + what; }
+
+std::string no_motion(const char* what, double s) {
+  char at[32];
+  std::snprintf(at, sizeof at, " at s=%.4f", s);
+  return no_motion(what) + at;
+}
+
 Profile solve_profile(const ProfileProblem& pb) {
   Profile out;
   if (!(std::isfinite(pb.sf) && pb.sf > 0)) {
-    out.reason = "no feasible motion: the path has no length";
+    out.reason = no_motion("the path has no length");
     return out;
   }
   if (!(pb.amax[0] > 0 && pb.amax[1] > 0 && std::isfinite(pb.amax[0]) && std::isfinite(pb.amax[1]))) {
-    out.reason = "no feasible motion: the joint limits leave no admissible acceleration";
+    out.reason = no_motion("the joint limits leave no admissible acceleration");
     return out;
   }
   GridSampler sampler(pb);
@@ -354,7 +360,7 @@ Profile solve_profile(const ProfileProblem& pb) {
   out.parts = build_parts(g, p);
   out.T = out.parts.empty() ? 0 : out.parts.back().tb;
   if (!std::isfinite(out.T) || out.parts.empty()) {
-    out.reason = "no feasible motion: the time along the path is not finite";
+    out.reason = no_motion("the time along the path is not finite");
     return out;
   }
   out.ok = true;

@@ -71,6 +71,11 @@ struct Profile {
 
 Profile solve_profile(const ProfileProblem& pb);
 
+// The one-line reason for a setting without a feasible motion: "no feasible
+// motion: " and what is wrong, at s when it is given.
+std::string no_motion(const char* what);
+std::string no_motion(const char* what, double s);
+
 // x = sd^2 and dx/ds on a part.
 double part_x(const ProfilePart& p, double s);
 double part_dx(const ProfilePart& p, double s);

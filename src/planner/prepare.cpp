@@ -23,13 +23,8 @@ void reset_motion(World& w) {
   if (sf < 1.01) w.pic.pp_zoom = 2.0;
   if (sf > 1.99) w.pic.pp_zoom = 0.4;
 
-  mo.nf = 0;
-  mo.istep = 0;
+  rest_at_start(mo);
   mo.tt[0] = 0;
-  mo.t = mo.tt[0];
-  mo.dt = dt0;
-  mo.torque_sel = 1;
-  mo.NCHN = 0;
   mo.chn_step[0] = 0;
   // The old reference motion belongs to the old path: the panel shows no
   // normal CP time until the new trajectory is obtained.
@@ -48,8 +43,6 @@ void reset_motion(World& w) {
   int ok = 0;
   f(w.st, w.rhs, mo.torque_sel, 1, mo.t, mo.Y[0].data(), mo.A[0], ok);
   mo.chn[0].acc = mo.A[0].acc;
-  mo.traj_state = TrajState::Building;
-  mo.final_state = FinalState::None;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The robot picture and the panel's numbers, checked against geometry and
-// digits worked out independently of the drawing code.
+// The robot picture, checked against the forward kinematics worked out
+// independently of the drawing code, and following the view.
 #include <gtest/gtest.h>
 
 #include <cmath>
