@@ -131,7 +131,7 @@ TEST(Keys, BackAndSwitchAfterAFailedStep) {
   Motion& mo = w->mo;
   ConsoleCapture con;
   int n = 0;
-  while (n++ < 300 && keys(*w, "s").notice != kNoticeStepFailed) {}
+  for (const char* no = ""; n++ < 300 && std::string(no ? no : "") != kNoticeStepFailed;) no = keys(*w, "s").notice;
   ASSERT_LT(n, 300) << "no step failed";
   const int k = mo.istep;
   const Vec2 before = mo.Y[k - 1];
