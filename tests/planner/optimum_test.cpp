@@ -137,20 +137,6 @@ TEST(Optimum, EveryPathTypeBothRobots) {
   }
 }
 
-// Settings without a motion (no joint-1 torque) give one clear line and
-// nothing else; the out-of-reach case is the 'o' key's test.
-TEST(Optimum, NoFeasibleMotion) {
-  auto w = default_world(Robot::Scara, PathType::Arc);
-  w->st.a1max = 0;
-  ConsoleCapture con;
-  const Optimum o = compute_optimum(w->st);
-  EXPECT_FALSE(o.ok);
-  EXPECT_NE(o.reason.find("no admissible acceleration"), std::string::npos) << o.reason;
-  EXPECT_EQ(o.reason.find('\n'), std::string::npos);
-  EXPECT_TRUE(o.motion.empty());
-  EXPECT_EQ(con.text(), "");
-}
-
 // A made-up model whose sd^2 coefficients grow without bound at s = 0.5,
 // as at a corner of the path: no motion can pass there.
 TEST(Optimum, VelocityLimitFallingToZero) {
