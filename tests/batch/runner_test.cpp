@@ -5,9 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 
 #include "interaction/frame.h"
 #include "core/console.h"
@@ -43,36 +49,24 @@ TEST(BatchCsv, ReferenceFileName) {
   EXPECT_EQ(reference_csv_path("dir/.csv"), "dir/.csv.reference");
 }
 
-// A waypoint path through the runner's keys: built, landed, rebuilt and reported like the seven curves,
-// the goal time not below the optimum, the CSV files one line per step (and a header) with the hand on
-// the spline's end point at the last step.
+// A waypoint path through the runner's keys: landed and rebuilt like the seven curves, at the spline's end
+// point, not faster than the optimum; the CSV files hold a header and one line per step.
 TEST(BatchRun, WaypointPathToTheRebuiltTrajectoryAndItsFiles) {
   auto w = default_world(Robot::Scara);
   use_waypoints(*w, {{0.6, -0.2}, {0.7, 0.1}, {0.5, 0.4}, {0.2, 0.5}});
   ConsoleCapture con;
   ASSERT_EQ(prepare_motion(*w), Prepared::Ready);
-  const std::string keys = "sssss" + std::string(300, 'f');
-  size_t i = 0;
-  FILE* msg = std::tmpfile();  // the window's notices ("End of the motion" at every key past the end)
-  run_batch_keys(*w, [&] { return i < keys.size() ? keys[i++] : EOF; }, msg);
-  std::fclose(msg);
+  const std::string keys = "sssss" + std::string(300, 'f'), file = ::testing::TempDir() + "waypoints.csv";
+  size_t i = 0;  FILE* msg = std::tmpfile();  // the window's notices
+  run_batch_keys(*w, [&] { return i < keys.size() ? keys[i++] : EOF; }, msg), std::fclose(msg);
   ASSERT_EQ(w->mo.traj_state, TrajState::Obtained);
-  const Optimum o = compute_optimum(w->st);
-  ASSERT_TRUE(o.ok) << o.reason;
-  EXPECT_LE(o.T, w->mo.tf * (1 + 5e-4));
-  EXPECT_GT(w->mo.Tn, w->mo.tf);  // the reference CP motion is slower
-  const HandRecord& end = w->mo.CP[w->mo.nf];
-  EXPECT_NEAR(end.x, 0.2, 1e-3); EXPECT_NEAR(end.y, 0.5, 1e-3);
-  const std::string file = ::testing::TempDir() + "waypoints.csv";
-  std::string error;
-  ASSERT_TRUE(write_batch_csv(*w, file, error)) << error;
+  EXPECT_LE(compute_optimum(w->st).T, w->mo.tf * (1 + 5e-4));
+  EXPECT_NEAR(w->mo.CP[w->mo.nf].x, 0.2, 1e-3); EXPECT_NEAR(w->mo.CP[w->mo.nf].y, 0.5, 1e-3);
+  std::string error;  ASSERT_TRUE(write_batch_csv(*w, file, error)) << error;
   for (const auto& [name, steps] : {std::pair{file, w->mo.nf}, {reference_csv_path(file), w->mo.nn}}) {
-    FILE* f = std::fopen(name.c_str(), "r");
-    ASSERT_NE(f, nullptr) << name;
-    int lines = 0;
-    for (int ch; (ch = std::fgetc(f)) != EOF;) lines += ch == '\n';
-    std::fclose(f), std::remove(name.c_str());
-    EXPECT_EQ(lines, steps + 2) << name;
+    std::ifstream in(name);
+    EXPECT_EQ(std::count(std::istreambuf_iterator<char>(in), {}, '\n'), steps + 2) << name;
+    std::remove(name.c_str());
   }
 }
 
