@@ -32,5 +32,6 @@ constexpr double SW_FAR = 0.001;      // switching scan: "away from the limit"
 constexpr double SW_AT = 0.00001;     // switching scan: "on the limit"
 constexpr double DET_FLOOR = 1e-5;    // determinant floor of the velocity-limit boundary
 constexpr double F_FAIL = 1.0e10;     // value f returns when it finds no solution
+constexpr double WP_EXTEND_MAX = 1e6; // longest extension of the waypoint path past either end [m]
 
 }  // namespace cpt

@@ -65,10 +65,11 @@ enum class FinalState {
 // The console's letter of a robot, and the robot of a letter ('a' or 'b').
 constexpr char robot_key(Robot r) { return r == Robot::Cylindrical ? 'a' : 'b'; }
 constexpr Robot robot_of_key(int key) { return key == 'a' ? Robot::Cylindrical : Robot::Scara; }
-// The dialog's number of a path type, and the type of a number 1..7.
+// The number of a path type (the dialog's 1..7, 8 for the waypoints), and the type of a number.
 constexpr int type_number(PathType c) { return static_cast<int>(c); }
 constexpr PathType path_type(int number) { return static_cast<PathType>(number); }
-// Every path type, in the dialog's order.
+// The seven path types of the dialog, in its order (the waypoint path has no
+// parameters of its own to default: its points come from a problem file).
 constexpr PathType kPathTypes[] = {PathType::Arc,    PathType::Sine,       PathType::UShape,
                                    PathType::Slalom, PathType::AccCam,     PathType::CycloidCam,
                                    PathType::Line};

@@ -63,9 +63,7 @@ void jointacc(const Settings& st, double s, double sd, double sdd, Vec2& fi, Acc
   const double sd2 = sd * sd;
   rec.acc[0] = D[0][0] * sdd + D[0][1] * sd2;
   rec.acc[1] = D[1][0] * sdd + D[1][1] * sd2;
-  rec.sdd = sdd;
-  if (st.cptype == PathType::Arc) rec.sdd = sdd * st.arc_R;
-  if (st.cptype == PathType::Slalom) rec.sdd = sdd * st.sl_R;
+  rec.sdd = hand_sdd(st, sdd);
 }
 
 void calDmax(const Settings& st, Curves& cv) {

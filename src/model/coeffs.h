@@ -17,8 +17,9 @@ int calD(const Settings& st, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2&
 int calD_quiet(const Settings& st, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D);
 
 // Joint accelerations of the prescribed motion (s, sd, sdd). fi holds the
-// reference on entry and the joint values at s on return. For the arc and the
-// slalom, whose s is an angle, rec.sdd is the hand's tangential acceleration.
+// reference on entry and the joint values at s on return. rec.sdd is the
+// hand's tangential acceleration (hand_sdd): for the arc and the slalom,
+// whose s is an angle, sdd times the radius.
 void jointacc(const Settings& st, double s, double sd, double sdd, Vec2& fi, AccRecord& rec);
 
 // Largest |D[0][0]| and |D[1][0]| over 101 samples of the current path, for

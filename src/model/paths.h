@@ -1,4 +1,10 @@
-// The seven CP path curves P(s) and their derivatives with respect to s.
+// The CP paths P(s) and their derivatives with respect to s: the seven curves
+// of the dialog and the spline through waypoints (model/waypoints.h).
+//
+// Each path type is one entry of a table of functions (PathKind): its point,
+// its derivatives, the values it derives from its parameters, its knots. The
+// routines below look the entry up once per call, so that a new type is one
+// more entry, not one more case in every switch.
 #pragma once
 
 #include <vector>
@@ -13,14 +19,44 @@ struct PathDeriv {
   double xdd = 0, ydd = 0;  // x'', y''
 };
 
-// Hand point of the current path type at s. 
+// A hand point of the path and its derivatives at one s.
+struct PathPoint {
+  Vec2 p{0, 0};
+  PathDeriv d;
+};
+
+// What one path type answers. Every function takes the settings that hold
+// the type's parameters; a null entry means "nothing to do".
+struct PathKind {
+  void (*point)(const Settings& st, double s, Vec2& CP);  // hand point at s
+  PathDeriv (*deriv)(const Settings& st, double s);       // x', y', x'', y'' at s
+  // Point and derivatives in one evaluation; null: point, then deriv.
+  PathPoint (*both)(const Settings& st, double s);
+  // P0 (where derived), sf and the helper values of the type.
+  void (*derive)(Settings& st);
+  // Appends the values of s where the curvature may jump (any order, any range).
+  void (*knots)(const Settings& st, std::vector<double>& out);
+  // Hand length per unit of s, when s is an angle (arc, slalom); null: s is a length.
+  double (*hand_per_s)(const Settings& st);
+  // Why the type's parameters make no path, or nullptr; null: always usable.
+  const char* (*fault)(const Settings& st);
+};
+
+// The entry of path type c; a type outside 1..NPATHTYPES gets an entry whose
+// hand stays at (0, 0).
+const PathKind& path_kind(PathType c);
+
+// Hand point and derivatives of the current path type at s (calD's hot path;
+// the arc shares one sine and cosine between them).
+PathPoint path_at(const Settings& st, double s);
+
+// Hand point of the current path type at s.
 void cpcurve(const Settings& st, double s, Vec2& CP);
 
 // x', y', x'', y'' of the current path type at s.
 PathDeriv cpderiv(const Settings& st, double s);
 
-// Hand point and derivatives together (calD's hot path): the arc shares one
-// sine and cosine between them; the other types call cpcurve and cpderiv.
+// path_at into two outputs.
 void cppoint(const Settings& st, double s, Vec2& CP, PathDeriv& d);
 
 // The knots of the current path: the values of s strictly inside (0, sf)
@@ -29,7 +65,16 @@ void cppoint(const Settings& st, double s, Vec2& CP, PathDeriv& d);
 std::vector<double> path_knots(const Settings& st);
 
 // Recomputes the derived values and sf of path type c from its parameters
-// (the arc's start point too, which is never entered).
+// (the arc's start point too, which is never entered; the waypoint path's
+// spline, start and end points).
 void update_path_derived(Settings& st, PathType c);
+
+// Why the current path's parameters make no usable path (one line), or
+// nullptr. Only the waypoint path can be unusable: its points come from a file.
+const char* path_fault(const Settings& st);
+
+// Path acceleration s-dd as the hand's tangential acceleration: times the
+// radius when s is an angle.
+double hand_sdd(const Settings& st, double sdd);
 
 }  // namespace cpt

@@ -104,6 +104,8 @@ bool finite(const Vec2& v) { return std::isfinite(v[0]) && std::isfinite(v[1]); 
 // the largest joint accelerations they can ask for.
 bool settings_finite(const Settings& st) {
   const PathType c = st.cptype;
+  // Points that make no path (a problem file's waypoints) give no numbers either.
+  if (path_fault(st)) return false;
   for (double v : {st.l1, st.l2, st.a1max * st.a1max, st.a2max * st.a2max, st.sf_now(), st.arc_Ax,
                    st.arc_Ay, st.arc_R, st.sin_k, st.sinA, st.u_arc, st.sl_R, st.cam_a, st.cyc_c,
                    st.cyc_w, st.line_cos, st.line_sin}) {

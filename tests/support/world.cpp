@@ -20,4 +20,12 @@ void use_centred_arc(World& w, double R, double angle) {
   inv(st, st.P0[PathType::Arc][0], st.P0[PathType::Arc][1], st.fi_ref, st.fi0());
 }
 
+void use_waypoints(World& w, const std::vector<Vec2>& points) {
+  Settings& st = w.st;
+  st.cptype = PathType::Waypoints, st.wp_n = static_cast<int>(points.size());
+  for (size_t k = 0; k < points.size() && k < st.wp.size(); ++k) st.wp[k] = points[k];
+  update_path_derived(st, PathType::Waypoints);
+  inv(st, st.P0[PathType::Waypoints][0], st.P0[PathType::Waypoints][1], st.fi_ref, st.fi0());
+}
+
 }  // namespace cpt

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <ostream>
+#include <vector>
 
 #include "core/state.h"
 
@@ -19,5 +20,9 @@ inline std::ostream& operator<<(std::ostream& os, TrajState s) { return os << (s
 // Arc of radius R centred at the robot base, from angle 0 to `angle`:
 // for robot 'a' D is the same at every s, D = ((R^2, 0), (0, -R)).
 void use_centred_arc(World& w, double R, double angle);
+
+// The waypoint path through `points` as a problem file sets it: points,
+// derived values, start joint values of the current robot.
+void use_waypoints(World& w, const std::vector<Vec2>& points);
 
 }  // namespace cpt
