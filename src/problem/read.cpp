@@ -34,7 +34,7 @@ int line_of(const YAML::Node& n) { return std::max(n.Mark().line + 1, 1); }
 // How a node looks, for the line that refuses it.
 std::string shown(const YAML::Node& n) {
   switch (n.Type()) {
-    case YAML::NodeType::Scalar: return "'" + n.Scalar() + "'";
+    case YAML::NodeType::Scalar: return (n.Tag() == "!" ? "the quoted string '" : "'") + n.Scalar() + "'";
     case YAML::NodeType::Sequence: return "a list of " + std::to_string(n.size());
     case YAML::NodeType::Map: return "a map";
     default: return "nothing";
@@ -42,18 +42,20 @@ std::string shown(const YAML::Node& n) {
 }
 
 // A map's entries: every key known and given once. `key` names the map in
-// messages ("path (arc)"), `line` is the line of its own key.
+// messages ("path (arc)"; empty for the whole file), `line` is the line of
+// its own key.
 class Section {
  public:
   Section(const YAML::Node& map, const std::string& key, int line, const std::vector<std::string>& known)
       : name_(key), line_(line) {
     if (!map.IsMap()) fail(line_of(map), key + ": got " + shown(map) + "; accepted: a map of " + list(known));
+    const std::string in = key.empty() ? "" : key + ": ";
     for (const auto& kv : map) {
       const std::string k = kv.first.IsScalar() ? kv.first.Scalar() : "";
       if (std::find(known.begin(), known.end(), k) == known.end())
-        fail(line_of(kv.first), key + ": unknown key '" + k + "'; accepted: " + list(known));
+        fail(line_of(kv.first), in + "unknown key '" + k + "'; accepted: " + list(known));
       for (const auto& e : entries_)
-        if (e.first == k) fail(line_of(kv.first), key + "." + k + " given twice; accepted: each key once");
+        if (e.first == k) fail(line_of(kv.first), in + k + " given twice; accepted: each key once");
       entries_.push_back({k, kv.second});
       lines_.push_back(line_of(kv.first));
     }
@@ -72,9 +74,8 @@ class Section {
   }
   const YAML::Node& need(const std::string& key) const {
     if (const YAML::Node* n = get(key)) return *n;
-    fail(line_, name_ + "." + key + " is missing; it is required");
+    fail(line_, (name_.empty() ? "" : name_ + ": ") + key + " is missing; it is required");
   }
-  const std::string& name() const { return name_; }
 
   static std::string list(const std::vector<std::string>& keys) {
     std::string text;
@@ -176,7 +177,7 @@ void read_points(const Section& path, Settings& st) {
   const YAML::Node& pts = path.need("points");
   const std::string key = "path.points";
   if (!pts.IsSequence() || pts.size() < 2 || pts.size() > static_cast<size_t>(NWAYPOINTS))
-    fail(line_of(pts), key + ": got " + shown(pts) + "; accepted: a list of 2 to " + std::to_string(NWAYPOINTS) +
+    fail(path.line("points"), key + ": got " + shown(pts) + "; accepted: a list of 2 to " + std::to_string(NWAYPOINTS) +
                            " points [x, y]");
   st.wp_n = static_cast<int>(pts.size());
   for (int i = 0; i < st.wp_n; ++i) {
@@ -226,14 +227,15 @@ void read_path(const YAML::Node& n, int line, Settings& st) {
   }
   // The derived values; the arc's start point comes from its centre and radius.
   update_path_derived(st, c);
-  if (!in_reach(st, st.P0[c][0], st.P0[c][1]))
+  // The start point of a built-in path (each waypoint is checked above).
+  if (c != PathType::Waypoints && !in_reach(st, st.P0[c][0], st.P0[c][1]))
     fail(path.line(c == PathType::Arc ? "center" : "start"), "path: " + out_of_reach(st, "the start point", st.P0[c]));
 }
 
 void read_problem(const YAML::Node& doc, Settings& st) {
   if (!doc.IsMap())
     fail(line_of(doc), "the file holds " + shown(doc) + "; accepted: a map of robot, joints, tool, path");
-  const Section top(doc, "the file", 1, {"robot", "joints", "tool", "path"});
+  const Section top(doc, "", 1, {"robot", "joints", "tool", "path"});
   read_robot(top.need("robot"), top.line("robot"), st);
   if (const YAML::Node* j = top.get("joints")) read_joints(*j, top.line("joints"), st);
   if (const YAML::Node* t = top.get("tool")) read_tool(*t, top.line("tool"), st);
