@@ -50,6 +50,10 @@ printf "y\na\nn\ny\n5\n-0.25 0.15 0.45 0.35\n$new_line" | "$batch" --keys "sssks
 printf "$new_line" | "$batch" --problem cam_a.yaml --keys "sssks$(rep 20 s)" > k.f.out 2> /dev/null
 check 'grep -qF "旧運動＝5" k.f.out && cmp -s <(report k.d.out) <(report k.f.out)' "'k' after the file starts from its settings"
 
+# --print-problem runs no keys: with --keys it is bad usage.
+"$batch" --print-problem --keys s < /dev/null > usage.out 2> usage.err
+check '[ $? = 2 ] && grep -q "does not go with it" usage.err && [ ! -s usage.out ]' "--print-problem --keys: bad usage"
+
 # Bad files: status 2, one line FILE:LINE, nothing on standard output, no dialog.
 printf 'robot:\n  type: scara\npath:\n  type: arc\n  radus: 0.5\n' > unknown.yaml
 printf 'robot:\n  type: scara\n  arm: [0.5, 0.5\npath:\n  type: arc\n' > broken.yaml
