@@ -99,8 +99,8 @@ const char* const kBatchUsage =
     "Exit status: 0 after the run, also when no trajectory was obtained;\n"
     "1 when the input ends inside the dialog or a CSV or SVG file cannot be\n"
     "written; 2 on bad usage, and on a problem file that cannot be read, is\n"
-    "not a problem or gives no motion (one line on standard error,\n"
-    "\"FILE:LINE: what is wrong; accepted: ...\", and nothing run).\n";
+    "not a problem (one line \"FILE:LINE: what is wrong; accepted: ...\" on\n"
+    "standard error, nothing run) or gives no motion (after the summary).\n";
 
 bool decode_keys(const std::string& text, std::string& keys, std::string& error) {
   keys.clear();
