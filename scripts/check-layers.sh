@@ -12,8 +12,9 @@ declare -A allowed=(
   [console]="core model planner interaction console"
   [draw]="core draw"
   [plots]="core model planner interaction draw plots"
-  [batch]="core model planner interaction console draw plots batch"
-  [app]="core model planner interaction console draw plots app"
+  [problem]="core model planner interaction console problem"
+  [batch]="core model planner interaction console draw plots problem batch"
+  [app]="core model planner interaction console draw plots problem app"
 )
 bad=0
 for dir in "$src"/*/; do

@@ -5,7 +5,7 @@
 # sudo it says what is missing and the line to run as root, and fails.
 set -euo pipefail
 
-packages=(build-essential cmake libglut-dev libgtest-dev libbenchmark-dev
+packages=(build-essential cmake libglut-dev libgtest-dev libbenchmark-dev libyaml-cpp-dev
           xvfb xauth xdotool x11-utils imagemagick tmux
           python3 librsvg2-bin fonts-liberation2)
 

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/display.h"
 #include "app/display_check.h"
@@ -13,6 +14,7 @@
 #include "app/window.h"
 #include "core/state.h"
 #include "plots/frame_svg.h"
+#include "problem/problem_file.h"
 
 using namespace cpt;
 
@@ -55,12 +57,28 @@ void keyboard(unsigned char key, int, int) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A problem file replaces the dialog; a bad one ends the program with one
+  // line before anything else, the display not even asked for.
+  std::string problem, error;
+  if (!take_problem_option(argc, argv, problem, error)) {
+    std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
+    return 2;
+  }
+  if (!problem.empty() && !load_problem(problem, world, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 2;
+  }
   // Without a display the window cannot open: say so before the dialog asks anything.
   if (!hold_display()) {
     std::fputs(no_display_message(argv[0]).c_str(), stderr);
     return 1;
   }
-  start_up(world);
+  if (problem.empty()) {
+    start_up(world);
+  } else if (!start_problem(world, problem, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 2;
+  }
   open_window(&argc, argv, display, keyboard);
   release_display();
   glutMainLoop();

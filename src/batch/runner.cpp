@@ -14,6 +14,7 @@
 #include "console/input.h"
 #include "planner/calcp.h"
 #include "plots/frame_svg.h"
+#include "problem/problem_file.h"
 
 namespace cpt {
 
@@ -44,6 +45,7 @@ int last_index(int n) { return std::clamp(n, 0, NTAB - 1); }
 const char* const kBatchUsage =
     "usage: cp_time_optimal_batch [--keys STRING] [--csv FILE] [--svg FILE]\n"
     "                             [--optimum] [--optimum-csv FILE]\n"
+    "                             [--problem FILE] [--print-problem]\n"
     "\n"
     "Runs the simulator without its window. The settings dialog is answered\n"
     "on standard input as in the simulator; then every window key is read and\n"
@@ -70,6 +72,20 @@ const char* const kBatchUsage =
     "  --optimum-csv FILE\n"
     "                 write that optimal motion to FILE with the columns of\n"
     "                 --csv, on its time grid of 0.01 s and at its end time.\n"
+    "  --problem FILE take the settings from the problem file FILE (YAML: robot,\n"
+    "                 joint limits, hand speed limit, path; see \"Your own\n"
+    "                 problem\" in the README) instead of the dialog. The start\n"
+    "                 prints the key help and what the dialog prints once it\n"
+    "                 is answered (the settings summary, the preparation).\n"
+    "                 'a' 'b' 'u' 'k' still open the dialog, starting from the\n"
+    "                 file's settings.\n"
+    "  --print-problem\n"
+    "                 after the start (the dialog, or --problem) write the\n"
+    "                 settings as a problem file on standard output and end;\n"
+    "                 the start's console text goes to standard error instead.\n"
+    "                 Runs no keys, so it takes none of --keys, --csv, --svg,\n"
+    "                 --optimum, --optimum-csv. Read back with --problem, the\n"
+    "                 file gives the same run.\n"
     "  --help, -h     this text.\n"
     "\n"
     "Standard output is the simulator's console output byte for byte, then\n"
@@ -82,7 +98,9 @@ const char* const kBatchUsage =
     "\n"
     "Exit status: 0 after the run, also when no trajectory was obtained;\n"
     "1 when the input ends inside the dialog or a CSV or SVG file cannot be\n"
-    "written; 2 on bad usage.\n";
+    "written; 2 on bad usage, and on a problem file that cannot be read, is\n"
+    "not a problem (one line \"FILE:LINE: what is wrong; accepted: ...\" on\n"
+    "standard error, nothing run) or gives no motion (after the summary).\n";
 
 bool decode_keys(const std::string& text, std::string& keys, std::string& error) {
   keys.clear();
@@ -110,23 +128,27 @@ bool decode_keys(const std::string& text, std::string& keys, std::string& error)
 
 bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std::string& error) {
   opt = BatchOptions{};
-  bool csv_given = false, svg_given = false, optimum_csv_given = false;
+  bool csv_given = false, svg_given = false, optimum_csv_given = false, problem_given = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       opt.help = true;
     } else if (arg == "--optimum") {
       opt.optimum = true;
-    } else if (arg == "--keys" || arg == "--csv" || arg == "--svg" || arg == "--optimum-csv") {
+    } else if (arg == "--print-problem") {
+      opt.print_problem = true;
+    } else if (arg == "--keys" || arg == "--csv" || arg == "--svg" || arg == "--optimum-csv" ||
+               arg == "--problem") {
       if (i + 1 >= argc) {
         error = arg + " needs an argument";
         return false;
       }
       const std::string value = argv[++i];
-      bool& given = arg == "--keys"  ? opt.keys_given
-                    : arg == "--csv" ? csv_given
-                    : arg == "--svg" ? svg_given
-                                     : optimum_csv_given;
+      bool& given = arg == "--keys"      ? opt.keys_given
+                    : arg == "--csv"     ? csv_given
+                    : arg == "--svg"     ? svg_given
+                    : arg == "--problem" ? problem_given
+                                         : optimum_csv_given;
       if (given) {
         error = arg + " given twice";
         return false;
@@ -137,7 +159,10 @@ bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std:
           error = arg + " needs a file name";
           return false;
         }
-        (arg == "--csv" ? opt.csv : arg == "--svg" ? opt.svg : opt.optimum_csv) = value;
+        (arg == "--csv"       ? opt.csv
+         : arg == "--svg"     ? opt.svg
+         : arg == "--problem" ? opt.problem
+                              : opt.optimum_csv) = value;
       } else if (!decode_keys(value, opt.keys, error)) {
         return false;
       }
@@ -146,6 +171,19 @@ bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std:
       return false;
     } else {
       error = "unexpected argument " + arg;
+      return false;
+    }
+  }
+  // --print-problem ends after the start: options of the keys' run do not fit.
+  if (opt.print_problem) {
+    const char* run_option = opt.keys_given        ? "--keys"
+                             : csv_given           ? "--csv"
+                             : svg_given           ? "--svg"
+                             : opt.optimum         ? "--optimum"
+                             : optimum_csv_given   ? "--optimum-csv"
+                                                   : nullptr;
+    if (run_option) {
+      error = std::string("--print-problem runs no keys: ") + run_option + " does not go with it";
       return false;
     }
   }
@@ -236,6 +274,35 @@ bool write_optimum_csv(const World& w, const Optimum& o, const std::string& path
   return write_file_safely(path, text, true, error);
 }
 
+namespace {
+
+// The start: the dialog, or the problem file (a bad one is one line on msg,
+// and false). With --print-problem the start's console text goes to msg, so
+// that standard output holds the problem file alone.
+bool start_run(World& w, const BatchOptions& opt, FILE* msg) {
+  std::string error;
+  if (!opt.problem.empty() && !load_problem(opt.problem, w, error)) {
+    std::fprintf(msg, "%s\n", error.c_str());
+    std::fflush(msg);
+    return false;
+  }
+  FILE* const in = con_in();
+  FILE* const out = con_out();
+  if (opt.print_problem) con_set_streams(in, msg);
+  bool ok = true;
+  if (opt.problem.empty()) {
+    start_up(w);
+  } else if (!start_problem(w, opt.problem, error)) {
+    std::fprintf(msg, "%s\n", error.c_str());
+    std::fflush(msg);
+    ok = false;
+  }
+  con_set_streams(in, out);
+  return ok;
+}
+
+}  // namespace
+
 int batch_main(int argc, const char* const* argv, FILE* msg) {
   BatchOptions opt;
   std::string error;
@@ -252,7 +319,12 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
 
   // The state of one run is too large for the stack.
   auto w = std::make_unique<World>();
-  start_up(*w);
+  if (!start_run(*w, opt, msg)) return 2;
+  if (opt.print_problem) {
+    std::fputs(problem_text(w->st).c_str(), stdout);
+    std::fflush(stdout);
+    return 0;
+  }
 
   size_t next = 0;
   const std::function<int()> from_string = [&]() {

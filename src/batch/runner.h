@@ -1,7 +1,7 @@
 // cp_time_optimal_batch: the simulator without its window.
 //
 // The run starts like the simulator (defaults, the console dialog on standard
-// input), then takes window keys from a string or from standard input and
+// input, or a problem file), then takes window keys from a string or from standard input and
 // makes each one do what it does in the window: press_key, and run_frame when
 // the key runs a frame. Standard output is the simulator's console output
 // byte for byte, followed by one summary line; what the window would show as
@@ -28,6 +28,8 @@ struct BatchOptions {
   std::string svg;          // --svg FILE; empty: no file
   bool optimum = false;     // --optimum: the optimal time on the summary line
   std::string optimum_csv;  // --optimum-csv FILE; empty: no file
+  std::string problem;      // --problem FILE: the settings from FILE, no dialog; empty: the dialog
+  bool print_problem = false;  // --print-problem: the settings after the start as a problem file
 };
 
 // Parses argv[1..argc-1]. On bad usage returns false with a one-line reason.

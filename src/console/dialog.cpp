@@ -19,6 +19,8 @@ enum class Sec { Questions, RobotType, RobotDims, Limits, Path, Compute, Ready, 
 [[noreturn]] void end_program() { std::exit(1); }
 DialogEndHook g_end_hook = end_program;
 
+}  // namespace
+
 void print_key_help() {
   con_printf("\n\n描画画面上でキーによる操作選択");
   con_printf("\n(1) 'a' 'b' : ロボットの選択");
@@ -36,6 +38,8 @@ void print_key_help() {
   con_printf("\n(5-2)  'x' 'X' 'y' 'Y'：ロボット図の左右・上下移動");
   con_printf("\n(6)   ESC    ：終了");
 }
+
+namespace {
 
 // Where the entry key leads.
 Sec entry_section(World& w, int key) {
@@ -89,8 +93,7 @@ Sec robot_dims(Settings& st, Picture& pic) {
     if (!ask_values("\n    アーム長入力  l1 l2=", kinds, 2, v)) return Sec::Ended;
     st.l1 = v[0];
     st.l2 = v[1];
-    pic.link1_draw = st.l1;
-    pic.link2_draw = st.l2 - pic.hand_len;
+    arm_picture(st, pic);
     con_printf("\n    SCARAロボット　アーム長(l1,l2)=(%5.2f %5.2f)[m]", st.l1, st.l2);
   }
   int k;
@@ -128,8 +131,9 @@ Sec path(Settings& st) {
   return path_block(st) ? Sec::Compute : Sec::Ended;
 }
 
-// The computation stage. Ready, or back to the path section when a check fails.
-Sec compute(World& w) {
+}  // namespace
+
+Prepared compute_stage(World& w) {
   Settings& st = w.st;
   const PathType c = st.cptype;
   cpcurve(st, st.sf[c], st.Pf[c]);
@@ -140,21 +144,38 @@ Sec compute(World& w) {
       // An unreachable start point sends the user to the path.
       con_printf("\n逆運動学解なし robottype=%c P0[]=(%7.4f %7.4f) 設定し直し", robot_key(st.robottype),
                  st.P0[c][0], st.P0[c][1]);
-      return Sec::Path;
+      return Prepared::StartUnreachable;
     case Prepared::NoBoundary:
       con_printf("\nトルク境界線の解がない robottype=%c 軌道=%d 軌道変更へ", robot_key(st.robottype), type_number(st.cptype));
-      return Sec::Path;
+      return Prepared::NoBoundary;
     case Prepared::NotFinite:
       con_printf("\nこの設定では計算値が有限にならない（値が極端）．設定し直し");
-      return Sec::Questions;
+      return Prepared::NotFinite;
     case Prepared::TooFast:
       con_printf("\nこの設定では運動が%d[ms]の刻み%d回に満たない（軌道が小さすぎるか最大加速度が大きすぎる）．設定し直し",
                  static_cast<int>(dt0 * 1000 + 0.5), kMinSteps);
-      return Sec::Questions;
+      return Prepared::TooFast;
     case Prepared::Ready:
       break;
   }
   con_printf("\n\n............計算終了　描画画面へ..........");
+  return Prepared::Ready;
+}
+
+namespace {
+
+// The computation stage. Ready, or back to the path section when a check fails.
+Sec compute(World& w) {
+  switch (compute_stage(w)) {
+    case Prepared::StartUnreachable:
+    case Prepared::NoBoundary:
+      return Sec::Path;
+    case Prepared::NotFinite:
+    case Prepared::TooFast:
+      return Sec::Questions;
+    case Prepared::Ready:
+      break;
+  }
   return Sec::Ready;
 }
 

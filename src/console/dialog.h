@@ -8,6 +8,7 @@
 #pragma once
 
 #include "core/state.h"
+#include "planner/prepare.h"
 
 namespace cpt {
 
@@ -25,6 +26,14 @@ int settings_dialog(World& w, int entry_key = '0');
 // The start of a run: the start-up defaults (SCARA robot, arc), then the
 // dialog, which prepares the first motion.
 void start_up(World& w);
+
+// The key help the dialog begins with: what the window's keys do.
+void print_key_help();
+
+// The dialog's computation stage for the settings as they stand: the end
+// point of the path, the settings summary, the preparation of the motion and
+// its outcome on the console (on failure the dialog's reason).
+Prepared compute_stage(World& w);
 
 // Called at end of input inside the dialog; nullptr restores the default (exit(1)).
 using DialogEndHook = void (*)();

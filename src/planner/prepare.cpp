@@ -47,6 +47,11 @@ void reset_motion(World& w) {
 
 }  // namespace
 
+void arm_picture(const Settings& st, Picture& pic) {
+  pic.link1_draw = st.l1;
+  pic.link2_draw = st.l2 - pic.hand_len;
+}
+
 void set_defaults(World& w) {
   // Robot and path parameters take the values their declarations give;
   // the picture likewise, with the sizes derived from the hand length.
@@ -58,8 +63,7 @@ void set_defaults(World& w) {
 
   Settings& st = w.st;
   st = Settings{};
-  p.link1_draw = st.l1;
-  p.link2_draw = st.l2 - p.hand_len;
+  arm_picture(st, p);
   w.mo.dt = dt0;
 
   // Start points of the paths; the arc's is derived from its centre.

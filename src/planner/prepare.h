@@ -11,6 +11,9 @@ namespace cpt {
 // computes the start joint values of every path for both robots.
 void set_defaults(World& w);
 
+// The picture's SCARA links after the arm lengths st.l1, st.l2.
+void arm_picture(const Settings& st, Picture& pic);
+
 enum class Prepared {
   Ready,             // curves, boundary and the motion at rest are set
   StartUnreachable,  // the path's start point has no inverse kinematics

@@ -1,0 +1,282 @@
+// Reading a problem file: each section a map of known keys, each value
+// checked as the dialog checks its answers; the first fault ends the reading
+// with its line.
+#include <yaml-cpp/yaml.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "model/kinematics.h"
+#include "model/paths.h"
+#include "planner/prepare.h"
+#include "problem/params.h"
+#include "problem/problem_file.h"
+
+namespace cpt {
+
+namespace {
+
+// The first fault of a file: its line (1-based) and what is wrong.
+struct Fault {
+  int line;
+  std::string what;
+};
+
+int line_of(const YAML::Node& n) { return std::max(n.Mark().line + 1, 1); }
+
+[[noreturn]] void fail(int line, const std::string& what) { throw Fault{line, what}; }
+
+// How a node looks, for the line that refuses it.
+std::string shown(const YAML::Node& n) {
+  switch (n.Type()) {
+    case YAML::NodeType::Scalar: return (n.Tag() == "!" ? "the quoted string '" : "'") + n.Scalar() + "'";
+    case YAML::NodeType::Sequence: return "a list of " + std::to_string(n.size());
+    case YAML::NodeType::Map: return "a map";
+    default: return "nothing";
+  }
+}
+
+// A map's entries: every key known and given once. `key` names the map in
+// messages ("path (arc)"; empty for the whole file), `line` is the line of
+// its own key.
+class Section {
+ public:
+  Section(const YAML::Node& map, const std::string& key, int line, const std::vector<std::string>& known)
+      : name_(key), line_(line) {
+    if (!map.IsMap()) fail(line_of(map), key + ": got " + shown(map) + "; accepted: a map of " + list(known));
+    const std::string in = key.empty() ? "" : key + ": ";
+    for (const auto& kv : map) {
+      const std::string k = kv.first.IsScalar() ? kv.first.Scalar() : "";
+      if (std::find(known.begin(), known.end(), k) == known.end())
+        fail(line_of(kv.first), in + "unknown key '" + k + "'; accepted: " + list(known));
+      for (const auto& e : entries_)
+        if (e.first == k) fail(line_of(kv.first), in + k + " given twice; accepted: each key once");
+      entries_.push_back({k, kv.second});
+      lines_.push_back(line_of(kv.first));
+    }
+  }
+  // The value of key, or nullptr when it is left out.
+  const YAML::Node* get(const std::string& key) const {
+    for (size_t i = 0; i < entries_.size(); ++i)
+      if (entries_[i].first == key) return &entries_[i].second;
+    return nullptr;
+  }
+  // The line of key; the section's own line when it is left out.
+  int line(const std::string& key) const {
+    for (size_t i = 0; i < entries_.size(); ++i)
+      if (entries_[i].first == key) return lines_[i];
+    return line_;
+  }
+  const YAML::Node& need(const std::string& key) const {
+    if (const YAML::Node* n = get(key)) return *n;
+    fail(line_, (name_.empty() ? "" : name_ + ": ") + key + " is missing; it is required");
+  }
+
+  static std::string list(const std::vector<std::string>& keys) {
+    std::string text;
+    for (const auto& k : keys) text += (text.empty() ? "" : ", ") + k;
+    return text;
+  }
+
+ private:
+  std::string name_;
+  int line_;
+  std::vector<std::pair<std::string, YAML::Node>> entries_;
+  std::vector<int> lines_;
+};
+
+// A number of the given kind, checked as the dialog checks a typed value (a
+// quoted scalar is a string, not a number).
+bool as_number(const YAML::Node& n, Field kind, double& v) {
+  return n.IsScalar() && n.Tag() != "!" && parse_answer(n.Scalar(), &kind, 1, &v);
+}
+
+double number(const YAML::Node& n, const std::string& key, Field kind) {
+  double v = 0;
+  if (!as_number(n, kind, v)) fail(line_of(n), key + ": got " + shown(n) + "; accepted: " + field_range(kind));
+  return v;
+}
+
+// A limit: 0 (no limit) up to kMaxValue.
+double limit(const YAML::Node& n, const std::string& key) {
+  double v = 0;
+  if (!as_number(n, Field::Any, v) || v < 0) {
+    char range[64];
+    std::snprintf(range, sizeof range, "a number from 0 to %g (0: no limit)", kMaxValue);
+    fail(line_of(n), key + ": got " + shown(n) + "; accepted: " + range);
+  }
+  return v;
+}
+
+// A list of n values, each read by `one`.
+template <typename One>
+void values(const YAML::Node& n, const std::string& key, int count, const std::string& what, One one) {
+  if (!n.IsSequence() || static_cast<int>(n.size()) != count)
+    fail(line_of(n), key + ": got " + shown(n) + "; accepted: " + what);
+  for (int i = 0; i < count; ++i) one(i, n[i], key + "[" + std::to_string(i) + "]");
+}
+
+// A pair [a, b] of numbers of one kind.
+void pair(const YAML::Node& n, const std::string& key, Field kind, const std::string& names, double* out) {
+  values(n, key, 2, "[" + names + "], two numbers", [&](int i, const YAML::Node& e, const std::string& k) {
+    out[i] = number(e, k, kind);
+  });
+}
+
+void read_robot(const YAML::Node& n, int line, Settings& st) {
+  const Section robot(n, "robot", line, {"type", "arm"});
+  const YAML::Node& type = robot.need("type");
+  const std::string t = type.IsScalar() ? type.Scalar() : "";
+  if (t != "scara" && t != "cylindrical")
+    fail(line_of(type), "robot.type: got " + shown(type) + "; accepted: scara, cylindrical");
+  st.robottype = t == "scara" ? Robot::Scara : Robot::Cylindrical;
+  if (const YAML::Node* arm = robot.get("arm")) {
+    double l[2];
+    pair(*arm, "robot.arm", Field::Positive, "l1, l2", l);
+    st.l1 = l[0];
+    st.l2 = l[1];
+  }
+}
+
+void read_joints(const YAML::Node& n, int line, Settings& st) {
+  const Section joints(n, "joints", line, {"max_effort", "max_velocity"});
+  if (const YAML::Node* e = joints.get("max_effort")) {
+    double a[2];
+    pair(*e, "joints.max_effort", Field::Positive, "a1max, a2max", a);
+    st.a1max = a[0];
+    st.a2max = a[1];
+  }
+  if (const YAML::Node* v = joints.get("max_velocity")) {
+    values(*v, "joints.max_velocity", 2, "[v1, v2], two limits", [&](int i, const YAML::Node& e, const std::string& k) {
+      st.vmax[i] = limit(e, k);
+    });
+  }
+}
+
+void read_tool(const YAML::Node& n, int line, Settings& st) {
+  const Section tool(n, "tool", line, {"max_speed"});
+  if (const YAML::Node* v = tool.get("max_speed")) st.vtool = limit(*v, "tool.max_speed");
+}
+
+// Why the hand cannot be put at (x, y), for the line that refuses a point.
+std::string out_of_reach(const Settings& st, const char* what, const Vec2& p) {
+  char text[256];
+  std::snprintf(text, sizeof text,
+                "%s (%g, %g) is out of reach of the SCARA robot; accepted: a distance from the base "
+                "between |l1 - l2| = %g and l1 + l2 = %g [m]",
+                what, p[0], p[1], std::fabs(st.l1 - st.l2), st.l1 + st.l2);
+  return text;
+}
+
+void read_points(const Section& path, Settings& st) {
+  const YAML::Node& pts = path.need("points");
+  const std::string key = "path.points";
+  if (!pts.IsSequence() || pts.size() < 2 || pts.size() > static_cast<size_t>(NWAYPOINTS))
+    fail(path.line("points"), key + ": got " + shown(pts) + "; accepted: a list of 2 to " + std::to_string(NWAYPOINTS) +
+                           " points [x, y]");
+  st.wp_n = static_cast<int>(pts.size());
+  for (int i = 0; i < st.wp_n; ++i) {
+    const std::string k = key + "[" + std::to_string(i) + "]";
+    double v[2];
+    pair(pts[i], k, Field::Any, "x, y", v);
+    st.wp[i] = {v[0], v[1]};
+    if (i > 0 && st.wp[i] == st.wp[i - 1])
+      fail(line_of(pts[i]), k + ": the same point as the one before; accepted: consecutive points that differ");
+    if (!in_reach(st, v[0], v[1])) fail(line_of(pts[i]), k + ": " + out_of_reach(st, "the point", st.wp[i]));
+  }
+}
+
+void read_path(const YAML::Node& n, int line, Settings& st) {
+  // The type first: it decides which keys the section may hold.
+  PathType c = PathType::Arc;
+  if (!n.IsMap() || !n["type"])
+    fail(n.IsMap() ? line : line_of(n), "path: needs a map with a type; accepted: type: " + path_kind_names());
+  const YAML::Node type = n["type"];
+  if (!type.IsScalar() || !path_kind_of(type.Scalar(), c))
+    fail(line_of(type), "path.type: got " + shown(type) + "; accepted: " + path_kind_names());
+  int count = 0;
+  const PathParam* params = path_params(c, count);
+  std::vector<std::string> known{"type"};
+  if (c == PathType::Waypoints) known.push_back("points");
+  for (int i = 0; i < count; ++i) known.push_back(params[i].key);
+  const Section path(n, std::string("path (") + path_kind_name(c) + ")", line, known);
+
+  st.cptype = c;
+  if (c == PathType::Waypoints) {
+    read_points(path, st);
+  } else {
+    for (int i = 0; i < count; ++i) {
+      const PathParam& p = params[i];
+      const YAML::Node* v = path.get(p.key);
+      if (!v) continue;
+      const std::string key = std::string("path.") + p.key;
+      double x[2];
+      if (p.n == 2) {
+        pair(*v, key, p.kind, "x, y", x);
+      } else {
+        x[0] = number(*v, key, p.kind);
+      }
+      if (p.degrees) x[0] *= DEG2RAD;  // as the dialog converts its degrees
+      p.set(st, x);
+    }
+  }
+  // The derived values; the arc's start point comes from its centre and radius.
+  update_path_derived(st, c);
+  // The start point of a built-in path (each waypoint is checked above).
+  if (c != PathType::Waypoints && !in_reach(st, st.P0[c][0], st.P0[c][1]))
+    fail(path.line(c == PathType::Arc ? "center" : "start"), "path: " + out_of_reach(st, "the start point", st.P0[c]));
+}
+
+void read_problem(const YAML::Node& doc, Settings& st) {
+  if (!doc.IsMap())
+    fail(line_of(doc), "the file holds " + shown(doc) + "; accepted: a map of robot, joints, tool, path");
+  const Section top(doc, "", 1, {"robot", "joints", "tool", "path"});
+  read_robot(top.need("robot"), top.line("robot"), st);
+  if (const YAML::Node* j = top.get("joints")) read_joints(*j, top.line("joints"), st);
+  if (const YAML::Node* t = top.get("tool")) read_tool(*t, top.line("tool"), st);
+  read_path(top.need("path"), top.line("path"), st);
+}
+
+}  // namespace
+
+bool parse_problem(const std::string& text, const std::string& name, World& w, std::string& error) {
+  set_defaults(w);
+  try {
+    const std::vector<YAML::Node> docs = YAML::LoadAll(text);
+    if (docs.size() > 1) fail(line_of(docs[1]), "a second document; accepted: one document");
+    read_problem(docs.empty() ? YAML::Node() : docs[0], w.st);
+  } catch (const Fault& f) {
+    error = name + ":" + std::to_string(f.line) + ": " + f.what;
+    return false;
+  } catch (const YAML::Exception& e) {
+    error = name + ":" + std::to_string(std::max(e.mark.line + 1, 1)) + ": not YAML: " + e.msg;
+    return false;
+  }
+  arm_picture(w.st, w.pic);
+  return true;
+}
+
+bool load_problem(const std::string& path, World& w, std::string& error) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  std::string text;
+  int err = f ? 0 : errno;
+  if (f) {
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+    if (std::ferror(f)) err = errno ? errno : EIO;
+    std::fclose(f);
+  }
+  if (err) {
+    error = path + ": cannot read: " + std::strerror(err);
+    return false;
+  }
+  return parse_problem(text, path, w, error);
+}
+
+}  // namespace cpt

@@ -1,0 +1,92 @@
+// Writing a problem file from the settings: every key, each number in the
+// shortest decimal form that reads back to the same double.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "problem/params.h"
+#include "problem/problem_file.h"
+
+namespace cpt {
+
+namespace {
+
+// The shortest "%.Ng" of v whose value, read back and mapped by `back`, is
+// `want`; empty when no precision gives it.
+template <typename Back>
+std::string shortest(double v, double want, Back back) {
+  char text[40];
+  for (int p = 1; p <= 17; ++p) {
+    std::snprintf(text, sizeof text, "%.*g", p, v);
+    if (back(std::strtod(text, nullptr)) == want) return text;
+  }
+  return "";
+}
+
+std::string num(double v) {
+  return shortest(v, v, [](double x) { return x; });
+}
+
+// An angle of `rad` radians in degrees that the reader's conversion
+// (degrees * DEG2RAD, the dialog's) turns back into `rad` exactly. The
+// nearest degrees are rad / DEG2RAD; a few doubles around it are tried, and
+// the shortest text among those that convert back wins.
+std::string degrees(double rad) {
+  const auto back = [](double deg) { return deg * DEG2RAD; };
+  double cand = rad / DEG2RAD;
+  for (int i = 0; i < 4; ++i) cand = std::nextafter(cand, -INFINITY);
+  std::string best;
+  for (int i = 0; i <= 8; ++i, cand = std::nextafter(cand, INFINITY)) {
+    const std::string text = shortest(cand, rad, back);
+    if (!text.empty() && (best.empty() || text.size() < best.size())) best = text;
+  }
+  // No double converts back exactly (not the case for angles the dialog or a
+  // file gave): the nearest degrees.
+  return best.empty() ? num(rad / DEG2RAD) : best;
+}
+
+std::string pair(double a, double b) { return "[" + num(a) + ", " + num(b) + "]"; }
+
+// One "  key: value  # comment" line.
+void line(std::string& text, const std::string& key, const std::string& value, const std::string& comment) {
+  std::string l = "  " + key + ": " + value;
+  if (!comment.empty()) l += std::string(l.size() < 30 ? 30 - l.size() : 1, ' ') + "# " + comment;
+  text += l + "\n";
+}
+
+}  // namespace
+
+std::string problem_text(const Settings& st) {
+  const bool scara = st.robottype == Robot::Scara;
+  std::string t = "# cp_time_optimal problem file\n";
+  t += "robot:\n";
+  line(t, "type", scara ? "scara" : "cylindrical", "scara | cylindrical");
+  line(t, "arm", pair(st.l1, st.l2), "l1, l2 [m] (the SCARA robot's)");
+  t += "joints:\n";
+  line(t, "max_effort", pair(st.a1max, st.a2max), "a1max, a2max: torque or force per mass");
+  line(t, "max_velocity", pair(st.vmax[0], st.vmax[1]),
+       scara ? "[rad/s, rad/s]; 0: no limit" : "[rad/s, m/s]; 0: no limit");
+  t += "tool:\n";
+  line(t, "max_speed", num(st.vtool), "hand speed [m/s]; 0: no limit");
+  t += "path:\n";
+  const PathType c = st.cptype;
+  line(t, "type", path_kind_name(c), "");
+  if (c == PathType::Waypoints) {
+    line(t, "points", "", "[x, y] [m]");
+    for (int i = 0; i < st.wp_n && i < NWAYPOINTS; ++i) t += "    - " + pair(st.wp[i][0], st.wp[i][1]) + "\n";
+    return t;
+  }
+  int count = 0;
+  const PathParam* params = path_params(c, count);
+  for (int i = 0; i < count; ++i) {
+    const PathParam& p = params[i];
+    double v[2];
+    p.get(st, v);
+    const std::string value = p.n == 2 ? pair(v[0], v[1]) : p.degrees ? degrees(v[0]) : num(v[0]);
+    line(t, p.key, value, p.unit);
+  }
+  return t;
+}
+
+}  // namespace cpt
