@@ -103,10 +103,9 @@ Landing land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& m
   // after it are not part of the landed trajectory.
   int land = m;
   while (land > 1 && mo.chn_step[land - 1] > ia) --land;
-  // Records alternate the torque choice from maximum acceleration: the
-  // trajectory accelerates at the crossing only when an even number of
-  // switchings precede it. Landing from a deceleration is no switch.
-  if (land % 2 == 0) return Landing::Decelerating;
+  // The trajectory must accelerate (or slide along a ceiling) where it
+  // crosses: landing from a deceleration is no switch.
+  if (drive_after(mo, land - 1) == Drive::Decel) return Landing::Decelerating;
 
   // Landing point: the fraction along the crossed step, of that step's own
   // length, which need not be the current one: steps are dt0, or dt0 / NDIV
