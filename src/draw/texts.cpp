@@ -88,7 +88,7 @@ void format_speed_limits(NumberText& out, const Settings& st) {
   limit(st.vmax[1]);
   w.put(") Vhand=");
   limit(st.vtool);
-  w.put('\n');
+  w.put("[m/s]\n");
 }
 
 void format_time(NumberText& out, double v) {
@@ -136,6 +136,7 @@ void draw_info_panel(const Settings& st, const Motion& mo) {
     draw_text(x0 + 0.05f, 0.65f, f, "VELmax(1,2)=");
     format_speed_limits(value, st);
     draw_text(x0 + 0.35f, 0.65f, f, value);
+    draw_text(x0 + 0.95f, 0.65f, f, kCeilingKey);
   }
 }
 
