@@ -216,6 +216,7 @@ KeyAction press_key(World& w, unsigned char key) {
         case Landing::NoCrossing: return step_key(mo);  // not there yet: one more step
         case Landing::Decelerating: return hold(w, kNoticeLandDecelerating);
         case Landing::ShortOfEnd: return hold(w, kNoticeLandShort);
+        case Landing::AboveCeiling: return hold(w, kNoticeLandAboveCeiling);
         case Landing::Failed:
         case Landing::TooLong: return hold(w, kNoticeLandFailed);
       }

@@ -38,7 +38,8 @@ int one_step(const Settings& st, RhsState& rs, Motion& mo, double h, bool along)
   rule.stop_at_rest = true;
   const StepRun r = along ? along_ceiling(st, rs, mo.t, h, nsub, mo.Y[mo.nf], rule)
                           : substeps(st, rs, mo.torque_sel, mo.t, h, nsub, mo.Y[mo.nf], AccRecord{}, rule);
-  if (r.failed || r.over_limit) {
+  // A step above the speed limits' ceiling breaks a limit too.
+  if (r.failed || r.over_limit || (!along && above_ceiling(st, rs, r.y))) {
     report_failed_substep(st, r.t, r.y, r.acc);
     return 0;
   }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/rhs.h"
+#include "planner/ceiling_run.h"
 #include "planner/crossing.h"
 #include "planner/integrator.h"
 #include "core/console.h"
@@ -36,6 +37,10 @@ Landing descend(const Settings& st, RhsState& rs, int i, Descent& d) {
     if (r.failed) {
       diag_printf("\nland_final() 減速の積分に失敗 t=%7.4f s=%7.4f", r.t, r.y[0]);
       return Landing::Failed;
+    }
+    if (above_ceiling(st, rs, r.y)) {
+      diag_printf("\nland_final() 減速が速度上限を超える t=%7.4f s=%7.4f", r.t, r.y[0]);
+      return Landing::AboveCeiling;
     }
     d.t = r.t;
     acc = r.acc;
