@@ -7,6 +7,8 @@
 #include <string>
 
 #include "batch/runner.h"
+#include "console/summary.h"
+#include "draw/texts.h"
 #include "interaction/frame.h"
 #include "model/ceiling.h"
 #include "model/kinematics.h"
@@ -143,8 +145,13 @@ TEST(VelocityLimits, KeyLFollowsTheCeilingAndTheReportSaysSo) {
       EXPECT_EQ(mo.NCHN, 0) << c.what; EXPECT_EQ(mo.istep, static_cast<int>(keys.size()) - 1) << c.what;
     }
     if (!c.obtained) continue;
+    print_settings(w->st);
     const std::string out = con.text();
     EXPECT_NE(out.find("\nt1 から関節1の速度上限に沿う"), std::string::npos) << out;
+    EXPECT_NE(out.find("(v1max,v2max)=( 1.00  0.00)"), std::string::npos) << out;
+    NumberText panel;
+    format_speed_limits(panel, w->st);
+    EXPECT_STREQ(panel, "(1.00, -) Vhand=-[m/s]\n");
     EXPECT_NEAR(mo.tf, PI + 0.125, 1e-4);
     EXPECT_GE(mo.tf, compute_optimum(w->st).T - 5e-4);
     int on = 0;
