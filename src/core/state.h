@@ -273,6 +273,11 @@ inline double motion_time(const Motion& mo) {
   return (mo.NCHN < 0 || mo.NCHN >= NREC) ? 0.0 : mo.chn[mo.NCHN].t;
 }
 
+// True when some speed limit (joint velocity or hand speed) is set.
+inline bool has_speed_limits(const Settings& st) {
+  return st.vmax[0] > 0 || st.vmax[1] > 0 || st.vtool > 0;
+}
+
 // Index of the per-robot tables: Cylindrical 0, Scara 1.
 inline int robot_index(Robot r) { return r == Robot::Cylindrical ? 0 : 1; }
 

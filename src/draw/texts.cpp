@@ -132,7 +132,7 @@ void draw_info_panel(const Settings& st, const Motion& mo) {
   draw_text(x0 + 0.9f, 0.8f, f, value);
   draw_text(x0 + 0.05f, 0.75f, f, "1 grid=(0.1[m], 0.1[m])");
   // Speed limits, only when one is set.
-  if (st.vmax[0] > 0 || st.vmax[1] > 0 || st.vtool > 0) {
+  if (has_speed_limits(st)) {
     draw_text(x0 + 0.05f, 0.65f, f, "VELmax(1,2)=");
     format_speed_limits(value, st);
     draw_text(x0 + 0.35f, 0.65f, f, value);

@@ -20,8 +20,6 @@ void lower(Ceiling& c, double v, SpeedLimit by) {
 
 }  // namespace
 
-bool has_speed_limits(const Settings& st) { return st.vmax[0] > 0 || st.vmax[1] > 0 || st.vtool > 0; }
-
 const char* speed_limit_name(SpeedLimit l) {
   switch (l) {
     case SpeedLimit::Joint1: return "関節1";

@@ -27,9 +27,6 @@ struct CeilingPoint {
   Vec2 fi{};       // joint values at s
 };
 
-// True when some speed limit is set.
-bool has_speed_limits(const Settings& st);
-
 // The console's name of a limit: "関節1", "関節2", "手先" ("" for None).
 const char* speed_limit_name(SpeedLimit l);
 
