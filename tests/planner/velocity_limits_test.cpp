@@ -15,7 +15,9 @@
 #include "model/paths.h"
 #include "planner/optimum.h"
 #include "planner/prepare.h"
+#include "plots/phase_plane.h"
 #include "support/console_capture.h"
+#include "support/recorder.h"
 #include "support/trajectory.h"
 #include "support/world.h"
 
@@ -145,6 +147,11 @@ TEST(VelocityLimits, KeyLFollowsTheCeilingAndTheReportSaysSo) {
     EXPECT_EQ(mo.traj_state == TrajState::Obtained, c.obtained) << c.what;
     if (c.notice && !c.obtained) {  // nothing changed by the refused 'l'
       EXPECT_EQ(mo.NCHN, 0) << c.what; EXPECT_EQ(mo.istep, static_cast<int>(keys.size()) - 1) << c.what;
+    }
+    {  // the ceiling, lower than the acceleration limit (2) all along, is drawn in magenta
+      Recorder rec;
+      plot_boundary(w->pic, mo, w->cv, colour::black);
+      EXPECT_EQ(rec.of(DrawCall::ThickLine, &colour::magenta).size(), c.v1 > 0 ? size_t(w->cv.nbnd) : 0u);
     }
     if (!c.obtained) continue;
     print_settings(w->st);
