@@ -73,6 +73,11 @@ void print_settings(const Settings& st) {
   if (st.robottype == Robot::Scara)
     con_printf("\n関節最大加速度(τ1/m,τ2/m)=(a1max,a2max)=(%5.1f %5.1f)[m^2/s^2])", st.a1max,
                st.a2max);
+  // Speed limits, only when one is set (0: none).
+  if (has_speed_limits(st)) {
+    con_printf("\n関節最大速度(v1max,v2max)=(%5.2f %5.2f) 手先最大速度vtool=%5.2f[m/s] (0:制限なし)",
+               st.vmax[0], st.vmax[1], st.vtool);
+  }
   con_printf("\n/**************** 設定終わり ***************************************/");
   con_printf("\n");
 }

@@ -30,10 +30,20 @@ struct AccRecord {
   std::array<double, 2> acc{};   // joint 1, joint 2 (torque or force per unit mass)
 };
 
+// The speed limit that sets the ceiling of sd at a path point (the lowest of
+// the set ones); None where no limit is set.
+enum class SpeedLimit { None, Joint1, Joint2, Hand };
+
+// What drives the motion on from a switching: maximum acceleration, maximum
+// deceleration, or sliding along a speed limit's ceiling.
+enum class Drive { Accel, Decel, Ceiling };
+
 // The state of the motion at a switching and the joint accelerations just after it.
 struct SwitchRecord {
   double t = 0, s = 0, sd = 0;
   std::array<double, 2> acc{};
+  Drive drive = Drive::Accel;          // from here on
+  SpeedLimit limit = SpeedLimit::None;  // the ceiling followed (drive Ceiling)
 };
 
 // Hand point of a step and its joint accelerations.
@@ -155,6 +165,9 @@ struct Motion {
   double t = 0;            // time of the current point [s]
   double dt = dt0;         // current step length [s]
   int torque_sel = 1;      // +1 maximum acceleration, -1 maximum deceleration
+  // The speed limit whose ceiling the construction follows ('l'); None: the
+  // torque choice drives it.
+  SpeedLimit ceiling = SpeedLimit::None;
   int NCHN = 0;            // index of the last record in chn
   int nf = 0;              // index of the end step of the trajectory
   double tf = 0;           // end time of the motion [s]
@@ -187,8 +200,10 @@ struct Curves {
   std::array<Vec2, NCURVE> curve_start{}, curve_end{};
   std::array<AccRecord, NCURVE> acc_start{}, acc_end{};
   int n_curve_start = 0, n_curve_end = 0;
-  // Velocity-limit boundary (s, sd).
+  // Velocity-limit boundary (s, sd): the lower of the acceleration limit and
+  // the speed limits' ceiling; bnd_ceiling[i] where the ceiling is the lower.
   std::array<Vec2, NTAB> bnd{};
+  std::array<bool, NTAB> bnd_ceiling{};
   int nbnd = 0;
   // Largest |D[0][0]| and |D[1][0]| along the path, per robot (robot_index) and type.
   std::array<PerType<double>, 2> Dmax00{}, Dmax10{};
@@ -246,6 +261,7 @@ inline void rest_at_start(Motion& mo) {
   mo.t = 0;
   mo.dt = dt0;
   mo.torque_sel = +1;
+  mo.ceiling = SpeedLimit::None;
   mo.NCHN = 0;
   mo.nf = 0;
   mo.traj_state = TrajState::Building;
@@ -256,6 +272,11 @@ inline void rest_at_start(Motion& mo) {
 // NCHN is outside the table.
 inline double motion_time(const Motion& mo) {
   return (mo.NCHN < 0 || mo.NCHN >= NREC) ? 0.0 : mo.chn[mo.NCHN].t;
+}
+
+// True when some speed limit (joint velocity or hand speed) is set.
+inline bool has_speed_limits(const Settings& st) {
+  return st.vmax[0] > 0 || st.vmax[1] > 0 || st.vtool > 0;
 }
 
 // Index of the per-robot tables: Cylindrical 0, Scara 1.

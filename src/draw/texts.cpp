@@ -76,6 +76,21 @@ void format_limits(NumberText& out, double a1max, double a2max) {
   w.put(")[m/s^2]\n");
 }
 
+void format_speed_limits(NumberText& out, const Settings& st) {
+  TextWriter w(out);
+  const auto limit = [&w](double v) {
+    if (v > 0) write_fixed(w, v, 2);
+    else w.put('-');
+  };
+  w.put('(');
+  limit(st.vmax[0]);
+  w.put(", ");
+  limit(st.vmax[1]);
+  w.put(") Vhand=");
+  limit(st.vtool);
+  w.put("[m/s]\n");
+}
+
 void format_time(NumberText& out, double v) {
   TextWriter w(out);
   write_fixed(w, v, 3);
@@ -116,6 +131,13 @@ void draw_info_panel(const Settings& st, const Motion& mo) {
   format_time(value, mo.Tn);
   draw_text(x0 + 0.9f, 0.8f, f, value);
   draw_text(x0 + 0.05f, 0.75f, f, "1 grid=(0.1[m], 0.1[m])");
+  // Speed limits, only when one is set.
+  if (has_speed_limits(st)) {
+    draw_text(x0 + 0.05f, 0.65f, f, "VELmax(1,2)=");
+    format_speed_limits(value, st);
+    draw_text(x0 + 0.35f, 0.65f, f, value);
+    draw_text(x0 + 0.95f, 0.65f, f, kCeilingKey);
+  }
 }
 
 void draw_optimum_panel(const Motion& mo, const OptimumSeen& os) {

@@ -28,13 +28,19 @@ void format_time(NumberText& out, double v);
 // "+I.DDD[s] (+P.PP%)\n": a signed time and percentage, cut like the others.
 void format_gap(NumberText& out, double seconds, double percent);
 
+// "(V1, V2) Vhand=VH[m/s]\n": the speed limits cut to two decimals, "-" for one not set.
+void format_speed_limits(NumberText& out, const Settings& st);
+
 void draw_title();
-// The information panel: robot, limits, goal time tf, reference time Tn.
+// The information panel: robot, limits, goal time tf, reference time Tn,
+// and the speed limits when one is set.
 void draw_info_panel(const Settings& st, const Motion& mo);
 // The keys added to the window's commands, in one short line under the
 // panel; the window title and the console's key help keep their text.
 inline constexpr const char* kAddedKeys = "p: SVG";
 inline constexpr const char* kOptimumKey = "o: optimum";
+// Beside the speed limits, when one is set.
+inline constexpr const char* kCeilingKey = "l: along the limit";
 // While the automatic optimum is shown: "Optimum=" and its time beside the
 // goal time, and once the trajectory is obtained how far the goal time is
 // from it.

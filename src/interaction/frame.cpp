@@ -6,6 +6,7 @@
 #include "core/console.h"
 #include "model/limits.h"
 #include "planner/calcp.h"
+#include "planner/ceiling_run.h"
 #include "planner/integrator.h"
 #include "planner/report.h"
 
@@ -71,18 +72,22 @@ StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccR
   StepRule rule;
   rule.tol = TOL_STEP;
   rule.stop_off_path = true;
+  const bool along = mo.ceiling != SpeedLimit::None;
+  rule.stop_over_limit = along;
   const StepRun r =
-      substeps(st, rs, mo.torque_sel, mo.t, mo.dt / nsub, nsub, mo.Y[k - 1], acc_now, rule);
+      along ? along_ceiling(st, rs, mo.t, mo.dt / nsub, nsub, mo.Y[k - 1], rule)
+            : substeps(st, rs, mo.torque_sel, mo.t, mo.dt / nsub, nsub, mo.Y[k - 1], acc_now, rule);
   // A failed step or one that leaves the path is not taken: the motion stays
-  // where it was.
+  // where it was; so is a step along the ceiling that breaks a joint limit.
   if (r.failed || r.off_path) return StepOutcome::Failed;
+  if (along && r.over_limit) return StepOutcome::Steep;
   acc_now = r.acc;
   mo.istep = k;
   mo.t = r.t;
   mo.Y[k] = r.y;
   mo.A[k] = r.acc;
   mo.tt[k] = r.t;
-  return r.over_limit ? StepOutcome::OverLimit : StepOutcome::Done;
+  return r.over_limit || above_ceiling(st, rs, r.y) ? StepOutcome::OverLimit : StepOutcome::Done;
 }
 
 int look_ahead(const Settings& st, RhsState& rs, int torque_sel, double t, const Vec2& y,
@@ -158,11 +163,11 @@ FrameView frame(World& w, const OnObtained& on_obtained) {
   if (!hold) {
     const StepOutcome out = construction_step(w.st, w.rhs, mo, fr.acc_now);
     v.step_failed = out != StepOutcome::Done;
-    fr.step_failed = out == StepOutcome::Failed;
-    if (out == StepOutcome::Failed) {
+    fr.step_failed = out == StepOutcome::Failed || out == StepOutcome::Steep;
+    if (fr.step_failed) {
       // Nothing new to look ahead from; the notice says why.
       v.n = mo.istep;
-      if (!v.notice) v.notice = kNoticeStepFailed;
+      if (!v.notice) v.notice = out == StepOutcome::Steep ? kNoticeCeilingSteep : kNoticeStepFailed;
       return v;
     }
     if (!(mo.Y[mo.istep][1] > 0)) {

@@ -35,6 +35,13 @@ inline constexpr const char* kNoticeLandShort =
     "No landing: the deceleration stops before the end of the path; go back with 't'";
 inline constexpr const char* kNoticeLandFailed =
     "No landing: the deceleration into the end could not be integrated; go back with 't'";
+inline constexpr const char* kNoticeLandAboveCeiling =
+    "No landing: the deceleration into the end passes a speed limit; go back with 't'";
+inline constexpr const char* kNoticeNoSpeedLimit = "No speed limit is set: 'l' has no ceiling to follow";
+inline constexpr const char* kNoticeNotAtCeiling =
+    "Not at a speed limit: 'l' follows it from an accelerating state within one step below it";
+inline constexpr const char* kNoticeCeilingSteep =
+    "Staying on the speed limit needs more than the joint limits: leave it with 'c' or 'r'";
 inline constexpr const char* kNoticeRebuildFailed =
     "The trajectory could not be rebuilt (see the console): start again from rest";
 
@@ -70,10 +77,12 @@ enum class StepOutcome {
   Done,       // stored at istep + 1
   OverLimit,  // stored, but a sub-step broke a joint limit by more than TOL_STEP
   Failed,     // not taken: a sub-step failed, or the state left the path
+  Steep,      // not taken: staying on the ceiling breaks a joint limit by more than TOL_STEP
 };
 
-// The construction step: nsub sub-steps of rkg over dt from Y[istep], stored
-// at istep + 1 with t advanced, unless it failed. The caller makes sure that
+// The construction step: nsub sub-steps of rkg over dt from Y[istep] (along
+// the ceiling while mo.ceiling is set), stored at istep + 1 with t advanced,
+// unless it failed. A step that ends above the ceiling is OverLimit. The caller makes sure that
 // istep + 1 is inside the tables.
 StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccRecord& acc_now);
 

@@ -5,6 +5,9 @@
 
 #include "interaction/frame.h"
 #include "core/console.h"
+#include "model/ceiling.h"
+#include "model/rhs.h"
+#include "planner/ceiling_run.h"
 #include "planner/records.h"
 #include "planner/landing.h"
 #include "planner/optimum.h"
@@ -36,6 +39,7 @@ void switching_record(World& w) {
   ++mo.NCHN;
   mo.chn_step[mo.NCHN] = k;
   mo.torque_sel = -mo.torque_sel;
+  mo.ceiling = SpeedLimit::None;  // from a ceiling: maximum deceleration
   mo.chn[mo.NCHN] = switch_record(w.st, w.rhs, mo.torque_sel, mo.t, mo.Y[k], mo.A[k]);
   mo.dt = dt0;
 }
@@ -88,6 +92,63 @@ KeyAction optimum_key(World& w) {
   return hold(w, nullptr);
 }
 
+// 'l': from an accelerating state at most one step below a ceiling, onto it
+// (the rest of the way with maximum acceleration, stored as a step of its
+// own), a ceiling record there, and the frame's step along it. While the
+// motion follows the ceiling, 'l' only runs the frame.
+KeyAction ceiling_key(World& w) {
+  Motion& mo = w.mo;
+  if (!constructing(mo)) return KeyAction::Frame;
+  if (!has_speed_limits(w.st)) return hold(w, kNoticeNoSpeedLimit);
+  if (mo.ceiling != SpeedLimit::None) return KeyAction::Frame;
+  if (!record_room(mo)) return hold(w, kNoticeRecordsFull);
+  if (mo.torque_sel < 0) return hold(w, kNoticeNotAtCeiling);
+  // An over-limit step above the ceiling is not a state to start from: its
+  // predecessor is the last good one.
+  int k = std::clamp(mo.istep, 0, NTAB - 2);
+  if (!w.fr.step_failed && k > 0 && above_ceiling(w.st, w.rhs, mo.Y[k])) --k;
+  if (!can_switch_at(w, k) || above_ceiling(w.st, w.rhs, mo.Y[k])) return hold(w, kNoticeNotAtCeiling);
+  CeilingPoint cp;
+  if (!ceiling_point(w.st, mo.Y[k][0], w.rhs.fi_last, cp)) return hold(w, kNoticeNotAtCeiling);
+  const RhsState saved = w.rhs;
+  StepRun r;
+  const bool below = mo.Y[k][1] < cp.c.sd * (1 - CEIL_TOL);
+  // Within one step of maximum acceleration below it: the approach.
+  if (below && !onto_ceiling(w.st, w.rhs, mo.tt[k], mo.Y[k], mo.A[k], r)) {
+    w.rhs = saved;
+    return hold(w, kNoticeNotAtCeiling);
+  }
+  mo.istep = k;
+  mo.t = mo.tt[k];
+  if (below) {
+    mo.istep = k + 1;
+    mo.t = r.t;
+    mo.tt[k + 1] = r.t;
+    mo.Y[k + 1] = r.y;
+    mo.A[k + 1] = r.acc;
+    if (!ceiling_point(w.st, r.y[0], w.rhs.fi_last, cp)) return hold(w, kNoticeNotAtCeiling);
+  }
+  const int j = mo.istep;
+  mo.Y[j][1] = cp.c.sd;
+  ++mo.NCHN;
+  mo.chn_step[mo.NCHN] = j;
+  mo.chn[mo.NCHN] = {mo.t, mo.Y[j][0], cp.c.sd, cp.acc.acc, Drive::Ceiling, cp.c.by};
+  mo.torque_sel = +1;
+  mo.ceiling = cp.c.by;
+  mo.dt = dt0;
+  w.fr.step_failed = false;
+  return KeyAction::Frame;
+}
+
+// 't' back past the switch onto the ceiling: the construction accelerates
+// again from there, without the ceiling record.
+void leave_ceiling_behind(Motion& mo) {
+  if (mo.ceiling == SpeedLimit::None || mo.istep >= mo.chn_step[mo.NCHN]) return;
+  --mo.NCHN;
+  mo.ceiling = SpeedLimit::None;
+  mo.torque_sel = +1;
+}
+
 }  // namespace
 
 Landing land_at_current_step(World& w) {
@@ -100,6 +161,7 @@ Landing land_at_current_step(World& w) {
     return result;
   }
   mo.final_state = FinalState::Walking;
+  mo.ceiling = SpeedLimit::None;
   mo.istep = mo.chn_step[mo.NCHN - 1];
   return result;
 }
@@ -125,6 +187,7 @@ KeyAction press_key(World& w, unsigned char key) {
       mo.istep = std::clamp(mo.istep - (w.fr.step_failed ? 1 : 2), 0, NTAB - 1);
       mo.t = mo.tt[mo.istep];
       mo.dt = dt0 / NDIV;
+      leave_ceiling_behind(mo);
       return KeyAction::Frame;
     case 'r':
     case 'c':
@@ -153,6 +216,7 @@ KeyAction press_key(World& w, unsigned char key) {
         case Landing::NoCrossing: return step_key(mo);  // not there yet: one more step
         case Landing::Decelerating: return hold(w, kNoticeLandDecelerating);
         case Landing::ShortOfEnd: return hold(w, kNoticeLandShort);
+        case Landing::AboveCeiling: return hold(w, kNoticeLandAboveCeiling);
         case Landing::Failed:
         case Landing::TooLong: return hold(w, kNoticeLandFailed);
       }
@@ -173,6 +237,8 @@ KeyAction press_key(World& w, unsigned char key) {
       return KeyAction::Frame;
     case 'o':
       return optimum_key(w);
+    case 'l':
+      return ceiling_key(w);
     case 'w':
       pic.zoom *= kZoomStep;
       pic.pp_zoom *= kZoomStep;

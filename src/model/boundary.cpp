@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/ceiling.h"
 #include "model/coeffs.h"
 #include "core/console.h"
 
@@ -24,8 +25,15 @@ int calboundary(const Settings& st, Curves& cv) {
     }
     double det = D[0][0] * D[1][1] - D[0][1] * D[1][0];
     if (std::fabs(det) < DET_FLOOR) det = DET_FLOOR;
-    const double sd =
+    double sd =
         std::sqrt(std::fabs((std::fabs(D[1][0]) * st.a1max + std::fabs(D[0][0]) * st.a2max) / det));
+    // The speed limits' ceiling where it is the lower.
+    cv.bnd_ceiling[i] = false;
+    if (has_speed_limits(st)) {
+      const double c = ceiling_of(st, J, cpderiv(st, s)).sd;
+      cv.bnd_ceiling[i] = c < sd;
+      if (c < sd) sd = c;
+    }
     cv.bnd[i] = {s, sd};
     if (s >= sf) {
       cv.nbnd = i;

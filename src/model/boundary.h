@@ -1,6 +1,7 @@
 // The velocity-limit boundary of the phase plane: the rate sd(s) at which the
 // admissible s-dd intervals of the two joints stop overlapping,
-//   sd^2 = (|D10| a1max + |D00| a2max) / |det D|.
+//   sd^2 = (|D10| a1max + |D00| a2max) / |det D|,
+// or the speed limits' ceiling (model/ceiling.h) where that is lower.
 #pragma once
 
 #include "core/state.h"

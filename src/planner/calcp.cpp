@@ -2,11 +2,14 @@
 
 #include <cmath>
 
+#include "model/ceiling.h"
 #include "model/kinematics.h"
 #include "model/paths.h"
 #include "model/rhs.h"
+#include "planner/ceiling_run.h"
 #include "planner/integrator.h"
 #include "planner/landing.h"
+#include "planner/records.h"
 #include "planner/reference.h"
 #include "core/console.h"
 
@@ -25,15 +28,18 @@ void report_failed_substep(const Settings& st, double tau, const Vec2& y, const 
               acc.acc[0], acc.acc[1], P[0], P[1]);
 }
 
-// One trajectory step of nsub sub-steps of h from (t, Y[nf]), stored at nf + 1.
-// A step in which sd crosses 0 ends at rest at the crossing.
-int one_step(const Settings& st, RhsState& rs, Motion& mo, double h) {
+// One trajectory step of nsub sub-steps of h from (t, Y[nf]), stored at nf + 1,
+// along the ceiling when `along`. A step in which sd crosses 0 ends at rest
+// at the crossing.
+int one_step(const Settings& st, RhsState& rs, Motion& mo, double h, bool along) {
   StepRule rule;
   rule.tol = TOL_STEP;
   rule.stop_over_limit = true;
   rule.stop_at_rest = true;
-  const StepRun r = substeps(st, rs, mo.torque_sel, mo.t, h, nsub, mo.Y[mo.nf], AccRecord{}, rule);
-  if (r.failed || r.over_limit) {
+  const StepRun r = along ? along_ceiling(st, rs, mo.t, h, nsub, mo.Y[mo.nf], rule)
+                          : substeps(st, rs, mo.torque_sel, mo.t, h, nsub, mo.Y[mo.nf], AccRecord{}, rule);
+  // A step above the speed limits' ceiling breaks a limit too.
+  if (r.failed || r.over_limit || (!along && above_ceiling(st, rs, r.y))) {
     report_failed_substep(st, r.t, r.y, r.acc);
     return 0;
   }
@@ -46,7 +52,7 @@ int one_step(const Settings& st, RhsState& rs, Motion& mo, double h) {
   // Joint accelerations at the new state, its hand point and joint values.
   int ok = 1;
   AccRecord rec = r.acc;
-  f(st, rs, mo.torque_sel, 1, tau, y.data(), rec, ok);
+  if (!along) f(st, rs, mo.torque_sel, 1, tau, y.data(), rec, ok);
   mo.A[k] = rec;
   HandRecord& cp = mo.CP[k];
   cp.acc = rec.acc;
@@ -80,14 +86,21 @@ int segment(const Settings& st, RhsState& rs, Motion& mo, int i) {
   const double h = d > 0 ? span / d / nsub : 0.0;
   // Every segment restarts from its own recorded state.
   mo.Y[mo.nf] = {mo.chn[i - 1].s, mo.chn[i - 1].sd};
+  const bool along = drive_after(mo, i - 1) == Drive::Ceiling;
   for (int j = 1; j <= d; ++j) {
-    if (!one_step(st, rs, mo, h)) return 0;
+    if (!one_step(st, rs, mo, h, along)) return 0;
   }
   // The switch: accelerations just after it, and the re-integrated time.
-  mo.torque_sel = -mo.torque_sel;
+  const Drive next = drive_after(mo, i);
+  mo.torque_sel = drive_sel(next);
   const int k = mo.nf;
   int ok = 1;
-  f(st, rs, mo.torque_sel, 1, mo.t, mo.Y[k].data(), mo.A[k], ok);
+  CeilingPoint cp;
+  if (next == Drive::Ceiling && ceiling_point(st, mo.Y[k][0], rs.fi_last, cp)) {
+    mo.A[k] = cp.acc;
+  } else {
+    f(st, rs, mo.torque_sel, 1, mo.t, mo.Y[k].data(), mo.A[k], ok);
+  }
   mo.CP[k].acc = mo.A[k].acc;
   mo.tf = mo.t;
   mo.chn[i].t = mo.tf;

@@ -5,13 +5,14 @@
 
 namespace cpt {
 
-// Integrates every segment between the switching records chn[0..NCHN] again,
-// each divided evenly into steps of about dt0, and stores tt, Y, A, CP, fi
-// for steps 0..nf; rewrites chn[i].t with the re-integrated times, sets tf,
-// then computes the reference CP motion. Returns 1, or 0 after a console
-// message when a sub-step fails or breaks a joint limit, when a hand point
-// has no inverse kinematics, when the records are out of order, when the
-// steps would pass index 2000, or when the rebuilt motion does not end at
+// Integrates every segment between the switching records chn[0..NCHN] again
+// (along the ceiling after a ceiling record), each divided evenly into steps
+// of about dt0, and stores tt, Y, A, CP, fi for steps 0..nf; rewrites
+// chn[i].t with the re-integrated times, sets tf, then computes the reference
+// CP motion. Returns 1, or 0 after a console message when a sub-step fails,
+// breaks a joint limit or ends above a speed limit's ceiling, when a hand
+// point has no inverse kinematics, when the records are out of order, when
+// the steps would pass index 2000, or when the rebuilt motion does not end at
 // rest at the end of the path. On failure the tables hold the steps built so far.
 int calcp(const Settings& st, const Curves& cv, RhsState& rs, Motion& mo);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/rhs.h"
+#include "planner/ceiling_run.h"
 #include "planner/crossing.h"
 #include "planner/integrator.h"
 #include "core/console.h"
@@ -36,6 +37,10 @@ Landing descend(const Settings& st, RhsState& rs, int i, Descent& d) {
     if (r.failed) {
       diag_printf("\nland_final() 減速の積分に失敗 t=%7.4f s=%7.4f", r.t, r.y[0]);
       return Landing::Failed;
+    }
+    if (above_ceiling(st, rs, r.y)) {
+      diag_printf("\nland_final() 減速が速度上限を超える t=%7.4f s=%7.4f", r.t, r.y[0]);
+      return Landing::AboveCeiling;
     }
     d.t = r.t;
     acc = r.acc;
@@ -103,10 +108,9 @@ Landing land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& m
   // after it are not part of the landed trajectory.
   int land = m;
   while (land > 1 && mo.chn_step[land - 1] > ia) --land;
-  // Records alternate the torque choice from maximum acceleration: the
-  // trajectory accelerates at the crossing only when an even number of
-  // switchings precede it. Landing from a deceleration is no switch.
-  if (land % 2 == 0) return Landing::Decelerating;
+  // The trajectory must accelerate (or slide along a ceiling) where it
+  // crosses: landing from a deceleration is no switch.
+  if (drive_after(mo, land - 1) == Drive::Decel) return Landing::Decelerating;
 
   // Landing point: the fraction along the crossed step, of that step's own
   // length, which need not be the current one: steps are dt0, or dt0 / NDIV

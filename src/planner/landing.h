@@ -19,6 +19,7 @@ enum class Landing {
   Failed,        // the deceleration could not be integrated
   ShortOfEnd,    // the deceleration comes to rest away from the end of the path
   TooLong,       // the descent or the records would pass their tables
+  AboveCeiling,  // the deceleration passes above a speed limit's ceiling
 };
 
 // Precondition (made by the 'f' key): mo.NCHN has just been incremented and

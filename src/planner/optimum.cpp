@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "model/ceiling.h"
 #include "model/coeffs.h"
 #include "model/paths.h"
 #include "planner/phase_bounds.h"
@@ -20,6 +21,15 @@ ModelSampler model_sampler(const Settings& st) {
   return [&st](double s, const Vec2& ref, Vec2& fi, Mat2& D) {
     Mat2 J;
     return calD_quiet(st, s, ref, fi, J, D) == 1;
+  };
+}
+
+// The speed limits' ceiling at s, with joint values fi there (0 where out of reach).
+CeilingSampler ceiling_sampler(const Settings& st) {
+  return [&st](double s, const Vec2& fi) {
+    Ceiling c;
+    Vec2 q;
+    return ceiling_at(st, s, fi, q, c) ? c.sd : 0.0;
   };
 }
 
@@ -111,7 +121,11 @@ bool time_grid(const Settings& st, const Profile& pr, Optimum& out) {
     }
     ref = m.fi;
     if (!end) {
-      m.sdd = sample_sdd(p, point_bounds(D, amax), m.s, x);
+      PointBounds b = point_bounds(D, amax);
+      Ceiling c;
+      Vec2 q;
+      if (ceiling_at(st, m.s, m.fi, q, c)) cap_to_ceiling(b, c.sd);
+      m.sdd = sample_sdd(p, b, m.s, x);
       for (int i = 0; i < 2; ++i) m.acc[i] = D[i][0] * m.sdd + D[i][1] * x;
     }
     m.sd = std::sqrt(x);
@@ -138,6 +152,7 @@ ProfileProblem optimum_problem(const Settings& st) {
   pb.fi_start = st.fi0();
   pb.knots = path_knots(st);
   pb.sample = model_sampler(st);
+  if (has_speed_limits(st)) pb.ceiling = ceiling_sampler(st);
   return pb;
 }
 

@@ -58,6 +58,13 @@ inline PointBounds point_bounds(const Mat2& D, const std::array<double, 2>& amax
   return b;
 }
 
+// Lowers the velocity limit to a ceiling of sd (the speed limits'); an
+// infinite ceiling leaves it.
+inline void cap_to_ceiling(PointBounds& b, double sd_ceiling) {
+  if (sd_ceiling < std::numeric_limits<double>::infinity())
+    b.xmax = std::min(b.xmax, std::max(0.0, sd_ceiling) * sd_ceiling);
+}
+
 // Largest admissible sdd at x (x not above xmax).
 inline double sdd_upper(const PointBounds& b, double x) {
   return std::min(b.w[0] - b.k[0] * x, b.w[1] - b.k[1] * x);

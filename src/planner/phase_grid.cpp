@@ -31,6 +31,7 @@ bool GridSampler::at(double s, Vec2& ref, PointBounds& b) {
   }
   ref = fi;
   b = point_bounds(D, pb_.amax);
+  if (pb_.ceiling) cap_to_ceiling(b, pb_.ceiling(s, fi));
   return true;
 }
 

@@ -12,6 +12,9 @@
 //     cut down to the result of the forward pass (the largest x from which
 //     the end can still be reached). The result is the optimal profile: the
 //     pointwise highest feasible one.
+// A ceiling of sd (the speed limits), where given, caps the velocity limit:
+// both passes are cut to the lower of the two, and the profile slides along
+// the ceiling wherever the joint limits admit its slope.
 // The profile switches from acceleration to deceleration where the two
 // curves cross, touches the velocity limit at tangent, knot and zero-inertia
 // points, and follows it where it is admissible. The grid has nodes at the
@@ -33,6 +36,8 @@ namespace cpt {
 // The model at one path point: joint values fi (the branch nearest to ref)
 // and the coefficients D. False when the point is out of reach.
 using ModelSampler = std::function<bool(double s, const Vec2& ref, Vec2& fi, Mat2& D)>;
+// The ceiling of sd at path point s with joint values fi there (+inf: none).
+using CeilingSampler = std::function<double(double s, const Vec2& fi)>;
 
 // What the profile does on a piece: maximum acceleration, maximum
 // deceleration, or along the velocity limit.
@@ -44,6 +49,7 @@ struct ProfileProblem {
   Vec2 fi_start{};                // joint values at s = 0 (the branch followed)
   std::vector<double> knots;      // points inside (0, sf) where D may jump
   ModelSampler sample;
+  CeilingSampler ceiling;         // empty: no speed limit caps the velocity limit
   int intervals = 600;            // initial uniform grid
   int refine_levels = 3;          // times a switch's intervals are cut into REFINE_SPLIT
 };

@@ -10,7 +10,16 @@ SwitchRecord switch_record(const Settings& st, RhsState& rs, int torque_sel, dou
                            const Vec2& y, AccRecord& acc) {
   int ok = 1;
   f(st, rs, torque_sel, 1, t, y.data(), acc, ok);
-  return {t, y[0], y[1], acc.acc};
+  return {t, y[0], y[1], acc.acc, torque_sel > 0 ? Drive::Accel : Drive::Decel, SpeedLimit::None};
+}
+
+Drive drive_after(const Motion& mo, int i) {
+  Drive d = Drive::Accel;
+  for (int j = 1; j <= i && j < NREC; ++j) {
+    if (mo.chn[j].drive == Drive::Ceiling) d = Drive::Ceiling;
+    else d = d == Drive::Decel ? Drive::Accel : Drive::Decel;
+  }
+  return d;
 }
 
 bool on_path(const Settings& st, const Vec2& y) {

@@ -11,6 +11,14 @@ namespace cpt {
 SwitchRecord switch_record(const Settings& st, RhsState& rs, int torque_sel, double t,
                            const Vec2& y, AccRecord& acc);
 
+// What drives the motion on from record i: record 0 starts with maximum
+// acceleration, a ceiling record slides along its ceiling, and every other
+// switching changes the torque choice (from the ceiling to deceleration).
+Drive drive_after(const Motion& mo, int i);
+
+// The torque choice of a drive: -1 for deceleration, else +1.
+inline int drive_sel(Drive d) { return d == Drive::Decel ? -1 : +1; }
+
 // True when y is a state the motion can be in: finite, 0 <= s <= sf.
 bool on_path(const Settings& st, const Vec2& y);
 

@@ -1,7 +1,10 @@
 #include "planner/reference.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "model/ceiling.h"
 #include "model/coeffs.h"
 #include "model/kinematics.h"
 #include "model/limits.h"
@@ -30,6 +33,25 @@ double start_acceleration(const Settings& st, const Curves& cv) {
   }
   if (d10 > 0 && (!bound || st.a2max / d10 < a)) a = st.a2max / d10;
   return a;
+}
+
+// Samples of the ceiling along the path for the cruise cap.
+constexpr int CEIL_SAMPLES = 2000;
+
+// The lowest speed-limit ceiling along the path (+inf when none is set): the
+// cruise rate of the profile stays below it, and so does every rate before.
+double lowest_ceiling(const Settings& st) {
+  double low = std::numeric_limits<double>::infinity();
+  if (!has_speed_limits(st)) return low;
+  Vec2 ref = st.fi0();
+  for (int i = 0; i <= CEIL_SAMPLES; ++i) {
+    Ceiling c;
+    Vec2 fi;
+    if (!ceiling_at(st, st.sf_now() * i / CEIL_SAMPLES, ref, fi, c)) continue;
+    ref = fi;
+    low = std::min(low, c.sd);
+  }
+  return low;
 }
 
 // Hand point, joint values (following those of step k - 1) and joint
@@ -138,7 +160,10 @@ void reference_motion(const Settings& st, const Curves& cv, Motion& mo) {
   const double sf = st.sf_now();
   Trapezoid p;
   const double a = start_acceleration(st, cv);
-  if (!trapezoid(sf, a, TA0, p)) {
+  // The cruise rate a ta is capped by the speed limits.
+  const double vcap = lowest_ceiling(st);
+  const double ta0 = a > 0 && a * TA0 > vcap ? vcap / a : TA0;
+  if (!trapezoid(sf, a, ta0, p)) {
     // No profile: the reference motion stays at rest at the start.
     diag_printf("\n基準CP運動 加速度を決められない a=%7.4f sf=%7.4f", a, sf);
     for (int k = 0; k <= mo.nf; ++k) fill_step(st, mo, k, 0, 0, 0);

@@ -1,6 +1,7 @@
 // The reference CP motion: a trapezoidal profile of s (constant path
 // acceleration a, cruise at rate v, constant deceleration) whose a is the
-// largest, in steps of 5 %, at which neither joint exceeds its limit.
+// largest, in steps of 5 %, at which neither joint exceeds its limit, and
+// whose cruise rate v stays below the speed limits' lowest ceiling.
 #pragma once
 
 #include "core/state.h"

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/console.h"
+#include "model/ceiling.h"
 #include "model/limits.h"
 
 namespace cpt {
@@ -36,7 +37,12 @@ void print_record(const char* label, int i, const SwitchRecord& r) {
 void print_report(const Motion& mo) {
   const int nchn = mo.NCHN < 0 ? 0 : (mo.NCHN > NREC - 1 ? NREC - 1 : mo.NCHN);
   con_printf("\n\n新しい軌道に沿う加減速の切り替え回数と状態 NCHN=%d", mo.NCHN);
-  for (int i = 0; i < nchn; ++i) print_record(nullptr, i, mo.chn[i]);
+  for (int i = 0; i < nchn; ++i) {
+    print_record(nullptr, i, mo.chn[i]);
+    // A switch onto a speed limit's ceiling: the motion slides along it.
+    if (mo.chn[i].drive == Drive::Ceiling)
+      con_printf("\nt%d から%sの速度上限に沿う", i, speed_limit_name(mo.chn[i].limit));
+  }
   print_record("tf", 0, mo.chn[nchn]);
   con_printf("\n\n関節トルク切り替え回数 NCT=%d   加速度acc[]は直後の値", mo.NCT);
   for (int i = 0; i < mo.NCT; ++i) print_record(nullptr, i, mo.tsw[i]);

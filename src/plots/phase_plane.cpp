@@ -48,7 +48,13 @@ void plot_trajectory(const Picture& pic, const Motion& mo, int n, const Vec2* Y,
 
 void plot_boundary(const Picture& pic, const Motion& mo, const Curves& cv, const Colour& colour) {
   const int n = cv.nbnd < NTAB ? cv.nbnd : NTAB - 1;
-  polyline(pic, n, cv.bnd.data(), replay(mo) ? kBoundaryWidthReplay : kBoundaryWidth, colour);
+  const double width = replay(mo) ? kBoundaryWidthReplay : kBoundaryWidth;
+  polyline(pic, n, cv.bnd.data(), width, colour);
+  // The speed limits' ceiling over it, where the ceiling is the lower.
+  for (int i = 1; i <= n; ++i) {
+    if (cv.bnd_ceiling[i - 1] && cv.bnd_ceiling[i])
+      draw_thick_line(pp_map(pic, cv.bnd[i - 1]), pp_map(pic, cv.bnd[i]), width, colour::magenta);
+  }
 }
 
 }  // namespace cpt

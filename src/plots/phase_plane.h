@@ -15,7 +15,8 @@ void plot_curve(const Picture& pic, const Motion& mo, int n, const Vec2* points,
 // Polyline through Y[0..n]; in replay also a blue ring at every joint-torque
 // switching tsw[0..NCT], the start and the end included.
 void plot_trajectory(const Picture& pic, const Motion& mo, int n, const Vec2* Y, const Colour& colour);
-// The velocity-limit boundary bnd[0..nbnd].
+// The velocity-limit boundary bnd[0..nbnd]; magenta where a speed limit's
+// ceiling sets it.
 void plot_boundary(const Picture& pic, const Motion& mo, const Curves& cv, const Colour& colour);
 
 }  // namespace cpt

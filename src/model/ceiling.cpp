@@ -1,0 +1,80 @@
+#include "model/ceiling.h"
+
+#include <cmath>
+#include <limits>
+
+#include "model/coeffs.h"
+
+namespace cpt {
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+// Step of the ceiling's central differences, relative to max(1, sf).
+constexpr double CEIL_DS = 1e-6;
+
+// Lowers c to v when v is lower.
+void lower(Ceiling& c, double v, SpeedLimit by) {
+  if (v < c.sd) c = {v, by};
+}
+
+}  // namespace
+
+const char* speed_limit_name(SpeedLimit l) {
+  switch (l) {
+    case SpeedLimit::Joint1: return "関節1";
+    case SpeedLimit::Joint2: return "関節2";
+    case SpeedLimit::Hand: return "手先";
+    default: return "";
+  }
+}
+
+Ceiling ceiling_of(const Settings& st, const Mat2& J, const PathDeriv& p) {
+  Ceiling c{kInf, SpeedLimit::None};
+  // dq/ds = J^{-1} p' = adj(J) p' / det J: limit i is vmax[i] |det J| / |adj(J) p'|_i,
+  // 0 where J is singular and the path asks for motion across the singularity.
+  const double det = J[0][0] * J[1][1] - J[0][1] * J[1][0];
+  const double num[2] = {J[1][1] * p.xd - J[0][1] * p.yd, -J[1][0] * p.xd + J[0][0] * p.yd};
+  const SpeedLimit joint[2] = {SpeedLimit::Joint1, SpeedLimit::Joint2};
+  for (int i = 0; i < 2; ++i) {
+    if (!(st.vmax[i] > 0) || num[i] == 0) continue;
+    lower(c, st.vmax[i] * std::fabs(det) / std::fabs(num[i]), joint[i]);
+  }
+  const double speed = std::hypot(p.xd, p.yd);
+  if (st.vtool > 0 && speed > 0) lower(c, st.vtool / speed, SpeedLimit::Hand);
+  return c;
+}
+
+bool ceiling_at(const Settings& st, double s, const Vec2& ref, Vec2& fi, Ceiling& c) {
+  if (!has_speed_limits(st)) {
+    c = {kInf, SpeedLimit::None};
+    fi = ref;
+    return true;
+  }
+  Mat2 J, D;
+  if (!calD_quiet(st, s, ref, fi, J, D)) return false;
+  c = ceiling_of(st, J, cpderiv(st, s));
+  return true;
+}
+
+bool ceiling_point(const Settings& st, double s, const Vec2& ref, CeilingPoint& out) {
+  if (!has_speed_limits(st)) return false;
+  Mat2 J, D;
+  if (!calD_quiet(st, s, ref, out.fi, J, D)) return false;
+  out.c = ceiling_of(st, J, cpderiv(st, s));
+  if (!std::isfinite(out.c.sd)) return false;
+  // dsd/ds by central differences (one-sided at the ends of the path).
+  const double sf = st.sf_now();
+  const double h = CEIL_DS * (sf > 1 ? sf : 1.0);
+  const double a = s - h < 0 ? s : s - h, b = s + h > sf ? s : s + h;
+  Ceiling ca, cb;
+  Vec2 fa, fb;
+  if (!(b > a) || !ceiling_at(st, a, out.fi, fa, ca) || !ceiling_at(st, b, out.fi, fb, cb)) return false;
+  const double x = out.c.sd * out.c.sd;
+  out.sdd = out.c.sd * (cb.sd - ca.sd) / (b - a);
+  out.acc.sdd = out.sdd;
+  for (int i = 0; i < 2; ++i) out.acc.acc[i] = D[i][0] * out.sdd + D[i][1] * x;
+  return true;
+}
+
+}  // namespace cpt

@@ -1,0 +1,45 @@
+// The speed limits as ceilings of the phase plane. A joint velocity limit
+// |qd_i| <= vmax[i] with qd = (dq/ds) sd and dq/ds = J^{-1} p'(s) bounds
+//   sd <= vmax[i] / |dq_i/ds|,
+// and the hand speed limit |p'(s)| sd <= vtool bounds sd <= vtool / |p'(s)|.
+// The ceiling at s is the lowest of the set limits (+inf when none is set).
+#pragma once
+
+#include "core/state.h"
+#include "model/paths.h"
+
+namespace cpt {
+
+// Tolerance of "on the ceiling", relative to the ceiling: a state this close
+// to it counts as on it (the construction's test of a step above it too).
+constexpr double CEIL_TOL = 1e-6;
+
+struct Ceiling {
+  double sd = 0;                     // the ceiling of sd (+inf: none)
+  SpeedLimit by = SpeedLimit::None;  // the limit that sets it
+};
+
+// A point on the ceiling with what it takes to stay there.
+struct CeilingPoint {
+  Ceiling c;
+  double sdd = 0;  // path acceleration along the ceiling: sd dsd/ds
+  AccRecord acc;   // the joint accelerations it needs
+  Vec2 fi{};       // joint values at s
+};
+
+// The console's name of a limit: "関節1", "関節2", "手先" ("" for None).
+const char* speed_limit_name(SpeedLimit l);
+
+// The ceiling from the Jacobian J at s and the path's derivatives there.
+Ceiling ceiling_of(const Settings& st, const Mat2& J, const PathDeriv& p);
+
+// The ceiling at s, with the branch nearest to ref (fi gets the joint values).
+// False when s is out of reach. +inf without any work when no limit is set.
+bool ceiling_at(const Settings& st, double s, const Vec2& ref, Vec2& fi, Ceiling& c);
+
+// The ceiling at s with the path acceleration and joint accelerations of a
+// motion along it (its slope by central differences of the ceiling). False
+// when a point is out of reach or no limit is set.
+bool ceiling_point(const Settings& st, double s, const Vec2& ref, CeilingPoint& out);
+
+}  // namespace cpt

@@ -1,0 +1,101 @@
+#include "planner/ceiling_run.h"
+
+#include <cmath>
+
+#include "model/ceiling.h"
+#include "model/limits.h"
+
+namespace cpt {
+
+namespace {
+
+// The ceiling at s, following the branch from ref; NaN when out of reach.
+double ceiling_sd(const Settings& st, double s, Vec2& ref) {
+  Ceiling c;
+  Vec2 fi;
+  if (!ceiling_at(st, s, ref, fi, c)) return NAN;
+  ref = fi;
+  return c.sd;
+}
+
+}  // namespace
+
+StepRun along_ceiling(const Settings& st, RhsState& rs, double t, double h, int n, const Vec2& y,
+                      const StepRule& rule) {
+  StepRun r;
+  r.y = y;
+  r.t = t;
+  const double sf = st.sf_now();
+  for (int j = 0; j < n; ++j) {
+    // ds/dt = c(s), one Runge-Kutta step.
+    Vec2 ref = rs.fi_last;
+    const double s = r.y[0];
+    const double k1 = ceiling_sd(st, s, ref);
+    const double k2 = ceiling_sd(st, s + 0.5 * h * k1, ref);
+    const double k3 = ceiling_sd(st, s + 0.5 * h * k2, ref);
+    const double k4 = ceiling_sd(st, s + h * k3, ref);
+    const double next = s + h / 6 * (k1 + 2 * k2 + 2 * k3 + k4);
+    CeilingPoint cp;
+    if (!std::isfinite(next) || !ceiling_point(st, next, rs.fi_last, cp) || !std::isfinite(cp.sdd)) {
+      r.failed = true;
+      return r;
+    }
+    if (over_limit(st, cp.acc, rule.tol)) {
+      r.over_limit = true;
+      if (rule.stop_over_limit) return r;
+    }
+    rs.fi_last = cp.fi;
+    r.y = {next, cp.c.sd};
+    r.acc = cp.acc;
+    r.t += h;
+    ++r.done;
+    if (rule.stop_off_path && next > sf) {
+      r.off_path = true;
+      return r;
+    }
+  }
+  return r;
+}
+
+bool onto_ceiling(const Settings& st, RhsState& rs, double t, const Vec2& y, const AccRecord& acc,
+                  StepRun& out) {
+  const double h = dt0 / nsub;
+  out = StepRun{};
+  out.y = y;
+  out.t = t;
+  out.acc = acc;
+  Vec2 ref = rs.fi_last;
+  double gap = ceiling_sd(st, y[0], ref) - y[1];
+  for (int j = 0; j < nsub; ++j) {
+    Vec2 next;
+    AccRecord a = out.acc;
+    if (!rkg(st, rs, +1, out.t, h, out.y.data(), next.data(), a, 2) || !std::isfinite(next[1])) return false;
+    ref = rs.fi_last;
+    const double gap_next = ceiling_sd(st, next[0], ref) - next[1];
+    if (!std::isfinite(gap_next)) return false;
+    if (gap_next <= 0) {
+      // The gap closed phi into this sub-step.
+      const double phi = gap > gap_next ? h * gap / (gap - gap_next) : h;
+      out.y = lerp(out.y, next, phi, h);
+      out.t += phi;
+      out.acc = a;
+      ++out.done;
+      return true;
+    }
+    out.y = next;
+    out.t += h;
+    out.acc = a;
+    ++out.done;
+    gap = gap_next;
+  }
+  return false;
+}
+
+bool above_ceiling(const Settings& st, RhsState& rs, const Vec2& y) {
+  if (!has_speed_limits(st)) return false;
+  Vec2 ref = rs.fi_last;
+  const double c = ceiling_sd(st, y[0], ref);
+  return y[1] > c * (1 + CEIL_TOL);
+}
+
+}  // namespace cpt
