@@ -3,6 +3,9 @@
 // calD evaluations of the profile.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <vector>
+
 #include "planner/optimum.h"
 #include "support/world.h"
 
@@ -16,7 +19,7 @@ void BM_optimum(benchmark::State& state) {
   Optimum o;
   for (auto _ : state) {
     o = compute_optimum(w->st);
-    benchmark::DoNotOptimize(o.T);
+    benchmark::DoNotOptimize(o);
   }
   if (!o.ok) state.SkipWithError(o.reason.c_str());
   state.counters["calD"] = o.evaluations;
@@ -29,5 +32,27 @@ BENCHMARK(BM_optimum)
     ->ArgsProduct({{0, 1}, {1, 2, 3, 4, 5, 6, 7}})
     ->ArgNames({"robot_b", "path"})
     ->Unit(benchmark::kMillisecond);
+
+// A problem of one's own: robot 'b' on a 20-point waypoint path (a wavy arc
+// round the base) under both joint velocity limits and the hand speed limit.
+void BM_optimum_waypoints_limits(benchmark::State& state) {
+  auto w = default_world(Robot::Scara);
+  std::vector<Vec2> points;
+  for (int k = 0; k < 20; ++k) {
+    const double a = -0.6 + 1.8 * k / 19, r = 0.7 + 0.08 * std::sin(3 * a);
+    points.push_back({r * std::cos(a), r * std::sin(a)});
+  }
+  use_waypoints(*w, points);
+  w->st.vmax = {1.5, 2.5}, w->st.vtool = 0.8;
+  Optimum o;
+  for (auto _ : state) {
+    o = compute_optimum(w->st);
+    benchmark::DoNotOptimize(o);
+  }
+  if (!o.ok) state.SkipWithError(o.reason.c_str());
+  state.counters["calD"] = o.evaluations;
+  state.counters["T"] = o.T;
+}
+BENCHMARK(BM_optimum_waypoints_limits)->Unit(benchmark::kMillisecond);
 
 }  // namespace

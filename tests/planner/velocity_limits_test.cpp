@@ -30,7 +30,7 @@ double capped_time(double L, double a, double v) { return L > v * v / a ? L / v 
 
 // Robot 'a', a1max = a2max = 2. Centred arc, R = 0.5, angle pi: s is the angle of joint 1,
 // sdd <= a1max / R^2 = 8, the acceleration limit sd <= sqrt(a2max / R) = 2, the hand speed
-// R sd; the radial joint does not move. Radial line from (0.1, 0) along x, length 0.8:
+// R sd; the radial joint does not move. Radial waypoint line from (0.1, 0) along x, length 0.8:
 // only joint 2 moves, sdd <= a2max = 2, hand speed = sd, no acceleration limit of sd.
 TEST(VelocityLimits, OptimumIsTheCappedTrapezoid) {
   struct Case { const char* what; bool arc; double v1, v2, vtool, L, a, cap; };
@@ -50,10 +50,7 @@ TEST(VelocityLimits, OptimumIsTheCappedTrapezoid) {
     if (c.arc) {
       use_centred_arc(*w, R, PI);
     } else {
-      st.cptype = PathType::Line, st.P0[PathType::Line] = {0.1, 0}, st.line_beta = 0, st.line_l = c.L;
-      update_path_derived(st, PathType::Line);
-      cpcurve(st, c.L, st.Pf[PathType::Line]);
-      inv(st, 0.1, 0, st.fi_ref, st.fi0());
+      use_waypoints(*w, {{0.1, 0}, {0.13, 0}, {0.45, 0}, {0.5, 0}, {0.1 + c.L, 0}});  // unevenly spaced, straight
     }
     st.vmax = {c.v1, c.v2}, st.vtool = c.vtool;
     const Optimum o = compute_optimum(st);
