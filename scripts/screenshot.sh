@@ -6,7 +6,8 @@
 # writes the same frame as SVG, which rsvg-convert turns into a PNG for the page.
 # On the way, halfway through the acceleration, 'o' shows the automatic
 # optimum in green for a picture of its own (docs/optimum.png beside the
-# first) and hides it again.
+# first) and hides it again. Last, the runner draws the example problem file
+# docs/own-problem.yaml along its hand speed limit (docs/own-problem.png).
 #   scripts/screenshot.sh [OUTPUT.png]     (default docs/screenshot.png; run after a build)
 # The SVG goes beside it as OUTPUT.svg, its PNG as OUTPUT-svg.png.
 set -euo pipefail
@@ -45,4 +46,9 @@ cp "$work/shot.png" "$out"
 cp "$work/pics/cp_time_optimal-001.svg" "$svg_out"
 rsvg-convert -w 800 -h 800 "$svg_out" -o "$svg_png"
 cp "$work/optimum.png" "$(dirname "$out")/optimum.png"
-echo "wrote $out, $svg_out, $svg_png and $(dirname "$out")/optimum.png"
+# The example problem: 32 steps up to the hand speed limit, the optimum shown, 45 steps along the limit.
+rep() { printf "%${1}s" '' | tr ' ' "$2"; }
+"$root/build/cp_time_optimal_batch" --problem "$root/docs/own-problem.yaml" --keys "$(rep 32 s)o$(rep 45 l)" \
+  --svg "$work/own.svg" > /dev/null 2>&1
+rsvg-convert -w 800 -h 800 "$work/own.svg" -o "$(dirname "$out")/own-problem.png"
+echo "wrote $out, $svg_out, $svg_png, $(dirname "$out")/optimum.png and own-problem.png"
