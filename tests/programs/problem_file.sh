@@ -106,5 +106,15 @@ head -c $(($(stat -c %s win.batch.out) - ${#summary} - 2)) win.batch.out > win.b
 check 'grep -q "exit status 0" status.txt 2> /dev/null && cmp -s window.txt win.batch.txt' \
   "the window program starts from the file ($(cat status.txt 2> /dev/null))"
 
+# The README's example: four waypoints under the hand speed limit, built with 'l' along it. Its
+# goal time is the optimum's (a slide at 1 m/s between the bang pieces), not shorter; the rebuilt
+# motion ends at rest at the last point (x, y in the CSV's columns 5, 6).
+"$batch" --problem "$here/../../docs/own-problem.yaml" --keys "$(rep 32 s)$(rep 70 l)$(rep 40 f)$(rep 200 s)" \
+  --optimum --csv own.csv < /dev/null > own.out 2> /dev/null
+goal=$(tail -n 1 own.out | sed -n 's/.*goal_time=\([0-9.]*\).*optimal_time=\([0-9.]*\)/\1 \2/p')
+check 'grep -q "^t1 から手先の速度上限に沿う$" own.out && awk -v g="${goal% *}" -v o="${goal#* }" "BEGIN { exit !(g >= o - 5e-4 && g <= o + 1e-3) }"' \
+  "the example slides along the hand speed limit in the optimum's time ($(tail -n 1 own.out))"
+check 'tail -n 1 own.csv | awk -F, "{ exit !((\$5 - 0.2) ^ 2 + (\$6 - 0.5) ^ 2 < 1e-6 && \$4 == 0) }"' "the example ends at rest at (0.2, 0.5)"
+
 [ $fail -eq 0 ] && echo "problem file test passed"
 exit $fail
