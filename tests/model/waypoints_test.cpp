@@ -46,7 +46,7 @@ TEST(Waypoints, SplineThroughItsPointsAndC2) {
     // First and second derivatives against central differences, away from the knots (p''' jumps there).
     for (int i = 0; i < 200; ++i) {
       const double s = sf * U(rng);
-      if (std::any_of(&st.wp_u[0], &st.wp_u[n], [&](double u) { return std::fabs(s - u) < 2 * h; })) continue;
+      if (std::any_of(st.wp_u.begin(), st.wp_u.begin() + n, [&](double u) { return std::fabs(s - u) < 2 * h; })) continue;
       const PathPoint a = path_at(st, s), lo = path_at(st, s - h), hi = path_at(st, s + h);
       const PathDeriv fd = {(hi.p[0] - lo.p[0]) / (2 * h), (hi.p[1] - lo.p[1]) / (2 * h), (hi.d.xd - lo.d.xd) / (2 * h),
                             (hi.d.yd - lo.d.yd) / (2 * h)};
