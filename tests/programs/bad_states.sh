@@ -2,13 +2,7 @@
 # Settings and keys that once hung, flooded or showed a broken result: each run
 # ends in time, prints no non-number, and obtains a motion from rest to rest or none.
 set -euo pipefail
-batch=$(realpath "${1:?usage: bad_states.sh BATCH [WINDOW_PROGRAM]}")
-export LC_ALL=C.UTF-8
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-rep() { printf "%${1}s" '' | tr ' ' "$2"; }
-
-fail=0
+source "$(dirname "$0")/../support/programs.sh"
 run() {  # name answers keys [expect: obtained | none]
   local name=$1 answers=$2 keys=$3 expect=${4:-any} rc=0
   ( cd "$work" && printf "$answers" | timeout 20 "$batch" --keys "$keys" --csv "$name.csv" \

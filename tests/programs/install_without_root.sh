@@ -2,10 +2,8 @@
 # install-deps.sh as a user (nobody) without sudo: names the missing packages, the
 # root apt-get line, fails; with sudo, through sudo. Fakes record, nothing installs.
 set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
+source "$(dirname "$0")/../support/programs.sh"
 script="$here/../../scripts/install-deps.sh"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
 mkdir "$work/bin" "$work/sudo"
 touch "$work/calls"
@@ -25,9 +23,6 @@ user() {
   : > "$work/calls"
   "${as[@]}" env -i PATH="$path" /bin/bash "$script" > "$work/out" 2> "$work/err"
 }
-
-fail=0
-check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
 
 user "$work/bin"
 rc=$?

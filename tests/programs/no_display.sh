@@ -2,15 +2,10 @@
 # No X display: one line on stderr before any question, status 1 (stdin stays
 # open, so a question asked first would wait until the timeout).
 set -uo pipefail
-prog=${2:?usage: no_display.sh BATCH WINDOW_PROGRAM}
-export LC_ALL=C.UTF-8
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/programs.sh"
 mkfifo "$work/in"
 exec 3<> "$work/in"
 
-fail=0
-check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
 for display in unset :987; do
   if [ "$display" = unset ]; then env=(env -u DISPLAY); else env=(env DISPLAY="$display"); fi
   timeout 10 "${env[@]}" "$prog" < "$work/in" > "$work/out" 2> "$work/err"

@@ -2,14 +2,7 @@
 # --optimum appends " optimal_time=T" (1.442701 s, independent integration); --optimum-csv
 # writes --csv's columns from rest to rest at T.
 set -uo pipefail
-batch=${1:?usage: optimum_runner.sh BATCH [WINDOW_PROGRAM]}
-export LC_ALL=C.UTF-8
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail=0
-check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
-rep() { printf "%${1}s" '' | tr ' ' "$2"; }
+source "$(dirname "$0")/../support/programs.sh"
 # The dialog's answers from a file: a run that exits before reading them
 # (bad usage) cannot break a pipe.
 printf 'n\nn\nn\n' > "$work/answers"

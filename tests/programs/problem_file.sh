@@ -6,17 +6,9 @@
 # file starts from its settings; the window program starts from a file; a bad
 # file or one without a motion: status 2, one line, nothing run, in both programs.
 set -uo pipefail
-batch=$(realpath "${1:?usage: problem_file.sh BATCH WINDOW_PROGRAM}")
-prog=$(realpath "${2:?usage: problem_file.sh BATCH WINDOW_PROGRAM}")
-here=$(cd "$(dirname "$0")" && pwd)
-export LC_ALL=C.UTF-8
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/programs.sh"
 cd "$work"
 
-fail=0
-check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
-rep() { printf "%${1}s" '' | tr ' ' "$2"; }
 # The console from the last settings summary on.
 report() { awk '/設定した最短時間制御の条件/ { text = "" } { text = text $0 "\n" } END { printf "%s", text }' "$1"; }
 keys="sssss$(rep 300 f)$(rep 120 s)"

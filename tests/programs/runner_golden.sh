@@ -2,23 +2,17 @@
 # 18 runner runs (both robots, all path types): stdout, stderr and CSVs hash to digests
 # taken before the layering; a deliberate output change updates them (UPDATE=1).
 set -euo pipefail
-batch=$(realpath "${1:?usage: runner_golden.sh BATCH [WINDOW_PROGRAM]}")
-export LC_ALL=C.UTF-8
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
+source "$(dirname "$0")/../support/programs.sh"
 # Path blocks of the dialog: the default parameters of each type.
 path=( "" "1\n0.2 0.2 0.5 180" "2\n-0.4 0.2 1.0 0.5" "3\n0.2 0.0 0.4 0.2" "4\n-0.4 0.2 0.1 3"
        "5\n-0.2 0.1 0.5 0.5" "6\n0.0 0.2 0.5 0.5" "7\n-0.4 0.1 0.8 0" )
 robot_a='y\na\nn\ny\n'
 robot_b='y\nb\n0.5 0.5\nn\ny\n'
-rep() { printf "%${1}s" '' | tr ' ' "$2"; }
 # Steps, switchings and steps back, a view key: no trajectory.
 partial='sssssssscssstsssrsswx'
 # A few steps, then 'f' steps on to the end curve and lands; walk and replay.
 full="sssss$(rep 300 f)$(rep 250 s)"
 
-fail=0
 check() {  # name answers keys digest
   local name=$1 answers=$2 keys=$3 want=$4
   ( cd "$work" && printf "$answers\n" | timeout 60 "$batch" --keys "$keys" --csv "$name.csv" \

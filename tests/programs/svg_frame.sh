@@ -2,18 +2,8 @@
 # The default replay frame's SVG (--svg): parsed, its elements checked; the window's 'p'
 # file is the same bytes; rendered by rsvg-convert it matches the Xvfb screenshot.
 set -euo pipefail
-batch=$(realpath "${1:?usage: svg_frame.sh BATCH WINDOW_PROGRAM}")
-prog=$(realpath "${2:?usage: svg_frame.sh BATCH WINDOW_PROGRAM}")
-here=$(cd "$(dirname "$0")" && pwd)
-export LC_ALL=C.UTF-8
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-rep() { printf "%${1}s" '' | tr ' ' "$2"; }
+source "$(dirname "$0")/../support/programs.sh"
 keys="$(rep 80 s)f$(rep 134 s)"
-
-fail=0
-check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
 
 status=0
 printf 'n\nn\nn\n' | "$batch" --keys "$keys" --svg "$work/frame.svg" > "$work/out.txt" 2> "$work/err.txt" || status=$?

@@ -2,15 +2,7 @@
 # 'p' numbers files past existing ones without stepping (window and runner alike); a
 # vanished folder gives one line and goes on; an unwritable --svg: status 1, no file.
 set -euo pipefail
-batch=$(realpath "${1:?usage: svg_key.sh BATCH WINDOW_PROGRAM}")
-prog=$(realpath "${2:?usage: svg_key.sh BATCH WINDOW_PROGRAM}")
-here=$(cd "$(dirname "$0")" && pwd)
-export LC_ALL=C.UTF-8
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail=0
-check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
+source "$(dirname "$0")/../support/programs.sh"
 name() { printf 'cp_time_optimal-%03d.svg' "$1"; }
 
 mkdir "$work/window" "$work/runner" "$work/gone"

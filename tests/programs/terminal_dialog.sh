@@ -2,12 +2,7 @@
 # In tmux: single keys without echo, also after Ctrl-Z and fg at a question; the window
 # only after the dialog; ESC ends with status 0 and the terminal mode restored.
 set -euo pipefail
-prog=${2:?usage: terminal_dialog.sh BATCH WINDOW_PROGRAM}
-here=$(cd "$(dirname "$0")" && pwd)
-export LC_ALL=C.UTF-8
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
+source "$(dirname "$0")/../support/programs.sh"
 # What the terminal runs: the program, then its exit status and the terminal mode.
 cat > "$work/run.sh" <<RUN
 '$prog'
@@ -56,7 +51,6 @@ INNER
 chmod +x "$work/inner.sh"
 "$here/../../scripts/on_xvfb.sh" "$work/inner.sh"
 
-fail=0
 pane=$(cat "$work/pane.txt")
 grep -q 'EXIT=0' <<<"$pane" || { echo "program did not end with status 0"; fail=1; }
 # An echoed key would follow the prompt's own "no : n" on the same line.

@@ -2,14 +2,7 @@
 # The runner's --help, bad usage (status 2), stdin keys = --keys, no landing (status 0,
 # obtained=no, no CSV), ESC, unwritable CSVs (status 1, no file left).
 set -uo pipefail
-batch=${1:?usage: usage_and_outcomes.sh BATCH [WINDOW_PROGRAM]}
-export LC_ALL=C.UTF-8
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail=0
-check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
-rep() { printf "%${1}s" '' | tr ' ' "$2"; }
+source "$(dirname "$0")/../support/programs.sh"
 # run NAME ARGS...: stdin from $input, stdout/stderr/status into $work/NAME.*
 # The input is a file, not a pipe: a run that reads none of it (--help, bad
 # usage) must not make the writer die of SIGPIPE.

@@ -2,13 +2,7 @@
 # The window under Xvfb: UTF-8 title, dialog, a construction by keys to the replay,
 # screenshots, 'k', ESC status 0; the runner prints the same console byte for byte.
 set -euo pipefail
-batch=${1:?usage: window_end_to_end.sh BATCH WINDOW_PROGRAM}
-prog=${2:?usage: window_end_to_end.sh BATCH WINDOW_PROGRAM}
-here=$(cd "$(dirname "$0")" && pwd)
-export LC_ALL=C.UTF-8
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-rep() { printf "%${1}s" '' | tr ' ' "$2"; }
+source "$(dirname "$0")/../support/programs.sh"
 answers='n\nn\nn\n'
 new_path='6\n-0.3 0.1 0.6 0.3\n'
 title=$(grep -o '"a,b:[^"]*"' "$here/../../src/app/window.h" | head -n 1 | tr -d '"')
@@ -52,9 +46,7 @@ source "$here/../../scripts/window_driver.sh"
 keys="$(rep 40 s)tsrc$(rep 60 s)f$(rep 90 s)k s\\e"
 printf "$answers$new_path" | "$batch" --keys "$keys" > "$work/batch.txt" 2> "$work/batch_stderr.txt" || true
 
-fail=0
 console="$work/console.txt"
-check() { if ! eval "$1"; then echo "FAILED: $2"; fail=1; fi; }
 count() { grep -o -F -- "$1" "$console" | wc -l; }
 check 'grep -q "exit status 0" "$work/status.txt"' "ESC ends with status 0 ($(cat "$work/status.txt" 2>/dev/null))"
 check '[ "$(cat "$work/netwm.txt")" = "_NET_WM_NAME(UTF8_STRING) = \"$title\"" ]' "the UTF-8 title ($(cat "$work/netwm.txt"))"
