@@ -103,7 +103,8 @@ int look_ahead(const Settings& st, RhsState& rs, int torque_sel, double t, const
     acc_now = r.acc;
     pts[k + 1] = r.y;
     n = k + 1;
-    if (r.over_limit || r.y[1] < 0 || r.y[0] > sf) break;
+    // Over a joint limit or above a speed limit: the point that shows it ends the curve.
+    if (r.over_limit || r.y[1] < 0 || r.y[0] > sf || above_ceiling(st, rs, r.y)) break;
   }
   return n;
 }

@@ -89,7 +89,8 @@ StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccR
 // A look-ahead curve from y at time t with the torque choice torque_sel, in
 // at most NSTEP steps of dt0, into pts[0..]; returns the last index. It ends
 // at the first failed step (not kept) or at the first point beyond a joint
-// limit by TOL_CURVE, below sd = 0 or beyond the end of the path (kept).
+// limit by TOL_CURVE, above a speed limit, below sd = 0 or beyond the end of
+// the path (kept).
 int look_ahead(const Settings& st, RhsState& rs, int torque_sel, double t, const Vec2& y,
                Vec2* pts, AccRecord& acc_now);
 

@@ -145,6 +145,8 @@ TEST(VelocityLimits, KeyLFollowsTheCeilingAndTheReportSaysSo) {
     if (c.notice && !c.obtained) {  // nothing changed by the refused 'l'
       EXPECT_EQ(mo.NCHN, 0) << c.what; EXPECT_EQ(mo.istep, static_cast<int>(keys.size()) - 1) << c.what;
     }
+    // The look-ahead of full acceleration ends at its first point above the ceiling.
+    for (int k = 1; c.v1 > 0 && k < w->fr.n_keep; ++k) ASSERT_LE(w->fr.look_keep[k - 1][1], 1 + 1e-6) << c.what << k;
     {  // the ceiling, lower than the acceleration limit (2) all along, is drawn in magenta
       Recorder rec;
       plot_boundary(w->pic, mo, w->cv, colour::black);
