@@ -3,10 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <random>
 
 #include "planner/calcp.h"
-#include "plots/phase_plane.h"
 #include "plots/time_graphs.h"
 #include "support/recorder.h"
 #include "support/trajectory.h"
@@ -16,30 +14,6 @@ namespace cpt {
 namespace {
 
 bool curve(const DrawCall& d) { return d.size > 0.007; }  // torque and displacement curves; axes are thinner
-
-// The phase plane's origin lies on the base as the view shows it (zoom * base + offsets), a unit of s or sd is
-// 0.5 * pp_zoom (0.85); in replay a blue ring marks every switching tsw[0..NCT], while building none.
-TEST(Plots, PhasePlaneOnTheBaseAndMarkersInReplay) {
-  std::mt19937 rng(3);  std::uniform_real_distribution<double> u(0, 2);
-  auto w = default_world();  Picture& pic = w->pic;
-  pic.zoom = 0.8, pic.pp_zoom = 1.7, pic.view_x = -0.05, pic.view_y = 0.07;
-  const auto expect_at = [&](const Vec2& got, const Vec2& y) {
-    EXPECT_NEAR(got[0], 0.8 * pic.base[0] - 0.05 + 0.85 * y[0], 1e-9); EXPECT_NEAR(got[1], 0.8 * pic.base[1] + 0.07 + 0.85 * y[1], 1e-9);
-  };
-  for (int i = 0; i <= 20; ++i) w->mo.Y[i] = {u(rng), u(rng)};
-  w->mo.NCT = 3;  for (int m = 0; m <= 3; ++m) w->mo.tsw[m] = {u(rng), u(rng), u(rng), {0, 0}};
-  for (const TrajState state : {TrajState::Building, TrajState::Obtained}) {
-    SCOPED_TRACE(testing::Message() << state);  w->mo.traj_state = state;
-    Recorder rec;
-    plot_trajectory(pic, w->mo, 20, w->mo.Y.data(), colour::red);
-    const auto segs = rec.of(DrawCall::ThickLine, &colour::red);
-    ASSERT_EQ(segs.size(), 20u);
-    for (int i = 0; i < 20; ++i) expect_at(segs[i].p, w->mo.Y[i]), expect_at(segs[i].q, w->mo.Y[i + 1]);
-    const auto rings = rec.of(DrawCall::Disc, &colour::blue);
-    ASSERT_EQ(rings.size(), state == TrajState::Obtained ? 4u : 0u);
-    for (size_t m = 0; m < rings.size(); ++m) expect_at(rings[m].p, {w->mo.tsw[m].s, w->mo.tsw[m].sd});
-  }
-}
 
 // 2 s in steps of 0.5 s: a joint at its torque limit lies on a limit line, half the opposite limit halfway to
 // the other side; the displacement curves end on their goal lines.
