@@ -1,24 +1,13 @@
-// Speed limits in the optimum, the reference motion and the hand-built motion,
-// against closed forms of robot 'a' on a centred arc and on a radial line.
+// Speed limits in the optimum against closed forms of robot 'a' on a centred arc and on a
+// radial waypoint line, and on curved paths against the limits themselves. (Steps along a
+// limit: tests/interaction/ceiling_step_test.cpp; the 'l' key: tests/batch/speed_limit_keys_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <string>
 
-#include "batch/runner.h"
-#include "console/summary.h"
-#include "draw/texts.h"
-#include "interaction/frame.h"
 #include "model/ceiling.h"
-#include "model/kinematics.h"
 #include "model/paths.h"
 #include "planner/optimum.h"
-#include "planner/prepare.h"
-#include "plots/phase_plane.h"
-#include "support/console_capture.h"
-#include "support/recorder.h"
-#include "support/trajectory.h"
 #include "support/world.h"
 
 namespace cpt {
@@ -87,93 +76,6 @@ TEST(VelocityLimits, OptimumOnCurvedPathsKeepsEveryLimit) {
       ASSERT_LE(std::fabs(m.acc[1]), st.a2max * (1 + 1e-3)) << c.type << " t=" << m.t;
     }
   }
-}
-
-// Robot 'a' on the line y = 0.1 from x = -0.4 (s = x + 0.4), joint 1 limited to 1 rad/s:
-// its rate is 0.1 sd / r^2, so the ceiling is c = 10 r^2. Following it needs sdd = c c',
-// with c' = 20 (s - 0.4): -6 at s = 0.1, which joint 2 (a_2 = J^T p' sdd = cos(q1) sdd,
-// cos(q1) = -0.95) cannot give; about 0 at s = 0.4, where a step of dt0 advances about
-// c dt0 = 0.001 along c, and joint 1 needs a_1 = -y sdd = -0.1 c c'.
-TEST(VelocityLimits, StepsAlongTheCeiling) {
-  struct Case { double s0; StepOutcome out; };
-  const auto c = [](double s) { return 10 * ((s - 0.4) * (s - 0.4) + 0.01); };
-  for (const Case& k : {Case{0.1, StepOutcome::Steep}, Case{0.4, StepOutcome::Done}}) {
-    auto w = default_world(Robot::Cylindrical, PathType::Line);
-    w->st.vmax = {1, 0};
-    ASSERT_EQ(prepare_motion(*w), Prepared::Ready);
-    Motion& mo = w->mo;
-    mo.Y[0] = {k.s0, c(k.s0)}, mo.t = 0.5, mo.ceiling = SpeedLimit::Joint1;
-    EXPECT_EQ(construction_step(w->st, w->rhs, mo, w->fr.acc_now), k.out) << k.s0;
-    if (k.out != StepOutcome::Done) {
-      EXPECT_EQ(mo.istep, 0);
-      continue;
-    }
-    EXPECT_EQ(mo.istep, 1); EXPECT_NEAR(mo.Y[1][0], k.s0 + c(k.s0) * dt0, 1e-6);
-    EXPECT_NEAR(mo.Y[1][1], c(mo.Y[1][0]), 1e-9);
-    EXPECT_NEAR(mo.A[1].acc[0], -0.1 * c(mo.Y[1][0]) * 20 * (mo.Y[1][0] - 0.4), 1e-8);
-  }
-}
-
-// The window's keys through the runner on the arc with joint 1 limited to 1 rad/s: ceiling
-// reached at t = 1 / 8, i.e. after 12.5 steps. The 13th step ends above it; 'l' from step 12
-// follows it, 'f' steps on along it and lands; the goal time is pi + 1/8 like the optimum's.
-TEST(VelocityLimits, KeyLFollowsTheCeilingAndTheReportSaysSo) {
-  struct Case { const char* what; double v1; std::string keys; const char* notice; bool failed, obtained; };
-  // The obtained motion is replayed to its end, which the last frame notes.
-  const std::string s12(12, 's');
-  const Case cases[] = {
-      {"the 13th step ends above the ceiling", 1.0, s12 + "s", nullptr, true, false},
-      {"no limit: 'l' only tells", 0, s12 + "l", kNoticeNoSpeedLimit, false, false},
-      {"far below the ceiling", 1.0, "sss" "l", kNoticeNotAtCeiling, false, false},
-      {"along the ceiling, landed", 1.0, s12 + "l" + std::string(400, 'f') + std::string(400, 's'), kNoticeReplayEnd, false, true},
-  };
-  FILE* msg = std::fopen("/dev/null", "w");
-  for (const Case& c : cases) {
-    auto w = prepared_centred_arc(0.5, PI);
-    w->st.vmax = {c.v1, 0};
-    ASSERT_EQ(prepare_motion(*w), Prepared::Ready);
-    ConsoleCapture con;
-    size_t next = 0;
-    FrameView shown;
-    const std::string keys = c.keys;
-    run_batch_keys(*w, [&] { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; }, msg, &shown);
-    const Motion& mo = w->mo;
-    EXPECT_EQ(shown.notice == nullptr ? std::string() : std::string(shown.notice),
-              c.notice == nullptr ? std::string() : std::string(c.notice)) << c.what;
-    EXPECT_EQ(shown.step_failed, c.failed) << c.what;
-    EXPECT_EQ(mo.traj_state == TrajState::Obtained, c.obtained) << c.what;
-    if (c.notice && !c.obtained) {  // nothing changed by the refused 'l'
-      EXPECT_EQ(mo.NCHN, 0) << c.what; EXPECT_EQ(mo.istep, static_cast<int>(keys.size()) - 1) << c.what;
-    }
-    // The look-ahead of full acceleration ends at its first point above the ceiling.
-    for (int k = 1; c.v1 > 0 && k < w->fr.n_keep; ++k) ASSERT_LE(w->fr.look_keep[k - 1][1], 1 + 1e-6) << c.what << k;
-    {  // the ceiling, lower than the acceleration limit (2) all along, is drawn in magenta
-      Recorder rec;
-      plot_boundary(w->pic, mo, w->cv, colour::black);
-      EXPECT_EQ(rec.of(DrawCall::ThickLine, &colour::magenta).size(), c.v1 > 0 ? size_t(w->cv.nbnd) : 0u);
-    }
-    if (!c.obtained) continue;
-    print_settings(w->st);
-    const std::string out = con.text();
-    EXPECT_NE(out.find("\nt1 から関節1の速度上限に沿う"), std::string::npos) << out;
-    EXPECT_NE(out.find("(v1max,v2max)=( 1.00  0.00)"), std::string::npos) << out;
-    NumberText panel;
-    format_speed_limits(panel, w->st);
-    EXPECT_STREQ(panel, "(1.00, -) Vhand=-[m/s]\n");
-    EXPECT_NEAR(mo.tf, PI + 0.125, 1e-4);
-    EXPECT_GE(mo.tf, compute_optimum(w->st).T - 5e-4);
-    int on = 0;
-    for (int k = 0; k <= mo.nf; ++k) {
-      ASSERT_LE(mo.Y[k][1], 1 + 1e-6) << "k=" << k;
-      on += std::fabs(mo.Y[k][1] - 1) < 1e-9;
-    }
-    EXPECT_GT(on, 290);  // (pi - 1/8) s along the ceiling, in steps of dt0
-    for (int k = 0; k <= mo.nn; ++k) ASSERT_LE(mo.Yn[k][1], 1 + 1e-9) << "reference, k=" << k;
-    for (int i = 0; i <= w->cv.nbnd; ++i) {
-      EXPECT_NEAR(w->cv.bnd[i][1], 1, 1e-9); EXPECT_TRUE(w->cv.bnd_ceiling[i]);
-    }
-  }
-  std::fclose(msg);
 }
 
 }  // namespace
