@@ -76,10 +76,7 @@ bad "window under Xvfb" unknown.yaml "unknown key 'radus'" "$here/../../scripts/
 bad "window under Xvfb, no motion" fast.yaml "no motion can be prepared" "$here/../../scripts/on_xvfb.sh" "$prog"
 
 # The window program on a good file: its console is the runner's on the same file and keys.
-cat > inner.sh <<INNER
-#!/usr/bin/env bash
-set -u
-source "$here/../../scripts/window_driver.sh"
+on_window <<INNER || true
 WD_DIR="$work"
 mkfifo win.in
 "$prog" --problem arc_b.yaml < win.in > window.txt 2> window.err &
@@ -90,8 +87,6 @@ wd_repeat 5 s
 wd_shot shot.png > /dev/null
 wd_quit; echo "exit status \$?" > status.txt
 INNER
-chmod +x inner.sh
-"$here/../../scripts/on_xvfb.sh" ./inner.sh || true
 "$batch" --problem arc_b.yaml --keys 'sssss\e' < /dev/null > win.batch.out 2> /dev/null
 summary=$(tail -n 1 win.batch.out)
 head -c $(($(stat -c %s win.batch.out) - ${#summary} - 2)) win.batch.out > win.batch.txt

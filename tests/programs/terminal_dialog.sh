@@ -10,9 +10,7 @@ echo "EXIT=\$?"
 echo "MODE: \$(stty -a | tr ' ;' '\n\n' | grep -x -e icanon -e -icanon -e echo -e -echo | tr '\n' ' ')"
 RUN
 
-cat > "$work/inner.sh" <<INNER
-#!/usr/bin/env bash
-set -u
+on_window <<INNER
 sock=cpt\$\$
 tm() { tmux -L "\$sock" "\$@"; }
 trap 'tm kill-server 2>/dev/null || true' EXIT
@@ -48,8 +46,6 @@ xdotool windowfocus --sync "\$win" key Escape || true
 wait_for "MODE: "
 pane > "$work/pane.txt"
 INNER
-chmod +x "$work/inner.sh"
-"$here/../../scripts/on_xvfb.sh" "$work/inner.sh"
 
 pane=$(cat "$work/pane.txt")
 grep -q 'EXIT=0' <<<"$pane" || { echo "program did not end with status 0"; fail=1; }

@@ -7,10 +7,7 @@ answers='n\nn\nn\n'
 new_path='6\n-0.3 0.1 0.6 0.3\n'
 title=$(grep -o '"a,b:[^"]*"' "$here/../../src/app/window.h" | head -n 1 | tr -d '"')
 
-cat > "$work/inner.sh" <<INNER
-#!/usr/bin/env bash
-set -u
-source "$here/../../scripts/window_driver.sh"
+on_window <<INNER || true
 # As wd_start, but the window program's standard error is kept apart.
 WD_DIR="$work"
 mkfifo "$work/in"
@@ -39,8 +36,6 @@ wd_keys s
 wd_shot "$work/new_path.png"
 wd_quit; echo "exit status \$?" > "$work/status.txt"
 INNER
-chmod +x "$work/inner.sh"
-"$here/../../scripts/on_xvfb.sh" "$work/inner.sh" || true
 source "$here/../../scripts/window_driver.sh"
 
 keys="$(rep 40 s)tsrc$(rep 60 s)f$(rep 90 s)k s\\e"
