@@ -1,4 +1,5 @@
-// The window's keys and frames, driven by key strings without a window.
+// The window's keys and frames, driven by key strings without a window; the 'o' key's optimum; a step
+// along a speed limit.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +8,8 @@
 #include "console/dialog.h"
 #include "interaction/frame.h"
 #include "interaction/keys.h"
+#include "model/paths.h"
+#include "planner/prepare.h"
 #include "support/console_capture.h"
 #include "support/world.h"
 
@@ -143,6 +146,70 @@ TEST(Keys, BackAndSwitchAfterAFailedStep) {
   keys(*copy, "r");
   EXPECT_EQ(copy->mo.chn_step[copy->mo.NCHN], k);
   EXPECT_EQ(copy->mo.chn[copy->mo.NCHN].t, copy->mo.tt[k]);
+}
+
+// The first 'o' computes the optimum and prints its switch point (the
+// figures of an independent integration: 1.4427 s, the switch at 0.7984 s,
+// s = 1.5957, sd = 3.5564); 'o' shows and hides it without stepping the
+// motion or printing again; a dialog forgets it. Without a feasible motion
+// (the settings changed behind the dialog's back): one line on the console
+// and as the frame's notice, nothing shown, the hand-built motion untouched.
+TEST(OptimumKey, ShowHideForgetAndFail) {
+  auto w = after_dialog();
+  keys(*w, "s");
+  ConsoleCapture con;
+  const int step = w->mo.istep;
+  EXPECT_EQ(keys(*w, "o").notice, nullptr);
+  EXPECT_EQ(con.take(), "\n\n最適軌道(自動計算) T*= 1.4427 切り替え回数=1\nt1= 0.7984 S[]=( 1.5957  3.5564) acc->dec\n");
+  EXPECT_TRUE(w->opt.shown);
+  EXPECT_NEAR(w->opt.T, 1.442701, 2e-6);
+  keys(*w, "o");
+  EXPECT_FALSE(w->opt.shown);
+  keys(*w, "o");
+  EXPECT_TRUE(w->opt.shown);
+  EXPECT_EQ(w->mo.istep, step);
+  EXPECT_EQ(con.take(), "");
+  EXPECT_EQ(press_key(*w, 'u'), KeyAction::Dialog);
+  EXPECT_FALSE(w->opt.shown);
+  EXPECT_FALSE(w->opt.computed);
+
+  w->st.arc_R = 0.75;  // the arc leaves the SCARA's reach
+  update_path_derived(w->st, PathType::Arc);
+  const Motion before = w->mo;
+  const FrameView v = keys(*w, "o");
+  const std::string line = con.take();
+  ASSERT_NE(v.notice, nullptr);
+  EXPECT_EQ(std::string(v.notice).rfind("no feasible motion: the path point is out of reach at s=", 0), 0u);
+  // The frame's look-ahead on the changed path prints its own lines after it.
+  EXPECT_EQ(line.substr(0, line.find('\n', 2) + 1), "\n\n最適軌道(自動計算) " + std::string(v.notice) + "\n");
+  EXPECT_FALSE(w->opt.shown);
+  EXPECT_EQ(w->mo.istep, before.istep);
+  EXPECT_EQ(w->mo.Y[1], before.Y[1]);
+}
+
+// Robot 'a' on the line y = 0.1 from x = -0.4 (s = x + 0.4), joint 1 limited to 1 rad/s:
+// its rate is 0.1 sd / r^2, so the ceiling is c = 10 r^2. Following it needs sdd = c c',
+// with c' = 20 (s - 0.4): -6 at s = 0.1, which joint 2 (a_2 = J^T p' sdd = cos(q1) sdd,
+// cos(q1) = -0.95) cannot give; about 0 at s = 0.4, where a step of dt0 advances about
+// c dt0 = 0.001 along c, and joint 1 needs a_1 = -y sdd = -0.1 c c'.
+TEST(VelocityLimits, StepsAlongTheCeiling) {
+  struct Case { double s0; StepOutcome out; };
+  const auto c = [](double s) { return 10 * ((s - 0.4) * (s - 0.4) + 0.01); };
+  for (const Case& k : {Case{0.1, StepOutcome::Steep}, Case{0.4, StepOutcome::Done}}) {
+    auto w = default_world(Robot::Cylindrical, PathType::Line);
+    w->st.vmax = {1, 0};
+    ASSERT_EQ(prepare_motion(*w), Prepared::Ready);
+    Motion& mo = w->mo;
+    mo.Y[0] = {k.s0, c(k.s0)}, mo.t = 0.5, mo.ceiling = SpeedLimit::Joint1;
+    EXPECT_EQ(construction_step(w->st, w->rhs, mo, w->fr.acc_now), k.out) << k.s0;
+    if (k.out != StepOutcome::Done) {
+      EXPECT_EQ(mo.istep, 0);
+      continue;
+    }
+    EXPECT_EQ(mo.istep, 1); EXPECT_NEAR(mo.Y[1][0], k.s0 + c(k.s0) * dt0, 1e-6);
+    EXPECT_NEAR(mo.Y[1][1], c(mo.Y[1][0]), 1e-9);
+    EXPECT_NEAR(mo.A[1].acc[0], -0.1 * c(mo.Y[1][0]) * 20 * (mo.Y[1][0] - 0.4), 1e-8);
+  }
 }
 
 // (Landing before a later switching, and robot 'a''s other failed steps: whole runs

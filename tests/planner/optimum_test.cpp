@@ -101,23 +101,8 @@ TEST(Optimum, CentredArcClosedForms) {
   }
 }
 
-// The default SCARA arc: one switch from acceleration to deceleration. The
-// figures come from an independent integration of the two extremal curves
-// (T = 1.442701 s, the switch at t = 0.7984 s, s = 1.5957, sd = 3.5564).
-TEST(Optimum, DefaultScaraArc) {
-  auto w = default_world(Robot::Scara, PathType::Arc);
-  const Optimum o = compute_optimum(w->st);
-  expect_feasible(w->st, o);
-  EXPECT_NEAR(o.T, 1.442701, 2e-6);
-  ASSERT_EQ(o.switches.size(), 1u);
-  EXPECT_EQ(o.switches[0].from, Choice::Accel);
-  EXPECT_EQ(o.switches[0].to, Choice::Decel);
-  for (const auto& [got, want] : {std::pair{o.switches[0].t, 0.7984}, {o.switches[0].s, 1.5957}, {o.switches[0].sd, 3.5564}})
-    EXPECT_NEAR(got, want, 1e-4);
-}
-
-// Every default, both robots: feasible; an 8x finer grid moves T < 1e-5 (1e-4 at curvature jumps); not longer
-// than calcp's hand-built rebuild, whose fixed 10 ms step may make it up to ~2e-4 shorter.
+// Every default, both robots: feasible; an 8x finer grid moves T < 1e-5 (1e-4 at curvature jumps); not longer than
+// calcp's hand-built rebuild (its 10 ms step: up to ~2e-4 shorter). The SCARA arc's T and switch: OptimumKey's line.
 TEST(Optimum, EveryPathTypeBothRobots) {
   for (Robot robot : {Robot::Cylindrical, Robot::Scara}) {
     for (PathType type : kPathTypes) {

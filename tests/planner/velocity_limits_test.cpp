@@ -1,6 +1,6 @@
 // Speed limits in the optimum against closed forms of robot 'a' on a centred arc and on a
 // radial waypoint line, and on curved paths against the limits themselves. (Steps along a
-// limit: tests/interaction/ceiling_step_test.cpp; the 'l' key: tests/batch/speed_limit_keys_test.cpp.)
+// limit: tests/interaction/interaction_test.cpp; the 'l' key: tests/batch/speed_limit_keys_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <cmath>
