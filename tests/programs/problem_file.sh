@@ -3,7 +3,7 @@
 # --print-problem and read back with --problem, give the same run (from the
 # settings summary on: report, summary line, messages, CSVs; before it the
 # dialog prints its questions, the file run the file's name); 'k' after a
-# file starts from its settings; the window program starts from a file; a bad
+# file starts from its settings (the window program on a file: window_end_to_end.sh); a bad
 # file or one without a motion: status 2, one line, nothing run, in both programs.
 set -uo pipefail
 source "$(dirname "$0")/../support/programs.sh"
@@ -72,26 +72,7 @@ done
 # The window program: refused before any window, with or without a display.
 bad "window, no DISPLAY" unknown.yaml "unknown key 'radus'" env -u DISPLAY "$prog"
 bad "window, DISPLAY :987" broken.yaml "not YAML" env DISPLAY=:987 "$prog"
-bad "window under Xvfb" unknown.yaml "unknown key 'radus'" "$here/../../scripts/on_xvfb.sh" "$prog"
 bad "window under Xvfb, no motion" fast.yaml "no motion can be prepared" "$here/../../scripts/on_xvfb.sh" "$prog"
-
-# The window program on a good file: its console is the runner's on the same file and keys.
-on_window <<INNER || true
-WD_DIR="$work"
-mkfifo win.in
-"$prog" --problem arc_b.yaml < win.in > window.txt 2> window.err &
-WD_PID=\$!
-exec 3> win.in
-wd_window || { echo "window not found"; kill \$WD_PID; exit 1; }
-wd_repeat 5 s
-wd_shot shot.png > /dev/null
-wd_quit; echo "exit status \$?" > status.txt
-INNER
-"$batch" --problem arc_b.yaml --keys 'sssss\e' < /dev/null > win.batch.out 2> /dev/null
-summary=$(tail -n 1 win.batch.out)
-head -c $(($(stat -c %s win.batch.out) - ${#summary} - 2)) win.batch.out > win.batch.txt
-check 'grep -q "exit status 0" status.txt 2> /dev/null && cmp -s window.txt win.batch.txt' \
-  "the window program starts from the file ($(cat status.txt 2> /dev/null))"
 
 # The README's example: four waypoints under the hand speed limit, built with 'l' along it. Its
 # goal time is the optimum's (a slide at 1 m/s between the bang pieces), not shorter; the rebuilt
