@@ -50,13 +50,6 @@ TEST(Ceiling, MatchesFiniteDifferencesOfTheInverseKinematics) {
     }
     EXPECT_EQ(by_count[0], 0);
   }
-  // No limit set: no ceiling.
-  auto w = default_world();
-  Ceiling none;
-  Vec2 fi;
-  ASSERT_TRUE(ceiling_at(w->st, 1.0, w->st.fi0(), fi, none));
-  EXPECT_EQ(none.by, SpeedLimit::None); EXPECT_TRUE(std::isinf(none.sd));
-  EXPECT_FALSE(has_speed_limits(w->st));
 }
 
 }  // namespace
