@@ -3,8 +3,8 @@
 # and read back with --problem, give the same run (from the settings summary on: report,
 # summary line, messages, CSVs; before it the dialog prints its questions, the file run the
 # file's name); 'k' after a file starts from its settings; a bad file or one without a motion:
-# status 2, one line, nothing run, in both programs. (The text's round trip: the unit test;
-# the window program on a file: window_end_to_end.sh.)
+# status 2, one line, nothing run, in both programs. (The window program on a file:
+# window_end_to_end.sh.)
 set -uo pipefail
 source "$(dirname "$0")/../support/programs.sh"
 cd "$work"
@@ -26,6 +26,8 @@ while IFS='|' read -r name answers; do
   check 'diff -r $name.d $name.f > /dev/null' "$name: the same messages and CSV files"
   check 'grep -qF "問題ファイル：../$name.yaml" $name.f.out && ! grep -q "変更する？" $name.f.out' \
     "$name: the file run names the file and asks nothing"
+  "$batch" --problem $name.yaml --print-problem > $name.again.yaml 2> /dev/null
+  check 'cmp -s $name.yaml $name.again.yaml' "$name: the file read and written again is the same file"
 done <<'RUNS'
 defaults|n\nn\nn\n
 cam_a|y\na\nn\ny\n5\n-0.25 0.15 0.45 0.35\n
