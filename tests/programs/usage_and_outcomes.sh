@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The runner's --help, bad usage (status 2), stdin keys = --keys, no landing (status 0,
-# obtained=no, no CSV), ESC, unwritable CSVs (status 1, no file left).
+# obtained=no, no CSV), ESC, unwritable CSVs (status 1, no file left); --optimum appends
+# " optimal_time=T" (1.442701 s, independent integration), --optimum-csv writes --csv's
+# columns from rest to rest at T.
 set -uo pipefail
 source "$(dirname "$0")/../support/programs.sh"
 # run NAME ARGS...: stdin from $input, stdout/stderr/status into $work/NAME.*
@@ -14,6 +16,7 @@ run() {
 }
 rc() { cat "$work/$1.rc"; }
 summary() { tail -n 1 "$work/$1.out"; }
+field() { summary "$1" | tr ' ' '\n' | sed -n "s/^$2=//p"; }
 input='n\nn\nn\n'
 
 run help --help
@@ -50,6 +53,22 @@ check '[ "$(rc short)" = 0 ] && [[ "$(summary short)" == "batch: obtained=no goa
 # ESC ends the keys: the landing after it never happens.
 run esc --keys "$(rep 80 s)\\e f$(rep 64 s)"
 check '[ "$(rc esc)" = 0 ] && [[ "$(summary esc)" == *"obtained=no"*" keys=80" ]]' "ESC ends the run ($(summary esc))"
+
+# --optimum: the same run, one field more.
+run plain --keys "$keys" --csv "$work/plain.csv"
+run best --keys "$keys" --csv "$work/best.csv" --optimum --optimum-csv "$work/optimum.csv"
+check '[ "$(rc plain)" = 0 ] && [ "$(rc best)" = 0 ] && cmp -s "$work/plain.out" <(sed "\$s/ optimal_time=[0-9.]*\$//" "$work/best.out")' \
+  "both runs end with status 0, --optimum only appends to the summary line ($(summary best))"
+check 'cmp -s "$work/plain.err" "$work/best.err" && cmp -s "$work/plain.csv" "$work/best.csv"' \
+  "standard error and the --csv file are the same with --optimum"
+T=$(field best optimal_time)
+goal=$(field best goal_time)
+check 'awk -v t="$T" -v g="$goal" "BEGIN { exit !(t > 1.442699 && t < 1.442703 && t <= g * (1 + 5e-4)) }"' \
+  "optimal_time $T matches 1.442701 and is not longer than goal_time $goal"
+check 'awk -F, -v t="$T" "NR == 2 { ok = \$2 == 0 && \$3 == 0 && \$4 == 0 } END { exit !(ok && \$4 == 0 && \$9 == 0 && \$10 == 0 && (\$2 - t) ^ 2 < 1e-12 && (\$3 - 3.14159265) ^ 2 < 1e-14) }" "$work/optimum.csv"' \
+  "the optimal motion runs from rest at s = 0 to rest at s = sf at the optimal time"
+check '[ "$(head -n 1 "$work/optimum.csv")" = "$(head -n 1 "$work/plain.csv")" ] && [ "$(wc -l < "$work/optimum.csv")" = 147 ]' \
+  "--csv's columns, one row per 10 ms of 1.44 s and the end"
 
 # Unwritable CSV paths: status 1, one line naming the file, and no file left, not even
 # the trajectory's when only its reference file cannot be written (a folder in its way).
