@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The window under Xvfb, started from a problem file: UTF-8 title, a construction by keys to the
 # replay, screenshots, 'k', ESC status 0; the runner on the same file prints the same console byte for byte.
+# No X display: one line on stderr before any question, status 1 (stdin stays open, so a question
+# asked first would wait until the timeout).
 set -euo pipefail
 source "$(dirname "$0")/../support/programs.sh"
 printf 'n\nn\nn\n' | "$batch" --print-problem > "$work/start.yaml"
@@ -67,6 +69,21 @@ check '[ "$(px "$work/construction.png" 0 0 540 800 $red)" -gt 100 ]' "construct
 check '[ "$(px "$work/construction.png" 0 0 540 800 $yellow)" -gt 100 ]' "construction: yellow look-ahead"
 check '[ "$(px "$work/new_path.png" 540 0 260 800 $green)" -eq 0 ]' "new path: no graphs"
 check '! compare -metric AE "$work/new_path.png" "$work/construction.png" null: 2>/dev/null' "new path: a different picture"
+
+# No X display, unset or not there.
+mkfifo "$work/idle"
+exec 4<> "$work/idle"
+for display in unset :987; do
+  if [ "$display" = unset ]; then env=(env -u DISPLAY); else env=(env DISPLAY="$display"); fi
+  rc=0
+  timeout 10 "${env[@]}" "$prog" < "$work/idle" > "$work/out" 2> "$work/err" || rc=$?
+  check '[ "$rc" = 1 ]' "DISPLAY $display: status 1 (got $rc)"
+  check '[ ! -s "$work/out" ]' "DISPLAY $display: no question asked ($(head -c 200 "$work/out"))"
+  check '[ "$(wc -l < "$work/err")" = 1 ]' "DISPLAY $display: one line ($(cat "$work/err"))"
+  check 'grep -q "DISPLAY" "$work/err" && grep -qF "xvfb-run -a make run" "$work/err" &&
+         grep -qF "$(dirname "$prog")/cp_time_optimal_batch" "$work/err"' \
+    "DISPLAY $display: what is missing and both ways on ($(cat "$work/err"))"
+done
 
 [ $fail -eq 0 ] && echo "window end to end passed" || { tail -n 30 "$console"; cat "$work/batch_stderr.txt"; }
 exit $fail
