@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The window under Xvfb, started from a problem file: UTF-8 title, a construction by keys to the
-# replay, screenshots, 'k', ESC status 0; the runner on the same file prints the same console byte for byte.
+# The window under Xvfb, started from a problem file in a folder that then goes: UTF-8 title, a 'p'
+# that cannot write (one line, the motion goes on), a construction by keys to the replay, screenshots,
+# 'k', ESC status 0; the runner on the same file and keys prints the same console byte for byte.
 # No X display: one line on stderr before any question, status 1 (stdin stays open, so a question
 # asked first would wait until the timeout).
 set -euo pipefail
@@ -13,13 +14,15 @@ on_window <<INNER || true
 # As wd_start, but the window program's standard error is kept apart.
 WD_DIR="$work"
 mkfifo "$work/in"
+mkdir "$work/gone" && cd "$work/gone"
 "$prog" --problem "$work/start.yaml" < "$work/in" > "$work/console.txt" 2> "$work/window_stderr.txt" &
 WD_PID=\$!
+rmdir "$work/gone"
 exec 3> "$work/in"
 wd_window || { echo "window not found"; kill \$WD_PID; exit 1; }
 xprop -id "\$WD_WIN" _NET_WM_NAME > "$work/netwm.txt"
-# 40 steps, one back with the small step, a switch one step back and one straight back.
-wd_repeat 40 s; wd_keys t s r c
+# 40 steps, a picture, one back with the small step, a switch one step back and one straight back.
+wd_repeat 40 s; wd_keys p t s r c
 wd_repeat 20 s
 wd_shot "$work/construction.png"
 wd_repeat 40 s
@@ -39,8 +42,10 @@ wd_quit; echo "exit status \$?" > "$work/status.txt"
 INNER
 source "$here/../../scripts/window_driver.sh"
 
-keys="$(rep 40 s)tsrc$(rep 60 s)f$(rep 90 s)k s\\e"
-printf "$new_path" | "$batch" --problem "$work/start.yaml" --keys "$keys" > "$work/batch.txt" 2> "$work/batch_stderr.txt" || true
+keys="$(rep 40 s)ptsrc$(rep 60 s)f$(rep 90 s)k s\\e"
+mkdir "$work/gone"
+(cd "$work/gone" && rmdir "$work/gone" && printf "$new_path" | "$batch" --problem "$work/start.yaml" --keys "$keys" \
+  > "$work/batch.txt" 2> "$work/batch_stderr.txt") || true
 
 console="$work/console.txt"
 count() { grep -o -F -- "$1" "$console" | wc -l; }
@@ -54,6 +59,8 @@ times=$(sed -n '/NCHN=4/,/^$/p' "$console" | grep -oE '^t[0-9f]+= *[0-9.]+' | se
 check '[ "$(echo "$times" | wc -l)" -eq 5 ] && [ "$(echo "$times" | head -n 1)" = "0.0000" ]' "five records t0 = 0, t1..t3, tf"
 check 'echo "$times" | sort -n -c' "record times rise"
 check 'grep -q "サイクロイドカム曲線" "$console"' "the 'k' dialog printed the new path"
+check '[ "$(grep -c "^SVG: cannot write cp_time_optimal-001.svg: No such file or directory$" "$console")" -eq 1 ]' \
+  "one line saying why the picture was not written"
 
 # The runner: the window program's console, then "\n" + its summary line + "\n".
 summary=$(tail -n 1 "$work/batch.txt")
