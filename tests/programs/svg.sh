@@ -47,9 +47,10 @@ printf '\nSVG: %s' "$(name 1)" "$(name 3)" "$(name 4)" "$(name 5)" "$(name 6)" >
 check '[ "$(grep -o "SVG: .*" "$work/console.txt" | tr -d "\n")" = "$(grep -o "SVG: .*" "$work/expected_lines.txt" | tr -d "\n")" ]' \
   "one console line per picture with its name"
 
-# The runner: the same keys, the same files.
-(cd "$work/runner" && printf 'n\nn\nn\n' | "$batch" --keys "ssssssssss ppp sp$(rep 69 s)f$(rep 134 s)p" > /dev/null 2>&1)
+# The runner: the same keys, the same files, the same console.
+(cd "$work/runner" && printf 'n\nn\nn\n' | "$batch" --keys "ssssssssss ppp sp$(rep 69 s)f$(rep 134 s)p" > ../runner.out 2> /dev/null)
 check 'diff -r "$w" "$work/runner" > /dev/null' "the runner's files are the window's"
+check 'cmp -s "$work/console.txt" <(runner_console "$work/runner.out")' "the runner prints the window's console"
 
 # The replay frame's --svg file: the runner's summary, the frame's elements, the window's picture.
 status=0
