@@ -43,6 +43,10 @@ TEST(Files, WrittenWholeOrNotAtAll) {
   EXPECT_FALSE(write_file_safely(s.dir + "/sub", "x", true, error));
   EXPECT_EQ(error.find('\n'), std::string::npos);
   EXPECT_EQ(std::distance(fs::directory_iterator(s.dir), fs::directory_iterator()), 2);
+  // Replaced by a rename, never written over in place: another name of the old file keeps it.
+  fs::create_hard_link(path, s.dir + "/old.svg");
+  ASSERT_TRUE(write_file_safely(path, "fourth", true, error));
+  EXPECT_EQ(read_file(path), "fourth"); EXPECT_EQ(read_file(s.dir + "/old.svg"), "third");
 }
 
 }  // namespace
