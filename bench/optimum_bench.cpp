@@ -1,6 +1,6 @@
 // Timings of the automatic optimum: the default setting (robot 'b', arc),
-// and the default of every path type for both robots. The counter gives the
-// calD evaluations of the profile.
+// the default of every path type for both robots, and a waypoint problem
+// under speed limits.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -13,16 +13,21 @@ using namespace cpt;
 
 namespace {
 
-void BM_optimum(benchmark::State& state) {
-  const Robot robot = state.range(0) ? Robot::Scara : Robot::Cylindrical;
-  auto w = default_world(robot, path_type(static_cast<int>(state.range(1))));
+// Times compute_optimum on st; the counters give its calD evaluations and its time T.
+void time_optimum(benchmark::State& state, const Settings& st) {
   Optimum o;
   for (auto _ : state) {
-    o = compute_optimum(w->st);
+    o = compute_optimum(st);
     benchmark::DoNotOptimize(o);
   }
   if (!o.ok) state.SkipWithError(o.reason.c_str());
   state.counters["calD"] = o.evaluations;
+  state.counters["T"] = o.T;
+}
+
+void BM_optimum(benchmark::State& state) {
+  const Robot robot = state.range(0) ? Robot::Scara : Robot::Cylindrical;
+  time_optimum(state, default_world(robot, path_type(static_cast<int>(state.range(1))))->st);
 }
 
 // The default setting.
@@ -44,14 +49,7 @@ void BM_optimum_waypoints_limits(benchmark::State& state) {
   }
   use_waypoints(*w, points);
   w->st.vmax = {1.5, 2.5}, w->st.vtool = 0.8;
-  Optimum o;
-  for (auto _ : state) {
-    o = compute_optimum(w->st);
-    benchmark::DoNotOptimize(o);
-  }
-  if (!o.ok) state.SkipWithError(o.reason.c_str());
-  state.counters["calD"] = o.evaluations;
-  state.counters["T"] = o.T;
+  time_optimum(state, w->st);
 }
 BENCHMARK(BM_optimum_waypoints_limits)->Unit(benchmark::kMillisecond);
 

@@ -71,9 +71,8 @@ bool ceiling_point(const Settings& st, double s, const Vec2& ref, CeilingPoint& 
   Vec2 fa, fb;
   if (!(b > a) || !ceiling_at(st, a, out.fi, fa, ca) || !ceiling_at(st, b, out.fi, fb, cb)) return false;
   const double x = out.c.sd * out.c.sd;
-  out.sdd = out.c.sd * (cb.sd - ca.sd) / (b - a);
-  out.acc.sdd = out.sdd;
-  for (int i = 0; i < 2; ++i) out.acc.acc[i] = D[i][0] * out.sdd + D[i][1] * x;
+  out.acc.sdd = out.c.sd * (cb.sd - ca.sd) / (b - a);
+  for (int i = 0; i < 2; ++i) out.acc.acc[i] = D[i][0] * out.acc.sdd + D[i][1] * x;
   return true;
 }
 

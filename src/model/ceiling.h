@@ -22,8 +22,7 @@ struct Ceiling {
 // A point on the ceiling with what it takes to stay there.
 struct CeilingPoint {
   Ceiling c;
-  double sdd = 0;  // path acceleration along the ceiling: sd dsd/ds
-  AccRecord acc;   // the joint accelerations it needs
+  AccRecord acc;   // path acceleration along the ceiling (sd dsd/ds) and the joint accelerations it needs
   Vec2 fi{};       // joint values at s
 };
 

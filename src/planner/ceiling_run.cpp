@@ -36,7 +36,7 @@ StepRun along_ceiling(const Settings& st, RhsState& rs, double t, double h, int 
     const double k4 = ceiling_sd(st, s + h * k3, ref);
     const double next = s + h / 6 * (k1 + 2 * k2 + 2 * k3 + k4);
     CeilingPoint cp;
-    if (!std::isfinite(next) || !ceiling_point(st, next, rs.fi_last, cp) || !std::isfinite(cp.sdd)) {
+    if (!std::isfinite(next) || !ceiling_point(st, next, rs.fi_last, cp) || !std::isfinite(cp.acc.sdd)) {
       r.failed = true;
       return r;
     }
@@ -91,7 +91,7 @@ bool onto_ceiling(const Settings& st, RhsState& rs, double t, const Vec2& y, con
   return false;
 }
 
-bool above_ceiling(const Settings& st, RhsState& rs, const Vec2& y) {
+bool above_ceiling(const Settings& st, const RhsState& rs, const Vec2& y) {
   if (!has_speed_limits(st)) return false;
   Vec2 ref = rs.fi_last;
   const double c = ceiling_sd(st, y[0], ref);

@@ -24,6 +24,6 @@ bool onto_ceiling(const Settings& st, RhsState& rs, double t, const Vec2& y, con
                   StepRun& out);
 
 // True when y lies above the ceiling by more than CEIL_TOL of it.
-bool above_ceiling(const Settings& st, RhsState& rs, const Vec2& y);
+bool above_ceiling(const Settings& st, const RhsState& rs, const Vec2& y);
 
 }  // namespace cpt
