@@ -24,7 +24,8 @@ namespace cpt {
 bool parse_problem(const std::string& text, const std::string& name, World& w, std::string& error);
 
 // Reads and parses the file `path`; "PATH: cannot read: reason" when it
-// cannot be read. Prints nothing.
+// cannot be read, and refused with its line when it goes on past 1 MiB (an
+// endless input such as /dev/zero is read no further). Prints nothing.
 bool load_problem(const std::string& path, World& w, std::string& error);
 
 // The problem file of the settings: every key, with the current path's

@@ -1,6 +1,7 @@
 // Reading a problem file: each section a map of known keys, each value
 // checked as the dialog checks its answers; the first fault ends the reading
 // with its line.
+#include <yaml-cpp/eventhandler.h>
 #include <yaml-cpp/yaml.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -31,10 +33,50 @@ int line_of(const YAML::Node& n) { return std::max(n.Mark().line + 1, 1); }
 
 [[noreturn]] void fail(int line, const std::string& what) { throw Fault{line, what}; }
 
+// The largest file read: far above any problem (200 points take a few
+// kilobytes), small enough that an endless input (/dev/zero, a pipe that
+// never ends) is given up early.
+constexpr size_t kMaxFileBytes = 1 << 20;
+
+// What the text that is not YAML would be.
+const char* const kYaml = "; accepted: YAML, e.g. key: value, key: [a, b], key: {k: v}";
+
+// Text of the file as it goes into the one line that refuses it: control
+// characters and line breaks escaped (a newline as \n), at most `most`
+// characters, then "...".
+std::string one_line(const std::string& s, size_t most = 40) {
+  const auto byte = [&s](size_t i) { return i < s.size() ? static_cast<unsigned char>(s[i]) : 0u; };
+  std::string out;
+  size_t chars = 0;
+  for (size_t i = 0; i < s.size(); ++i) {
+    const unsigned c = byte(i);
+    if ((c & 0xC0) != 0x80 && chars++ == most) return out + "...";
+    unsigned wide = 0;  // U+0080..U+009F (NEL among them), U+2028, U+2029
+    if (c == 0xC2 && byte(i + 1) >= 0x80 && byte(i + 1) <= 0x9F) {
+      wide = byte(++i);
+    } else if (c == 0xE2 && byte(i + 1) == 0x80 && (byte(i + 2) == 0xA8 || byte(i + 2) == 0xA9)) {
+      wide = 0x1F80 + byte(i + 2), i += 2;
+    }
+    char esc[12] = "";
+    if (wide) {
+      std::snprintf(esc, sizeof esc, "\\u%04x", wide);
+    } else if (c < 0x20 || c == 0x7F) {
+      std::snprintf(esc, sizeof esc, c == '\n' ? "\\n" : c == '\t' ? "\\t" : c == '\r' ? "\\r" : "\\x%02x", c);
+    }
+    if (esc[0]) {
+      out += esc;
+    } else {
+      out += s[i];
+    }
+  }
+  return out;
+}
+
 // How a node looks, for the line that refuses it.
 std::string shown(const YAML::Node& n) {
   switch (n.Type()) {
-    case YAML::NodeType::Scalar: return (n.Tag() == "!" ? "the quoted string '" : "'") + n.Scalar() + "'";
+    case YAML::NodeType::Scalar:
+      return (n.Tag() == "!" ? "the quoted string '" : "'") + one_line(n.Scalar()) + "'";
     case YAML::NodeType::Sequence: return "a list of " + std::to_string(n.size());
     case YAML::NodeType::Map: return "a map";
     default: return "nothing";
@@ -53,7 +95,7 @@ class Section {
     for (const auto& kv : map) {
       const std::string k = kv.first.IsScalar() ? kv.first.Scalar() : "";
       if (std::find(known.begin(), known.end(), k) == known.end())
-        fail(line_of(kv.first), in + "unknown key '" + k + "'; accepted: " + list(known));
+        fail(line_of(kv.first), in + "unknown key '" + one_line(k) + "'; accepted: " + list(known));
       for (const auto& e : entries_)
         if (e.first == k) fail(line_of(kv.first), in + k + " given twice; accepted: each key once");
       entries_.push_back({k, kv.second});
@@ -72,9 +114,10 @@ class Section {
       if (entries_[i].first == key) return lines_[i];
     return line_;
   }
-  const YAML::Node& need(const std::string& key) const {
+  // The value of a required key; `accepted` tells what would do.
+  const YAML::Node& need(const std::string& key, const std::string& accepted) const {
     if (const YAML::Node* n = get(key)) return *n;
-    fail(line_, (name_.empty() ? "" : name_ + ": ") + key + " is missing; it is required");
+    fail(line_, (name_.empty() ? "" : name_ + ": ") + key + " is missing; accepted: " + accepted);
   }
 
   static std::string list(const std::vector<std::string>& keys) {
@@ -130,7 +173,7 @@ void pair(const YAML::Node& n, const std::string& key, Field kind, const std::st
 
 void read_robot(const YAML::Node& n, int line, Settings& st) {
   const Section robot(n, "robot", line, {"type", "arm"});
-  const YAML::Node& type = robot.need("type");
+  const YAML::Node& type = robot.need("type", "type: scara or cylindrical");
   const std::string t = type.IsScalar() ? type.Scalar() : "";
   if (t != "scara" && t != "cylindrical")
     fail(line_of(type), "robot.type: got " + shown(type) + "; accepted: scara, cylindrical");
@@ -174,7 +217,7 @@ std::string out_of_reach(const Settings& st, const char* what, const Vec2& p) {
 }
 
 void read_points(const Section& path, Settings& st) {
-  const YAML::Node& pts = path.need("points");
+  const YAML::Node& pts = path.need("points", "points: a list of 2 to " + std::to_string(NWAYPOINTS) + " points [x, y]");
   const std::string key = "path.points";
   if (!pts.IsSequence() || pts.size() < 2 || pts.size() > static_cast<size_t>(NWAYPOINTS))
     fail(path.line("points"), key + ": got " + shown(pts) + "; accepted: a list of 2 to " + std::to_string(NWAYPOINTS) +
@@ -236,10 +279,55 @@ void read_problem(const YAML::Node& doc, Settings& st) {
   if (!doc.IsMap())
     fail(line_of(doc), "the file holds " + shown(doc) + "; accepted: a map of robot, joints, tool, path");
   const Section top(doc, "", 1, {"robot", "joints", "tool", "path"});
-  read_robot(top.need("robot"), top.line("robot"), st);
+  read_robot(top.need("robot", "robot: {type: scara} or {type: cylindrical}"), top.line("robot"), st);
   if (const YAML::Node* j = top.get("joints")) read_joints(*j, top.line("joints"), st);
   if (const YAML::Node* t = top.get("tool")) read_tool(*t, top.line("tool"), st);
-  read_path(top.need("path"), top.line("path"), st);
+  read_path(top.need("path", "path: {type: KIND}, KIND one of " + path_kind_names()), top.line("path"), st);
+}
+
+// Where each document of a text starts, and the mark of its first node.
+class Documents : public YAML::EventHandler {
+ public:
+  std::vector<YAML::Mark> starts, nodes;
+
+  void OnDocumentStart(const YAML::Mark& m) override { starts.push_back(m); }
+  void OnDocumentEnd() override {}
+  void OnNull(const YAML::Mark& m, YAML::anchor_t) override { node(m); }
+  void OnAlias(const YAML::Mark& m, YAML::anchor_t) override { node(m); }
+  void OnScalar(const YAML::Mark& m, const std::string&, YAML::anchor_t, const std::string&) override { node(m); }
+  void OnSequenceStart(const YAML::Mark& m, const std::string&, YAML::anchor_t, YAML::EmitterStyle::value) override {
+    node(m);
+  }
+  void OnSequenceEnd() override {}
+  void OnMapStart(const YAML::Mark& m, const std::string&, YAML::anchor_t, YAML::EmitterStyle::value) override {
+    node(m);
+  }
+  void OnMapEnd() override {}
+
+ private:
+  void node(const YAML::Mark& m) {
+    if (nodes.size() < starts.size()) nodes.push_back(m);
+  }
+};
+
+// Refuses a text of more than one document. The parser is asked for three
+// documents at most: a token that starts no node (a stray ',') gives an empty
+// document that consumes nothing, again and again without end, so a document
+// starting where the one before started marks that token.
+void one_document(const std::string& text) {
+  std::istringstream in(text);
+  YAML::Parser parser(in);
+  Documents docs;
+  for (int i = 0; i < 3 && parser.HandleNextDocument(docs); ++i) {
+  }
+  const std::vector<YAML::Mark>& at = docs.starts;
+  for (size_t i = 1; i < at.size(); ++i) {
+    if (at[i].pos != at[i - 1].pos) continue;
+    const size_t pos = static_cast<size_t>(std::max(at[i].pos, 0));
+    fail(at[i].line + 1, "not YAML: unexpected '" + one_line(text.substr(std::min(pos, text.size()), 1)) + "'" + kYaml);
+  }
+  if (at.size() > 1)
+    fail((docs.nodes.size() > 1 ? docs.nodes[1] : at[1]).line + 1, "a second document; accepted: one document");
 }
 
 }  // namespace
@@ -247,14 +335,13 @@ void read_problem(const YAML::Node& doc, Settings& st) {
 bool parse_problem(const std::string& text, const std::string& name, World& w, std::string& error) {
   set_defaults(w);
   try {
-    const std::vector<YAML::Node> docs = YAML::LoadAll(text);
-    if (docs.size() > 1) fail(line_of(docs[1]), "a second document; accepted: one document");
-    read_problem(docs.empty() ? YAML::Node() : docs[0], w.st);
+    one_document(text);
+    read_problem(YAML::Load(text), w.st);
   } catch (const Fault& f) {
     error = name + ":" + std::to_string(f.line) + ": " + f.what;
     return false;
   } catch (const YAML::Exception& e) {
-    error = name + ":" + std::to_string(std::max(e.mark.line + 1, 1)) + ": not YAML: " + e.msg;
+    error = name + ":" + std::to_string(std::max(e.mark.line + 1, 1)) + ": not YAML: " + one_line(e.msg, 80) + kYaml;
     return false;
   }
   arm_picture(w.st, w.pic);
@@ -268,12 +355,22 @@ bool load_problem(const std::string& path, World& w, std::string& error) {
   if (f) {
     char buf[4096];
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+    // One byte past the largest file tells a file that goes on.
+    while (text.size() <= kMaxFileBytes &&
+           (n = std::fread(buf, 1, std::min(sizeof buf, kMaxFileBytes + 1 - text.size()), f)) > 0)
+      text.append(buf, n);
     if (std::ferror(f)) err = errno ? errno : EIO;
     std::fclose(f);
   }
   if (err) {
     error = path + ": cannot read: " + std::strerror(err);
+    return false;
+  }
+  if (text.size() > kMaxFileBytes) {
+    // The line on which the first byte past the limit stands.
+    const long line = 1 + std::count(text.begin(), text.end() - 1, '\n');
+    error = path + ":" + std::to_string(line) + ": the file goes on past 1 MiB (" + std::to_string(kMaxFileBytes) +
+            " bytes) on this line; accepted: a file of at most 1 MiB";
     return false;
   }
   return parse_problem(text, path, w, error);

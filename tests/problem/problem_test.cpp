@@ -53,8 +53,12 @@ std::string points(int n) {
 TEST(ProblemFile, RefusesBadInputWithItsLine) {
   struct Case { std::string text, why; };
   const Case cases[] = {
-      {"robot:\n  type: scara\n  arm: a: b  # <-\n" + kArc, "not YAML"},
+      {"robot:\n  type: scara\n  arm: a: b  # <-\n" + kArc, "not YAML: illegal map value"},
       {"robot:\n  type: scara\n  speed: 1  # <-\n" + kArc, "unknown key 'speed'"},
+      {kRobot + "  \"sp\\need\": 1  # <-\n" + kArc, "unknown key 'sp\\need'"},  // a newline shown as \n
+      {"robot:\n  type: \"sca\\nra\"  # <-\n" + kArc, "string 'sca\\nra'"},
+      {"robot:\n  type: |  # <-\n    sca\n    ra\n" + kArc, "string 'sca\\nra\\n'"},
+      {kRobot + kArc + "  radius: " + std::string(1000, '7') + "  # <-\n", "got '" + std::string(40, '7') + "...'"},
       {kRobot + kArc + "colour: red  # <-\n", "unknown key 'colour'"},
       {kRobot + "joints:\n  max_torque: [1, 1]  # <-\n" + kArc, "unknown key 'max_torque'"},
       {kRobot + "tool:\n  speed: 1  # <-\n" + kArc, "unknown key 'speed'"},
@@ -68,6 +72,7 @@ TEST(ProblemFile, RefusesBadInputWithItsLine) {
       {"robot:\n  type: delta  # <-\n" + kArc, "accepted: scara, cylindrical"},
       {"robot:  # <-\n  arm: [0.5, 0.5]\n" + kArc, "type is missing"},
       {"# <-\n" + kRobot, "path is missing"},
+      {"# <-\n" + kArc, "robot is missing"},
       {kRobot + "path:  # <-\n  radius: 0.5\n", "needs a map with a type"},
       {kRobot + "path:\n  type: spiral  # <-\n", "accepted: arc, sine"},
       {"robot:\n  type: scara\n  type: scara  # <-\n" + kArc, "given twice"},
@@ -96,6 +101,7 @@ TEST(ProblemFile, RefusesBadInputWithItsLine) {
     const std::string head = "p.yaml:" + std::to_string(marked_line(c.text)) + ": ";
     EXPECT_EQ(error.rfind(head, 0), 0u) << error << "\n" << c.text;
     EXPECT_NE(error.find(c.why), std::string::npos) << error;
+    EXPECT_NE(error.find("; accepted: "), std::string::npos) << error;
     EXPECT_EQ(error.find('\n'), std::string::npos) << error;
   }
   auto w = default_world();
