@@ -41,7 +41,7 @@ bool to_int(const std::string& word, long lo, long hi, double& v) {
   return true;
 }
 
-bool convert(const std::string& word, Field kind, double& v) {
+bool convert(const std::string& word, Field kind, int last_type, double& v) {
   switch (kind) {
     case Field::Any:
       return to_double(word, v) && std::fabs(v) <= kMaxValue;
@@ -50,32 +50,32 @@ bool convert(const std::string& word, Field kind, double& v) {
     case Field::Count:
       return to_int(word, 1, kMaxHalfCircles, v);
     case Field::PathType:
-      return to_int(word, 1, 7, v);
+      return to_int(word, 1, last_type, v);
   }
   return false;
 }
 
 }  // namespace
 
-bool parse_answer(const std::string& line, const Field* kinds, int n, double* out) {
+bool parse_answer(const std::string& line, const Field* kinds, int n, double* out, int last_type) {
   const std::vector<std::string> w = words(line);
   if (static_cast<int>(w.size()) != n) return false;
   std::vector<double> v(n);
   for (int i = 0; i < n; ++i)
-    if (!convert(w[i], kinds[i], v[i])) return false;
+    if (!convert(w[i], kinds[i], last_type, v[i])) return false;
   for (int i = 0; i < n; ++i) out[i] = v[i];
   return true;
 }
 
 bool blank_line(const std::string& line) { return words(line).empty(); }
 
-std::string expected_values(const Field* kinds, int n) {
-  const auto name = [](Field kind) -> std::string {
+std::string expected_values(const Field* kinds, int n, int last_type) {
+  const auto name = [last_type](Field kind) -> std::string {
     switch (kind) {
       case Field::Any: return "-1e4〜1e4の数";
       case Field::Positive: return "1e-6〜1e4の正の数";
       case Field::Count: return "1〜" + std::to_string(kMaxHalfCircles) + "の整数";
-      case Field::PathType: return "1〜7の整数";
+      case Field::PathType: return "1〜" + std::to_string(last_type) + "の整数";
     }
     return "";
   };

@@ -11,8 +11,12 @@ enum class Field {
   Any,       // a number within +-kMaxValue (coordinates, inclination)
   Positive,  // kMinPositive .. kMaxValue (lengths, radii, strokes, angles, limits)
   Count,     // whole number 1 .. kMaxHalfCircles (number of half circles)
-  PathType,  // whole number 1 .. 7
+  PathType,  // whole number 1 .. last_type (see kLastEnteredType)
 };
+
+// The path types the dialog enters: 1..7. Where a waypoint path (type 8, from
+// a problem file) is held, the path type question also takes 8, to keep it.
+constexpr int kLastEnteredType = 7;
 
 // The range of the numbers the dialog takes: beyond it the motion's own
 // values overflow or the 10 ms step cannot resolve the motion.
@@ -23,17 +27,19 @@ constexpr double kMinPositive = 1e-6;
 // arithmetic far from overflow.
 constexpr int kMaxHalfCircles = 1000;
 
-// Parses `line` as exactly n values of the given kinds into out[0..n-1].
-// Returns false, out untouched, when a value does not convert, is not finite,
-// is of the wrong kind or out of its range, or when there are too few or too
-// many values.
-bool parse_answer(const std::string& line, const Field* kinds, int n, double* out);
+// Parses `line` as exactly n values of the given kinds into out[0..n-1], a
+// path type up to last_type. Returns false, out untouched, when a value does
+// not convert, is not finite, is of the wrong kind or out of its range, or
+// when there are too few or too many values.
+bool parse_answer(const std::string& line, const Field* kinds, int n, double* out,
+                  int last_type = kLastEnteredType);
 
 // True when the line holds nothing but blanks.
 bool blank_line(const std::string& line);
 
 // What a line of these n values must hold, in the dialog's words, for the
-// line that refuses an answer: "（正の数2つを空白で区切って）".
-std::string expected_values(const Field* kinds, int n);
+// line that refuses an answer: "（正の数2つを空白で区切って）"; a path type
+// up to last_type: "（1〜7の整数）".
+std::string expected_values(const Field* kinds, int n, int last_type = kLastEnteredType);
 
 }  // namespace cpt

@@ -12,14 +12,14 @@ bool ask_key(const char* question, int& key) {
   return key != EOF;
 }
 
-bool ask_values(const char* prompt, const Field* kinds, int n, double* out) {
+bool ask_values(const char* prompt, const Field* kinds, int n, double* out, int last_type) {
   con_printf("%s", prompt);
   std::string line;
   for (;;) {
     if (!con_line(line)) return false;
     if (blank_line(line)) continue;
-    if (parse_answer(line, kinds, n, out)) return true;
-    con_printf("%s%s%s", kBadInput, expected_values(kinds, n).c_str(), prompt);
+    if (parse_answer(line, kinds, n, out, last_type)) return true;
+    con_printf("%s%s%s", kBadInput, expected_values(kinds, n, last_type).c_str(), prompt);
   }
 }
 

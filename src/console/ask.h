@@ -12,10 +12,12 @@ constexpr const char* kBadInput = "\n  入力が正しくありません．も�
 // Prints `question` and reads one key into `key`. False at end of input.
 bool ask_key(const char* question, int& key);
 
-// Prints `prompt` and reads a line of n values of the given kinds into out.
+// Prints `prompt` and reads a line of n values of the given kinds into out
+// (a path type up to last_type).
 // Blank lines are passed over; a wrong line is discarded whole, reported with
 // kBadInput and what the line must hold, and the prompt is printed again. False at end of input, with out
 // untouched.
-bool ask_values(const char* prompt, const Field* kinds, int n, double* out);
+bool ask_values(const char* prompt, const Field* kinds, int n, double* out,
+                int last_type = kLastEnteredType);
 
 }  // namespace cpt

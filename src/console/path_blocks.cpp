@@ -3,6 +3,7 @@
 #include "model/paths.h"
 #include "console/ask.h"
 #include "core/console.h"
+#include "console/summary.h"
 
 namespace cpt {
 
@@ -113,6 +114,13 @@ bool cycloid_block(Settings& st) {
   return true;
 }
 
+// The waypoint path comes from a problem file: nothing is asked, the points stay.
+bool waypoint_block(const Settings& st) {
+  con_printf("\n8 %s　経由点の数N=%d 弦長の合計=%7.4f[m]（変更なし）", kWaypointPathName, st.wp_n,
+             st.sf[PathType::Waypoints]);
+  return true;
+}
+
 }  // namespace
 
 bool path_block(Settings& st) {
@@ -124,8 +132,9 @@ bool path_block(Settings& st) {
     case PathType::AccCam: return cam_block(st);
     case PathType::CycloidCam: return cycloid_block(st);
     case PathType::Line: return line_block(st);
-    default: return true;
+    case PathType::Waypoints: return waypoint_block(st);
   }
+  return true;
 }
 
 }  // namespace cpt

@@ -35,7 +35,7 @@ void print_path_params(const Settings& st) {
       con_printf("\n  X方向行程L=%5.1f[m] Y方向行程H=%5.1f[m]", st.cyc_L, st.cyc_H);
       break;
     case PathType::Waypoints:
-      con_printf(" 経由点を通る3次スプライン");
+      con_printf(" %s", kWaypointPathName);
       con_printf("\n  経由点の数N=%d 弦長の合計=%7.4f[m]", st.wp_n, st.sf[PathType::Waypoints]);
       break;
     default:  // the straight line shows only its points and sf

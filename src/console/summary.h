@@ -6,6 +6,9 @@
 
 namespace cpt {
 
+// The name of the waypoint path (type 8) in the block and in the dialog.
+constexpr const char* kWaypointPathName = "経由点を通る3次スプライン";
+
 // Prints the block on the console; changes nothing.
 void print_settings(const Settings& st);
 

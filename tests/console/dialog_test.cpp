@@ -153,20 +153,29 @@ TEST(Dialog, BoundaryNotCompletedReturnsToThePath) {
 }
 
 // A waypoint path (set by a problem file) is kept when the path is not changed, its summary giving the
-// number of points and the chord length (0.3 + 0.5, two 3-4-5 triangles); the path section shows it as the
-// old type 8 and takes only 1..7.
+// number of points and the chord length (0.3 + 0.5, two 3-4-5 triangles): by "n" at the start, by each key's
+// section (the path section offers it as type 8, its hint then 1..8), also after another type was chosen.
 TEST(Dialog, WaypointPathKeptOrLeft) {
   auto w = default_world();  use_waypoints(*w, {{0.6, -0.2}, {0.6, 0.1}, {0.2, 0.4}});
   const std::string kept = summary(kScara, path_text("8 経由点を通る3次スプライン\n  経由点の数N=3 弦長の合計= 0.8000[m]",
                                                      " 0.6000 -0.2000", " 0.2000  0.4000", " 0.8000"), kLimits);
+  const std::string menu = kPathHeader + "\n         = 8:経由点を通る3次スプライン（ファイルの経由点のまま）",
+                    prompt = "\n旧運動＝8  入力 c=", block = "\n8 経由点を通る3次スプライン　経由点の数N=3 弦長の合計= 0.8000[m]（変更なし）";
   DialogRun r = run_dialog(*w, '0', "n n n");  EXPECT_EQ(r.result, 1);
   EXPECT_EQ(r.out, kKeyHelp + kept + kQ1 + kQ2 + kQ3 + kept + kComputing + kDone);  EXPECT_EQ(w->st.cptype, PathType::Waypoints);
-  r = run_dialog(*w, 'k', "8\n7\n-0.4 0.1 0.8 0\n");
-  const std::string prompt = "\n旧運動＝8  入力 c=";
-  EXPECT_EQ(r.out, kKeyHelp + kept + kPathHeader + prompt + again(prompt, kTypeRange, 1) + kLineOld + kLinePrompt +
-                       "\n  長さl= 0.80[m] 傾きβ= 0.00[deg]" +
+  r = run_dialog(*w, 'k', "9\n0\n8\n");
+  EXPECT_EQ(r.out, kKeyHelp + kept + menu + prompt + again(prompt, "（1〜8の整数）", 2) + block + kept + kComputing + kDone);
+  for (const auto& [key, input] : {std::pair{'b', "0.5 0.5\nn n"}, {'u', "2 2\nn"}, {'0', "n n y 8"}}) {
+    r = run_dialog(*w, key, input);
+    EXPECT_EQ(r.result, 1) << key;  EXPECT_EQ(r.out.substr(r.out.size() - (kept + kComputing + kDone).size()), kept + kComputing + kDone) << key;
+  }
+  r = run_dialog(*w, 'k', "7\n-0.4 0.1 0.8 0\n");
+  EXPECT_EQ(r.out, kKeyHelp + kept + menu + prompt + kLineOld + kLinePrompt + "\n  長さl= 0.80[m] 傾きβ= 0.00[deg]" +
                        summary(kScara, path_text("7", "-0.4000  0.1000", " 0.4000  0.1000", " 0.8000"), kLimits) + kComputing + kDone);
   EXPECT_EQ(w->st.cptype, PathType::Line);
+  r = run_dialog(*w, 'k', "8\n");
+  EXPECT_EQ(r.result, 1);  EXPECT_NE(r.out.find(menu + "\n旧運動＝7  入力 c=" + block + kept), std::string::npos);
+  EXPECT_EQ(w->st.cptype, PathType::Waypoints);  EXPECT_EQ(w->st.P0[PathType::Waypoints], (Vec2{0.6, -0.2}));
 }
 
 // End of input at each kind of read (key, number line, after a refused line): the message at
