@@ -3,6 +3,8 @@
 #include <cstdlib>
 
 #include "model/paths.h"
+#include "model/waypoints.h"
+#include "model/singular.h"
 #include "planner/prepare.h"
 #include "console/ask.h"
 #include "core/console.h"
@@ -118,15 +120,20 @@ Sec limits(Settings& st) {
 }
 
 // The path type, asked again until it is 1..7, and the block of that type.
+// While a waypoint path is held (from a problem file) 8 is offered too: it
+// keeps that path as it is.
 Sec path(Settings& st) {
+  const bool waypoints = waypoint_fault(st) == nullptr;
   con_printf("\n(3) CP運動種類の変更");
   con_printf("\n運動選択c= 1:円弧　2:正弦波 3:Ｕ字 4:スラローム");
   con_printf("\n         = 5:等加速度カム   6:サイクロイドカム 　 7:直線");
+  if (waypoints) con_printf("\n         = 8:%s（ファイルの経由点のまま）", kWaypointPathName);
   char prompt[64];
   std::snprintf(prompt, sizeof prompt, "\n旧運動＝%d  入力 c=", type_number(st.cptype));
   constexpr Field kinds[] = {Field::PathType};
   double v;
-  if (!ask_values(prompt, kinds, 1, &v)) return Sec::Ended;
+  if (!ask_values(prompt, kinds, 1, &v, waypoints ? type_number(PathType::Waypoints) : kLastEnteredType))
+    return Sec::Ended;
   st.cptype = path_type(static_cast<int>(v));
   return path_block(st) ? Sec::Compute : Sec::Ended;
 }
@@ -155,6 +162,12 @@ Prepared compute_stage(World& w) {
       con_printf("\nこの設定では運動が%d[ms]の刻み%d回に満たない（軌道が小さすぎるか最大加速度が大きすぎる）．設定し直し",
                  static_cast<int>(dt0 * 1000 + 0.5), kMinSteps);
       return Prepared::TooFast;
+    case Prepared::Singular: {
+      const SingularApproach a = closest_singularity(st);
+      con_printf("\n軌道が特異姿勢（%s）に近すぎる s=%7.4f 位置(x,y)=(%7.4f %7.4f) 距離=%.1e[m] < %.0e[m]．設定し直し",
+                 singularity_name(a.what), a.s, a.p[0], a.p[1], a.dist, SING_DIST);
+      return Prepared::Singular;
+    }
     case Prepared::Ready:
       break;
   }
@@ -172,6 +185,7 @@ Sec compute(World& w) {
       return Sec::Path;
     case Prepared::NotFinite:
     case Prepared::TooFast:
+    case Prepared::Singular:
       return Sec::Questions;
     case Prepared::Ready:
       break;

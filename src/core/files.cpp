@@ -1,6 +1,7 @@
 #include "core/files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,20 +25,34 @@ bool write_file_safely(const std::string& path, const std::string& text, bool re
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
   const std::string tmp = dir + "." + name + ".tmp" + std::to_string(getpid()) + "-" +
                           std::to_string(++serial);
+  // The whole text into fd; 0 or the error.
+  const auto write_all = [&](int fd) {
+    const char* p = text.data();
+    size_t left = text.size();
+    while (left > 0) {
+      const ssize_t n = write(fd, p, left);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return n < 0 ? errno : EIO;
+      p += n;
+      left -= static_cast<size_t>(n);
+    }
+    return 0;
+  };
+  // A device or a pipe (/dev/null, /dev/stdout) is written into, never
+  // replaced by a file of the same name.
+  struct stat sb;
+  if (replace && stat(path.c_str(), &sb) == 0 && !S_ISREG(sb.st_mode) && !S_ISDIR(sb.st_mode)) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return fail(errno, "");
+    const int e = write_all(fd);
+    if (close(fd) != 0 && e == 0) return fail(errno, "");
+    return e == 0 ? true : fail(e, "");
+  }
   const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) return fail(errno, "");
-  const char* p = text.data();
-  size_t left = text.size();
-  while (left > 0) {
-    const ssize_t n = write(fd, p, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      const int e = n < 0 ? errno : EIO;
-      close(fd);
-      return fail(e, tmp);
-    }
-    p += n;
-    left -= static_cast<size_t>(n);
+  if (const int e = write_all(fd)) {
+    close(fd);
+    return fail(e, tmp);
   }
   if (close(fd) != 0) return fail(errno, tmp);
   if (replace) {

@@ -72,6 +72,8 @@ StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccR
   StepRule rule;
   rule.tol = TOL_STEP;
   rule.stop_off_path = true;
+  // A deceleration that brings the motion to rest ends the step there.
+  rule.stop_at_rest = true;
   const bool along = mo.ceiling != SpeedLimit::None;
   rule.stop_over_limit = along;
   const StepRun r =
@@ -161,6 +163,11 @@ FrameView frame(World& w, const OnObtained& on_obtained) {
     v.notice = kNoticeStepsFull;
   }
   mo.istep = std::clamp(mo.istep, 0, NTAB - 1);
+  if (!hold && !(mo.Y[mo.istep][1] > 0) && mo.torque_sel < 0 && mo.ceiling == SpeedLimit::None) {
+    // At rest with maximum deceleration: a step would run backwards.
+    hold = true;
+    if (!v.notice) v.notice = kNoticeAtRest;
+  }
   if (!hold) {
     const StepOutcome out = construction_step(w.st, w.rhs, mo, fr.acc_now);
     v.step_failed = out != StepOutcome::Done;

@@ -1,5 +1,6 @@
 #include "model/kinematics.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/console.h"
@@ -22,25 +23,38 @@ bool in_reach(const Settings& st, double x, double y) {
   return st.robottype != Robot::Scara || cosine_in_range(elbow_cosine(st, std::sqrt(x * x + y * y)));
 }
 
-void selbranch(const Vec2& ref, const Vec2& cand, Vec2& out) {
-  for (int i = 0; i < 2; ++i) {
-    const double c = cand[i], r = ref[i];
-    // Strict comparisons: on equal distances the earlier candidate wins.
-    double o = c;
-    if (std::fabs(c - r) > std::fabs(c - r + 2 * PI)) o = 2 * PI + c;
-    if (std::fabs(o - r) > std::fabs(c - r - 2 * PI)) o = c - 2 * PI;
-    if (std::fabs(o - r) > std::fabs(c - r + 4 * PI)) o = 4 * PI + c;
-    if (std::fabs(o - r) > std::fabs(c - r - 4 * PI)) o = c - 4 * PI;
-    out[i] = o;
+double nearest_turn(double ref, double cand) {
+  // The whole turn nearest to ref - cand, give or take one for rounding.
+  const double turns = std::nearbyint((ref - cand) / (2 * PI));
+  if (!std::isfinite(turns)) return cand;
+  // Candidates in the order cand, +2pi, -2pi, +4pi, -4pi, ... (smaller |k|
+  // first, + before -); on equal distances the earlier one wins.
+  double ks[3] = {turns - 1, turns, turns + 1};
+  std::sort(ks, ks + 3, [](double p, double q) {
+    return std::fabs(p) != std::fabs(q) ? std::fabs(p) < std::fabs(q) : p > q;
+  });
+  double best = cand;
+  for (double k : ks) {
+    const double o = cand + k * (2 * PI);
+    if (k != 0 && std::fabs(best - ref) > std::fabs(o - ref)) best = o;
   }
+  return best;
+}
+
+void selbranch(const Vec2& ref, const Vec2& cand, Vec2& out) {
+  for (int i = 0; i < 2; ++i) out[i] = nearest_turn(ref[i], cand[i]);
 }
 
 int inv(const Settings& st, double x, double y, const Vec2& ref, Vec2& out) {
   if (st.robottype == Robot::Cylindrical) {
     // Angle and radius; the base itself has angle 0.
-    const Vec2 raw = (x == 0 && y == 0) ? Vec2{0, 0}
-                                        : Vec2{std::atan2(y, x), std::sqrt(x * x + y * y)};
-    selbranch(ref, raw, out);
+    // The angle follows the reference by whole turns; the radius is a
+    // length and is never turned.
+    if (x == 0 && y == 0) {
+      out = {nearest_turn(ref[0], 0.0), 0.0};
+    } else {
+      out = {nearest_turn(ref[0], std::atan2(y, x)), std::sqrt(x * x + y * y)};
+    }
     return 1;
   }
   if (st.robottype != Robot::Scara) return 1;

@@ -14,7 +14,12 @@ int inv(const Settings& st, double x, double y, const Vec2& ref, Vec2& out);
 // 'a', inside the annulus of its arm lengths for robot 'b'. Prints nothing.
 bool in_reach(const Settings& st, double x, double y);
 
-// For each joint, the value nearest to ref among cand, cand +- 2 PI, cand +- 4 PI.
+// The angle cand + 2 PI k (k a whole number) nearest to ref; on equal
+// distances the smaller |k|, and +2 PI before -2 PI.
+double nearest_turn(double ref, double cand);
+
+// For each joint, the angle nearest to ref among cand + 2 PI k, so that joint
+// values stay continuous along any number of turns.
 void selbranch(const Vec2& ref, const Vec2& cand, Vec2& out);
 
 // Hand point of joint values fi for the current robot (forward kinematics).

@@ -9,6 +9,7 @@
 #include "planner/ceiling_run.h"
 #include "planner/integrator.h"
 #include "planner/landing.h"
+#include "planner/motion_check.h"
 #include "planner/records.h"
 #include "planner/reference.h"
 #include "core/console.h"
@@ -84,8 +85,19 @@ int segment(const Settings& st, RhsState& rs, Motion& mo, int i) {
   }
   // The segment is divided evenly into d steps of about dt0.
   const double h = d > 0 ? span / d / nsub : 0.0;
-  // Every segment restarts from its own recorded state.
+  // Every segment restarts from its own recorded state, and the step where
+  // it does shows the hand and the joints at that state.
   mo.Y[mo.nf] = {mo.chn[i - 1].s, mo.chn[i - 1].sd};
+  if (mo.nf > 0) {
+    Vec2 xy{0, 0};
+    cpcurve(st, mo.Y[mo.nf][0], xy);
+    mo.CP[mo.nf].x = xy[0];
+    mo.CP[mo.nf].y = xy[1];
+    if (!inv(st, xy[0], xy[1], mo.fi[mo.nf - 1], mo.fi[mo.nf])) {
+      diag_printf("\n逆運動学解なし robottype=%c CP[]=(%7.4f %7.4f)", robot_key(st.robottype), xy[0], xy[1]);
+      return 0;
+    }
+  }
   const bool along = drive_after(mo, i - 1) == Drive::Ceiling;
   for (int j = 1; j <= d; ++j) {
     if (!one_step(st, rs, mo, h, along)) return 0;
@@ -155,6 +167,14 @@ int calcp(const Settings& st, const Curves& cv, RhsState& rs, Motion& mo) {
     if (!segment(st, rs, mo, i)) return 0;
   }
   if (!reaches_end(st, mo)) return 0;
+  // Nothing is obtained that breaks a limit between its steps.
+  std::vector<MotionRow> rows(mo.nf + 1);
+  for (int k = 0; k <= mo.nf; ++k) rows[k] = {mo.tt[k], mo.Y[k][0], mo.Y[k][1]};
+  const MotionCheck check = check_motion(st, rows);
+  if (!check.ok) {
+    diag_printf("\ncalcp() 制限を超える軌道: %s", check.reason.c_str());
+    return 0;
+  }
   reference_motion(st, cv, mo);
   return 1;
 }

@@ -1,9 +1,12 @@
 #include "planner/ceiling_run.h"
 
 #include <cmath>
+#include <vector>
 
 #include "model/ceiling.h"
 #include "model/limits.h"
+#include "model/paths.h"
+#include "planner/integrator.h"
 
 namespace cpt {
 
@@ -26,6 +29,7 @@ StepRun along_ceiling(const Settings& st, RhsState& rs, double t, double h, int 
   r.y = y;
   r.t = t;
   const double sf = st.sf_now();
+  const std::vector<double> knots = path_knots(st);
   for (int j = 0; j < n; ++j) {
     // ds/dt = c(s), one Runge-Kutta step.
     Vec2 ref = rs.fi_last;
@@ -40,7 +44,8 @@ StepRun along_ceiling(const Settings& st, RhsState& rs, double t, double h, int 
       r.failed = true;
       return r;
     }
-    if (over_limit(st, cp.acc, rule.tol)) {
+    if (over_limit(st, cp.acc, rule.tol) ||
+        over_limit_at_knots(st, knots, r.y, {next, cp.c.sd}, rs.fi_last)) {
       r.over_limit = true;
       if (rule.stop_over_limit) return r;
     }

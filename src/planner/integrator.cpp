@@ -1,9 +1,13 @@
 #include "planner/integrator.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/limits.h"
+#include "model/coeffs.h"
+#include "model/paths.h"
 #include "model/rhs.h"
+#include "planner/phase_bounds.h"
 
 namespace cpt {
 
@@ -12,6 +16,8 @@ namespace {
 constexpr double c1 = 0.292893219;  // 1 - 1/sqrt(2)
 constexpr double c2 = 1.70710678;   // 1 + 1/sqrt(2)
 constexpr double c3 = 0.16666667;   // 1/6
+// Relative tolerance of the velocity limit at a knot.
+constexpr double KNOT_TOL = 1e-4;
 }  // namespace
 
 int rkg(const Settings& st, RhsState& rs, int torque_sel, double t, double h, const double* y,
@@ -63,6 +69,7 @@ StepRun substeps(const Settings& st, RhsState& rs, int torque_sel, double t, dou
   r.t = t;
   r.acc = acc;
   const double sf = st.sf_now();
+  const std::vector<double> knots = path_knots(st);
   for (int j = 0; j < n; ++j) {
     Vec2 next;
     AccRecord a = r.acc;
@@ -76,7 +83,7 @@ StepRun substeps(const Settings& st, RhsState& rs, int torque_sel, double t, dou
     r.acc = a;
     r.t += h;
     ++r.done;
-    if (over_limit(st, a, rule.tol)) {
+    if (over_limit(st, a, rule.tol) || over_limit_at_knots(st, knots, prev, next, rs.fi_last)) {
       r.over_limit = true;
       if (rule.stop_over_limit) return r;
     }
@@ -95,6 +102,25 @@ StepRun substeps(const Settings& st, RhsState& rs, int torque_sel, double t, dou
     }
   }
   return r;
+}
+
+bool over_limit_at_knots(const Settings& st, const std::vector<double>& knots, const Vec2& a,
+                         const Vec2& b, const Vec2& fi) {
+  const double lo = std::min(a[0], b[0]), hi = std::max(a[0], b[0]);
+  if (knots.empty() || !(hi > lo)) return false;
+  const std::array<double, 2> amax{st.a1max, st.a2max};
+  for (auto it = std::upper_bound(knots.begin(), knots.end(), lo); it != knots.end() && *it < hi; ++it) {
+    const double q = *it;
+    const double sd = a[1] + (b[1] - a[1]) * (q - a[0]) / (b[0] - a[0]);
+    for (const double side : {std::nextafter(q, lo), std::nextafter(q, hi)}) {
+      Vec2 q_fi;
+      Mat2 J, D;
+      if (!calD_quiet(st, side, fi, q_fi, J, D)) return true;
+      const double xmax = point_bounds(D, amax).xmax;
+      if (sd * sd > xmax * (1 + KNOT_TOL) + KNOT_TOL * KNOT_TOL) return true;
+    }
+  }
+  return false;
 }
 
 double rest_time(double sd_prev, double sd, double step) {

@@ -3,6 +3,8 @@
 // steps, look-ahead and extremal curves, the landing's descent, the rebuild).
 #pragma once
 
+#include <vector>
+
 #include "core/state.h"
 
 namespace cpt {
@@ -43,6 +45,15 @@ struct StepRun {
 // record a run that makes no sub-step reports.
 StepRun substeps(const Settings& st, RhsState& rs, int torque_sel, double t, double h, int n,
                  const Vec2& y, const AccRecord& acc, const StepRule& rule);
+
+// True when the state, going from a to b along the path, passes a knot of
+// the path (knots[0..n-1], increasing) with sd there, interpolated linearly
+// in s, above the velocity limit on either side of the knot: a limit that
+// dips between two sub-steps (a tight bend between two straight parts) is
+// broken there although both ends of the sub-step are within it. fi is the
+// branch reference of the joint values.
+bool over_limit_at_knots(const Settings& st, const std::vector<double>& knots, const Vec2& a,
+                         const Vec2& b, const Vec2& fi);
 
 // The time into a step of length `step` from a state with rate sd_prev > 0 to
 // one with sd <= 0 at which the rate was 0, by linear interpolation (0 when

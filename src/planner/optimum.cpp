@@ -7,11 +7,16 @@
 #include "model/ceiling.h"
 #include "model/coeffs.h"
 #include "model/paths.h"
+#include "planner/motion_check.h"
 #include "planner/phase_bounds.h"
 
 namespace cpt {
 
 namespace {
+
+// Times the profile is solved again on a grid made finer where the check
+// of the one before found a limit broken.
+constexpr int CHECK_PASSES = 3;
 
 // The longest motion put on the time grid [s] (a million steps of dt0).
 constexpr double T_GRID_MAX = 1e4;
@@ -135,7 +140,33 @@ bool time_grid(const Settings& st, const Profile& pr, Optimum& out) {
   return true;
 }
 
+// The profile as rows for the motion check: every part's ends and points
+// between them at most sf / CHECK_POINTS apart, with their times.
+std::vector<MotionRow> profile_rows(const Profile& pr, double sf) {
+  std::vector<MotionRow> rows;
+  const double ds = sf / CHECK_POINTS;
+  rows.push_back({0, 0, 0});
+  for (const ProfilePart& p : pr.parts) {
+    const int m = std::max(1, static_cast<int>(std::ceil((p.b - p.a) / ds)));
+    for (int i = 1; i <= m; ++i) {
+      const double s = i == m ? p.b : p.a + (p.b - p.a) * i / m;
+      const double t = i == m ? p.tb : p.ta + part_time(p, p.a, s);
+      const bool end = &p == &pr.parts.back() && i == m;
+      rows.push_back({t, end ? sf : s, end ? 0.0 : std::sqrt(part_x(p, s)), end ? NAN : 0.5 * part_dx(p, s)});
+    }
+  }
+  return rows;
+}
+
 }  // namespace
+
+double optimum_s_at(const Optimum& o, double t) {
+  if (o.parts.empty()) return 0;
+  auto it = std::lower_bound(o.parts.begin(), o.parts.end(), t,
+                             [](const ProfilePart& p, double v) { return p.tb < v; });
+  if (it == o.parts.end()) return o.parts.back().b;
+  return part_s_at(*it, t);
+}
 
 const char* choice_name(Choice c) {
   switch (c) {
@@ -162,14 +193,31 @@ Optimum compute_optimum(const Settings& st, const ProfileProblem* problem) {
     out.reason = no_motion("unknown path type");
     return out;
   }
-  const Profile pr = solve_profile(problem ? *problem : optimum_problem(st));
-  out.evaluations = pr.evaluations;
-  if (!pr.ok) {
-    out.reason = pr.reason;
-    return out;
+  // The profile is checked against every limit between its nodes; where it
+  // breaks one the grid is made finer there and the profile solved again.
+  ProfileProblem pb = problem ? *problem : optimum_problem(st);
+  Profile pr;
+  MotionCheck check;
+  for (int pass = 0;; ++pass) {
+    pr = solve_profile(pb);
+    out.evaluations += pr.evaluations;
+    if (!pr.ok) {
+      out.reason = pr.reason;
+      return out;
+    }
+    if (!(pr.T < T_GRID_MAX)) {
+      out.reason = no_motion("the optimal time is too long for the time grid");
+      return out;
+    }
+    check = check_motion(st, profile_rows(pr, st.sf_now()), CHECK_TOL, true);
+    if (check.ok || pass == CHECK_PASSES) break;
+    pb.refine_at.insert(pb.refine_at.end(), check.bad.begin(), check.bad.end());
+    if (pass > 0) ++pb.refine_levels;
   }
-  if (!(pr.T < T_GRID_MAX)) {
-    out.reason = no_motion("the optimal time is too long for the time grid");
+  out.limit_use = check.worst;
+  // Nothing is called optimal that breaks a limit anywhere along it.
+  if (!check.ok) {
+    out.reason = "the computed motion breaks a limit: " + check.reason;
     return out;
   }
   collect_pieces(pr, st.sf_now(), out);
@@ -180,6 +228,7 @@ Optimum compute_optimum(const Settings& st, const ProfileProblem* problem) {
     out.motion.clear();
     return out;
   }
+  out.parts = pr.parts;
   out.T = pr.T;
   out.ok = true;
   return out;

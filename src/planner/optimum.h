@@ -47,8 +47,13 @@ struct Optimum {
   std::vector<OptimumPiece> pieces;
   std::vector<OptimumSwitch> switches;
   std::vector<OptimumSample> motion;   // t = 0, dt0, 2 dt0, ..., and T at rest at sf
+  std::vector<ProfilePart> parts;      // the profile itself, for s at any time
   int evaluations = 0;                 // calD evaluations of the profile
+  double limit_use = 0;                // the largest use of a limit along it (1: on the limit)
 };
+
+// The path parameter s of the optimal motion at time t (0 <= t <= T).
+double optimum_s_at(const Optimum& o, double t);
 
 // Short names of the choices: "acc", "dec", "limit".
 const char* choice_name(Choice c);

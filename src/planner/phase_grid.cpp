@@ -1,5 +1,6 @@
 #include "planner/phase_grid.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -9,6 +10,8 @@ namespace cpt {
 namespace {
 
 constexpr double inf = std::numeric_limits<double>::infinity();
+// Intervals narrower than this part of sf are not cut any further.
+constexpr double H_REFINE_MIN = 1e-9;
 
 bool finite(const Mat2& D) {
   return std::isfinite(D[0][0]) && std::isfinite(D[0][1]) && std::isfinite(D[1][0]) &&
@@ -86,7 +89,32 @@ bool GridSampler::build(Grid& g) {
     nd.fi = ref;
     g.nodes.push_back(nd);
   }
-  return zero_inertia_nodes(g);
+  return zero_inertia_nodes(g) && refine_around(g);
+}
+
+bool GridSampler::refine_around(Grid& g) {
+  std::vector<double> pts = pb_.refine_at;
+  std::sort(pts.begin(), pts.end());
+  // Each level cuts the interval of every point and its two neighbours into
+  // REFINE_SPLIT: a zoom onto the point.
+  for (int level = 0; level < pb_.refine_levels && !pts.empty(); ++level) {
+    const size_t M = g.nodes.size() - 1;
+    std::vector<char> mark(M, 0);
+    for (const double p : pts) {
+      auto it = std::upper_bound(g.nodes.begin(), g.nodes.end(), p,
+                                 [](double v, const GridNode& n) { return v < n.s; });
+      const size_t k = std::min<size_t>(it == g.nodes.begin() ? 0 : (it - g.nodes.begin()) - 1, M - 1);
+      for (size_t j = k > 0 ? k - 1 : 0; j <= std::min(k + 1, M - 1); ++j) mark[j] = 1;
+    }
+    std::vector<std::vector<double>> ins(M);
+    for (size_t k = 0; k < M; ++k) {
+      const double a = g.nodes[k].s, h = g.nodes[k + 1].s - a;
+      if (!mark[k] || h < H_REFINE_MIN * pb_.sf) continue;
+      for (int i = 1; i < REFINE_SPLIT; ++i) ins[k].push_back(a + h * i / REFINE_SPLIT);
+    }
+    if (!insert(g, ins)) return false;
+  }
+  return true;
 }
 
 bool GridSampler::insert(Grid& g, const std::vector<std::vector<double>>& ins) {

@@ -42,6 +42,7 @@ class GridSampler {
 
  private:
   bool zero_inertia_nodes(Grid& g);
+  bool refine_around(Grid& g);
   double coefficient_root(double a, double b, double ca, double cb, int joint, Vec2 ref);
   const ProfileProblem& pb_;
   int evaluations_ = 0;

@@ -17,6 +17,9 @@ constexpr double X_ZERO = 1e-12;
 constexpr double STEP_AGREE = 1e-5;
 // Intervals narrower than this part of sf are not refined any further.
 constexpr double H_MIN = 1e-9;
+// Agreement and deepest halving of the time along a part.
+constexpr double TIME_AGREE = 1e-11;
+constexpr int TIME_DEPTH = 10;
 
 // Slope dx/ds = 2 sdd of the maximum acceleration (up) or deceleration
 // curve at x; above the point's velocity limit the limit's own value.
@@ -240,14 +243,10 @@ constexpr double GL_X[5] = {0.04691007703066800, 0.23076534494715845, 0.5, 0.769
 constexpr double GL_W[5] = {0.11846344252809454, 0.23931433524968324, 0.28444444444444444,
                             0.23931433524968324, 0.11846344252809454};
 
-// Integral of ds / sqrt(x) over [a, b]; where x vanishes at an end the
-// substitution s = end + (b - a) tau^2 removes the singularity.
-double time_between(const ProfilePart& p, double a, double b, bool rest_a, bool rest_b) {
-  if (!(b > a)) return 0;
-  if (rest_a && rest_b) {
-    const double m = 0.5 * (a + b);
-    return time_between(p, a, m, true, false) + time_between(p, m, b, false, true);
-  }
+// Integral of ds / sqrt(x) over [a, b] by one 5-point rule; where x
+// vanishes at an end the substitution s = end + (b - a) tau^2 removes the
+// singularity.
+double gauss_time(const ProfilePart& p, double a, double b, bool rest_a, bool rest_b) {
   const double H = b - a;
   double sum = 0;
   for (int i = 0; i < 5; ++i) {
@@ -260,6 +259,20 @@ double time_between(const ProfilePart& p, double a, double b, bool rest_a, bool 
     }
   }
   return sum;
+}
+
+// The same integral, halved until the rule agrees with its two halves to
+// TIME_AGREE of itself. The time of a part and the time to a point inside it
+// must agree (the motion's s(t) is found from the second), or s(t), and its
+// rate, jump where one part meets the next.
+double time_between(const ProfilePart& p, double a, double b, bool rest_a, bool rest_b, int depth = 0) {
+  if (!(b > a)) return 0;
+  const double m = 0.5 * (a + b);
+  if (rest_a && rest_b) return time_between(p, a, m, true, false) + time_between(p, m, b, false, true);
+  const double whole = gauss_time(p, a, b, rest_a, rest_b);
+  const double halves = gauss_time(p, a, m, rest_a, false) + gauss_time(p, m, b, false, rest_b);
+  if (depth >= TIME_DEPTH || !(std::fabs(whole - halves) > TIME_AGREE * halves)) return halves;
+  return time_between(p, a, m, rest_a, false, depth + 1) + time_between(p, m, b, false, rest_b, depth + 1);
 }
 
 std::vector<ProfilePart> build_parts(const Grid& g, const Passes& p) {

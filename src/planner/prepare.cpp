@@ -8,6 +8,7 @@
 #include "model/paths.h"
 #include "model/rhs.h"
 #include "model/boundary.h"
+#include "model/singular.h"
 #include "planner/curves.h"
 
 namespace cpt {
@@ -147,6 +148,7 @@ Prepared prepare(World& w) {
   calDmax(st, w.cv);
   extremal_curves(st, w.rhs, w.cv);
   if (!calboundary(st, w.cv)) return Prepared::NoBoundary;
+  if (!(closest_singularity(st).dist >= SING_DIST)) return Prepared::Singular;
   if (!all_finite(st, w.cv)) return Prepared::NotFinite;
   if (shortest_time_bound(st, w.cv) < kMinSteps * dt0) return Prepared::TooFast;
   reset_motion(w);

@@ -20,6 +20,7 @@ enum class Prepared {
   NoBoundary,        // a path point has no inverse kinematics on the boundary
   NotFinite,         // the settings make values that are not finite numbers
   TooFast,           // the motion would take fewer than kMinSteps steps of dt0
+  Singular,          // the path passes through or too near a singular configuration
 };
 
 // Fewest steps of dt0 that the fastest motion along the path may take: below

@@ -1,9 +1,11 @@
 // The start of a run from a problem file, and the window program's option.
+#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "console/dialog.h"
 #include "core/console.h"
+#include "model/singular.h"
 #include "problem/problem_file.h"
 
 namespace cpt {
@@ -11,13 +13,24 @@ namespace cpt {
 namespace {
 
 // Why the preparation refused the settings, in the words of the file's user.
-const char* refusal(Prepared p) {
+std::string refusal(const Settings& st, Prepared p) {
   switch (p) {
     case Prepared::StartUnreachable: return "the start point is out of reach of the robot";
     case Prepared::NoBoundary: return "a point of the path is out of reach of the robot (no velocity limit curve)";
     case Prepared::NotFinite: return "the values are too extreme to compute with";
     case Prepared::TooFast:
       return "the fastest motion takes fewer than 10 steps of 10 ms (the path is too short or the limits too large)";
+    case Prepared::Singular: {
+      const SingularApproach a = closest_singularity(st);
+      const char* what = a.what == Singularity::Axis        ? "the robot's axis"
+                         : a.what == Singularity::Stretched ? "the fully stretched arm"
+                                                            : "the folded arm";
+      char line[200];
+      std::snprintf(line, sizeof line,
+                    "the path passes %.1e m from %s at s=%.4f (%.4f, %.4f), closer than %.0e m", a.dist,
+                    what, a.s, a.p[0], a.p[1], SING_DIST);
+      return line;
+    }
     case Prepared::Ready: break;
   }
   return "";
@@ -32,7 +45,7 @@ bool start_problem(World& w, const std::string& path, std::string& error) {
   const Prepared p = compute_stage(w);
   if (p == Prepared::Ready) return true;
   con_printf("\n");
-  error = path + ": no motion can be prepared: " + refusal(p);
+  error = path + ": no motion can be prepared: " + refusal(w.st, p);
   return false;
 }
 

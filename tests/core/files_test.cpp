@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -47,6 +51,17 @@ TEST(Files, WrittenWholeOrNotAtAll) {
   fs::create_hard_link(path, s.dir + "/old.svg");
   ASSERT_TRUE(write_file_safely(path, "fourth", true, error));
   EXPECT_EQ(read_file(path), "fourth"); EXPECT_EQ(read_file(s.dir + "/old.svg"), "third");
+  // A pipe (as /dev/null or /dev/stdout) is written into, not replaced by a file.
+  const std::string pipe = s.dir + "/pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const int rd = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(rd, 0);
+  EXPECT_TRUE(write_file_safely(pipe, "fifth", true, error)) << error;
+  char got[8] = {};
+  EXPECT_EQ(read(rd, got, sizeof got), 5);
+  close(rd);
+  EXPECT_STREQ(got, "fifth");
+  EXPECT_TRUE(fs::is_fifo(pipe));
 }
 
 }  // namespace

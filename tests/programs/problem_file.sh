@@ -46,15 +46,18 @@ check 'grep -qF "旧運動＝5" k.f.out && cmp -s <(report k.d.out) <(report k.f
 "$batch" --print-problem --keys s < /dev/null > usage.out 2> usage.err
 check '[ $? = 2 ] && grep -q "does not go with it" usage.err && [ ! -s usage.out ]' "--print-problem --keys: bad usage"
 
-# Bad files: status 2, one line FILE:LINE, nothing on standard output, no dialog.
+# Bad files: status 2, one line FILE:LINE, nothing on standard output, no dialog; quickly and
+# in little memory, also for a stray comma (the parser's endless empty documents) and an endless file.
 printf 'robot:\n  type: scara\npath:\n  type: arc\n  radus: 0.5\n' > unknown.yaml
 printf 'robot:\n  type: scara\n  arm: [0.5, 0.5\npath:\n  type: arc\n' > broken.yaml
+printf ',' > comma.yaml
+printf '{robot: {type: scara}, path: {type: arc}},' > trailing.yaml
 printf 'robot:\n  type: scara\njoints:\n  max_effort: [10000, 10000]\npath:\n  type: line\n  start: [0.3, 0.1]\n  length: 0.001\n' > fast.yaml
 mkfifo in
 exec 3<> in
 bad() {  # NAME FILE PATTERN PROGRAM...: the program on FILE refuses it with PATTERN
   local name=$1 file=$2 pattern=$3; shift 3
-  timeout 10 "$@" --problem "$file" < in > bad.out 2> bad.err
+  (ulimit -v 4000000 && exec timeout 10 "$@" --problem "$file") < in > bad.out 2> bad.err
   local rc=$?
   # With --print-problem the start's console goes to standard error: there
   # the refusal of a file without a motion is the last line.
@@ -65,13 +68,17 @@ bad() {  # NAME FILE PATTERN PROGRAM...: the program on FILE refuses it with PAT
 }
 for runner in "$batch" "$batch --keys s" "$batch --print-problem"; do
   bad "$runner unknown key" unknown.yaml "unknown key 'radus'" $runner
-  bad "$runner not YAML" broken.yaml "not YAML" $runner
+  bad "$runner not YAML" broken.yaml "not YAML: end of sequence flow not found; accepted: YAML" $runner
+  bad "$runner stray comma" comma.yaml "not YAML: unexpected ','; accepted: YAML" $runner
+  bad "$runner trailing comma" trailing.yaml "not YAML: unexpected ','; accepted: YAML" $runner
+  bad "$runner endless" /dev/zero "past 1 MiB (1048576 bytes) on this line; accepted: a file of at most 1 MiB" $runner
   bad "$runner unreadable" missing.yaml "cannot read: No such file" $runner
   bad "$runner no motion" fast.yaml "no motion can be prepared" $runner
 done
 # The window program: refused before any window, with or without a display.
 bad "window, no DISPLAY" unknown.yaml "unknown key 'radus'" env -u DISPLAY "$prog"
 bad "window, DISPLAY :987" broken.yaml "not YAML" env DISPLAY=:987 "$prog"
+bad "window, trailing comma" trailing.yaml "not YAML: unexpected ','" env -u DISPLAY "$prog"
 bad "window under Xvfb, no motion" fast.yaml "no motion can be prepared" "$here/../../scripts/on_xvfb.sh" "$prog"
 
 # The README's example: four waypoints under the hand speed limit, built with 'l' along it. Its
@@ -83,6 +90,15 @@ goal=$(tail -n 1 own.out | sed -n 's/.*goal_time=\([0-9.]*\).*optimal_time=\([0-
 check 'grep -q "^t1 から手先の速度上限に沿う$" own.out && awk -v g="${goal% *}" -v o="${goal#* }" "BEGIN { exit !(g >= o - 5e-4 && g <= o + 1e-3) }"' \
   "the example slides along the hand speed limit in the optimum's time ($(tail -n 1 own.out))"
 check 'tail -n 1 own.csv | awk -F, "{ exit !((\$5 - 0.2) ^ 2 + (\$6 - 0.5) ^ 2 < 1e-6 && \$4 == 0) }"' "the example ends at rest at (0.2, 0.5)"
+
+# 'k' on the example's waypoint path: the path section takes 8 to keep it, and the keys after it build
+# the motion of the file alone (the same report but for the key count, the same CSV files).
+for k in "" k; do
+  printf '8\n' | "$batch" --problem "$here/../../docs/own-problem.yaml" --keys "$k$(rep 32 s)$(rep 70 l)$(rep 40 f)$(rep 200 s)" \
+    --csv wp$k.csv > wp$k.out 2> /dev/null
+done
+check '[ $? = 0 ] && grep -qF "旧運動＝8  入力 c=" wpk.out && cmp -s <(report wp.out | sed "\$s/ keys=[0-9]*//") <(report wpk.out | sed "\$s/ keys=[0-9]*//") && cmp -s wp.csv wpk.csv && cmp -s wp.reference.csv wpk.reference.csv' \
+  "'k' and 8 keep the waypoint path ($(tail -n 1 wpk.out))"
 
 [ $fail -eq 0 ] && echo "problem file test passed"
 exit $fail

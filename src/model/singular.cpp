@@ -1,0 +1,102 @@
+#include "model/singular.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "model/paths.h"
+
+namespace cpt {
+
+namespace {
+
+// Scan points along the path.
+constexpr int SCAN = 4000;
+
+// The closest approach in [a, b] by golden-section search: the distance is
+// smooth and single-dipped over so short a piece of a smooth path.
+SingularApproach refine(const Settings& st, double a, double b) {
+  constexpr double g = 0.6180339887498949;
+  auto at = [&](double s) {
+    SingularApproach r;
+    r.s = s;
+    cpcurve(st, s, r.p);
+    r.dist = singular_distance(st, r.p, r.what);
+    return r;
+  };
+  SingularApproach c = at(b - g * (b - a)), d = at(a + g * (b - a));
+  for (int it = 0; it < 80 && b - a > 1e-15 * (1 + std::fabs(b)); ++it) {
+    if (c.dist <= d.dist) {
+      b = d.s;
+      d = c;
+      c = at(b - g * (b - a));
+    } else {
+      a = c.s;
+      c = d;
+      d = at(a + g * (b - a));
+    }
+  }
+  return c.dist <= d.dist ? c : d;
+}
+
+}  // namespace
+
+const char* singularity_name(Singularity w) {
+  switch (w) {
+    case Singularity::Axis: return "回転軸";
+    case Singularity::Stretched: return "腕が伸びきる姿勢";
+    case Singularity::Folded: return "腕が折りたたまれる姿勢";
+    default: return "";
+  }
+}
+
+double singular_distance(const Settings& st, const Vec2& p, Singularity& what) {
+  const double d = std::hypot(p[0], p[1]);
+  if (st.robottype == Robot::Cylindrical) {
+    what = Singularity::Axis;
+    return d;
+  }
+  const double outer = std::fabs(st.l1 + st.l2 - d), inner = std::fabs(d - std::fabs(st.l1 - st.l2));
+  what = outer <= inner ? Singularity::Stretched : Singularity::Folded;
+  return std::min(outer, inner);
+}
+
+SingularApproach closest_singularity(const Settings& st) {
+  const double sf = st.sf_now();
+  // The scan, with the knots among its points (the path turns there).
+  std::vector<double> ss;
+  ss.reserve(SCAN + 1);
+  const std::vector<double> knots = path_knots(st);
+  size_t kn = 0;
+  for (int i = 0; i <= SCAN; ++i) {
+    const double s = i == SCAN ? sf : sf * i / SCAN;
+    while (kn < knots.size() && knots[kn] < s) ss.push_back(knots[kn++]);
+    ss.push_back(s);
+  }
+  std::vector<double> dist(ss.size()), speed(ss.size());
+  SingularApproach best;
+  best.dist = INFINITY;
+  for (size_t i = 0; i < ss.size(); ++i) {
+    Vec2 p;
+    PathDeriv d;
+    cppoint(st, ss[i], p, d);
+    Singularity w;
+    dist[i] = singular_distance(st, p, w);
+    speed[i] = std::hypot(d.xd, d.yd);
+    if (!(dist[i] >= best.dist)) best = {ss[i], p, dist[i], w};
+  }
+  // Between two scan points the hand moves at most about |p'| ds, so the
+  // distance can dip by at most half of that: refine where that could reach
+  // near the refusal distance.
+  for (size_t i = 0; i + 1 < ss.size(); ++i) {
+    const double h = ss[i + 1] - ss[i];
+    const double reach = 0.5 * h * std::max(speed[i], speed[i + 1]) * 1.5;
+    const double low = std::min(dist[i], dist[i + 1]) - reach;
+    if (!(h > 0) || !(low < 2 * SING_DIST)) continue;
+    const SingularApproach r = refine(st, ss[i], ss[i + 1]);
+    if (r.dist < best.dist) best = r;
+  }
+  return best;
+}
+
+}  // namespace cpt

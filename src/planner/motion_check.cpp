@@ -1,0 +1,150 @@
+#include "planner/motion_check.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "model/ceiling.h"
+#include "model/coeffs.h"
+#include "model/paths.h"
+#include "planner/landing.h"
+#include "planner/phase_bounds.h"
+
+namespace cpt {
+
+namespace {
+
+MotionCheck fails(const char* what, const MotionRow& r) {
+  MotionCheck c;
+  char line[160];
+  std::snprintf(line, sizeof line, "%s at t=%.4f s=%.4f sd=%.4f", what, r.t, r.s, r.sd);
+  c.reason = line;
+  return c;
+}
+
+// The admissible bounds at path point s, following the branch from fi.
+bool bounds_at(const Settings& st, double s, Vec2& fi, PointBounds& b) {
+  Mat2 J, D;
+  Vec2 q;
+  if (!calD_quiet(st, s, fi, q, J, D)) return false;
+  fi = q;
+  b = point_bounds(D, {st.a1max, st.a2max});
+  if (has_speed_limits(st)) cap_to_ceiling(b, ceiling_of(st, J, cpderiv(st, s)).sd);
+  return true;
+}
+
+}  // namespace
+
+MotionCheck check_motion(const Settings& st, const std::vector<MotionRow>& rows, double tol, bool all) {
+  const double sf = st.sf_now();
+  if (rows.size() < 2) return fails("the motion has no steps", rows.empty() ? MotionRow{} : rows[0]);
+  for (const MotionRow& r : rows)
+    if (!std::isfinite(r.t) || !std::isfinite(r.s) || !std::isfinite(r.sd))
+      return fails("a state is not a finite number", r);
+  const MotionRow &first = rows.front(), &last = rows.back();
+  if (!(first.t == 0 && std::fabs(first.s) <= 1e-12 * sf && first.sd == 0))
+    return fails("the motion does not start at rest at the start of the path", first);
+  if (!(std::fabs(last.s - sf) <= END_TOL * sf && std::fabs(last.sd) <= END_TOL_SD))
+    return fails("the motion does not end at rest at the end of the path", last);
+
+  const std::vector<double> knots = path_knots(st);
+  const double ds_fine = sf / CHECK_POINTS;
+  MotionCheck out;
+  // A limit broken between rows j and j + 1: the first one ends the check
+  // unless every one is wanted.
+  auto broken = [&](const std::string& what, const MotionRow& at) {
+    if (out.reason.empty()) out.reason = fails(what.c_str(), at).reason;
+    out.bad.push_back(at.s);
+    return !all;
+  };
+  Vec2 fi = st.fi0();
+  const std::array<double, 2> amax{st.a1max, st.a2max};
+  for (size_t j = 0; j + 1 < rows.size(); ++j) {
+    const MotionRow &a = rows[j], &b = rows[j + 1];
+    if (!(b.t > a.t)) return fails("the time does not increase", b);
+    if (b.sd < 0) return fails("the motion runs backwards (sd below 0)", b);
+    if (b.s < a.s - 1e-12 * sf) return fails("the motion runs backwards along the path", b);
+    const double h = b.s - a.s;
+    if (!(h > 0)) continue;
+    const double xa = a.sd * a.sd, xb = b.sd * b.sd;
+    const double u = (xb - xa) / (2 * h);  // mean s-dd of the pair
+    // The points between the rows: the fine grid, and either side of each knot.
+    std::vector<double> pts;
+    const int m = std::max(1, static_cast<int>(std::ceil(h / ds_fine)));
+    for (int i = 0; i <= m; ++i) pts.push_back(i == m ? b.s : a.s + h * i / m);
+    for (auto it = std::upper_bound(knots.begin(), knots.end(), a.s); it != knots.end() && *it < b.s; ++it) {
+      pts.push_back(std::nextafter(*it, a.s));
+      pts.push_back(std::nextafter(*it, b.s));
+    }
+    std::sort(pts.begin(), pts.end());
+    // Each joint's interval of s-dd over the points: its widest extent, and
+    // the largest half-width amax_i / |D[i][0]| it has there.
+    std::array<double, 2> lo{INFINITY, INFINITY}, hi{-INFINITY, -INFINITY}, w{0, 0};
+    bool over = false;
+    for (const double s : pts) {
+      const double sc = std::clamp(s, 0.0, sf);
+      PointBounds pb;
+      if (!bounds_at(st, sc, fi, pb)) return fails("a point of the motion is out of reach", {a.t, s, a.sd});
+      const double x = xa + (xb - xa) * (s - a.s) / h;
+      if (x > 0) {
+        const double use = x / pb.xmax;
+        out.worst = std::max(out.worst, use);
+        if (!(use <= 1 + tol)) {
+          char what[96];
+          std::snprintf(what, sizeof what, "above the velocity limit (%.6g times sd^2 of the limit)", use);
+          if (broken(what, {a.t + (b.t - a.t) * (s - a.s) / h, s, std::sqrt(x)})) return out;
+          over = true;
+          break;
+        }
+      }
+      const double xc = std::min(x, pb.xmax);
+      for (int i = 0; i < 2; ++i) {
+        if (!std::isfinite(pb.w[i])) continue;  // a joint at zero inertia bounds sd alone
+        lo[i] = std::min(lo[i], -pb.w[i] - pb.k[i] * xc);
+        hi[i] = std::max(hi[i], pb.w[i] - pb.k[i] * xc);
+        w[i] = std::max(w[i], pb.w[i]);
+      }
+    }
+    if (over) continue;
+    // The mean s-dd against each joint's widest interval: what lies outside
+    // it, over the half-width, is the part of that joint's limit it goes
+    // beyond (a mean of values within the interval lies within it).
+    int joint = -1;
+    double excess = 0;
+    for (int i = 0; i < 2; ++i) {
+      if (!(w[i] > 0)) continue;
+      const double e = std::max(u - hi[i], lo[i] - u) / w[i];
+      if (e > excess) excess = e, joint = i;
+    }
+    if (excess > 0) out.worst = std::max(out.worst, 1 + excess);
+    if (excess > tol) {
+      char what[112];
+      std::snprintf(what, sizeof what, "joint %d is %.6g times its limit (path acceleration %.6g outside [%.6g, %.6g])",
+                    joint + 1, 1 + excess, u, lo[joint], hi[joint]);
+      if (broken(what, a)) return out;
+      continue;
+    }
+    // The path acceleration the motion has at row b, where it is known.
+    if (std::isfinite(b.sdd) && b.s <= sf) {
+      // On the side of the pair: at a knot the other side has other limits.
+      Vec2 q;
+      Mat2 J, D;
+      if (!calD_quiet(st, std::nextafter(b.s, a.s), fi, q, J, D)) continue;
+      for (int i = 0; i < 2; ++i) {
+        const double use = std::fabs(D[i][0] * b.sdd + D[i][1] * xb) / amax[i];
+        out.worst = std::max(out.worst, use);
+        if (use > 1 + tol) {
+          char what[96];
+          std::snprintf(what, sizeof what, "joint %d is %.6g times its limit", i + 1, use);
+          if (broken(what, b)) return out;
+          break;
+        }
+      }
+    }
+  }
+  out.ok = out.bad.empty();
+  return out;
+}
+
+}  // namespace cpt

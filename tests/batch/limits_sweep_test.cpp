@@ -1,0 +1,256 @@
+// The optimum over seeded random waypoint problems with joint and hand speed limits,
+// resampled finely and checked by finite differences of its profile, the hand and the
+// joints (independently of the check inside the program): within every limit, and no
+// hand-built motion faster. CPT_SWEEP_RUNS: problems.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "batch/runner.h"
+#include "console/dialog.h"
+#include "model/coeffs.h"
+#include "model/kinematics.h"
+#include "model/paths.h"
+#include "planner/motion_check.h"
+#include "planner/optimum.h"
+#include "problem/problem_file.h"
+#include "support/console_capture.h"
+
+namespace cpt {
+
+namespace {
+
+#ifdef CPT_SANITIZE
+constexpr long kProblems = 30;
+#else
+constexpr long kProblems = 300;
+#endif
+
+// A random waypoint problem: robot, limits, 3 to 8 points in reach, speed limits or not.
+std::string random_problem(std::mt19937& rng) {
+  std::uniform_real_distribution<double> u(0, 1);
+  auto in = [&](double lo, double hi) { return lo + (hi - lo) * u(rng); };
+  std::ostringstream os;
+  os.precision(4);
+  const bool scara = rng() % 2;
+  const double l1 = in(0.3, 0.7), l2 = in(0.3, 0.7);
+  os << "robot: {type: " << (scara ? "scara" : "cylindrical");
+  if (scara) os << ", arm: [" << l1 << ", " << l2 << "]";
+  os << "}\njoints: {max_effort: [" << in(0.5, 5) << ", " << in(0.5, 5) << "], max_velocity: ["
+     << (rng() % 2 ? in(0.5, 4) : 0) << ", " << (rng() % 2 ? in(0.5, 4) : 0) << "]}\n";
+  if (rng() % 2) os << "tool: {max_speed: " << in(0.2, 2) << "}\n";
+  os << "path: {type: waypoints, points: [";
+  const int n = 3 + rng() % 6;
+  const double r0 = scara ? std::fabs(l1 - l2) + 0.05 : 0.05, r1 = scara ? l1 + l2 - 0.05 : 1.0;
+  for (int i = 0; i < n; ++i) {
+    const double r = in(r0, r1), a = in(-3.1, 3.1);
+    os << (i ? ", " : "") << "[" << r * std::cos(a) << ", " << r * std::sin(a) << "]";
+  }
+  os << "]}\n";
+  return os.str();
+}
+
+// The largest use of each limit by the profile x(s) = sd^2 of the optimum, on a grid of
+// 40000 points, by finite differences in s: the path acceleration (x(s + d) - x(s - d)) / 4d,
+// the joint accelerations D (sdd, x) with D from calD, the joint velocities (q(s + d) -
+// q(s - d)) / 2d sd with q from the inverse kinematics, the hand speed likewise.
+struct Use {
+  double acc = 0, vel = 0, hand = 0;
+};
+Use limit_use(const Settings& st, const Optimum& o) {
+  Use use;
+  const double sf = st.sf_now(), d = 1e-7 * sf, amax[2] = {st.a1max, st.a2max};
+  auto x_at = [&](double s) {
+    auto it = std::lower_bound(o.parts.begin(), o.parts.end(), s, [](const ProfilePart& p, double v) { return p.b < v; });
+    return it == o.parts.end() ? 0.0 : part_x(*it, s);
+  };
+  Vec2 q = st.fi0();
+  for (int k = 0; k < 40000; ++k) {
+    const double s = sf * (k + 0.37) / 40000, x = x_at(s), sdd = (x_at(s + d) - x_at(s - d)) / (4 * d);
+    Vec2 fi, qa, qb, pa, pb;
+    Mat2 J, D;
+    calD(st, s, q, fi, J, D);
+    cpcurve(st, s - d, pa), cpcurve(st, s + d, pb);
+    inv(st, pa[0], pa[1], fi, qa), inv(st, pb[0], pb[1], fi, qb);
+    q = fi;
+    for (int i = 0; i < 2; ++i) {
+      use.acc = std::max(use.acc, std::fabs(D[i][0] * sdd + D[i][1] * x) / amax[i]);
+      if (st.vmax[i] > 0) use.vel = std::max(use.vel, std::fabs(qb[i] - qa[i]) / (2 * d) * std::sqrt(x) / st.vmax[i]);
+    }
+    if (st.vtool > 0) use.hand = std::max(use.hand, std::hypot(pb[0] - pa[0], pb[1] - pa[1]) / (2 * d) * std::sqrt(x) / st.vtool);
+  }
+  return use;
+}
+
+// The joint accelerations of the optimal motion in time, every 1 ms: J^T p'' with p'' by
+// second differences of the hand, where the joints turn less than 0.01 rad in 2 ms (the
+// differences average p'' over that time, and a Jacobian turning faster than that mixes
+// the components of the average; near the cylindrical robot's axis it turns 0.1 rad/ms).
+double acc_use_in_time(const Settings& st, const Optimum& o) {
+  const double h = 1e-3, amax[2] = {st.a1max, st.a2max};
+  double use = 0;
+  Vec2 p[3], q[3];
+  q[2] = st.fi0();
+  for (int m = 0; m * h <= o.T; ++m) {
+    cpcurve(st, optimum_s_at(o, std::min(m * h, o.T)), p[2]);
+    inv(st, p[2][0], p[2][1], q[2], q[2]);
+    if (m >= 2 && std::fabs(q[2][0] - q[0][0]) < 0.01 && std::fabs(q[2][1] - q[0][1]) < 0.01) {
+      Mat2 J, D;
+      Vec2 fi;
+      calD(st, optimum_s_at(o, (m - 1) * h), q[1], fi, J, D);
+      const double ax = (p[2][0] - 2 * p[1][0] + p[0][0]) / (h * h), ay = (p[2][1] - 2 * p[1][1] + p[0][1]) / (h * h);
+      for (int i = 0; i < 2; ++i) use = std::max(use, std::fabs(J[0][i] * ax + J[1][i] * ay) / amax[i]);
+    }
+    p[0] = p[1], p[1] = p[2], q[0] = q[1], q[1] = q[2];
+  }
+  return use;
+}
+
+}  // namespace
+
+TEST(MotionCheck, RandomProblemsWithLimits) {
+  const long runs = std::getenv("CPT_SWEEP_RUNS") ? std::atol(std::getenv("CPT_SWEEP_RUNS")) : kProblems;
+  std::mt19937 rng(20261208u);
+  long started = 0, optimal = 0, built = 0;
+  FILE* msg = std::fopen("/dev/null", "w");
+  for (long i = 0; i < runs; ++i) {
+    const std::string text = random_problem(rng);
+    SCOPED_TRACE(text);
+    auto w = std::make_unique<World>();
+    std::string error;
+    ConsoleCapture con;
+    if (!parse_problem(text, "sweep.yaml", *w, error) || !start_problem(*w, "sweep.yaml", error)) continue;
+    ++started;
+    const Optimum o = compute_optimum(w->st);
+    if (!o.ok) {
+      EXPECT_TRUE(!o.reason.empty() && o.reason.find('\n') == std::string::npos);
+      continue;
+    }
+    ++optimal;
+    EXPECT_LE(o.limit_use, 1 + CHECK_TOL);
+    const Use u = limit_use(w->st, o);
+    // The differences in s err by about 1e-4 of a limit where it bends sharply; those in
+    // time by a few 1e-3 over the 2 ms around a switch.
+    EXPECT_LE(std::max({u.acc, u.vel, u.hand}), 1 + 2 * CHECK_TOL) << u.acc << " " << u.vel << " " << u.hand;
+    EXPECT_LE(acc_use_in_time(w->st, o), 1 + 5 * CHECK_TOL);
+    if (i % 10 || o.switches.empty()) continue;
+    // A hand construction up to the optimum's first switch, landing as soon as it can.
+    std::string keys(static_cast<size_t>(o.switches[0].t / dt0), 's');
+    keys += std::string(200, 'f') + std::string(400, 's');
+    size_t next = 0;
+    run_batch_keys(*w, [&] { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; }, msg);
+    if (w->mo.traj_state != TrajState::Obtained) continue;
+    ++built;
+    EXPECT_GE(w->mo.tf, o.T - 5e-4);
+  }
+  std::fclose(msg);
+  // Most random problems have an optimum: the sweep checks something.
+  EXPECT_GE(10 * optimal, 8 * started) << optimal << " of " << started << " of " << runs;
+  RecordProperty("optimal", optimal), RecordProperty("built", built);
+}
+
+}  // namespace cpt
+
+namespace cpt {
+
+bool sf_short(const Settings& st) { return st.sf_now() < 20; }
+
+// Problems at the edges, each once shown as a result although wrong: refused before
+// anything starts, or run to a motion that keeps every limit and is no faster than the
+// optimum, with joint traces and switching rows that follow the path.
+TEST(MotionCheck, EdgesOfThePhasePlane) {
+  const std::string repro = std::string(CPT_SOURCE_DIR) + "/tests/batch/edges/";
+  struct Case {
+    const char* what;
+    std::string problem;  // text, or the file under tests/batch/edges/
+    std::string keys;
+    const char* refused;  // a part of the refusal, or nullptr
+  };
+  const std::string build = std::string(80, 's') + "f" + std::string(150, 's');
+  const Case cases[] = {
+      {"cylindrical line through the base", "robot: {type: cylindrical}\npath: {type: line, start: [-0.4, 0.0]}\n", build,
+       "passes 0.0e+00 m from the robot's axis at s=0.4000"},
+      {"SCARA with equal arms through the base", "robot: {type: scara}\npath: {type: waypoints, points: [[0.5, 0], [-0.5, 0]]}\n",
+       build, "from the folded arm"},
+      {"1e-6 m beside the base", "robot: {type: cylindrical}\njoints: {max_velocity: [2, 0]}\npath: {type: line, start: [-0.4, 1e-6]}\n",
+       build, "passes 1.0e-06 m from the robot's axis"},
+      {"U-shape bend of 1e-6 m", "path: {type: u_shape, radius: 1e-6}\nrobot: {type: scara}\n", build, nullptr},
+      {"cylindrical far from the base", "robot: {type: cylindrical}\npath: {type: line, start: [26, -0.4], angle: 90}\n", "", nullptr},
+      {"steep joint-2 ceiling (a)", "R5a-optimum-j2-overshoot.yaml", "", nullptr},
+      {"steep joint-2 ceiling (b)", "R5b-optimum-j2-overshoot.yaml", "", nullptr},
+      {"SCARA arc of 10000 degrees", "R12-scara-arc-10000deg.yaml", "", nullptr},
+      {"switching rows", "R11-switch-row.yaml", build, nullptr},
+  };
+  FILE* msg = std::fopen("/dev/null", "w");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string error;
+    auto w = std::make_unique<World>();
+    ConsoleCapture con;
+    const bool file = c.problem.find(':') == std::string::npos;
+    ASSERT_TRUE(file ? load_problem(repro + c.problem, *w, error) : parse_problem(c.problem, "edge.yaml", *w, error))
+        << error;
+    const bool started = start_problem(*w, "edge.yaml", error);
+    if (c.refused) {
+      EXPECT_FALSE(started);
+      EXPECT_NE(error.find(c.refused), std::string::npos) << error;
+      continue;
+    }
+    ASSERT_TRUE(started) << error;
+    const Settings& st = w->st;
+    const Optimum o = compute_optimum(st);
+    ASSERT_TRUE(o.ok) << o.reason;
+    const Use u = limit_use(st, o);
+    // (The 28 turns of the long arc are checked at 1 in 300 of the points of the others.)
+    if (sf_short(st)) {
+      EXPECT_LE(std::max({u.acc, u.vel, u.hand}), 1 + 2 * CHECK_TOL) << u.acc << " " << u.vel << " " << u.hand;
+    }
+    // Joint values of the optimum: the radius is the hand's distance, no turn is skipped.
+    for (size_t k = 1; k < o.motion.size(); ++k) {
+      const OptimumSample& m = o.motion[k];
+      if (st.robottype == Robot::Cylindrical) {
+        EXPECT_NEAR(m.fi[1], std::hypot(m.hand[0], m.hand[1]), 1e-12);
+      }
+      EXPECT_LT(std::fabs(m.fi[0] - o.motion[k - 1].fi[0]), 1.0) << "row " << k;
+    }
+    size_t next = 0;
+    run_batch_keys(*w, [&] { return next < c.keys.size() ? static_cast<unsigned char>(c.keys[next++]) : EOF; }, msg);
+    const Motion& mo = w->mo;
+    if (mo.traj_state != TrajState::Obtained) continue;
+    EXPECT_GE(mo.tf, o.T - 5e-4);
+    // Every row's hand point and joint values are those of its s, switching rows too.
+    for (int k = 0; k <= mo.nf; ++k) {
+      Vec2 p;
+      cpcurve(st, mo.Y[k][0], p);
+      EXPECT_NEAR(mo.CP[k].x, p[0], 1e-12) << "row " << k;
+      EXPECT_NEAR(mo.CP[k].y, p[1], 1e-12) << "row " << k;
+      const Vec2 q = forward(st, mo.fi[k]);
+      EXPECT_NEAR(q[0], p[0], 1e-9) << "row " << k;
+    }
+  }
+  std::fclose(msg);
+}
+
+// After 'c' the deceleration comes to rest and stays there: never below sd = 0, and
+// further keys do not step on.
+TEST(MotionCheck, DecelerationStopsAtRest) {
+  auto w = std::make_unique<World>();
+  ConsoleCapture con("n\nn\nn\n");
+  start_up(*w);
+  const std::string keys = std::string(40, 's') + "c" + std::string(60, 's');
+  size_t next = 0;
+  FILE* msg = std::fopen("/dev/null", "w");
+  run_batch_keys(*w, [&] { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; }, msg);
+  std::fclose(msg);
+  const Motion& mo = w->mo;
+  EXPECT_EQ(mo.Y[mo.istep][1], 0.0);
+  EXPECT_LT(mo.istep, 100);
+  for (int k = 0; k <= mo.istep; ++k) EXPECT_GE(mo.Y[k][1], 0.0) << "step " << k;
+}
+
+}  // namespace cpt
