@@ -204,6 +204,13 @@ void waypoint_point(const Settings& st, double s, Vec2& CP) { CP = waypoint_at(s
 PathDeriv waypoint_deriv(const Settings& st, double s) { return waypoint_at(st, s).d; }
 const char* waypoint_fault_of(const Settings& st) { return waypoint_fault(st); }
 
+// The spline's inner points: its third derivative jumps there, so that the
+// velocity limit, which follows the curvature, has a corner (a narrow dip
+// where the points are noisy).
+void waypoint_knots(const Settings& st, std::vector<double>& out) {
+  for (int i = 1; i + 1 < st.wp_n && i < NWAYPOINTS; ++i) out.push_back(st.wp_u[i]);
+}
+
 // ---- a type outside the table: the hand at the origin ----
 
 void no_point(const Settings&, double, Vec2& CP) { CP = {0, 0}; }
@@ -218,8 +225,7 @@ constexpr std::array<PathKind, NPATHTYPES> kKinds = {{
     {cam_point, cam_deriv, nullptr, cam_derive, cam_knots, nullptr, nullptr},
     {cycloid_point, cycloid_deriv, nullptr, cycloid_derive, nullptr, nullptr, nullptr},
     {line_point, line_deriv, nullptr, line_derive, nullptr, nullptr, nullptr},
-    // A cubic spline is C2: no knots.
-    {waypoint_point, waypoint_deriv, waypoint_at, derive_waypoints, nullptr, nullptr, waypoint_fault_of},
+    {waypoint_point, waypoint_deriv, waypoint_at, derive_waypoints, waypoint_knots, nullptr, waypoint_fault_of},
 }};
 constexpr PathKind kNoKind = {no_point, no_deriv, nullptr, nullptr, nullptr, nullptr, nullptr};
 

@@ -34,7 +34,7 @@ struct PathKind {
   PathPoint (*both)(const Settings& st, double s);
   // P0 (where derived), sf and the helper values of the type.
   void (*derive)(Settings& st);
-  // Appends the values of s where the curvature may jump (any order, any range).
+  // Appends the values of s where the curvature may jump or bend (any order, any range).
   void (*knots)(const Settings& st, std::vector<double>& out);
   // Hand length per unit of s, when s is an angle (arc, slalom); null: s is a length.
   double (*hand_per_s)(const Settings& st);
@@ -61,7 +61,8 @@ void cppoint(const Settings& st, double s, Vec2& CP, PathDeriv& d);
 
 // The knots of the current path: the values of s strictly inside (0, sf)
 // where its curvature may jump (the U-shape's joints, the slalom's turns, the
-// cam's middle), in increasing order.
+// cam's middle) or bend (the inner points of a waypoint spline), in
+// increasing order: the velocity limit may jump or have a corner there.
 std::vector<double> path_knots(const Settings& st);
 
 // Recomputes the derived values and sf of path type c from its parameters

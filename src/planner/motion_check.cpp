@@ -66,8 +66,12 @@ MotionCheck check_motion(const Settings& st, const std::vector<MotionRow>& rows,
     if (b.sd < 0) return fails("the motion runs backwards (sd below 0)", b);
     if (b.s < a.s - 1e-12 * sf) return fails("the motion runs backwards along the path", b);
     const double h = b.s - a.s;
-    if (!(h > 0)) continue;
     const double xa = a.sd * a.sd, xb = b.sd * b.sd;
+    if (!(h > 0)) {
+      // No way along the path to change the rate on.
+      if (std::fabs(xb - xa) > tol * std::max(xa, xb) + 1e-12 && broken("the rate sd jumps", b)) return out;
+      continue;
+    }
     const double u = (xb - xa) / (2 * h);  // mean s-dd of the pair
     // The points between the rows: the fine grid, and either side of each knot.
     std::vector<double> pts;

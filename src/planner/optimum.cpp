@@ -31,10 +31,12 @@ ModelSampler model_sampler(const Settings& st) {
 
 // The speed limits' ceiling at s, with joint values fi there (0 where out of reach).
 CeilingSampler ceiling_sampler(const Settings& st) {
-  return [&st](double s, const Vec2& fi) {
+  return [&st](double s, const Vec2& fi, int& by) {
     Ceiling c;
     Vec2 q;
-    return ceiling_at(st, s, fi, q, c) ? c.sd : 0.0;
+    if (!ceiling_at(st, s, fi, q, c)) return 0.0;
+    by = 1 + static_cast<int>(c.by);
+    return c.sd;
   };
 }
 

@@ -29,6 +29,7 @@ struct PointBounds {
   std::array<double, 2> k{};   // slopes of the interval centres, -k_i x
   std::array<double, 2> c0{};  // the s-dd coefficients D[i][0] (their signs locate zero-inertia points)
   double xmax = 0;             // the velocity limit in x = sd^2 (infinite when nothing bounds x)
+  int cap_by = 0;              // what sets it: 0 the joint limits, else the ceiling's `by`
 };
 
 inline PointBounds point_bounds(const Mat2& D, const std::array<double, 2>& amax) {
@@ -58,11 +59,15 @@ inline PointBounds point_bounds(const Mat2& D, const std::array<double, 2>& amax
   return b;
 }
 
-// Lowers the velocity limit to a ceiling of sd (the speed limits'); an
-// infinite ceiling leaves it.
-inline void cap_to_ceiling(PointBounds& b, double sd_ceiling) {
-  if (sd_ceiling < std::numeric_limits<double>::infinity())
-    b.xmax = std::min(b.xmax, std::max(0.0, sd_ceiling) * sd_ceiling);
+// Lowers the velocity limit to a ceiling of sd (the speed limits'), noting
+// which one (`by`, not 0) sets it then; an infinite ceiling leaves it.
+inline void cap_to_ceiling(PointBounds& b, double sd_ceiling, int by = 1) {
+  if (!(sd_ceiling < std::numeric_limits<double>::infinity())) return;
+  const double x = std::max(0.0, sd_ceiling) * sd_ceiling;
+  if (x < b.xmax) {
+    b.xmax = x;
+    b.cap_by = by;
+  }
 }
 
 // Largest admissible sdd at x (x not above xmax).

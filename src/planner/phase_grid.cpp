@@ -34,7 +34,11 @@ bool GridSampler::at(double s, Vec2& ref, PointBounds& b) {
   }
   ref = fi;
   b = point_bounds(D, pb_.amax);
-  if (pb_.ceiling) cap_to_ceiling(b, pb_.ceiling(s, fi));
+  if (pb_.ceiling) {
+    int by = 1;
+    const double c = pb_.ceiling(s, fi, by);
+    cap_to_ceiling(b, c, by);
+  }
   return true;
 }
 
@@ -173,6 +177,20 @@ double GridSampler::coefficient_root(double a, double b, double ca, double cb, i
   return 0.5 * (a + b);
 }
 
+// Where between a and b the limit that sets the velocity limit changes from
+// by_a to another (bisection).
+double GridSampler::cap_corner(double a, double b, int by_a, Vec2 ref) {
+  const double tol = 1e-13 * (pb_.sf > 1 ? pb_.sf : 1.0);
+  for (int it = 0; it < 80 && b - a > tol; ++it) {
+    const double c = 0.5 * (a + b);
+    Vec2 r = ref;
+    PointBounds pc;
+    if (!at(c, r, pc)) return NAN;
+    if (pc.cap_by == by_a) a = c; else b = c;
+  }
+  return 0.5 * (a + b);
+}
+
 bool GridSampler::zero_inertia_nodes(Grid& g) {
   const size_t M = g.nodes.size() - 1;
   std::vector<std::vector<double>> ins(M);
@@ -189,6 +207,16 @@ bool GridSampler::zero_inertia_nodes(Grid& g) {
         const double keep = 1e-9 * (sb - sa);
         if (r - sa > keep && sb - r > keep) ins[k].push_back(r);
       }
+    }
+    // Corners of the velocity limit where another limit takes over setting it.
+    const double s3[3] = {sa, sm, sb};
+    const int by3[3] = {g.nodes[k].right.cap_by, g.mids[k].cap_by, g.nodes[k + 1].left.cap_by};
+    for (int h = 0; h < 2; ++h) {
+      if (by3[h] == by3[h + 1]) continue;
+      const double r = cap_corner(s3[h], s3[h + 1], by3[h], g.nodes[k].fi);
+      if (std::isnan(r)) return false;
+      const double keep = 1e-9 * (sb - sa);
+      if (r - sa > keep && sb - r > keep) ins[k].push_back(r);
     }
     auto& v = ins[k];
     std::sort(v.begin(), v.end());

@@ -33,7 +33,8 @@ class GridSampler {
   // Bounds at s, following the branch from ref (updated to the joint values at s).
   bool at(double s, Vec2& ref, PointBounds& b);
   // The uniform grid of pb.intervals intervals with the knots as nodes, and
-  // nodes where an s-dd coefficient changes sign.
+  // nodes where an s-dd coefficient changes sign and where another limit
+  // takes over setting the velocity limit (its corners).
   bool build(Grid& g);
   // Inserts the points ins[k] (increasing, inside interval k) into every interval k.
   bool insert(Grid& g, const std::vector<std::vector<double>>& ins);
@@ -44,6 +45,7 @@ class GridSampler {
   bool zero_inertia_nodes(Grid& g);
   bool refine_around(Grid& g);
   double coefficient_root(double a, double b, double ca, double cb, int joint, Vec2 ref);
+  double cap_corner(double a, double b, int by_a, Vec2 ref);
   const ProfileProblem& pb_;
   int evaluations_ = 0;
   std::string reason_;

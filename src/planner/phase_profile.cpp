@@ -17,6 +17,12 @@ constexpr double X_ZERO = 1e-12;
 constexpr double STEP_AGREE = 1e-5;
 // Intervals narrower than this part of sf are not refined any further.
 constexpr double H_MIN = 1e-9;
+// How far, in the joints' half-widths of s-dd, a motion along the velocity
+// limit may need beyond the admissible path accelerations (half the final
+// check's tolerance).
+constexpr double LIMIT_FOLLOW = 5e-4;
+// Times the grid is made finer around nodes where the passes stall at rest.
+constexpr int STALL_REFINES = 6;
 // Agreement and deepest halving of the time along a part.
 constexpr double TIME_AGREE = 1e-11;
 constexpr int TIME_DEPTH = 10;
@@ -101,9 +107,13 @@ void run_passes(const Grid& g, Passes& p) {
   }
 }
 
-// A one-line reason when the profile cannot pass some node.
-bool check_passes(const Grid& g, const Passes& p, std::string& reason) {
+// A one-line reason when the profile cannot pass some node. Nodes where it
+// stalls at rest below a velocity limit that is not zero are listed in
+// `stalled`: a step across a steep limit can end there without a true
+// reason, and a finer grid tells.
+bool check_passes(const Grid& g, const Passes& p, std::string& reason, std::vector<size_t>& stalled) {
   const size_t M = g.nodes.size() - 1;
+  stalled.clear();
   for (size_t k = 0; k <= M; ++k) {
     const double s = g.nodes[k].s;
     const char* what = nullptr;
@@ -111,10 +121,11 @@ bool check_passes(const Grid& g, const Passes& p, std::string& reason) {
     else if (k > 0 && k < M && g.xcap(k) <= X_ZERO) what = "the velocity limit falls to zero";
     else if (k > 0 && k < M && p.P[k] <= X_ZERO) what = "no admissible acceleration passes";
     if (!what) continue;
-    reason = no_motion(what, s);
-    return false;
+    if (reason.empty()) reason = no_motion(what, s);
+    if (what[0] != 'n') return false;
+    stalled.push_back(k);
   }
-  return true;
+  return stalled.empty();
 }
 
 // Intervals to refine: those with a switch inside or at an end, and those
@@ -195,6 +206,29 @@ double crossing(const Poly& first, const Poly& second, double h) {
   return 0.5 * (a + b);
 }
 
+// The lowest value of a cubic on [u0, u1]: at an end or where its slope
+// vanishes.
+double lowest(const Poly& c, double u0, double u1) {
+  double low = std::min(eval(c, u0), eval(c, u1));
+  // c1 + 2 c2 u + 3 c3 u^2 = 0
+  const double A = 3 * c[3], B = 2 * c[2], C = c[1];
+  double roots[2];
+  int n = 0;
+  if (A == 0) {
+    if (B != 0) roots[n++] = -C / B;
+  } else {
+    const double disc = B * B - 4 * A * C;
+    if (disc >= 0) {
+      const double q = -0.5 * (B + std::copysign(std::sqrt(disc), B));
+      if (q != 0) roots[n++] = C / q;
+      roots[n++] = q / A;
+    }
+  }
+  for (int i = 0; i < n; ++i)
+    if (roots[i] > u0 && roots[i] < u1) low = std::min(low, eval(c, roots[i]));
+  return low;
+}
+
 void add_part(std::vector<ProfilePart>& parts, double o, double a, double b, Choice c, const Poly& poly) {
   if (!(b - a > 1e-14 * (1 + std::fabs(b)))) return;  // a crossing at the interval's end
   ProfilePart pt;
@@ -203,13 +237,46 @@ void add_part(std::vector<ProfilePart>& parts, double o, double a, double b, Cho
   pt.o = o;
   pt.choice = c;
   pt.c = poly;
+  // A cubic between two positive ends that dips to zero inside (steep
+  // slopes over a low velocity limit) would stop the motion there: the
+  // straight line between the ends takes its place.
+  const double xa = eval(poly, a - o), xb = eval(poly, b - o);
+  if (xa > 0 && xb > 0 && !(lowest(poly, a - o, b - o) > 0)) {
+    const double m = (xb - xa) / (b - a);
+    pt.c = {xa - m * (a - o), m, 0, 0};
+  }
   parts.push_back(pt);
+}
+
+// Whether a motion can follow the velocity limit `lim` over interval k: its
+// path acceleration within the admissible interval at the start, the middle
+// and the end (to LIMIT_FOLLOW of the joints' half-widths). Where the limit
+// has a sharp dip, as where an s-dd coefficient vanishes, it cannot: the
+// motion brakes into the dip and accelerates out of it.
+bool limit_followable(const Grid& g, size_t k, const Poly& lim, double h) {
+  const PointBounds* b[3] = {&g.nodes[k].right, &g.mids[k], &g.nodes[k + 1].left};
+  for (int i = 0; i < 3; ++i) {
+    const double u = h * i / 2, sdd = 0.5 * (lim[1] + u * (2 * lim[2] + 3 * u * lim[3]));
+    const double x = std::min(eval(lim, u), b[i]->xmax);
+    const double w = std::min(b[i]->w[0], b[i]->w[1]);
+    if (!std::isfinite(w)) continue;
+    const double tol = LIMIT_FOLLOW * w;
+    if (sdd < sdd_lower(*b[i], x) - tol || sdd > sdd_upper(*b[i], x) + tol) return false;
+  }
+  return true;
 }
 
 void interval_parts(const Grid& g, const Passes& p, size_t k, std::vector<ProfilePart>& parts) {
   const GridNode &n0 = g.nodes[k], &n1 = g.nodes[k + 1];
   const double s0 = n0.s, s1 = n1.s, h = s1 - s0;
-  const Kind kd = p.kind[k];
+  Kind kd = p.kind[k];
+  const Poly lim = limit_poly(g, p, k, h);
+  // Into or out of a dip of the limit at a zero-inertia node the motion
+  // brakes and accelerates rather than following the limit's steep sides.
+  const bool dip0 = !std::isfinite(n0.right.w[0]) || !std::isfinite(n0.right.w[1]);
+  const bool dip1 = !std::isfinite(n1.left.w[0]) || !std::isfinite(n1.left.w[1]);
+  if (((kd == Kind::AccelLimit && dip1) || (kd == Kind::LimitDecel && dip0)) && !limit_followable(g, k, lim, h))
+    kd = Kind::AccelDecel;
   // The two extremal curves over the interval; for a crossing of the two
   // (not of one with the limit), a step that ended above the limit is cut to it.
   const bool cut = kd == Kind::AccelDecel;
@@ -224,10 +291,9 @@ void interval_parts(const Grid& g, const Passes& p, size_t k, std::vector<Profil
   switch (kd) {
     case Kind::Accel: add_part(parts, s0, s0, s1, Choice::Accel, up); return;
     case Kind::Decel: add_part(parts, s0, s0, s1, Choice::Decel, down); return;
-    case Kind::Limit: add_part(parts, s0, s0, s1, Choice::Limit, limit_poly(g, p, k, h)); return;
+    case Kind::Limit: add_part(parts, s0, s0, s1, Choice::Limit, lim); return;
     default: break;
   }
-  const Poly lim = limit_poly(g, p, k, h);
   const Poly& first = kd == Kind::LimitDecel ? lim : up;
   const Poly& second = kd == Kind::AccelLimit ? lim : down;
   const double u = crossing(first, second, h);
@@ -346,11 +412,28 @@ Profile solve_profile(const ProfileProblem& pb) {
   Grid g;
   Passes p;
   bool ok = sampler.build(g);
-  for (int level = 0; ok; ++level) {
+  std::vector<size_t> stalled;
+  for (int level = 0, stalls = 0; ok; ++level) {
     run_passes(g, p);
-    if (!check_passes(g, p, out.reason)) {
-      out.evaluations = sampler.evaluations();
-      return out;
+    out.reason.clear();
+    if (!check_passes(g, p, out.reason, stalled)) {
+      if (stalled.empty() || ++stalls > STALL_REFINES) {
+        out.evaluations = sampler.evaluations();
+        return out;
+      }
+      // Cut the intervals around each stall and run the passes again.
+      const size_t M = g.nodes.size() - 1;
+      std::vector<std::vector<double>> ins(M);
+      for (const size_t k : stalled) {
+        for (size_t j = k >= 2 ? k - 2 : 0; j <= std::min(k + 1, M - 1); ++j) {
+          const double a = g.nodes[j].s, h = g.nodes[j + 1].s - a;
+          if (!ins[j].empty() || h < H_MIN * pb.sf) continue;
+          for (int i = 1; i < REFINE_SPLIT; ++i) ins[j].push_back(a + h * i / REFINE_SPLIT);
+        }
+      }
+      ok = sampler.insert(g, ins);
+      --level;
+      continue;
     }
     if (level >= pb.refine_levels) break;
     const std::vector<char> mark = to_refine(g, p, pb.sf);

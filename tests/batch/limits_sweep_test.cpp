@@ -1,7 +1,7 @@
 // The optimum over seeded random waypoint problems with joint and hand speed limits,
 // resampled finely and checked by finite differences of its profile, the hand and the
-// joints (independently of the check inside the program): within every limit, and no
-// hand-built motion faster. CPT_SWEEP_RUNS: problems.
+// joints (independently of the check inside the program): within every limit. Problems
+// at the edges, each once shown as a result although wrong. CPT_SWEEP_RUNS: problems.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -116,15 +116,16 @@ double acc_use_in_time(const Settings& st, const Optimum& o) {
 TEST(MotionCheck, RandomProblemsWithLimits) {
   const long runs = std::getenv("CPT_SWEEP_RUNS") ? std::atol(std::getenv("CPT_SWEEP_RUNS")) : kProblems;
   std::mt19937 rng(20261208u);
-  long started = 0, optimal = 0, built = 0;
-  FILE* msg = std::fopen("/dev/null", "w");
+  long started = 0, optimal = 0;
   for (long i = 0; i < runs; ++i) {
     const std::string text = random_problem(rng);
     SCOPED_TRACE(text);
     auto w = std::make_unique<World>();
     std::string error;
     ConsoleCapture con;
-    if (!parse_problem(text, "sweep.yaml", *w, error) || !start_problem(*w, "sweep.yaml", error)) continue;
+    if (!parse_problem(text, "sweep.yaml", *w, error) || !start_problem(*w, "sweep.yaml", error)) {
+      continue;
+    }
     ++started;
     const Optimum o = compute_optimum(w->st);
     if (!o.ok) {
@@ -138,20 +139,12 @@ TEST(MotionCheck, RandomProblemsWithLimits) {
     // time by a few 1e-3 over the 2 ms around a switch.
     EXPECT_LE(std::max({u.acc, u.vel, u.hand}), 1 + 2 * CHECK_TOL) << u.acc << " " << u.vel << " " << u.hand;
     EXPECT_LE(acc_use_in_time(w->st, o), 1 + 5 * CHECK_TOL);
-    if (i % 10 || o.switches.empty()) continue;
-    // A hand construction up to the optimum's first switch, landing as soon as it can.
-    std::string keys(static_cast<size_t>(o.switches[0].t / dt0), 's');
-    keys += std::string(200, 'f') + std::string(400, 's');
-    size_t next = 0;
-    run_batch_keys(*w, [&] { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; }, msg);
-    if (w->mo.traj_state != TrajState::Obtained) continue;
-    ++built;
-    EXPECT_GE(w->mo.tf, o.T - 5e-4);
   }
-  std::fclose(msg);
-  // Most random problems have an optimum: the sweep checks something.
-  EXPECT_GE(10 * optimal, 8 * started) << optimal << " of " << started << " of " << runs;
-  RecordProperty("optimal", optimal), RecordProperty("built", built);
+  // Every problem that starts has an optimum (the ones that do not start leave the reach
+  // of the SCARA between their points).
+  EXPECT_EQ(optimal, started);
+  EXPECT_GE(10 * started, 7 * runs);
+  RecordProperty("optimal", optimal);
 }
 
 }  // namespace cpt
@@ -170,6 +163,7 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
     std::string problem;  // text, or the file under tests/batch/edges/
     std::string keys;
     const char* refused;  // a part of the refusal, or nullptr
+    double T_least = 0;   // the optimal time by an independent two-pass on every knot and corner
   };
   const std::string build = std::string(80, 's') + "f" + std::string(150, 's');
   const Case cases[] = {
@@ -185,6 +179,7 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
       {"steep joint-2 ceiling (b)", "R5b-optimum-j2-overshoot.yaml", "", nullptr},
       {"SCARA arc of 10000 degrees", "R12-scara-arc-10000deg.yaml", "", nullptr},
       {"switching rows", "R11-switch-row.yaml", build, nullptr},
+      {"100 points of an arc to 3 decimals: the limit dips at the points", "circle-100pt-3dec.yaml", "", nullptr, 1.895206},
   };
   FILE* msg = std::fopen("/dev/null", "w");
   for (const Case& c : cases) {
@@ -205,14 +200,20 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
     const Settings& st = w->st;
     const Optimum o = compute_optimum(st);
     ASSERT_TRUE(o.ok) << o.reason;
+    EXPECT_GE(o.T, c.T_least - 2e-6);
     const Use u = limit_use(st, o);
     // (The 28 turns of the long arc are checked at 1 in 300 of the points of the others.)
     if (sf_short(st)) {
       EXPECT_LE(std::max({u.acc, u.vel, u.hand}), 1 + 2 * CHECK_TOL) << u.acc << " " << u.vel << " " << u.hand;
     }
-    // Joint values of the optimum: the radius is the hand's distance, no turn is skipped.
+    // Joint values of the optimum: the radius is the hand's distance, no turn is skipped,
+    // and from one 10 ms row to the next no joint runs faster than its limit on the mean.
     for (size_t k = 1; k < o.motion.size(); ++k) {
       const OptimumSample& m = o.motion[k];
+      for (int i = 0; i < 2; ++i) {
+        if (!(st.vmax[i] > 0)) continue;
+        EXPECT_LE(std::fabs(m.fi[i] - o.motion[k - 1].fi[i]) / (m.t - o.motion[k - 1].t), st.vmax[i] * (1 + 2 * CHECK_TOL));
+      }
       if (st.robottype == Robot::Cylindrical) {
         EXPECT_NEAR(m.fi[1], std::hypot(m.hand[0], m.hand[1]), 1e-12);
       }

@@ -235,8 +235,7 @@ TEST(Optimum, RandomSettingsSweep) {
     const Optimum o = compute_optimum(st);
     EXPECT_EQ(con.text(), "");
     if (!o.ok) {
-      EXPECT_TRUE(o.reason.rfind("no feasible motion: ", 0) == 0 ||
-                  o.reason.rfind("the computed motion breaks a limit: ", 0) == 0) << o.reason;
+      EXPECT_EQ(o.reason.rfind("no feasible motion: ", 0), 0u) << o.reason;
       EXPECT_EQ(o.reason.find('\n'), std::string::npos) << o.reason;
       continue;
     }
