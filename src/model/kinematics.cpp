@@ -24,6 +24,8 @@ bool in_reach(const Settings& st, double x, double y) {
 }
 
 double nearest_turn(double ref, double cand) {
+  // Within half a turn nothing is nearer (and a tie keeps cand).
+  if (std::fabs(cand - ref) <= PI) return cand;
   // The whole turn nearest to ref - cand, give or take one for rounding.
   const double turns = std::nearbyint((ref - cand) / (2 * PI));
   if (!std::isfinite(turns)) return cand;

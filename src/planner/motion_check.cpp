@@ -23,9 +23,10 @@ MotionCheck fails(const char* what, const MotionRow& r) {
   return c;
 }
 
-// The admissible bounds at path point s, following the branch from fi.
-bool bounds_at(const Settings& st, double s, Vec2& fi, PointBounds& b) {
-  Mat2 J, D;
+// The admissible bounds at path point s, following the branch from fi, and
+// the coefficients D there.
+bool bounds_at(const Settings& st, double s, Vec2& fi, PointBounds& b, Mat2& D) {
+  Mat2 J;
   Vec2 q;
   if (!calD_quiet(st, s, fi, q, J, D)) return false;
   fi = q;
@@ -60,6 +61,7 @@ MotionCheck check_motion(const Settings& st, const std::vector<MotionRow>& rows,
   };
   Vec2 fi = st.fi0();
   const std::array<double, 2> amax{st.a1max, st.a2max};
+  std::vector<double> pts;
   for (size_t j = 0; j + 1 < rows.size(); ++j) {
     const MotionRow &a = rows[j], &b = rows[j + 1];
     if (!(b.t > a.t)) return fails("the time does not increase", b);
@@ -74,9 +76,11 @@ MotionCheck check_motion(const Settings& st, const std::vector<MotionRow>& rows,
     }
     const double u = (xb - xa) / (2 * h);  // mean s-dd of the pair
     // The points between the rows: the fine grid, and either side of each knot.
-    std::vector<double> pts;
+    pts.clear();
     const int m = std::max(1, static_cast<int>(std::ceil(h / ds_fine)));
-    for (int i = 0; i <= m; ++i) pts.push_back(i == m ? b.s : a.s + h * i / m);
+    // The ends on the pair's side: at a knot the other side belongs to the next pair.
+    for (int i = 0; i <= m; ++i)
+      pts.push_back(i == 0 ? std::nextafter(a.s, b.s) : i == m ? std::nextafter(b.s, a.s) : a.s + h * i / m);
     for (auto it = std::upper_bound(knots.begin(), knots.end(), a.s); it != knots.end() && *it < b.s; ++it) {
       pts.push_back(std::nextafter(*it, a.s));
       pts.push_back(std::nextafter(*it, b.s));
@@ -86,10 +90,11 @@ MotionCheck check_motion(const Settings& st, const std::vector<MotionRow>& rows,
     // the largest half-width amax_i / |D[i][0]| it has there.
     std::array<double, 2> lo{INFINITY, INFINITY}, hi{-INFINITY, -INFINITY}, w{0, 0};
     bool over = false;
+    Mat2 D_last{};  // at the last point, b's end of the pair
     for (const double s : pts) {
       const double sc = std::clamp(s, 0.0, sf);
       PointBounds pb;
-      if (!bounds_at(st, sc, fi, pb)) return fails("a point of the motion is out of reach", {a.t, s, a.sd});
+      if (!bounds_at(st, sc, fi, pb, D_last)) return fails("a point of the motion is out of reach", {a.t, s, a.sd});
       const double x = xa + (xb - xa) * (s - a.s) / h;
       if (x > 0) {
         const double use = x / pb.xmax;
@@ -131,12 +136,8 @@ MotionCheck check_motion(const Settings& st, const std::vector<MotionRow>& rows,
     }
     // The path acceleration the motion has at row b, where it is known.
     if (std::isfinite(b.sdd) && b.s <= sf) {
-      // On the side of the pair: at a knot the other side has other limits.
-      Vec2 q;
-      Mat2 J, D;
-      if (!calD_quiet(st, std::nextafter(b.s, a.s), fi, q, J, D)) continue;
       for (int i = 0; i < 2; ++i) {
-        const double use = std::fabs(D[i][0] * b.sdd + D[i][1] * xb) / amax[i];
+        const double use = std::fabs(D_last[i][0] * b.sdd + D_last[i][1] * xb) / amax[i];
         out.worst = std::max(out.worst, use);
         if (use > 1 + tol) {
           char what[96];

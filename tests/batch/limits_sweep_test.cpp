@@ -13,6 +13,7 @@
 
 #include "batch/runner.h"
 #include "console/dialog.h"
+#include "interaction/frame.h"
 #include "model/coeffs.h"
 #include "model/kinematics.h"
 #include "model/paths.h"
@@ -173,6 +174,8 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
        build, "from the folded arm"},
       {"1e-6 m beside the base", "robot: {type: cylindrical}\njoints: {max_velocity: [2, 0]}\npath: {type: line, start: [-0.4, 1e-6]}\n",
        build, "passes 1.0e-06 m from the robot's axis"},
+      {"2e-4 m beside the base, slow but within the joint-1 speed limit",
+       "robot: {type: cylindrical}\njoints: {max_velocity: [2, 0]}\npath: {type: line, start: [-0.4, 2e-4]}\n", "", nullptr},
       {"U-shape bend of 1e-6 m", "path: {type: u_shape, radius: 1e-6}\nrobot: {type: scara}\n", build, nullptr},
       {"cylindrical far from the base", "robot: {type: cylindrical}\npath: {type: line, start: [26, -0.4], angle: 90}\n", "", nullptr},
       {"steep joint-2 ceiling (a)", "R5a-optimum-j2-overshoot.yaml", "", nullptr},
@@ -252,6 +255,25 @@ TEST(MotionCheck, DecelerationStopsAtRest) {
   EXPECT_EQ(mo.Y[mo.istep][1], 0.0);
   EXPECT_LT(mo.istep, 100);
   for (int k = 0; k <= mo.istep; ++k) EXPECT_GE(mo.Y[k][1], 0.0) << "step " << k;
+}
+
+}  // namespace cpt
+
+namespace cpt {
+
+// A step of the construction that carries the motion over a bend of 1e-6 m between
+// two straight parts, at a rate far above what the bend admits, is over the limit
+// although both ends of each sub-step are within it.
+TEST(MotionCheck, StepOverATightBendIsOverTheLimit) {
+  auto w = std::make_unique<World>();
+  std::string error;
+  ConsoleCapture con;
+  ASSERT_TRUE(parse_problem("robot: {type: scara}\npath: {type: u_shape, radius: 1e-6}\n", "bend.yaml", *w, error) &&
+              start_problem(*w, "bend.yaml", error)) << error;
+  Motion& mo = w->mo;
+  const double bend = path_knots(w->st).front();
+  mo.Y[0] = {bend - 0.005, 1.0}, mo.torque_sel = -1, mo.t = 0.5;
+  EXPECT_EQ(construction_step(w->st, w->rhs, mo, w->fr.acc_now), StepOutcome::OverLimit);
 }
 
 }  // namespace cpt
