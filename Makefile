@@ -2,7 +2,8 @@
 #   make run   installs what is missing, builds the simulator, starts it
 #   make test  installs what is missing, builds everything, runs every test
 # (the second also builds the layers without OpenGL with AddressSanitizer and
-#  UndefinedBehaviorSanitizer and runs their tests)
+#  UndefinedBehaviorSanitizer and runs their tests; each installs its own set
+#  of Debian packages, scripts/install-deps.sh run or test)
 
 BUILD      ?= build
 SAN_BUILD  ?= build-san
@@ -11,10 +12,15 @@ JOBS       ?= $(shell nproc)
 MAKEFLAGS  += --no-print-directory
 CMAKE_BUILD = cmake --build
 
-.PHONY: run test deps build build-san bench screenshot clean
+.PHONY: run test deps deps-run build build-san bench screenshot clean
 
+# Everything: building, running, testing.
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh test
+
+# What building and running the simulator need.
+deps-run:
+	@scripts/install-deps.sh run
 
 $(BUILD)/CMakeCache.txt:
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
@@ -28,10 +34,11 @@ build: deps $(BUILD)/CMakeCache.txt
 build-san: deps $(SAN_BUILD)/CMakeCache.txt
 	$(CMAKE_BUILD) $(SAN_BUILD) -j $(JOBS)
 
-# Only the simulator and the layers it needs.
-run: deps $(BUILD)/CMakeCache.txt
+# Only the simulator, the window-less runner (its no-display message names
+# it) and the layers they need.
+run: deps-run $(BUILD)/CMakeCache.txt
 	@echo "building cp_time_optimal (log: $(BUILD)/build.log)"
-	@$(CMAKE_BUILD) $(BUILD) -j $(JOBS) --target cp_time_optimal > $(BUILD)/build.log 2>&1 || { cat $(BUILD)/build.log; exit 1; }
+	@$(CMAKE_BUILD) $(BUILD) -j $(JOBS) --target cp_time_optimal cp_time_optimal_batch > $(BUILD)/build.log 2>&1 || { cat $(BUILD)/build.log; exit 1; }
 	./$(BUILD)/cp_time_optimal
 
 test: build build-san

@@ -1,13 +1,22 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing need.
+# Installs the Debian packages of one set: `run` what building and running the
+# simulator need (make run), `test` those and what the tests, benchmarks and
+# pictures need besides (make test, make deps; the default).
 # Idempotent: when everything is present it only asks dpkg and returns.
 # Installing needs root: as another user it goes through sudo, and without
-# sudo it says what is missing and the line to run as root, and fails.
+# sudo, or when sudo is not allowed, it says what is missing and the line to
+# run as root, and fails.
 set -euo pipefail
 
-packages=(build-essential cmake libglut-dev libgtest-dev libbenchmark-dev libyaml-cpp-dev
-          xvfb xauth xdotool x11-utils imagemagick tmux
-          python3 librsvg2-bin fonts-liberation2)
+# CMake's configure step looks for GoogleTest and Google Benchmark even when
+# only the simulator is built: the run set has them too.
+run=(build-essential cmake libglut-dev libyaml-cpp-dev libgtest-dev libbenchmark-dev)
+case "${1:-test}" in
+  run) packages=("${run[@]}") ;;
+  test) packages=("${run[@]}" xvfb xauth xdotool x11-utils imagemagick tmux
+                  python3 librsvg2-bin fonts-liberation2) ;;
+  *) echo "usage: install-deps.sh [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -17,15 +26,22 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+# as_root WHY: names the missing packages and the line to run as root, and fails.
+as_root() {
+  {
+    echo "install-deps: these Debian packages are missing: ${missing[*]}"
+    echo "install-deps: installing them needs root, and $1; as root, run:"
+    echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+  } >&2
+  exit 1
+}
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
-  if ! command -v sudo > /dev/null; then
-    {
-      echo "install-deps: these Debian packages are missing: ${missing[*]}"
-      echo "install-deps: installing them needs root, and sudo is not installed; as root, run:"
-      echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
-    } >&2
-    exit 1
+  command -v sudo > /dev/null || as_root "sudo is not installed"
+  # Without a password, or with one typed at a terminal; a user whom sudo
+  # refuses gets the line to run as root.
+  if ! sudo -n true 2> /dev/null; then
+    [ -t 0 ] && sudo -v || as_root "this user may not use sudo"
   fi
   sudo="sudo"
 fi

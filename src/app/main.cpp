@@ -11,6 +11,7 @@
 #include "console/dialog.h"
 #include "interaction/keys.h"
 #include "app/gl_backend.h"
+#include "app/options.h"
 #include "app/window.h"
 #include "core/state.h"
 #include "plots/frame_svg.h"
@@ -38,12 +39,18 @@ void keyboard(unsigned char key, int, int) {
     case KeyAction::Frame:
       shown = display_frame(world);
       break;
-    case KeyAction::Dialog:
+    case KeyAction::Dialog: {
+      // The window cannot be serviced while the dialog reads the terminal:
+      // its last picture says where the answers go.
+      FrameView waiting = shown;
+      waiting.notice = kNoticeAnswerInTerminal;
+      redraw_frame(world, waiting);
       settings_dialog(world, key);
       // A new motion: its curves and boundary, from rest.
       shown = FrameView{};
       glutPostRedisplay();
       break;
+    }
     case KeyAction::Picture:
       save_numbered_svg(world, shown, next_picture);
       break;
@@ -64,13 +71,27 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
     return 2;
   }
+  // The rest is --help or the window system's options; anything else is
+  // refused before the dialog, pointing to --help.
+  std::string display_name;
+  switch (check_window_args(argc, argv, display_name, error)) {
+    case WindowArgs::Bad:
+      std::fprintf(stderr, "%s: %s (%s --help lists the options)\n", argv[0], error.c_str(),
+                   shell_word(argv[0]).c_str());
+      return 2;
+    case WindowArgs::Help:
+      std::fputs(kWindowUsage, stdout);
+      return 0;
+    case WindowArgs::Run:
+      break;
+  }
   if (!problem.empty() && !load_problem(problem, world, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
   }
   // Without a display the window cannot open: say so before the dialog asks anything.
-  if (!hold_display()) {
-    std::fputs(no_display_message(argv[0]).c_str(), stderr);
+  if (!hold_display(display_name)) {
+    std::fputs(no_display_message(argv[0], display_name).c_str(), stderr);
     return 1;
   }
   if (problem.empty()) {

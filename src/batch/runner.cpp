@@ -49,10 +49,12 @@ const char* const kBatchUsage =
     "\n"
     "Runs the simulator without its window. The settings dialog is answered\n"
     "on standard input as in the simulator; then every window key is read and\n"
-    "does exactly what it does in the window ('s' 't' 'r' 'c' 'f' '0' 'o' 'l'\n"
-    "'w' 'W' 'x' 'X' 'y' 'Y'; 'a' 'b' 'u' 'k' run the dialog again, answered on\n"
-    "standard input; 'p' writes the frame as cp_time_optimal-NNN.svg in the\n"
-    "working directory). ESC or the end of the keys ends the run.\n"
+    "does exactly what it does in the window ('s' 't' 'r' 'c' 'f' 'l' move the\n"
+    "motion on; '0' puts it back at its start, 'o' shows or hides the optimum\n"
+    "and 'w' 'W' 'x' 'X' 'y' 'Y' zoom and move the picture, none of them a step;\n"
+    "'a' 'b' 'u' 'k' run the dialog again, answered on standard input; 'p'\n"
+    "writes the frame as cp_time_optimal-NNN.svg in the working directory).\n"
+    "ESC or the end of the keys ends the run.\n"
     "\n"
     "  --keys STRING  the keys, one character each; blanks are skipped, \\e is\n"
     "                 ESC and \\\\ a backslash. Without --keys every further\n"
@@ -216,7 +218,7 @@ int run_batch_keys(World& w, const std::function<int()>& next_key, FILE* msg, Fr
     if (action != KeyAction::Frame) continue;
     // "Trajectory obtained!" once the rebuild succeeded, before its report is printed.
     view = run_frame(w, [msg](const FrameView&) { message(msg, kMsgObtained); });
-    if (view.step_failed) message(msg, kMsgStepFailed);
+    if (view.step_failed) message(msg, view.step_failed);
     if (view.notice) message(msg, view.notice);
   }
   if (shown) *shown = view;

@@ -1,5 +1,6 @@
 #include "draw/texts.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "draw/primitives.h"
@@ -15,7 +16,9 @@ constexpr double kLargestShown = 1e9;
 struct TextWriter {
   char* p;
   char* end;
-  explicit TextWriter(NumberText& buf) : p(buf), end(buf + kNumberTextCap - 1) { *p = 0; }
+  TextWriter(char* buf, std::size_t cap) : p(buf), end(buf + cap - 1) { *p = 0; }
+  explicit TextWriter(NumberText& buf) : TextWriter(buf, kNumberTextCap) {}
+  explicit TextWriter(ReadoutText& buf) : TextWriter(buf, kReadoutCap) {}
   void put(char c) {
     if (p < end) *p++ = c;
     *p = 0;
@@ -31,24 +34,56 @@ struct TextWriter {
 // last decimal, far below anything the motion resolves.
 constexpr double kDigitSlack = 1e-6;
 
-// Integer part and `decimals` truncated decimals of v (at most 3).
-void write_fixed(TextWriter& w, double v, int decimals) {
+// How the last shown decimal is reached: the panel's results are cut, the
+// readout's state is rounded.
+enum class Last { Cut, Rounded };
+
+// Integer part and `decimals` decimals of v (at most 4), with '+' before a
+// value that is not negative when `plus`. A value that shows as zero has no
+// minus sign.
+void write_fixed(TextWriter& w, double v, int decimals, Last last = Last::Cut, bool plus = false) {
   if (!std::isfinite(v) || std::fabs(v) >= kLargestShown) {
     w.put('?');
     w.put('.');
     for (int k = 0; k < decimals; ++k) w.put('?');
     return;
   }
-  if (v < 0) w.put('-');
   unsigned long scale = 1;
   for (int k = 0; k < decimals; ++k) scale *= 10;
-  const auto cut = static_cast<unsigned long>(std::fabs(v) * scale + kDigitSlack);
+  const double scaled = std::fabs(v) * scale;
+  const auto cut = static_cast<unsigned long>(last == Last::Cut ? scaled + kDigitSlack : scaled + 0.5);
+  if (v < 0 && cut > 0) w.put('-');
+  else if (plus) w.put('+');
   char digits[24];
   write_digits(digits, cut / scale);
   w.put(digits);
   w.put('.');
   // Decimals from the most significant down.
   for (unsigned long unit = scale / 10; unit > 0; unit /= 10) w.put(digit_table[(cut / unit) % 10]);
+}
+
+// v rounded to `decimals` decimals without the trailing zeros (and the point
+// when none is left): 10, 0.5, 9.98.
+void write_short(TextWriter& w, double v, int decimals) {
+  NumberText text;
+  TextWriter t(text);
+  write_fixed(t, v, decimals, Last::Rounded);
+  char* last = t.p - 1;
+  while (last > text && *last == '0') *last-- = 0;
+  if (*last == '.') *last = 0;
+  w.put(text);
+}
+
+const char* drive_text(Drive d, SpeedLimit limit) {
+  if (d == Drive::Accel) return "max acc";
+  if (d == Drive::Decel) return "max dec";
+  switch (limit) {
+    case SpeedLimit::Hand: return "along the hand speed limit";
+    case SpeedLimit::Joint1: return "along the joint 1 speed limit";
+    case SpeedLimit::Joint2: return "along the joint 2 speed limit";
+    case SpeedLimit::None: break;
+  }
+  return "along a speed limit";
 }
 
 constexpr float kColumnX = -0.95f;
@@ -97,14 +132,47 @@ void format_time(NumberText& out, double v) {
   w.put("[s]\n");
 }
 
+void format_value(NumberText& out, double v, int decimals) {
+  TextWriter w(out);
+  write_fixed(w, v, decimals, Last::Rounded);
+  // No decimals: no point either.
+  if (w.p > out && w.p[-1] == '.') *--w.p = 0;
+}
+
+int decimals_for(double step) {
+  int d = 0;
+  for (double scaled = std::fabs(step); d < 3; ++d, scaled *= 10) {
+    if (std::fabs(scaled - std::round(scaled)) < 1e-6 * std::max(1.0, scaled)) break;
+  }
+  return d;
+}
+
 void format_gap(NumberText& out, double seconds, double percent) {
   TextWriter w(out);
-  if (seconds >= 0) w.put('+');
-  write_fixed(w, seconds, 3);
+  write_fixed(w, seconds, 3, Last::Cut, true);
   w.put("[s] (");
-  if (percent >= 0) w.put('+');
-  write_fixed(w, percent, 2);
+  write_fixed(w, percent, 2, Last::Cut, true);
   w.put("%)\n");
+}
+
+void format_readout(ReadoutText& state, ReadoutText& drive, const StateReadout& r) {
+  TextWriter a(state);
+  a.put("t=");
+  write_fixed(a, r.t, 4, Last::Rounded);
+  a.put(" s  s=");
+  write_fixed(a, r.s, 4, Last::Rounded);
+  a.put("  sd=");
+  write_fixed(a, r.sd, 4, Last::Rounded);
+  a.put("  step ");
+  write_short(a, 1000 * r.dt, 2);
+  a.put(" ms");
+  TextWriter b(drive);
+  b.put("drive: ");
+  b.put(drive_text(r.drive, r.limit));
+  // Above the limit only by an amount that shows.
+  const bool above = r.below < 0 && std::fabs(r.below) * 1e4 + 0.5 >= 1;
+  b.put(above ? "  above limit " : "  below limit ");
+  write_fixed(b, above ? -r.below : r.below, 4, Last::Rounded);
 }
 
 void draw_title() {
@@ -152,6 +220,13 @@ void draw_optimum_panel(const Motion& mo, const OptimumSeen& os) {
   draw_text(x0 + 0.55f, 0.7f, f, "Goal-Optimum=");
   format_gap(value, mo.tf - os.T, 100 * (mo.tf - os.T) / os.T);
   draw_text(x0 + 0.9f, 0.7f, f, value);
+}
+
+void draw_state_readout(const StateReadout& r) {
+  ReadoutText state, drive;
+  format_readout(state, drive, r);
+  draw_text(kColumnX + 0.05f, 0.6f, Font::HELVETICA_18, state);
+  draw_text(kColumnX + 0.05f, 0.55f, Font::HELVETICA_18, drive);
 }
 
 void draw_added_keys() {

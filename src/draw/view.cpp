@@ -4,12 +4,6 @@
 
 namespace cpt {
 
-namespace {
-// Grid lines on each side of the base, and the cell size in metres.
-constexpr int kGridLines = 40;
-constexpr double kGridCell = 0.1;
-}  // namespace
-
 Vec2 robot_to_screen(const Picture& pic, const Vec2& P) {
   return {pic.zoom * (pic.base[0] + P[0]) + pic.view_x, pic.zoom * (pic.base[1] + P[1]) + pic.view_y};
 }

@@ -6,6 +6,11 @@
 
 namespace cpt {
 
+// The picture grid: lines on each side of the robot base, and the cell size
+// in metres of the robot's world (picture units at zoom 1).
+constexpr int kGridLines = 40;
+constexpr double kGridCell = 0.1;
+
 // Screen point of P given relative to the robot base (hand points of the path).
 Vec2 robot_to_screen(const Picture& pic, const Vec2& P);
 // Screen point of W given in absolute world coordinates (base already included).

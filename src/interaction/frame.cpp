@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/console.h"
+#include "model/ceiling.h"
 #include "model/limits.h"
 #include "planner/calcp.h"
 #include "planner/ceiling_run.h"
@@ -52,6 +53,26 @@ void walk(World& w, FrameView& v, bool hold, const OnObtained& on_obtained) {
   mo.traj_state = TrajState::Obtained;
 }
 
+// The speed limit whose ceiling y lies above by more than CEIL_TOL of it (the
+// branch followed from rs.fi_last), or None.
+SpeedLimit ceiling_broken(const Settings& st, const RhsState& rs, const Vec2& y) {
+  Ceiling c;
+  Vec2 fi;
+  if (!has_speed_limits(st) || !ceiling_at(st, y[0], rs.fi_last, fi, c)) return SpeedLimit::None;
+  return y[1] > c.sd * (1 + CEIL_TOL) ? c.by : SpeedLimit::None;
+}
+
+// The message of a step that failed or broke a limit.
+const char* step_message(SpeedLimit above) {
+  switch (above) {
+    case SpeedLimit::Hand: return kMsgOverHandSpeed;
+    case SpeedLimit::Joint1: return kMsgOverJoint1Speed;
+    case SpeedLimit::Joint2: return kMsgOverJoint2Speed;
+    case SpeedLimit::None: break;
+  }
+  return kMsgStepFailed;
+}
+
 void replay(World& w, FrameView& v, bool hold) {
   Motion& mo = w.mo;
   const int last = std::clamp(mo.nn, 0, NTAB - 1);
@@ -67,7 +88,9 @@ void replay(World& w, FrameView& v, bool hold) {
 
 }  // namespace
 
-StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccRecord& acc_now) {
+StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccRecord& acc_now,
+                              SpeedLimit* above) {
+  if (above) *above = SpeedLimit::None;
   const int k = mo.istep + 1;
   StepRule rule;
   rule.tol = TOL_STEP;
@@ -89,7 +112,10 @@ StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccR
   mo.Y[k] = r.y;
   mo.A[k] = r.acc;
   mo.tt[k] = r.t;
-  return r.over_limit || above_ceiling(st, rs, r.y) ? StepOutcome::OverLimit : StepOutcome::Done;
+  if (r.over_limit) return StepOutcome::OverLimit;
+  const SpeedLimit by = ceiling_broken(st, rs, r.y);
+  if (above) *above = by;
+  return by != SpeedLimit::None ? StepOutcome::OverLimit : StepOutcome::Done;
 }
 
 int look_ahead(const Settings& st, RhsState& rs, int torque_sel, double t, const Vec2& y,
@@ -169,8 +195,9 @@ FrameView frame(World& w, const OnObtained& on_obtained) {
     if (!v.notice) v.notice = kNoticeAtRest;
   }
   if (!hold) {
-    const StepOutcome out = construction_step(w.st, w.rhs, mo, fr.acc_now);
-    v.step_failed = out != StepOutcome::Done;
+    SpeedLimit above = SpeedLimit::None;
+    const StepOutcome out = construction_step(w.st, w.rhs, mo, fr.acc_now, &above);
+    if (out != StepOutcome::Done) v.step_failed = step_message(above);
     fr.step_failed = out == StepOutcome::Failed || out == StepOutcome::Steep;
     if (fr.step_failed) {
       // Nothing new to look ahead from; the notice says why.

@@ -2,9 +2,10 @@
 //
 // One frame is one step: a construction step with its two look-ahead curves,
 // one revealed step of the landed final trajectory (walking), or one step of
-// the replay. run_frame makes these state changes and returns a FrameView,
-// which is all the window needs to draw the frame; a program without a
-// window runs the same frames and reports the view's messages as text.
+// the replay; a held frame (Frame::hold) only redraws the current state.
+// run_frame makes these state changes and returns a FrameView, which is all
+// the window needs to draw the frame; a program without a window runs the
+// same frames and reports the view's messages as text.
 #pragma once
 
 #include <functional>
@@ -16,6 +17,10 @@ namespace cpt {
 // Window messages of the frame cycle.
 inline constexpr const char* kMsgStepFailed =
     "Inverse kinematics no solution or acc over! 1step back='t'";
+// A step that ends above a speed limit's ceiling: the limit it broke.
+inline constexpr const char* kMsgOverHandSpeed = "Over the hand speed limit! 1step back='t'";
+inline constexpr const char* kMsgOverJoint1Speed = "Over the joint 1 speed limit! 1step back='t'";
+inline constexpr const char* kMsgOverJoint2Speed = "Over the joint 2 speed limit! 1step back='t'";
 inline constexpr const char* kMsgObtained = "Trajectory obtained!";
 // Notices: why a key did not advance the motion.
 inline constexpr const char* kNoticeStepsFull =
@@ -42,6 +47,8 @@ inline constexpr const char* kNoticeNotAtCeiling =
     "Not at a speed limit: 'l' follows it from an accelerating state within one step below it";
 inline constexpr const char* kNoticeCeilingSteep =
     "Staying on the speed limit needs more than the joint limits: leave it with 'c' or 'r'";
+inline constexpr const char* kNoticeAnswerInTerminal =
+    "The settings dialog is waiting: answer in the terminal";
 inline constexpr const char* kNoticeRebuildFailed =
     "The trajectory could not be rebuilt (see the console): start again from rest";
 
@@ -58,7 +65,9 @@ struct FrameView {
   int n = 0;
   int reference = 0;
   bool look_ahead = false;   // look_keep / look_switch of the Frame are this frame's
-  bool step_failed = false;  // kMsgStepFailed
+  // The step failed or broke a limit: kMsgStepFailed, or kMsgOver... when it
+  // ends above a speed limit's ceiling; nullptr otherwise.
+  const char* step_failed = nullptr;
   bool obtained = false;     // kMsgObtained
   const char* notice = nullptr;
 };
@@ -69,8 +78,9 @@ struct FrameView {
 using OnObtained = std::function<void(const FrameView&)>;
 
 // One frame: sets tf to the goal time, then makes the step of the current
-// mode (or only redraws, after a key that could not advance) and returns
-// what the frame shows. Ends the key's diagnostic scope.
+// mode (or only redraws, after a key that takes no step: a view key, '0',
+// 'o', or one that could not advance) and returns what the frame shows.
+// Ends the key's diagnostic scope.
 FrameView run_frame(World& w, const OnObtained& on_obtained = {});
 
 enum class StepOutcome {
@@ -82,9 +92,12 @@ enum class StepOutcome {
 
 // The construction step: nsub sub-steps of rkg over dt from Y[istep] (along
 // the ceiling while mo.ceiling is set), stored at istep + 1 with t advanced,
-// unless it failed. A step that ends above the ceiling is OverLimit. The caller makes sure that
-// istep + 1 is inside the tables.
-StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccRecord& acc_now);
+// unless it failed. A step that ends above the ceiling is OverLimit; when it
+// broke no joint limit, *above (if given) names the speed limit of that
+// ceiling (None otherwise). The caller makes sure that istep + 1 is inside
+// the tables.
+StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccRecord& acc_now,
+                              SpeedLimit* above = nullptr);
 
 // A look-ahead curve from y at time t with the torque choice torque_sel, in
 // at most NSTEP steps of dt0, into pts[0..]; returns the last index. It ends

@@ -149,6 +149,48 @@ void leave_ceiling_behind(Motion& mo) {
   mo.torque_sel = +1;
 }
 
+// '0': the replay from its first frame, the walk from the start of the landed
+// trajectory, or the construction at rest at the start. The frame only
+// redraws: the next 's' takes the first step.
+KeyAction rewind(World& w) {
+  Motion& mo = w.mo;
+  if (mo.traj_state == TrajState::Obtained) {
+    mo.istep = 0;
+  } else if (mo.final_state == FinalState::Walking) {
+    // Walking keeps its switching records: they define the landed
+    // trajectory that the walk rebuilds at its end.
+    mo.istep = 0;
+    mo.torque_sel = +1;
+    mo.dt = dt0;
+    mo.t = 0;
+  } else {
+    rest_at_start(mo);
+    w.fr.step_failed = false;
+  }
+  return hold(w, nullptr);
+}
+
+// The view keys zoom and move the picture; the frame only redraws it.
+KeyAction view_key(World& w, unsigned char key) {
+  Picture& pic = w.pic;
+  switch (key) {
+    case 'w':
+      pic.zoom *= kZoomStep;
+      pic.pp_zoom *= kZoomStep;
+      break;
+    case 'W':
+      pic.zoom /= kZoomStep;
+      pic.pp_zoom /= kZoomStep;
+      break;
+    case 'x': pic.view_x -= view_dx; break;
+    case 'X': pic.view_x += view_dx; break;
+    case 'y': pic.view_y -= view_dy; break;
+    case 'Y': pic.view_y += view_dy; break;
+    default: break;
+  }
+  return hold(w, nullptr);
+}
+
 }  // namespace
 
 Landing land_at_current_step(World& w) {
@@ -168,7 +210,6 @@ Landing land_at_current_step(World& w) {
 
 KeyAction press_key(World& w, unsigned char key) {
   Motion& mo = w.mo;
-  Picture& pic = w.pic;
   diag_scope_begin();  // ended by the key's frame
   switch (key) {
     case 'a':
@@ -222,35 +263,18 @@ KeyAction press_key(World& w, unsigned char key) {
       }
       return KeyAction::Frame;
     case '0':
-      if (mo.traj_state == TrajState::Obtained) {
-        mo.istep = 0;  // the replay from its start
-      } else if (mo.final_state == FinalState::Walking) {
-        // Walking keeps its switching records: they define the landed
-        // trajectory that the walk rebuilds at its end.
-        mo.istep = 0;
-        mo.torque_sel = +1;
-        mo.dt = dt0;
-        mo.t = 0;
-      } else {
-        rest_at_start(mo);
-      }
-      return KeyAction::Frame;
+      return rewind(w);
     case 'o':
       return optimum_key(w);
     case 'l':
       return ceiling_key(w);
     case 'w':
-      pic.zoom *= kZoomStep;
-      pic.pp_zoom *= kZoomStep;
-      return KeyAction::Frame;
     case 'W':
-      pic.zoom /= kZoomStep;
-      pic.pp_zoom /= kZoomStep;
-      return KeyAction::Frame;
-    case 'x': pic.view_x -= view_dx; return KeyAction::Frame;
-    case 'X': pic.view_x += view_dx; return KeyAction::Frame;
-    case 'y': pic.view_y -= view_dy; return KeyAction::Frame;
-    case 'Y': pic.view_y += view_dy; return KeyAction::Frame;
+    case 'x':
+    case 'X':
+    case 'y':
+    case 'Y':
+      return view_key(w, key);
     case 'p':
       return KeyAction::Picture;
     case 27:

@@ -1,6 +1,8 @@
 #include "planner/report.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
 #include "core/console.h"
 #include "model/ceiling.h"
@@ -24,13 +26,22 @@ int switchings_at(const Settings& st, const Motion& mo, int k) {
   return (group1 ? 1 : 0) + (group2 ? 1 : 0);
 }
 
+// v as the report's four decimals show it: a value that shows as zero is
+// zero, printed without a sign (" 0.0000", never "-0.0000").
+double shown(double v) {
+  if (!std::isfinite(v)) return v;
+  char text[48];
+  std::snprintf(text, sizeof text, "%.4f", v);
+  return std::strpbrk(text, "123456789") ? v : 0.0;
+}
+
 void print_record(const char* label, int i, const SwitchRecord& r) {
   if (label) {
-    con_printf("\n%s=%7.4f S[]=(%7.4f %7.4f) ACC[]=(%7.4f %7.4f)", label, r.t, r.s, r.sd, r.acc[0],
-               r.acc[1]);
+    con_printf("\n%s=%7.4f S[]=(%7.4f %7.4f) ACC[]=(%7.4f %7.4f)", label, shown(r.t), shown(r.s),
+               shown(r.sd), shown(r.acc[0]), shown(r.acc[1]));
   } else {
-    con_printf("\nt%d=%7.4f S[]=(%7.4f %7.4f) ACC[]=(%7.4f %7.4f)", i, r.t, r.s, r.sd, r.acc[0],
-               r.acc[1]);
+    con_printf("\nt%d=%7.4f S[]=(%7.4f %7.4f) ACC[]=(%7.4f %7.4f)", i, shown(r.t), shown(r.s),
+               shown(r.sd), shown(r.acc[0]), shown(r.acc[1]));
   }
 }
 
@@ -82,11 +93,12 @@ void optimum_report(const Optimum& o) {
     con_printf("\n\n最適軌道(自動計算) %s\n", o.reason.c_str());
     return;
   }
-  con_printf("\n\n最適軌道(自動計算) T*=%7.4f 切り替え回数=%d", o.T, static_cast<int>(o.switches.size()));
+  con_printf("\n\n最適軌道(自動計算) T*=%7.4f 切り替え回数=%d", shown(o.T),
+             static_cast<int>(o.switches.size()));
   for (size_t i = 0; i < o.switches.size(); ++i) {
     const OptimumSwitch& w = o.switches[i];
-    con_printf("\nt%d=%7.4f S[]=(%7.4f %7.4f) %s->%s", static_cast<int>(i + 1), w.t, w.s, w.sd,
-               choice_name(w.from), choice_name(w.to));
+    con_printf("\nt%d=%7.4f S[]=(%7.4f %7.4f) %s->%s", static_cast<int>(i + 1), shown(w.t), shown(w.s),
+               shown(w.sd), choice_name(w.from), choice_name(w.to));
   }
   con_printf("\n");
 }

@@ -1,6 +1,12 @@
 #include "plots/phase_plane.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
 #include "draw/primitives.h"
+#include "draw/texts.h"
+#include "draw/view.h"
 
 namespace cpt {
 
@@ -11,6 +17,20 @@ constexpr double kCurveWidth = 0.008, kCurveWidthReplay = 0.004;
 constexpr double kBoundaryWidth = 0.008, kBoundaryWidthReplay = 0.003;
 // Radius of a switching marker.
 constexpr double kSwitchMarker = 0.007;
+
+// Axis labels: at least this far apart [picture units], the width of one
+// character of the small font, and the label's gap from its axis.
+constexpr double kLabelSpacing = 0.1;
+constexpr double kSmallCharW = 0.0175;
+constexpr double kLabelGap = 0.015;
+// A value stands this far right of (above) its grid line, clear of it.
+constexpr double kLabelShift = 0.008;
+// The width of one character of the axis names' font, and the rise of the
+// sd axis's name above its top value.
+constexpr double kNameCharW = 0.022;
+constexpr double kNameRise = 0.05;
+// Room for a label inside the window.
+constexpr double kWindowEdge = 0.97;
 
 bool replay(const Motion& mo) { return mo.traj_state == TrajState::Obtained; }
 
@@ -54,6 +74,74 @@ void plot_boundary(const Picture& pic, const Motion& mo, const Curves& cv, const
   for (int i = 1; i <= n; ++i) {
     if (cv.bnd_ceiling[i - 1] && cv.bnd_ceiling[i])
       draw_thick_line(pp_map(pic, cv.bnd[i - 1]), pp_map(pic, cv.bnd[i]), width, colour::magenta);
+  }
+}
+
+double velocity_limit_at(const Curves& cv, double s) {
+  const int n = std::clamp(cv.nbnd, 0, NTAB - 1);
+  if (n == 0 || !(s > cv.bnd[0][0])) return cv.bnd[0][1];
+  if (!(s < cv.bnd[n][0])) return cv.bnd[n][1];
+  // The first point at or beyond s (s lies strictly inside the table).
+  const auto* hi = std::lower_bound(cv.bnd.begin() + 1, cv.bnd.begin() + n, s,
+                                    [](const Vec2& p, double v) { return p[0] < v; });
+  const Vec2 &a = hi[-1], &b = *hi;
+  const double span = b[0] - a[0];
+  return span > 0 ? a[1] + (b[1] - a[1]) * (s - a[0]) / span : b[1];
+}
+
+void label_axes(const Picture& pic, const Curves& cv, double sf) {
+  const Vec2 O = pp_map(pic, {0, 0});
+  const Vec2 G = world_to_screen(pic, pic.base);  // where the grid's centre lines cross
+  const double cell = kGridCell * pic.zoom, unit = 0.5 * pic.pp_zoom;
+  if (!(cell > 0 && unit > 0 && std::isfinite(cell / unit) && std::isfinite(O[0] + O[1] + G[0] + G[1]))) return;
+  // Every m-th grid line.
+  int m = 1;
+  for (const int every : {1, 2, 5, 10, 20, kGridLines}) {
+    m = every;
+    if (m * cell >= kLabelSpacing) break;
+  }
+  const int decimals = decimals_for(m * cell / unit);
+  const int nb = std::clamp(cv.nbnd, 0, NTAB - 1);
+  double top = 0;
+  for (int i = 0; i <= nb; ++i)
+    if (std::isfinite(cv.bnd[i][1])) top = std::max(top, cv.bnd[i][1]);
+  const double slack = 1e-9 * (sf + top + 1);
+  NumberText value;
+  const auto width = [](const char* t) { return kSmallCharW * static_cast<double>(std::strlen(t)); };
+  const auto fx = [](double v) { return static_cast<float>(v); };
+  const double s_y = O[1] - 0.045;
+  // Along s, under the axis; the name right of the last one.
+  double s_end = -1;
+  for (int k = -kGridLines; k <= kGridLines && std::fabs(s_y) <= kWindowEdge; k += m) {
+    const double x = G[0] + k * cell, s = (x - O[0]) / unit;
+    if (s < -slack || s > sf + slack || std::fabs(x) > kWindowEdge) continue;
+    format_value(value, s, decimals);
+    // The origin's "0" left of the sd axis, the others just right of their lines.
+    const bool origin = std::fabs(s) <= slack;
+    if (origin) std::strcpy(value, "0");
+    draw_text(fx(origin ? x - kLabelGap - width(value) : x + kLabelShift), fx(s_y), Font::HELVETICA_12, value);
+    s_end = x + kLabelShift + width(value);
+  }
+  if (s_end > -1) draw_text(fx(s_end + 2 * kLabelGap), fx(s_y), Font::HELVETICA_18, "s");
+  // Along sd, left of the axis; the name above the top one, or right of the
+  // axis when the panel leaves no room above it.
+  double sd_top = -1;
+  for (int k = -kGridLines; k <= kGridLines; k += m) {
+    const double y = G[1] + k * cell, sd = (y - O[1]) / unit;
+    if (sd <= slack || sd > top + slack || y > kPanelBottom || y < -kWindowEdge) continue;
+    format_value(value, sd, decimals);
+    const double x = O[0] - kLabelGap - width(value);
+    if (x < -1 || O[0] > kWindowEdge) continue;  // the axis or its labels out of the window
+    draw_text(fx(x), fx(y + kLabelShift), Font::HELVETICA_12, value);
+    sd_top = y;
+  }
+  if (sd_top > -1) {
+    const char* name = "sd [1/s]";
+    const double x = O[0] - kLabelGap - kNameCharW * static_cast<double>(std::strlen(name));
+    if (sd_top + kNameRise < kPanelBottom && x > -1)
+      draw_text(fx(x), fx(sd_top + kNameRise), Font::HELVETICA_18, name);
+    else
+      draw_text(fx(O[0] + kLabelGap), fx(sd_top - 0.01), Font::HELVETICA_18, name);
   }
 }
 

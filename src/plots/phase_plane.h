@@ -18,5 +18,12 @@ void plot_trajectory(const Picture& pic, const Motion& mo, int n, const Vec2* Y,
 // The velocity-limit boundary bnd[0..nbnd]; magenta where a speed limit's
 // ceiling sets it.
 void plot_boundary(const Picture& pic, const Motion& mo, const Curves& cv, const Colour& colour);
+// The velocity limit at s: bnd interpolated linearly, its end values beyond its ends.
+double velocity_limit_at(const Curves& cv, double s);
+// The axes' names, "s" and "sd [1/s]", and their values at the picture grid's
+// lines (every line, or every 2nd, 5th, 10th ... where they would crowd),
+// from 0 to the end of the path sf and to the top of the velocity limit,
+// inside the window and below the information panel.
+void label_axes(const Picture& pic, const Curves& cv, double sf);
 
 }  // namespace cpt

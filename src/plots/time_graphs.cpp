@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "draw/primitives.h"
 #include "draw/texts.h"
@@ -18,10 +19,16 @@ constexpr double kCurveWidth = 0.008;
 constexpr double kTickLen = 0.02;
 // Height of the displacement graph.
 constexpr double kDispH = 0.4;
-// Slack for a whole number of seconds that w / (w / T) misses by rounding.
-constexpr double kWholeSecondSlack = 1e-9;
+// Slack for a whole number of ticks that T / (time between ticks) misses by rounding.
+constexpr double kWholeTickSlack = 1e-9;
 // No more ticks than this (real motions last some tens of seconds at most).
 constexpr int kMaxTicks = 1000;
+// Times between the ticks of a motion shorter than a second [s]: the longest
+// that gives two ticks.
+constexpr double kShortTicks[] = {0.5, 0.2, 0.1, 0.05, 0.02, 0.01};
+// The torque limits' lines: apart from both torque curves (red and black),
+// so that a torque running along its limit shows on it.
+constexpr Colour kLimitLine = colour::blue;
 
 // Scale of the time axis [picture units per second]; 0 when the motion time
 // is not positive, and nothing can be placed along the axis.
@@ -33,21 +40,33 @@ double time_scale(const Motion& mo, double w) {
 // Last step to draw: min(j, nf), kept inside the step table.
 int last_step(const Motion& mo, int j) { return std::clamp(std::min(j, mo.nf), 0, NTAB - 1); }
 
-// Second ticks and the label of the last one.
+// Ticks every second, or for a motion shorter than that every 0.5, 0.2,
+// 0.1, 0.05 ... s (at least two of them), and the label of the last one in
+// seconds: "1s", "0.8s".
 void time_ticks(const Motion& mo, const Vec2& O, double w) {
   const Colour red = colour::red;
-  const double dx = time_scale(mo, w);
+  const double T = motion_time(mo), dx = time_scale(mo, w);
+  double every = 1;
+  if (T < 1) {
+    for (const double e : kShortTicks) {
+      every = e;
+      if (T >= 2 * e) break;
+    }
+  }
   int n = 0;
-  if (dx > 0) n = static_cast<int>(std::min(w / dx + kWholeSecondSlack, double(kMaxTicks)));
-  for (int i = 1; i <= n; ++i) draw_line({O[0] + i * dx, O[1]}, {O[0] + i * dx, O[1] + kTickLen}, red);
-  // The number ends where the one-digit label would, just left of the "s".
-  const double xn = n > 0 ? O[0] + n * dx : O[0] + w;
-  char digits[24];
-  const int len = write_digits(digits, static_cast<unsigned long>(n));
-  const float ty = static_cast<float>(O[1] + 0.01);
-  draw_text(static_cast<float>(xn - 0.02 * len), ty, Font::HELVETICA_18, digits);
-  draw_text(static_cast<float>(xn), ty, Font::HELVETICA_18, "s");
-  if (n > 0) draw_line({xn, O[1]}, {xn, O[1] + kTickLen}, red);
+  if (dx > 0) n = static_cast<int>(std::min(T / every + kWholeTickSlack, double(kMaxTicks)));
+  for (int i = 1; i <= n; ++i) {
+    const double x = O[0] + i * every * dx;
+    draw_line({x, O[1]}, {x, O[1] + kTickLen}, red);
+  }
+  // The number ends at the last tick, its "s" just after it.
+  const double xn = n > 0 ? O[0] + n * every * dx : O[0] + w;
+  NumberText label;
+  format_value(label, n * every, decimals_for(every));
+  const auto len = std::strlen(label);
+  std::strncat(label, "s", kNumberTextCap - len - 1);
+  const double x = xn - 0.02 * static_cast<double>(len);
+  draw_text(static_cast<float>(x), static_cast<float>(O[1] + 0.01), Font::HELVETICA_18, label);
 }
 
 // One torque graph: axes, labels, limit lines and the curve of one joint.
@@ -70,8 +89,8 @@ void plot_torque_graph(const Picture& pic, const Motion& mo, const TorqueGraph& 
   draw_text(fx(O[0] - 0.1), fx(O[1] + g.h - 0.05), Font::HELVETICA_18, g.unit);
   draw_text(fx(O[0]), fx(O[1] + g.h + 0.01), Font::HELVETICA_12, g.limit_label);
   // Limit lines at +-h.
-  draw_line({O[0], O[1] + g.h}, {O[0] + w, O[1] + g.h}, colour::red);
-  draw_line({O[0], O[1] - g.h}, {O[0] + w, O[1] - g.h}, colour::red);
+  draw_line({O[0], O[1] + g.h}, {O[0] + w, O[1] + g.h}, kLimitLine);
+  draw_line({O[0], O[1] - g.h}, {O[0] + w, O[1] - g.h}, kLimitLine);
   // Curve up to step j; a zero limit leaves every value on the axis.
   const double kx = time_scale(mo, w);
   if (kx <= 0) return;

@@ -13,9 +13,11 @@ namespace cpt {
 namespace {
 
 // The shortest "%.Ng" of v whose value, read back and mapped by `back`, is
-// `want`; empty when no precision gives it.
+// `want` (zero or minus zero alike); empty when no precision gives it.
 template <typename Back>
 std::string shortest(double v, double want, Back back) {
+  // Zero is written "0", never "-0".
+  if (v == 0) v = 0;
   char text[40];
   for (int p = 1; p <= 17; ++p) {
     std::snprintf(text, sizeof text, "%.*g", p, v);

@@ -1,5 +1,5 @@
 // The robot picture, checked against the forward kinematics worked out
-// independently of the drawing code, and following the view.
+// independently of the drawing code, and following the view; the texts' zero.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -59,6 +59,24 @@ TEST(Draw, RobotTipOnTheForwardKinematicsAndPictureFollowsTheView) {
       }
     }
   }
+}
+
+// A value that shows as zero shows no sign (0.000, never -0.000); one that does not keeps it.
+TEST(Texts, ZeroShowsNoSign) {
+  NumberText n;
+  const auto text = [&n](auto format, auto... args) { return format(n, args...), std::string(n); };
+  EXPECT_EQ(text(format_time, -0.0009), "0.000[s]\n");
+  EXPECT_EQ(text(format_time, -0.0011), "-0.001[s]\n");
+  EXPECT_EQ(text(format_gap, -0.0002, -0.004), "+0.000[s] (+0.00%)\n");
+  EXPECT_EQ(text(format_value, -0.04, 1), "0.0");
+  EXPECT_EQ(text(format_value, -0.06, 0), "0");
+  ReadoutText a, b;
+  format_readout(a, b, {-4e-5, 0.39996, -1e-9, Drive::Decel, SpeedLimit::None, 0.0005, -4.9e-5});
+  EXPECT_STREQ(a, "t=0.0000 s  s=0.4000  sd=0.0000  step 0.5 ms");
+  EXPECT_STREQ(b, "drive: max dec  below limit 0.0000");
+  format_readout(a, b, {1.25, 2, -0.0123, Drive::Ceiling, SpeedLimit::Hand, 0.01, -0.0123});
+  EXPECT_STREQ(a, "t=1.2500 s  s=2.0000  sd=-0.0123  step 10 ms");
+  EXPECT_STREQ(b, "drive: along the hand speed limit  above limit 0.0123");
 }
 
 }  // namespace

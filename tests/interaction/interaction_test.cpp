@@ -2,6 +2,7 @@
 // along a speed limit.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -34,8 +35,8 @@ static FrameView keys(World& w, const std::string& s, int* obtained = nullptr) {
 }
 
 // First step sd = sdd t, s = sdd t^2 / 2, look-ahead not swapped; 't' goes back two steps
-// with dt0 / NDIV; view keys scale and move; 'q' is no key, Esc quits; a dialog key clears
-// a notice; no switch at rest; 'c' flips the torque; no table overrun.
+// with dt0 / NDIV; view keys scale and move, without a step; 'q' is no key, Esc quits; a
+// dialog key clears a notice; no switch at rest; 'c' flips the torque; no table overrun.
 TEST(Keys, FirstStepBackSwitchAndFullTables) {
   auto t = after_dialog();
   const Motion& mo = t->mo;
@@ -54,6 +55,7 @@ TEST(Keys, FirstStepBackSwitchAndFullTables) {
   keys(*t, "w"); EXPECT_NEAR(pic.pp_zoom, 0.9 * pp, 1e-15);
   keys(*t, "WxXXyYY"); EXPECT_NEAR(pic.zoom, zoom, 1e-15);
   EXPECT_NEAR(pic.view_x, view_dx, 1e-15); EXPECT_NEAR(pic.view_y, view_dy, 1e-15);
+  EXPECT_EQ(mo.istep, 2);
   EXPECT_EQ(press_key(*t, 'q'), KeyAction::Ignored); EXPECT_EQ(press_key(*t, 27), KeyAction::Quit);
   t->fr.notice = kNoticeStepsFull, t->fr.hold = true;
   EXPECT_EQ(press_key(*t, 'k'), KeyAction::Dialog); EXPECT_EQ(t->fr.notice, nullptr);
@@ -76,7 +78,7 @@ TEST(Keys, FirstStepBackSwitchAndFullTables) {
   EXPECT_STREQ(keys(*w, "f").notice, kNoticeRecordsFull);
   EXPECT_EQ(m.final_state, FinalState::None);
   m.NCHN = 0, m.istep = NTAB - 2, m.Y[NTAB - 2] = {0.1, 1.0};
-  EXPECT_STREQ(keys(*w, "ww").notice, kNoticeStepsFull);  // view keys step too
+  EXPECT_STREQ(keys(*w, "cc").notice, kNoticeStepsFull);  // a switching's step, not held to NSTEP
   EXPECT_EQ(m.istep, NTAB - 1);
 }
 
@@ -107,7 +109,8 @@ TEST(Keys, WholeDefaultConstruction) {
   const FrameView end = keys(*w, std::string(mo.nn + 5, 's'));
   EXPECT_EQ(end.n, mo.nf);
   EXPECT_STREQ(end.notice, kNoticeReplayEnd);
-  EXPECT_EQ(keys(*w, "0").n, 1);  // replays from the start
+  EXPECT_EQ(keys(*w, "0").n, 0);  // replays from the start
+  EXPECT_EQ(keys(*w, "s").n, 1);
   keys(*w, "rcf");                 // the switchings stay settled
   EXPECT_EQ(mo.NCHN, 2);
   EXPECT_EQ(con.text(), "");  // no second report
@@ -209,6 +212,21 @@ TEST(VelocityLimits, StepsAlongTheCeiling) {
     EXPECT_EQ(mo.istep, 1); EXPECT_NEAR(mo.Y[1][0], k.s0 + c(k.s0) * dt0, 1e-6);
     EXPECT_NEAR(mo.Y[1][1], c(mo.Y[1][0]), 1e-9);
     EXPECT_NEAR(mo.A[1].acc[0], -0.1 * c(mo.Y[1][0]) * 20 * (mo.Y[1][0] - 0.4), 1e-8);
+  }
+}
+
+// A step that ends above a speed limit's ceiling names the limit; without one, the step into
+// the U-shape's bend above its velocity limit keeps the message of a broken joint limit.
+TEST(VelocityLimits, OverLimitMessageNamesTheLimit) {
+  struct Case { PathType path; std::array<double, 2> vmax; double vtool; const char* msg; };
+  for (const Case& c : {Case{PathType::Line, {1, 0}, 0, kMsgOverJoint1Speed}, Case{PathType::Line, {0, 0.1}, 0, kMsgOverJoint2Speed},
+                        Case{PathType::Line, {0, 0}, 0.3, kMsgOverHandSpeed}, Case{PathType::UShape, {0, 0}, 0, kMsgStepFailed}}) {
+    auto w = default_world(Robot::Scara, c.path);
+    w->st.vmax = c.vmax, w->st.vtool = c.vtool;
+    ASSERT_EQ(prepare_motion(*w), Prepared::Ready);
+    const char* shown = nullptr;
+    for (int n = 0; n < 60 && !shown; ++n) shown = keys(*w, "s").step_failed;
+    EXPECT_STREQ(shown, c.msg) << c.path;
   }
 }
 

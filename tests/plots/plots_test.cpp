@@ -16,17 +16,18 @@ namespace {
 
 bool curve(const DrawCall& d) { return d.size > 0.007; }  // torque and displacement curves; axes are thinner
 
-// 2 s in steps of 0.5 s: a joint at its torque limit lies on a limit line, half the opposite limit halfway to
-// the other side; the displacement curves end on their goal lines.
+// 0.8 s in steps of 0.2 s: a joint at its torque limit lies on a (blue) limit line, half the opposite limit
+// halfway to the other side; the displacement curves end on their goal lines; the time axes end at "0.8s".
 TEST(Plots, TimeGraphsMeetTheirLimitsAndGoals) {
   auto w = default_world(Robot::Cylindrical);  Motion& mo = w->mo;
-  w->st.a2max = 4, mo.NCHN = 1, mo.chn[1].t = 2, mo.nf = 4;
+  w->st.a2max = 4, mo.NCHN = 1, mo.chn[1].t = 0.8, mo.nf = 4;
   // Joint 1 at its limit +2 at step 1, at -1 at step 2; joint 2 at its limit -4 at step 2, at +2 at step 4.
   const double acc[5][2] = {{0, 0}, {2, 1}, {-1, -4}, {0.5, 3}, {1, 2}};
-  for (int k = 0; k <= 4; ++k) mo.tt[k] = 0.5 * k, mo.A[k].acc = {acc[k][0], acc[k][1]}, mo.fi[k] = {0.3 * k - 0.2, 0.7 - 0.1 * k * k};
+  for (int k = 0; k <= 4; ++k) mo.tt[k] = 0.2 * k, mo.A[k].acc = {acc[k][0], acc[k][1]}, mo.fi[k] = {0.3 * k - 0.2, 0.7 - 0.1 * k * k};
   const auto horizontal = [](const DrawCall& d) { return d.p[1] == d.q[1]; };
   Recorder rec;  plot_joint_torque(w->pic, w->st, mo, 4);
-  const auto limits = rec.of(DrawCall::Line, &colour::red, horizontal);
+  const auto limits = rec.of(DrawCall::Line, &colour::blue, horizontal);
+  EXPECT_EQ(rec.of(DrawCall::Text, nullptr, [](const DrawCall& d) { return d.text == "0.8s"; }).size(), 2u);
   Recorder disp;  plot_joint_displacement(w->pic, w->st, mo, 4);
   const auto goals = disp.of(DrawCall::Line, &colour::red, horizontal);
   ASSERT_EQ(goals.size(), 2u);

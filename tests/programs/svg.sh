@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # 'p' numbers files past existing ones without stepping (window and runner alike); an unwritable
 # --svg: status 1, no file (a 'p' in a vanished folder: window_end_to_end.sh). The default replay
-# frame's --svg file: its elements checked, the window's 'p' file of that frame the same bytes,
-# rendered by rsvg-convert it matches the Xvfb screenshot.
+# frame's --svg file: its elements checked (the readout of the state against the CSV, the phase
+# plane's axis names), the window's 'p' file of that frame the same bytes, rendered by rsvg-convert
+# it matches the Xvfb screenshot; its switching report shows no -0.0000.
 set -euo pipefail
 source "$(dirname "$0")/../support/programs.sh"
 name() { printf 'cp_time_optimal-%03d.svg' "$1"; }
@@ -54,13 +55,16 @@ check 'cmp -s "$work/console.txt" <(runner_console "$work/runner.out")' "the run
 
 # The replay frame's --svg file: the runner's summary, the frame's elements, the window's picture.
 status=0
-printf 'n\nn\nn\n' | "$batch" --keys "$(rep 80 s)f$(rep 134 s)" --svg "$work/frame.svg" > "$work/out.txt" 2> "$work/err.txt" || status=$?
+printf 'n\nn\nn\n' | "$batch" --keys "$(rep 80 s)f$(rep 134 s)" --svg "$work/frame.svg" --csv "$work/frame.csv" \
+  > "$work/out.txt" 2> "$work/err.txt" || status=$?
 summary=$(tail -n 1 "$work/out.txt")
 check '[ $status -eq 0 ] && [[ "$summary" == "batch: obtained=yes "* ]]' "the runner ends with status 0, the default trajectory obtained ($summary)"
 check 'cmp -s "$work/frame.svg" "$w/$(name 6)"' "the window's 'p' file of the replay frame is the runner's --svg file"
-# The frame's elements (71 trail dots: steps 0..70; the panel's times cut to 3 decimals).
-python3 - "$work/frame.svg" "$summary" > "$work/elements.txt" 2>&1 <<'PY' || { fail=1; cat "$work/elements.txt"; }
-import sys, xml.etree.ElementTree as ET
+check '! grep -qE -- "-0\.0+([^0-9]|$)" "$work/out.txt"' "no value of the switching report shows as -0.0000"
+# The frame's elements (71 trail dots: steps 0..70; the panel's times cut to 3 decimals; the
+# readout: that step of the CSV, rounded, with the drive of the report's part it lies in).
+python3 - "$work/frame.svg" "$summary" "$work/frame.csv" "$work/out.txt" > "$work/elements.txt" 2>&1 <<'PY' || { fail=1; cat "$work/elements.txt"; }
+import re, sys, xml.etree.ElementTree as ET
 ns = "{http://www.w3.org/2000/svg}"
 root = ET.parse(sys.argv[1]).getroot()
 summary = dict(kv.split("=") for kv in sys.argv[2].split()[1:])
@@ -81,7 +85,18 @@ checks = {
     "rings at both ends": dot("#ff0000") in ends and dot("#0000ff") in ends,
     "NCT green lines per graph": sum(e.get("stroke") == "#00ff00" for e in lines) == 3 * nct,
 }
-for s in ["(2.0, 2.0)[m/s^2]", cut3(summary["goal_time"]), cut3(summary["normal_cp_time"])]:
+n = n_circles(fill="#ff0000", r="3.2") - 1
+rows = [[float(v) for v in line.split(",")] for line in open(sys.argv[3]).read().splitlines()[1:]]
+row, prev = rows[n], rows[n - 1][1]
+state = next((t for t in texts if t.startswith("t=")), "")
+got = dict(re.findall(r"(\w+)=(-?[\d.]+)", state))
+switches = [float(t) for t in re.findall(r"\nt[1-9]\d*= *([\d.]+)", open(sys.argv[4]).read().split("関節トルク")[0])]
+drive = "drive: max " + ("acc" if sum(t <= row[1] for t in switches) % 2 == 0 else "dec")
+for i, key in ((1, "t"), (2, "s"), (3, "sd")):
+    checks["readout %s=%s of step %d (CSV %r)" % (key, got.get(key), n, row[i])] = abs(float(got.get(key, "nan")) - row[i]) <= 5.1e-5
+checks["readout step of %r" % state] = "step %g ms" % round(1000 * (row[1] - prev), 2) in state
+checks["readout %r" % drive] = any(t.startswith(drive + "  below limit ") for t in texts)
+for s in ["(2.0, 2.0)[m/s^2]", cut3(summary["goal_time"]), cut3(summary["normal_cp_time"]), "s", "sd [1/s]"]:
     checks["text %r" % s] = s in texts
 errors = [what for what, ok in checks.items() if not ok]
 print("\n".join(errors) if errors else "elements ok")

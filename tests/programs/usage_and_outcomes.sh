@@ -37,12 +37,35 @@ unexpected argument extra|--keys s extra
 backslash|--keys 's\q'
 BAD
 
+# The window program, without a display: --help names --problem and every key of the
+# README's table; an unknown option is one line naming it and --help, status 2, no dialog.
+DISPLAY= batch=$prog run whelp --help
+check '[ "$(rc whelp)" = 0 ] && grep -q -- "--problem FILE" "$work/whelp.out" && [ ! -s "$work/whelp.err" ] &&
+       sed -n "/^| key | does |\$/,/^\$/s/^| \([^|]*[^ ]\) *| .*/\1/p" "$here/../../README.md" | tr -d "\`" |
+       sed 1d | { n=0; while read -r k; do grep -q "^  $k  " "$work/whelp.out" || exit 1; n=$((n + 1)); done; [ $n -gt 10 ]; }' \
+  "window --help: status 0, --problem and the README's keys ($(rc whelp): $(head -c 300 "$work/whelp.out"))"
+for bad in --bogus -x; do
+  DISPLAY= batch=$prog run wbad "$bad"
+  check '[ "$(rc wbad)" = 2 ] && [ "$(wc -l < "$work/wbad.err")" = 1 ] && grep -q -- "unknown option $bad .*--help" "$work/wbad.err" && [ ! -s "$work/wbad.out" ]' \
+    "window $bad: status 2, one line naming it and --help, nothing on stdout ($(rc wbad): $(cat "$work/wbad.err"))"
+done
+
 # Keys on standard input are the same keys as --keys: the same output.
 keys="$(rep 80 s)f$(rep 64 s)"
 run from_option --keys "$keys"
 input="n\nn\nn\n$keys\n"
 run from_stdin
 check 'cmp "$work/from_option.out" "$work/from_stdin.out"' "stdin keys and --keys give the same output"
+
+# The view keys and '0' do not move the motion: the README's U-shape construction after three
+# steps and '0', zoomed and moved in the middle, gives its report (1.6068 s) as without them.
+input='n\nn\ny\n3\n0.2 0 0.4 0.2\n'
+u1="$(rep 19 s)c$(rep 19 s)c"; u2="$(rep 49 s)c$(rep 17 s)c$(rep 12 s)f$(rep 40 s)"
+run u_plain --keys "$u1$u2" --csv "$work/u_plain.csv"
+run u_view --keys "sss0${u1}wWxXyY$u2" --csv "$work/u_view.csv"
+check '[[ "$(summary u_view)" == *"goal_time=1.606806 "*" NCHN=6 NCT=9 "* ]] && cmp -s <(head -n -1 "$work/u_plain.out") <(head -n -1 "$work/u_view.out") &&
+       cmp -s "$work/u_plain.err" "$work/u_view.err" && cmp -s "$work/u_plain.csv" "$work/u_view.csv"' \
+  "'0' and the view keys do not step the U-shape construction ($(summary u_view))"
 
 # Never lands: status 0, not obtained (no CSV file and stderr's reason: the golden runs' partial digests).
 input='n\nn\nn\n'

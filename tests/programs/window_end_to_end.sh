@@ -76,19 +76,24 @@ check '[ "$(px "$work/construction.png" 0 0 540 800 $yellow)" -gt 100 ]' "constr
 check '[ "$(px "$work/new_path.png" 540 0 260 800 $green)" -eq 0 ]' "new path: no graphs"
 check '! compare -metric AE "$work/new_path.png" "$work/construction.png" null: 2>/dev/null' "new path: a different picture"
 
-# No X display, unset or not there.
+# No X display, unset or not there (started by a path relative to its folder, with GLUT's
+# options): the runner's command in the message runs there, and `make run` builds that runner.
 mkfifo "$work/idle"
 exec 4<> "$work/idle"
 for display in unset :987; do
   if [ "$display" = unset ]; then env=(env -u DISPLAY); else env=(env DISPLAY="$display"); fi
+  [ "$display" = unset ] && self=("$prog") || self=("./$(basename "$prog")" -sync -geometry 400x400+0+0)
   rc=0
-  timeout 10 "${env[@]}" "$prog" < "$work/idle" > "$work/out" 2> "$work/err" || rc=$?
+  (cd "$(dirname "$prog")" && exec timeout 10 "${env[@]}" "${self[@]}") < "$work/idle" > "$work/out" 2> "$work/err" || rc=$?
   check '[ "$rc" = 1 ]' "DISPLAY $display: status 1 (got $rc)"
   check '[ ! -s "$work/out" ]' "DISPLAY $display: no question asked ($(head -c 200 "$work/out"))"
   check '[ "$(wc -l < "$work/err")" = 1 ]' "DISPLAY $display: one line ($(cat "$work/err"))"
-  check 'grep -q "DISPLAY" "$work/err" && grep -qF "xvfb-run -a make run" "$work/err" &&
-         grep -qF "$(dirname "$prog")/cp_time_optimal_batch" "$work/err"' \
+  check 'grep -q "DISPLAY" "$work/err" && grep -qF "\`make deps && xvfb-run -a make run\`" "$work/err"' \
     "DISPLAY $display: what is missing and both ways on ($(cat "$work/err"))"
+  runner=$(sed -n 's/.*window-less runner: `\(.*\)`$/\1/p' "$work/err")
+  check '(cd "$(dirname "$prog")" && eval "$runner" < /dev/null > "$work/runner.txt") && grep -q "^usage: cp_time_optimal_batch " "$work/runner.txt" &&
+         make -s -n -C "$here/../.." run BUILD="$work/b" | grep -qE -- "--target( [^ >]+)* $(basename "${runner%% *}")( |\$)"' \
+    "DISPLAY $display: the runner's command ($runner) runs, and make run builds it"
 done
 
 [ $fail -eq 0 ] && echo "window end to end passed" || { tail -n 30 "$console"; cat "$work/batch_stderr.txt"; }

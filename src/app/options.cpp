@@ -1,0 +1,99 @@
+#include "app/options.h"
+
+#include <cstring>
+
+namespace cpt {
+
+const char* const kWindowUsage =
+    "usage: cp_time_optimal [--problem FILE] [window system options]\n"
+    "\n"
+    "Builds the time-optimal motion of a two-joint robot along a path, key by\n"
+    "key in the phase plane. The console dialog sets robot, joint acceleration\n"
+    "limits and path; then the window opens. It needs an X display; the\n"
+    "window-less runner cp_time_optimal_batch (built beside it) takes the same\n"
+    "dialog and keys without one.\n"
+    "\n"
+    "  --problem FILE take the settings from the problem file FILE (YAML: robot,\n"
+    "                 joint limits, hand speed limit, path; see \"Your own\n"
+    "                 problem\" in the README) instead of the dialog.\n"
+    "                 'a' 'b' 'u' 'k' still open the dialog, starting from the\n"
+    "                 file's settings.\n"
+    "  --help, -h     this text.\n"
+    "  -display DISPLAY, -geometry WxH+X+Y, -iconic, -direct, -indirect,\n"
+    "  -gldebug, -sync\n"
+    "                 passed on to the window system (GLUT).\n"
+    "\n"
+    "Keys in the window:\n"
+    "  a b            choose the robot (reopens the console dialog)\n"
+    "  u              change the joint acceleration limits (dialog)\n"
+    "  k              change the CP path (dialog)\n"
+    "  s              one more step with the current torque choice\n"
+    "  t              one step back, continue with a twentieth of the step\n"
+    "  r              one step back and switch the torque choice\n"
+    "  c              switch the torque choice here\n"
+    "  f              land on the final deceleration curve (press just past it)\n"
+    "  0              restart the construction at rest, or rewind the walk or\n"
+    "                 the replay to its start\n"
+    "  o              show or hide the automatic optimum\n"
+    "  l              follow a speed limit's ceiling from just below it\n"
+    "  w W            zoom out / in (the motion stays where it is)\n"
+    "  x X y Y        move the picture (the motion stays where it is)\n"
+    "  p              save the frame on the screen as cp_time_optimal-NNN.svg\n"
+    "                 in the working directory\n"
+    "  ESC            quit\n"
+    "\n"
+    "Exit status: 0 after ESC; 1 without an X display (one line on standard\n"
+    "error, before the dialog asks anything) and when the input ends inside the\n"
+    "dialog; 2 on bad usage, and on a problem file that cannot be read or gives\n"
+    "no motion (one line on standard error, before any window).\n";
+
+namespace {
+
+// An argument as it can be shown within one line: control bytes as '?'.
+std::string shown(const char* arg) {
+  std::string s(arg);
+  for (char& c : s) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+  }
+  return s;
+}
+
+}  // namespace
+
+WindowArgs check_window_args(int argc, char** argv, std::string& display, std::string& error) {
+  display.clear();
+  bool help = false;
+  for (int i = 1; i < argc; ++i) {
+    const char* arg = argv[i];
+    if (!std::strcmp(arg, "--help") || !std::strcmp(arg, "-h")) {
+      help = true;
+    } else if (!std::strcmp(arg, "-display") || !std::strcmp(arg, "-geometry")) {
+      if (i + 1 >= argc) {
+        error = std::string(arg) + " needs a value";
+        return WindowArgs::Bad;
+      }
+      if (arg[1] == 'd') display = argv[i + 1];
+      ++i;
+    } else if (!std::strcmp(arg, "-iconic") || !std::strcmp(arg, "-direct") || !std::strcmp(arg, "-indirect") ||
+               !std::strcmp(arg, "-gldebug") || !std::strcmp(arg, "-sync")) {
+    } else if (arg[0] == '-') {
+      error = "unknown option " + shown(arg);
+      return WindowArgs::Bad;
+    } else {
+      error = "unexpected argument " + shown(arg);
+      return WindowArgs::Bad;
+    }
+  }
+  return help ? WindowArgs::Help : WindowArgs::Run;
+}
+
+std::string shell_word(const std::string& word) {
+  static const char kPlain[] =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-+=.,:/@%";
+  if (!word.empty() && word.find_first_not_of(kPlain) == std::string::npos) return word;
+  std::string quoted = "'";
+  for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+}  // namespace cpt

@@ -1,0 +1,25 @@
+// The window program's command line: its usage text, and the look at every
+// argument before the display or the dialog is asked for.
+#pragma once
+
+#include <string>
+
+namespace cpt {
+
+// The --help text.
+extern const char* const kWindowUsage;
+
+enum class WindowArgs { Run, Help, Bad };
+
+// Looks at the arguments left once --problem is taken out: --help or -h, and
+// the window system's own options, which glutInit takes when the window opens
+// (-display and -geometry with their value, -iconic, -direct, -indirect,
+// -gldebug, -sync). Anything else is bad usage, with one line of reason in
+// `error`. `display` is -display's value, empty when it is not given.
+WindowArgs check_window_args(int argc, char** argv, std::string& display, std::string& error);
+
+// `word` as one word of a POSIX shell command: as it is when nothing in it
+// needs quoting, else in single quotes.
+std::string shell_word(const std::string& word);
+
+}  // namespace cpt
