@@ -22,16 +22,18 @@ deps:
 deps-run:
 	@scripts/install-deps.sh run
 
+# A first configuration by `make run` leaves out the tests and benchmarks,
+# whose libraries only `make test` installs; `build` and `build-san` always
+# configure with them.
 $(BUILD)/CMakeCache.txt:
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCPT_TESTS=OFF -DCPT_BENCH=OFF > /dev/null
 
-$(SAN_BUILD)/CMakeCache.txt:
-	@cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCPT_SANITIZE=ON > /dev/null
-
-build: deps $(BUILD)/CMakeCache.txt
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCPT_TESTS=ON -DCPT_BENCH=ON > /dev/null
 	$(CMAKE_BUILD) $(BUILD) -j $(JOBS)
 
-build-san: deps $(SAN_BUILD)/CMakeCache.txt
+build-san: deps
+	@cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCPT_SANITIZE=ON -DCPT_TESTS=ON > /dev/null
 	$(CMAKE_BUILD) $(SAN_BUILD) -j $(JOBS)
 
 # Only the simulator, the window-less runner (its no-display message names

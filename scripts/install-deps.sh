@@ -8,12 +8,10 @@
 # run as root, and fails.
 set -euo pipefail
 
-# CMake's configure step looks for GoogleTest and Google Benchmark even when
-# only the simulator is built: the run set has them too.
-run=(build-essential cmake libglut-dev libyaml-cpp-dev libgtest-dev libbenchmark-dev)
+run=(build-essential cmake libglut-dev libyaml-cpp-dev)
 case "${1:-test}" in
   run) packages=("${run[@]}") ;;
-  test) packages=("${run[@]}" xvfb xauth xdotool x11-utils imagemagick tmux
+  test) packages=("${run[@]}" libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick tmux
                   python3 librsvg2-bin fonts-liberation2) ;;
   *) echo "usage: install-deps.sh [run|test]" >&2; exit 2 ;;
 esac

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # install-deps.sh as a user (nobody) without sudo, or whom sudo refuses: names the missing
 # packages, the root apt-get line, fails; with sudo, through sudo. The run set (make run) is
-# part of the test set (make test, the default) without the test tools. Fakes record, nothing installs.
+# part of the test set (make test, the default) without the test tools and libraries, and make
+# run configures without them. Fakes record, nothing installs.
 set -uo pipefail
 source "$(dirname "$0")/../support/programs.sh"
 script="$here/../../scripts/install-deps.sh"
@@ -43,8 +44,13 @@ run_set=" $(named) "
 user "$work/bin" test
 check '[ " $(named) " = " $all " ] && [[ "$run_set" == *" build-essential "* && "$run_set" == *" libglut-dev "* && "$run_set" == *" libyaml-cpp-dev "* ]] &&
        [ -z "$(comm -23 <(tr " " "\n" <<< "$run_set" | sort) <(tr " " "\n" <<< "$all" | sort))" ] &&
-       ! [[ "$run_set" =~ " "(xvfb|xdotool|tmux)" " ]]' \
+       ! [[ "$run_set" =~ " "(xvfb|xdotool|tmux|libgtest-dev|libbenchmark-dev)" " ]]' \
   "the run set ($run_set) is part of the test set, which is the default, without the test tools"
+# The configuration make run makes does without GoogleTest and Google Benchmark.
+conf=$(sed -n 's/^\t@cmake -S \. -B $(BUILD) \(.*\) > \/dev\/null$/\1/p' "$here/../../Makefile" | head -n 1)
+cmake -S "$here/../.." -B "$work/conf" $conf -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON \
+  -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON > "$work/conf.log" 2>&1
+check '[ $? = 0 ] && [[ "$conf" == *"-DCPT_TESTS=OFF"* ]]' "make run configures without the test libraries ($conf; $(tail -n 2 "$work/conf.log"))"
 
 user "$work/bin:$work/sudo"
 rc=$?
