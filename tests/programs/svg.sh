@@ -61,6 +61,7 @@ summary=$(tail -n 1 "$work/out.txt")
 check '[ $status -eq 0 ] && [[ "$summary" == "batch: obtained=yes "* ]]' "the runner ends with status 0, the default trajectory obtained ($summary)"
 check 'cmp -s "$work/frame.svg" "$w/$(name 6)"' "the window's 'p' file of the replay frame is the runner's --svg file"
 check '! grep -qE -- "-0\.0+([^0-9]|$)" "$work/out.txt"' "no value of the switching report shows as -0.0000"
+check 'grep -q ">Trajectory obtained!<" "$work/frame.svg"' "the replay frame, 134 keys after the walk, still says the trajectory was obtained"
 # The frame's elements (71 trail dots: steps 0..70; the panel's times cut to 3 decimals; the
 # readout: that step of the CSV, rounded, with the drive of the report's part it lies in).
 python3 - "$work/frame.svg" "$summary" "$work/frame.csv" "$work/out.txt" > "$work/elements.txt" 2>&1 <<'PY' || { fail=1; cat "$work/elements.txt"; }
