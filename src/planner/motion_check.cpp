@@ -90,11 +90,12 @@ MotionCheck check_motion(const Settings& st, const std::vector<MotionRow>& rows,
     // the largest half-width amax_i / |D[i][0]| it has there.
     std::array<double, 2> lo{INFINITY, INFINITY}, hi{-INFINITY, -INFINITY}, w{0, 0};
     bool over = false;
-    Mat2 D_last{};  // at the last point, b's end of the pair
+    Mat2 D_first{}, D_last{};  // at the first and the last point: a's and b's ends of the pair
     for (const double s : pts) {
       const double sc = std::clamp(s, 0.0, sf);
       PointBounds pb;
       if (!bounds_at(st, sc, fi, pb, D_last)) return fails("a point of the motion is out of reach", {a.t, s, a.sd});
+      if (s == pts.front()) D_first = D_last;
       const double x = xa + (xb - xa) * (s - a.s) / h;
       if (x > 0) {
         const double use = x / pb.xmax;
@@ -134,15 +135,23 @@ MotionCheck check_motion(const Settings& st, const std::vector<MotionRow>& rows,
       if (broken(what, a)) return out;
       continue;
     }
-    // The path acceleration the motion has at row b, where it is known.
-    if (std::isfinite(b.sdd) && b.s <= sf) {
+    // The path acceleration the motion has as it leaves row a and as it
+    // arrives at row b, where it is known.
+    const struct {
+      double sdd, x;
+      const Mat2* D;
+      const MotionRow* at;
+    } ends[2] = {{a.sdd_after, xa, &D_first, &a}, {b.sdd, xb, &D_last, &b}};
+    for (const auto& e : ends) {
+      if (!std::isfinite(e.sdd) || !(e.at->s <= sf)) continue;
+      const Mat2& D = *e.D;
       for (int i = 0; i < 2; ++i) {
-        const double use = std::fabs(D_last[i][0] * b.sdd + D_last[i][1] * xb) / amax[i];
+        const double use = std::fabs(D[i][0] * e.sdd + D[i][1] * e.x) / amax[i];
         out.worst = std::max(out.worst, use);
         if (use > 1 + tol) {
           char what[96];
           std::snprintf(what, sizeof what, "joint %d is %.6g times its limit", i + 1, use);
-          if (broken(what, b)) return out;
+          if (broken(what, *e.at)) return out;
           break;
         }
       }

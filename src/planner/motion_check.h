@@ -26,8 +26,9 @@ namespace cpt {
 struct MotionRow {
   double t = 0, s = 0, sd = 0;
   // The path acceleration at the row when the motion knows it (NaN: not
-  // known): the joint accelerations it gives there are checked too.
-  double sdd = NAN;
+  // known), as the motion arrives (sdd) and as it leaves (sdd_after; they
+  // differ at a switch): the joint accelerations they give there are checked too.
+  double sdd = NAN, sdd_after = NAN;
 };
 
 struct MotionCheck {

@@ -14,9 +14,13 @@ namespace cpt {
 
 namespace {
 
+// Fewest and most rows of the check on a part of the profile.
+constexpr int PART_ROWS = 4;
+constexpr int PART_ROWS_MAX = 256;
+
 // Times the profile is solved again on a grid made finer where the check
 // of the one before found a limit broken.
-constexpr int CHECK_PASSES = 3;
+constexpr int CHECK_PASSES = 5;
 
 // The longest motion put on the time grid [s] (a million steps of dt0).
 constexpr double T_GRID_MAX = 1e4;
@@ -142,6 +146,21 @@ bool time_grid(const Settings& st, const Profile& pr, Optimum& out) {
   return true;
 }
 
+// Rows on a part: at most ds apart, at least PART_ROWS, and so many that
+// sd^2 between two of them, which the check takes as a straight line, stays
+// within 1e-5 of itself on the part's own cubic (a chord of a curve x with
+// |x''| <= c over h lies within c h^2 / 8 of it).
+int part_rows(const ProfilePart& p, double ds) {
+  const double h = p.b - p.a;
+  int m = std::max(PART_ROWS, static_cast<int>(std::ceil(h / ds)));
+  const double c = std::max(std::fabs(2 * p.c[2] + 6 * p.c[3] * (p.a - p.o)),
+                            std::fabs(2 * p.c[2] + 6 * p.c[3] * (p.b - p.o)));
+  const double x = std::max({part_x(p, p.a), part_x(p, p.b), 1e-12});
+  const double need = h * std::sqrt(c / (8 * 1e-5 * x));
+  if (need > m) m = static_cast<int>(std::min(need + 1, static_cast<double>(PART_ROWS_MAX)));
+  return m;
+}
+
 // The profile as rows for the motion check: every part's ends and points
 // between them at most sf / CHECK_POINTS apart, with their times.
 std::vector<MotionRow> profile_rows(const Profile& pr, double sf) {
@@ -149,12 +168,15 @@ std::vector<MotionRow> profile_rows(const Profile& pr, double sf) {
   const double ds = sf / CHECK_POINTS;
   rows.push_back({0, 0, 0});
   for (const ProfilePart& p : pr.parts) {
-    const int m = std::max(1, static_cast<int>(std::ceil((p.b - p.a) / ds)));
+    // The part's own path acceleration as it leaves its first point.
+    rows.back().sdd_after = 0.5 * part_dx(p, p.a);
+    const int m = part_rows(p, ds);
     for (int i = 1; i <= m; ++i) {
       const double s = i == m ? p.b : p.a + (p.b - p.a) * i / m;
       const double t = i == m ? p.tb : p.ta + part_time(p, p.a, s);
       const bool end = &p == &pr.parts.back() && i == m;
-      rows.push_back({t, end ? sf : s, end ? 0.0 : std::sqrt(part_x(p, s)), end ? NAN : 0.5 * part_dx(p, s)});
+      const double sdd = end ? NAN : 0.5 * part_dx(p, s);
+      rows.push_back({t, end ? sf : s, end ? 0.0 : std::sqrt(part_x(p, s)), sdd, sdd});
     }
   }
   return rows;

@@ -119,10 +119,14 @@ bool check_passes(const Grid& g, const Passes& p, std::string& reason, std::vect
     const char* what = nullptr;
     if (!std::isfinite(p.P[k]) || !std::isfinite(p.F[k])) what = "the computation is not finite";
     else if (k > 0 && k < M && g.xcap(k) <= X_ZERO) what = "the velocity limit falls to zero";
-    else if (k > 0 && k < M && p.P[k] <= X_ZERO) what = "no admissible acceleration passes";
-    if (!what) continue;
-    if (reason.empty()) reason = no_motion(what, s);
-    if (what[0] != 'n') return false;
+    if (what) {
+      // A true reason: no finer grid helps.
+      reason = no_motion(what, s);
+      stalled.clear();
+      return false;
+    }
+    if (!(k > 0 && k < M && p.P[k] <= X_ZERO)) continue;
+    if (reason.empty()) reason = no_motion("no admissible acceleration passes", s);
     stalled.push_back(k);
   }
   return stalled.empty();

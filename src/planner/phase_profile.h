@@ -54,9 +54,9 @@ struct ProfileProblem {
   CeilingSampler ceiling;         // empty: no speed limit caps the velocity limit
   int intervals = 600;            // initial uniform grid
   int refine_levels = 3;          // times a switch's intervals are cut into REFINE_SPLIT
-  // Points around which the grid is made finer from the start, each as many
-  // times (up to refine_levels) as it is listed: where a check of an earlier
-  // profile found a limit broken between its nodes.
+  // Points around which the grid is made finer from the start, by a zoom of
+  // refine_levels levels onto each: where a check of an earlier profile found
+  // a limit broken between its nodes.
   std::vector<double> refine_at;
 };
 

@@ -57,7 +57,7 @@ std::string random_problem(std::mt19937& rng) {
 }
 
 // The largest use of each limit by the profile x(s) = sd^2 of the optimum, on a grid of
-// 40000 points, by finite differences in s: the path acceleration (x(s + d) - x(s - d)) / 4d,
+// 40000 points and at the ends and middle of each of its parts, by finite differences in s: the path acceleration (x(s + d) - x(s - d)) / 4d,
 // the joint accelerations D (sdd, x) with D from calD, the joint velocities (q(s + d) -
 // q(s - d)) / 2d sd with q from the inverse kinematics, the hand speed likewise.
 struct Use {
@@ -70,20 +70,26 @@ Use limit_use(const Settings& st, const Optimum& o) {
     auto it = std::lower_bound(o.parts.begin(), o.parts.end(), s, [](const ProfilePart& p, double v) { return p.b < v; });
     return it == o.parts.end() ? 0.0 : part_x(*it, s);
   };
+  // The grid, and the ends and middle of every part with differences inside it.
+  std::vector<std::pair<double, double>> at;
+  for (int k = 0; k < 40000; ++k) at.push_back({sf * (k + 0.37) / 40000, d});
+  for (const ProfilePart& p : o.parts)
+    for (const double f : {1e-3, 0.5, 1 - 1e-3}) at.push_back({p.a + (p.b - p.a) * f, std::max((p.b - p.a) * 1e-4, 1e-8 * sf)});
+  std::sort(at.begin(), at.end());
   Vec2 q = st.fi0();
-  for (int k = 0; k < 40000; ++k) {
-    const double s = sf * (k + 0.37) / 40000, x = x_at(s), sdd = (x_at(s + d) - x_at(s - d)) / (4 * d);
+  for (const auto& [s, h] : at) {
+    const double x = x_at(s), sdd = (x_at(s + h) - x_at(s - h)) / (4 * h);
     Vec2 fi, qa, qb, pa, pb;
     Mat2 J, D;
     calD(st, s, q, fi, J, D);
-    cpcurve(st, s - d, pa), cpcurve(st, s + d, pb);
+    cpcurve(st, s - h, pa), cpcurve(st, s + h, pb);
     inv(st, pa[0], pa[1], fi, qa), inv(st, pb[0], pb[1], fi, qb);
     q = fi;
     for (int i = 0; i < 2; ++i) {
       use.acc = std::max(use.acc, std::fabs(D[i][0] * sdd + D[i][1] * x) / amax[i]);
-      if (st.vmax[i] > 0) use.vel = std::max(use.vel, std::fabs(qb[i] - qa[i]) / (2 * d) * std::sqrt(x) / st.vmax[i]);
+      if (st.vmax[i] > 0) use.vel = std::max(use.vel, std::fabs(qb[i] - qa[i]) / (2 * h) * std::sqrt(x) / st.vmax[i]);
     }
-    if (st.vtool > 0) use.hand = std::max(use.hand, std::hypot(pb[0] - pa[0], pb[1] - pa[1]) / (2 * d) * std::sqrt(x) / st.vtool);
+    if (st.vtool > 0) use.hand = std::max(use.hand, std::hypot(pb[0] - pa[0], pb[1] - pa[1]) / (2 * h) * std::sqrt(x) / st.vtool);
   }
   return use;
 }
@@ -165,6 +171,7 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
     std::string keys;
     const char* refused;  // a part of the refusal, or nullptr
     double T_least = 0;   // the optimal time by an independent two-pass on every knot and corner
+    bool may_refuse = false;  // the optimum may say it breaks a limit instead of being shown
   };
   const std::string build = std::string(80, 's') + "f" + std::string(150, 's');
   const Case cases[] = {
@@ -176,7 +183,10 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
        build, "passes 1.0e-06 m from the robot's axis"},
       {"2e-4 m beside the base, slow but within the joint-1 speed limit",
        "robot: {type: cylindrical}\njoints: {max_velocity: [2, 0]}\npath: {type: line, start: [-0.4, 2e-4]}\n", "", nullptr},
-      {"U-shape bend of 1e-6 m", "path: {type: u_shape, radius: 1e-6}\nrobot: {type: scara}\n", build, nullptr},
+      // The optimum of 0.890049 s found before; its own profile may not pass the check at the bend.
+      {"U-shape bend of 1e-6 m", "path: {type: u_shape, radius: 1e-6}\nrobot: {type: scara}\n", build, nullptr, 0.890049, true},
+      // A part of the profile starting beyond a joint limit (1.33 times) was once called optimal.
+      {"101 noisy points", "noisy-101pt.yaml", "", nullptr, 0, true},
       {"cylindrical far from the base", "robot: {type: cylindrical}\npath: {type: line, start: [26, -0.4], angle: 90}\n", "", nullptr},
       {"steep joint-2 ceiling (a)", "R5a-optimum-j2-overshoot.yaml", "", nullptr},
       {"steep joint-2 ceiling (b)", "R5b-optimum-j2-overshoot.yaml", "", nullptr},
@@ -202,8 +212,19 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
     ASSERT_TRUE(started) << error;
     const Settings& st = w->st;
     const Optimum o = compute_optimum(st);
+    const bool bend = c.problem.find("u_shape") != std::string::npos;
+    if (c.may_refuse && !o.ok) {
+      // Refused, never shown: the construction still may not beat the time known for it.
+      EXPECT_EQ(o.reason.rfind("the computed motion breaks a limit: ", 0), 0u) << o.reason;
+      size_t next = 0;
+      run_batch_keys(*w, [&] { return next < c.keys.size() ? static_cast<unsigned char>(c.keys[next++]) : EOF; }, msg);
+      if (w->mo.traj_state == TrajState::Obtained) {
+        EXPECT_GE(w->mo.tf, c.T_least - 5e-4);
+      }
+      continue;
+    }
     ASSERT_TRUE(o.ok) << o.reason;
-    EXPECT_GE(o.T, c.T_least - 2e-6);
+    EXPECT_GE(o.T, c.T_least - (bend ? 5e-4 : 2e-6));
     const Use u = limit_use(st, o);
     // (The 28 turns of the long arc are checked at 1 in 300 of the points of the others.)
     if (sf_short(st)) {
