@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "core/console.h"
-#include "model/ceiling.h"
 #include "model/limits.h"
+#include "model/paths.h"
 #include "planner/calcp.h"
 #include "planner/ceiling_run.h"
 #include "planner/integrator.h"
@@ -51,15 +52,6 @@ void walk(World& w, FrameView& v, bool hold, const OnObtained& on_obtained) {
   v.n = mo.nf;
   mo.istep = 0;
   mo.traj_state = TrajState::Obtained;
-}
-
-// The speed limit whose ceiling y lies above by more than CEIL_TOL of it (the
-// branch followed from rs.fi_last), or None.
-SpeedLimit ceiling_broken(const Settings& st, const RhsState& rs, const Vec2& y) {
-  Ceiling c;
-  Vec2 fi;
-  if (!has_speed_limits(st) || !ceiling_at(st, y[0], rs.fi_last, fi, c)) return SpeedLimit::None;
-  return y[1] > c.sd * (1 + CEIL_TOL) ? c.by : SpeedLimit::None;
 }
 
 // The message of a step that failed or broke a limit.
@@ -113,7 +105,7 @@ StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccR
   mo.A[k] = r.acc;
   mo.tt[k] = r.t;
   if (r.over_limit) return StepOutcome::OverLimit;
-  const SpeedLimit by = ceiling_broken(st, rs, r.y);
+  const SpeedLimit by = ceiling_above(st, rs, r.y);
   if (above) *above = by;
   return by != SpeedLimit::None ? StepOutcome::OverLimit : StepOutcome::Done;
 }
@@ -121,8 +113,11 @@ StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccR
 int look_ahead(const Settings& st, RhsState& rs, int torque_sel, double t, const Vec2& y,
                Vec2* pts, AccRecord& acc_now) {
   const double sf = st.sf_now();
+  // One step per run: the knots are found once for the whole curve.
+  const std::vector<double> knots = path_knots(st);
   StepRule rule;
   rule.tol = TOL_CURVE;
+  rule.knots = &knots;
   pts[0] = y;
   int n = 0;
   for (int k = 0; k < NSTEP; ++k) {

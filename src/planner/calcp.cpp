@@ -29,6 +29,21 @@ void report_failed_substep(const Settings& st, double tau, const Vec2& y, const 
               acc.acc[0], acc.acc[1], P[0], P[1]);
 }
 
+// The hand point of step k (k >= 1) at its s and the joint values nearest to
+// step k - 1's.
+int place_step(const Settings& st, Motion& mo, int k) {
+  Vec2 xy{0, 0};
+  cpcurve(st, mo.Y[k][0], xy);
+  HandRecord& cp = mo.CP[k];
+  cp.x = xy[0];
+  cp.y = xy[1];
+  if (!inv(st, cp.x, cp.y, mo.fi[k - 1], mo.fi[k])) {
+    diag_printf("\n逆運動学解なし robottype=%c CP[]=(%7.4f %7.4f)", robot_key(st.robottype), cp.x, cp.y);
+    return 0;
+  }
+  return 1;
+}
+
 // One trajectory step of nsub sub-steps of h from (t, Y[nf]), stored at nf + 1,
 // along the ceiling when `along`. A step in which sd crosses 0 ends at rest
 // at the crossing.
@@ -55,17 +70,8 @@ int one_step(const Settings& st, RhsState& rs, Motion& mo, double h, bool along)
   AccRecord rec = r.acc;
   if (!along) f(st, rs, mo.torque_sel, 1, tau, y.data(), rec, ok);
   mo.A[k] = rec;
-  HandRecord& cp = mo.CP[k];
-  cp.acc = rec.acc;
-  Vec2 xy{0, 0};
-  cpcurve(st, y[0], xy);
-  cp.x = xy[0];
-  cp.y = xy[1];
-  if (!inv(st, cp.x, cp.y, mo.fi[k - 1], mo.fi[k])) {
-    diag_printf("\n逆運動学解なし robottype=%c CP[]=(%7.4f %7.4f)", robot_key(st.robottype), cp.x, cp.y);
-    return 0;
-  }
-  return 1;
+  mo.CP[k].acc = rec.acc;
+  return place_step(st, mo, k);
 }
 
 // Segment i, from switching record i - 1 to record i, then the switch itself.
@@ -88,16 +94,7 @@ int segment(const Settings& st, RhsState& rs, Motion& mo, int i) {
   // Every segment restarts from its own recorded state, and the step where
   // it does shows the hand and the joints at that state.
   mo.Y[mo.nf] = {mo.chn[i - 1].s, mo.chn[i - 1].sd};
-  if (mo.nf > 0) {
-    Vec2 xy{0, 0};
-    cpcurve(st, mo.Y[mo.nf][0], xy);
-    mo.CP[mo.nf].x = xy[0];
-    mo.CP[mo.nf].y = xy[1];
-    if (!inv(st, xy[0], xy[1], mo.fi[mo.nf - 1], mo.fi[mo.nf])) {
-      diag_printf("\n逆運動学解なし robottype=%c CP[]=(%7.4f %7.4f)", robot_key(st.robottype), xy[0], xy[1]);
-      return 0;
-    }
-  }
+  if (mo.nf > 0 && !place_step(st, mo, mo.nf)) return 0;
   const bool along = drive_after(mo, i - 1) == Drive::Ceiling;
   for (int j = 1; j <= d; ++j) {
     if (!one_step(st, rs, mo, h, along)) return 0;

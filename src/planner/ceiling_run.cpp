@@ -29,7 +29,8 @@ StepRun along_ceiling(const Settings& st, RhsState& rs, double t, double h, int 
   r.y = y;
   r.t = t;
   const double sf = st.sf_now();
-  const std::vector<double> knots = path_knots(st);
+  std::vector<double> own;
+  const std::vector<double>& knots = rule.knots ? *rule.knots : (own = path_knots(st));
   for (int j = 0; j < n; ++j) {
     // ds/dt = c(s), one Runge-Kutta step.
     Vec2 ref = rs.fi_last;
@@ -96,11 +97,11 @@ bool onto_ceiling(const Settings& st, RhsState& rs, double t, const Vec2& y, con
   return false;
 }
 
-bool above_ceiling(const Settings& st, const RhsState& rs, const Vec2& y) {
-  if (!has_speed_limits(st)) return false;
-  Vec2 ref = rs.fi_last;
-  const double c = ceiling_sd(st, y[0], ref);
-  return y[1] > c * (1 + CEIL_TOL);
+SpeedLimit ceiling_above(const Settings& st, const RhsState& rs, const Vec2& y) {
+  Ceiling c;
+  Vec2 fi;
+  if (!has_speed_limits(st) || !ceiling_at(st, y[0], rs.fi_last, fi, c)) return SpeedLimit::None;
+  return y[1] > c.sd * (1 + CEIL_TOL) ? c.by : SpeedLimit::None;
 }
 
 }  // namespace cpt

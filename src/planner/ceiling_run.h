@@ -23,7 +23,13 @@ StepRun along_ceiling(const Settings& st, RhsState& rs, double t, double h, int 
 bool onto_ceiling(const Settings& st, RhsState& rs, double t, const Vec2& y, const AccRecord& acc,
                   StepRun& out);
 
+// The speed limit whose ceiling y lies above by more than CEIL_TOL of it
+// (the branch followed from rs.fi_last), or None.
+SpeedLimit ceiling_above(const Settings& st, const RhsState& rs, const Vec2& y);
+
 // True when y lies above the ceiling by more than CEIL_TOL of it.
-bool above_ceiling(const Settings& st, const RhsState& rs, const Vec2& y);
+inline bool above_ceiling(const Settings& st, const RhsState& rs, const Vec2& y) {
+  return ceiling_above(st, rs, y) != SpeedLimit::None;
+}
 
 }  // namespace cpt

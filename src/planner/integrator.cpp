@@ -69,7 +69,8 @@ StepRun substeps(const Settings& st, RhsState& rs, int torque_sel, double t, dou
   r.t = t;
   r.acc = acc;
   const double sf = st.sf_now();
-  const std::vector<double> knots = path_knots(st);
+  std::vector<double> own;
+  const std::vector<double>& knots = rule.knots ? *rule.knots : (own = path_knots(st));
   for (int j = 0; j < n; ++j) {
     Vec2 next;
     AccRecord a = r.acc;

@@ -26,6 +26,9 @@ struct StepRule {
   bool stop_over_limit = false;  // stop after a sub-step over a limit (else note it, go on)
   bool stop_at_rest = false;     // stop where sd falls to 0, interpolated to sd = 0 exactly
   bool stop_off_path = false;    // stop after a sub-step that leaves 0 <= s <= sf
+  // The path's knots (path_knots) when the caller keeps them across runs;
+  // otherwise each run finds them.
+  const std::vector<double>* knots = nullptr;
 };
 
 // The outcome of a run of sub-steps.

@@ -93,7 +93,7 @@ bool GridSampler::build(Grid& g) {
     nd.fi = ref;
     g.nodes.push_back(nd);
   }
-  return zero_inertia_nodes(g) && refine_around(g);
+  return limit_corner_nodes(g) && refine_around(g);
 }
 
 bool GridSampler::refine_around(Grid& g) {
@@ -191,7 +191,10 @@ double GridSampler::cap_corner(double a, double b, int by_a, Vec2 ref) {
   return 0.5 * (a + b);
 }
 
-bool GridSampler::zero_inertia_nodes(Grid& g) {
+// Nodes where the velocity limit has a corner or a dip: where an s-dd
+// coefficient changes sign (a zero-inertia point) and where another limit
+// takes over setting it.
+bool GridSampler::limit_corner_nodes(Grid& g) {
   const size_t M = g.nodes.size() - 1;
   std::vector<std::vector<double>> ins(M);
   bool any = false;

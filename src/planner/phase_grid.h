@@ -42,7 +42,7 @@ class GridSampler {
   const std::string& reason() const { return reason_; }
 
  private:
-  bool zero_inertia_nodes(Grid& g);
+  bool limit_corner_nodes(Grid& g);
   bool refine_around(Grid& g);
   double coefficient_root(double a, double b, double ca, double cb, int joint, Vec2 ref);
   double cap_corner(double a, double b, int by_a, Vec2 ref);
