@@ -13,8 +13,9 @@ declare -A allowed=(
   [draw]="core draw"
   [plots]="core model planner interaction draw plots"
   [problem]="core model planner interaction console problem"
-  [batch]="core model planner interaction console draw plots problem batch"
-  [app]="core model planner interaction console draw plots problem app"
+  [session]="core model planner interaction console problem session"
+  [batch]="core model planner interaction console draw plots problem session batch"
+  [app]="core model planner interaction console draw plots problem session app"
 )
 bad=0
 for dir in "$src"/*/; do

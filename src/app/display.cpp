@@ -5,15 +5,15 @@
 
 namespace cpt {
 
-FrameView display_frame(World& w) {
-  const FrameView v = run_frame(w, [&w](const FrameView& shown) { redraw_frame(w, shown); });
+FrameView display_frame(App& w) {
+  const FrameView v = app_run_frame(w, [&w](const FrameView& shown) { redraw_frame(w, shown); });
   redraw_frame(w, v);
   return v;
 }
 
-void redraw_frame(const World& w, const FrameView& v) {
+void redraw_frame(const App& w, const FrameView& v) {
   begin_frame();
-  draw_frame(w, v);
+  draw_frame(w.m, w.cv, w.d, w.pic, v);
   end_frame();
 }
 

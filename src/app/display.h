@@ -2,7 +2,7 @@
 #pragma once
 
 #include "interaction/frame.h"
-#include "core/state.h"
+#include "session/app.h"
 
 namespace cpt {
 
@@ -10,10 +10,10 @@ namespace cpt {
 // completes a trajectory is shown with "Trajectory obtained!" once the
 // rebuild has succeeded, before the switching report is printed.
 // Returns the view, for redrawing the window later.
-FrameView display_frame(World& w);
+FrameView display_frame(App& w);
 
 // Shows a view again without running a frame (the window was uncovered,
 // resized or mapped, or the dialog has prepared a new motion).
-void redraw_frame(const World& w, const FrameView& v);
+void redraw_frame(const App& w, const FrameView& v);
 
 }  // namespace cpt

@@ -14,6 +14,7 @@
 #include "app/options.h"
 #include "app/window.h"
 #include "core/state.h"
+#include "session/app.h"
 #include "plots/frame_svg.h"
 #include "problem/problem_file.h"
 
@@ -21,8 +22,8 @@ using namespace cpt;
 
 namespace {
 
-// The program-wide state; only main and the window callbacks reach it.
-World world;
+// The one run; only main and the window callbacks reach it.
+App world;
 // What the window shows: the view of the last frame.
 FrameView shown;
 // The number of the next picture file that 'p' writes.
@@ -35,7 +36,7 @@ void display() { redraw_frame(world, shown); }
 // One key press is one frame: the key changes the motion or the view, and the
 // frame it runs is drawn at once.
 void keyboard(unsigned char key, int, int) {
-  switch (press_key(world, key)) {
+  switch (app_press_key(world, key)) {
     case KeyAction::Frame:
       shown = display_frame(world);
       break;
@@ -45,14 +46,14 @@ void keyboard(unsigned char key, int, int) {
       FrameView waiting = shown;
       waiting.notice = kNoticeAnswerInTerminal;
       redraw_frame(world, waiting);
-      settings_dialog(world, key);
+      app_dialog(world, key);
       // A new motion: its curves and boundary, from rest.
       shown = FrameView{};
       glutPostRedisplay();
       break;
     }
     case KeyAction::Picture:
-      save_numbered_svg(world, shown, next_picture);
+      save_numbered_svg(world.m, world.cv, world.d, world.pic, shown, next_picture);
       break;
     case KeyAction::Quit:
       std::exit(0);
@@ -85,7 +86,7 @@ int main(int argc, char** argv) {
     case WindowArgs::Run:
       break;
   }
-  if (!problem.empty() && !load_problem(problem, world, error)) {
+  if (!problem.empty() && !app_load_problem(world, problem, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
   }
@@ -95,8 +96,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (problem.empty()) {
-    start_up(world);
-  } else if (!start_problem(world, problem, error)) {
+    app_start_up(world);
+  } else if (!app_start_problem(world, problem, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
   }

@@ -201,23 +201,23 @@ std::string reference_csv_path(const std::string& path) {
   return path.substr(0, dot) + ".reference" + path.substr(dot);
 }
 
-int run_batch_keys(World& w, const std::function<int()>& next_key, FILE* msg, FrameView* shown) {
+int run_batch_keys(App& w, const std::function<int()>& next_key, FILE* msg, FrameView* shown) {
   int pressed = 0;
   // What the window shows: the first motion from rest, then each key's frame.
   FrameView view;
   int next_picture = 1;
   for (int c = next_key(); c != EOF; c = next_key()) {
-    const KeyAction action = press_key(w, static_cast<unsigned char>(c));
+    const KeyAction action = app_press_key(w, static_cast<unsigned char>(c));
     if (action == KeyAction::Quit) break;
     ++pressed;
     if (action == KeyAction::Dialog) {
-      settings_dialog(w, c);
+      app_dialog(w, c);
       view = FrameView{};
     }
-    if (action == KeyAction::Picture) save_numbered_svg(w, view, next_picture);
+    if (action == KeyAction::Picture) save_numbered_svg(w.m, w.cv, w.d, w.pic, view, next_picture);
     if (action != KeyAction::Frame) continue;
     // "Trajectory obtained!" once the rebuild succeeded, before its report is printed.
-    view = run_frame(w, [msg](const FrameView&) { message(msg, kMsgObtained); });
+    view = app_run_frame(w, [msg](const FrameView&) { message(msg, kMsgObtained); });
     if (view.step_failed) message(msg, view.step_failed);
     if (view.notice) message(msg, view.notice);
   }
@@ -225,8 +225,8 @@ int run_batch_keys(World& w, const std::function<int()>& next_key, FILE* msg, Fr
   return pressed;
 }
 
-std::string batch_summary(const World& w, int keys) {
-  const Motion& mo = w.mo;
+std::string batch_summary(const App& w, int keys) {
+  const Motion& mo = w.d.mo;
   char line[256];
   std::snprintf(line, sizeof line,
                 "batch: obtained=%s goal_time=%.6f normal_cp_time=%.6f NCHN=%d NCT=%d nf=%d keys=%d",
@@ -237,16 +237,16 @@ std::string batch_summary(const World& w, int keys) {
 // The first line of a motion's CSV file. Robot 'a' has a rotary and a
 // prismatic joint, robot 'b' two rotary joints; the joint accelerations are
 // torques or forces per unit mass.
-void motion_header(std::string& text, const Settings& st) {
-  const bool prismatic = st.robottype == Robot::Cylindrical;
+void motion_header(std::string& text, const RobotSpec& robot) {
+  const bool prismatic = robot.kind == Robot::Cylindrical;
   append(text, "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [%s],acc1 [m^2/s^2],acc2 [%s]\n",
          prismatic ? "m" : "rad", prismatic ? "m/s^2" : "m^2/s^2");
 }
 
-bool write_batch_csv(const World& w, const std::string& path, std::string& error) {
-  const Motion& mo = w.mo;
+bool write_batch_csv(const App& w, const std::string& path, std::string& error) {
+  const Motion& mo = w.d.mo;
   std::string traj;
-  motion_header(traj, w.st);
+  motion_header(traj, w.pb.robot);
   for (int k = 0; k <= last_index(mo.nf); ++k) {
     const HandRecord& p = mo.CP[k];
     const auto& acc = shown_acc(mo, k);
@@ -265,9 +265,9 @@ bool write_batch_csv(const World& w, const std::string& path, std::string& error
   return false;
 }
 
-bool write_optimum_csv(const World& w, const Optimum& o, const std::string& path, std::string& error) {
+bool write_optimum_csv(const App& w, const Optimum& o, const std::string& path, std::string& error) {
   std::string text;
-  motion_header(text, w.st);
+  motion_header(text, w.pb.robot);
   for (size_t k = 0; k < o.motion.size(); ++k) {
     const OptimumSample& m = o.motion[k];
     append(text, "%zu,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, m.t, m.s, m.sd, m.hand[0], m.hand[1],
@@ -281,9 +281,9 @@ namespace {
 // The start: the dialog, or the problem file (a bad one is one line on msg,
 // and false). With --print-problem the start's console text goes to msg, so
 // that standard output holds the problem file alone.
-bool start_run(World& w, const BatchOptions& opt, FILE* msg) {
+bool start_run(App& w, const BatchOptions& opt, FILE* msg) {
   std::string error;
-  if (!opt.problem.empty() && !load_problem(opt.problem, w, error)) {
+  if (!opt.problem.empty() && !app_load_problem(w, opt.problem, error)) {
     std::fprintf(msg, "%s\n", error.c_str());
     std::fflush(msg);
     return false;
@@ -293,8 +293,8 @@ bool start_run(World& w, const BatchOptions& opt, FILE* msg) {
   if (opt.print_problem) con_set_streams(in, msg);
   bool ok = true;
   if (opt.problem.empty()) {
-    start_up(w);
-  } else if (!start_problem(w, opt.problem, error)) {
+    app_start_up(w);
+  } else if (!app_start_problem(w, opt.problem, error)) {
     std::fprintf(msg, "%s\n", error.c_str());
     std::fflush(msg);
     ok = false;
@@ -320,10 +320,10 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
   }
 
   // The state of one run is too large for the stack.
-  auto w = std::make_unique<World>();
+  auto w = std::make_unique<App>();
   if (!start_run(*w, opt, msg)) return 2;
   if (opt.print_problem) {
-    std::fputs(problem_text(w->st).c_str(), stdout);
+    std::fputs(problem_text(w->pb).c_str(), stdout);
     std::fflush(stdout);
     return 0;
   }
@@ -339,7 +339,7 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
   // The optimum of the last settings, only when asked for.
   Optimum best;
   if (opt.optimum || !opt.optimum_csv.empty()) {
-    best = compute_optimum(w->st);
+    best = compute_optimum(w->m);
     if (!best.ok) std::fprintf(msg, "cp_time_optimal_batch: %s\n", best.reason.c_str());
     std::fflush(msg);
   }
@@ -357,14 +357,14 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
     return 1;
   };
   if (!opt.csv.empty()) {
-    if (w->mo.traj_state != TrajState::Obtained) {
+    if (w->d.mo.traj_state != TrajState::Obtained) {
       std::fprintf(msg, "cp_time_optimal_batch: no trajectory obtained, %s not written\n", opt.csv.c_str());
       std::fflush(msg);
     } else if (!write_batch_csv(*w, opt.csv, error)) {
       return failed(error);
     }
   }
-  if (!opt.svg.empty() && !write_frame_svg(*w, shown, opt.svg, error)) return failed(error);
+  if (!opt.svg.empty() && !write_frame_svg(w->m, w->cv, w->d, w->pic, shown, opt.svg, error)) return failed(error);
   if (!opt.optimum_csv.empty()) {
     if (!best.ok) {
       std::fprintf(msg, "cp_time_optimal_batch: no optimal motion, %s not written\n", opt.optimum_csv.c_str());

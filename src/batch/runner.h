@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/state.h"
+#include "session/app.h"
 #include "interaction/frame.h"
 #include "planner/optimum.h"
 
@@ -51,21 +52,21 @@ extern const char* const kBatchUsage;
 // would show is one line on `msg`; 'p' writes numbered SVG files as in the
 // window. Returns the number of keys pressed, ESC not counted; `shown`, if
 // given, gets the view the window would show after the last key.
-int run_batch_keys(World& w, const std::function<int()>& next_key, FILE* msg,
+int run_batch_keys(App& w, const std::function<int()>& next_key, FILE* msg,
                    FrameView* shown = nullptr);
 
 // The summary line, without line ends:
 // "batch: obtained=yes goal_time=1.442697 normal_cp_time=1.862533 NCHN=2 NCT=4 nf=143 keys=145"
-std::string batch_summary(const World& w, int keys);
+std::string batch_summary(const App& w, int keys);
 
 // Writes the rebuilt trajectory (steps 0..nf) to `path` and the reference
 // motion (steps 0..nn) to reference_csv_path(path). On failure returns false
 // with the reason.
-bool write_batch_csv(const World& w, const std::string& path, std::string& error);
+bool write_batch_csv(const App& w, const std::string& path, std::string& error);
 
 // Writes the automatic optimum's motion (its time grid) to `path`, with the
 // columns of write_batch_csv. On failure returns false with the reason.
-bool write_optimum_csv(const World& w, const Optimum& o, const std::string& path, std::string& error);
+bool write_optimum_csv(const App& w, const Optimum& o, const std::string& path, std::string& error);
 
 // The whole program: returns its exit status. The console (dialog, keys from
 // standard input, output) goes through the console layer; usage errors and

@@ -44,11 +44,10 @@ void print_key_help() {
 namespace {
 
 // Where the entry key leads.
-Sec entry_section(World& w, int key) {
+Sec entry_section(int key) {
   switch (key) {
     case 'a':
     case 'b':
-      w.st.robottype = robot_of_key(key);
       return Sec::RobotDims;
     case 'u': return Sec::Limits;
     case 'k': return Sec::Path;
@@ -70,33 +69,33 @@ Sec questions() {
 }
 
 // The robot type key, asked again until it is 'a' or 'b'.
-Sec robot_type(Settings& st) {
+Sec robot_type(Problem& pb) {
   con_printf("\n(1) CP運動種類の変更 a:円筒座標ロボット，b:SCARAロボット");
   for (bool first = true;; first = false) {
     if (!first) con_printf("%s（a または b のキー）", kBadInput);
-    if (st.robottype == Robot::Cylindrical) con_printf("\n    旧：円筒座標ロボット");
-    if (st.robottype == Robot::Scara) con_printf("\n    旧：SCARAロボット");
+    if (pb.robot.kind == Robot::Cylindrical) con_printf("\n    旧：円筒座標ロボット");
+    if (pb.robot.kind == Robot::Scara) con_printf("\n    旧：SCARAロボット");
     int k;
     if (!ask_key("   入力  a or b    ロボットタイプ=", k)) return Sec::Ended;
     if (k == 'a' || k == 'b') {
-      st.robottype = robot_of_key(k);
+      pb.robot.kind = robot_of_key(k);
       return Sec::RobotDims;
     }
   }
 }
 
 // The arm lengths of the SCARA robot, then where to go on.
-Sec robot_dims(Settings& st, Picture& pic) {
-  if (st.robottype == Robot::Cylindrical) con_printf("\n  円筒座標ロボット");
-  if (st.robottype == Robot::Scara) {
-    con_printf("\n    旧アーム長(l1,l2)=(%5.2f %5.2f)[m]", st.l1, st.l2);
+Sec robot_dims(Problem& pb, Picture& pic) {
+  if (pb.robot.kind == Robot::Cylindrical) con_printf("\n  円筒座標ロボット");
+  if (pb.robot.kind == Robot::Scara) {
+    con_printf("\n    旧アーム長(l1,l2)=(%5.2f %5.2f)[m]", pb.robot.l1, pb.robot.l2);
     constexpr Field kinds[] = {Field::Positive, Field::Positive};
     double v[2];
     if (!ask_values("\n    アーム長入力  l1 l2=", kinds, 2, v)) return Sec::Ended;
-    st.l1 = v[0];
-    st.l2 = v[1];
-    arm_picture(st, pic);
-    con_printf("\n    SCARAロボット　アーム長(l1,l2)=(%5.2f %5.2f)[m]", st.l1, st.l2);
+    pb.robot.l1 = v[0];
+    pb.robot.l2 = v[1];
+    arm_picture(pb.robot, pic);
+    con_printf("\n    SCARAロボット　アーム長(l1,l2)=(%5.2f %5.2f)[m]", pb.robot.l1, pb.robot.l2);
   }
   int k;
   if (!ask_key("\n\n関節最大加速度変更する？　 yes : y,   no : n  ", k)) return Sec::Ended;
@@ -106,14 +105,14 @@ Sec robot_dims(Settings& st, Picture& pic) {
 }
 
 // The joint acceleration limits.
-Sec limits(Settings& st) {
-  con_printf("\n(2) 関節最大加減速変更  旧amax(x,y)＝(%6.2f %6.2f)", st.a1max, st.a2max);
+Sec limits(Problem& pb) {
+  con_printf("\n(2) 関節最大加減速変更  旧amax(x,y)＝(%6.2f %6.2f)", pb.a1max, pb.a2max);
   constexpr Field kinds[] = {Field::Positive, Field::Positive};
   double v[2];
   if (!ask_values("\n    入力　a1max a2max=", kinds, 2, v)) return Sec::Ended;
-  st.a1max = v[0];
-  st.a2max = v[1];
-  con_printf("\n    関節最大加減速 amax(1,2)=(%6.2f %6.2f)", st.a1max, st.a2max);
+  pb.a1max = v[0];
+  pb.a2max = v[1];
+  con_printf("\n    関節最大加減速 amax(1,2)=(%6.2f %6.2f)", pb.a1max, pb.a2max);
   int k;
   if (!ask_key("\n\nCP軌道変更する？　 yes : y,   no : n  ", k)) return Sec::Ended;
   return k == 'y' ? Sec::Path : Sec::Compute;
@@ -122,38 +121,35 @@ Sec limits(Settings& st) {
 // The path type, asked again until it is 1..7, and the block of that type.
 // While a waypoint path is held (from a problem file) 8 is offered too: it
 // keeps that path as it is.
-Sec path(Settings& st) {
-  const bool waypoints = waypoint_fault(st) == nullptr;
+Sec path(Problem& pb) {
+  const bool waypoints = waypoint_fault(build_model(pb)) == nullptr;
   con_printf("\n(3) CP運動種類の変更");
   con_printf("\n運動選択c= 1:円弧　2:正弦波 3:Ｕ字 4:スラローム");
   con_printf("\n         = 5:等加速度カム   6:サイクロイドカム 　 7:直線");
   if (waypoints) con_printf("\n         = 8:%s（ファイルの経由点のまま）", kWaypointPathName);
   char prompt[64];
-  std::snprintf(prompt, sizeof prompt, "\n旧運動＝%d  入力 c=", type_number(st.cptype));
+  std::snprintf(prompt, sizeof prompt, "\n旧運動＝%d  入力 c=", type_number(pb.cptype));
   constexpr Field kinds[] = {Field::PathType};
   double v;
   if (!ask_values(prompt, kinds, 1, &v, waypoints ? type_number(PathType::Waypoints) : kLastEnteredType))
     return Sec::Ended;
-  st.cptype = path_type(static_cast<int>(v));
-  return path_block(st) ? Sec::Compute : Sec::Ended;
+  pb.cptype = path_type(static_cast<int>(v));
+  return path_block(pb) ? Sec::Compute : Sec::Ended;
 }
 
 }  // namespace
 
-Prepared compute_stage(World& w) {
-  Settings& st = w.st;
-  const PathType c = st.cptype;
-  cpcurve(st, st.sf[c], st.Pf[c]);
-  print_settings(st);
+Prepared compute_stage(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic) {
+  print_settings(build_model(pb));
   con_printf("\n\n.........計算中..................\n");
-  switch (prepare_motion(w)) {
+  switch (prepare_motion(pb, m, cv, d, pic)) {
     case Prepared::StartUnreachable:
       // An unreachable start point sends the user to the path.
-      con_printf("\n逆運動学解なし robottype=%c P0[]=(%7.4f %7.4f) 設定し直し", robot_key(st.robottype),
-                 st.P0[c][0], st.P0[c][1]);
+      con_printf("\n逆運動学解なし robottype=%c P0[]=(%7.4f %7.4f) 設定し直し", robot_key(pb.robot.kind),
+                 m.P0[0], m.P0[1]);
       return Prepared::StartUnreachable;
     case Prepared::NoBoundary:
-      con_printf("\nトルク境界線の解がない robottype=%c 軌道=%d 軌道変更へ", robot_key(st.robottype), type_number(st.cptype));
+      con_printf("\nトルク境界線の解がない robottype=%c 軌道=%d 軌道変更へ", robot_key(pb.robot.kind), type_number(pb.cptype));
       return Prepared::NoBoundary;
     case Prepared::NotFinite:
       con_printf("\nこの設定では計算値が有限にならない（値が極端）．設定し直し");
@@ -163,7 +159,7 @@ Prepared compute_stage(World& w) {
                  static_cast<int>(dt0 * 1000 + 0.5), kMinSteps);
       return Prepared::TooFast;
     case Prepared::Singular: {
-      const SingularApproach a = closest_singularity(st);
+      const SingularApproach a = closest_singularity(m);
       con_printf("\n軌道が特異姿勢（%s）に近すぎる s=%7.4f 位置(x,y)=(%7.4f %7.4f) 距離=%.1e[m] < %.0e[m]．設定し直し",
                  singularity_name(a.what), a.s, a.p[0], a.p[1], a.dist, SING_DIST);
       return Prepared::Singular;
@@ -178,8 +174,8 @@ Prepared compute_stage(World& w) {
 namespace {
 
 // The computation stage. Ready, or back to the path section when a check fails.
-Sec compute(World& w) {
-  switch (compute_stage(w)) {
+Sec compute(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic) {
+  switch (compute_stage(pb, m, cv, d, pic)) {
     case Prepared::StartUnreachable:
     case Prepared::NoBoundary:
       return Sec::Path;
@@ -193,14 +189,14 @@ Sec compute(World& w) {
   return Sec::Ready;
 }
 
-Sec run_section(Sec s, World& w) {
+Sec run_section(Sec s, Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic) {
   switch (s) {
     case Sec::Questions: return questions();
-    case Sec::RobotType: return robot_type(w.st);
-    case Sec::RobotDims: return robot_dims(w.st, w.pic);
-    case Sec::Limits: return limits(w.st);
-    case Sec::Path: return path(w.st);
-    case Sec::Compute: return compute(w);
+    case Sec::RobotType: return robot_type(pb);
+    case Sec::RobotDims: return robot_dims(pb, pic);
+    case Sec::Limits: return limits(pb);
+    case Sec::Path: return path(pb);
+    case Sec::Compute: return compute(pb, m, cv, d, pic);
     default: return s;
   }
 }
@@ -209,22 +205,23 @@ Sec run_section(Sec s, World& w) {
 
 void set_dialog_end_hook(DialogEndHook hook) { g_end_hook = hook ? hook : end_program; }
 
-int settings_dialog(World& w, int entry_key) {
+int settings_dialog(Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic, int entry_key) {
+  // 'a' and 'b' choose the robot before anything is shown.
+  if (entry_key == 'a' || entry_key == 'b') pb.robot.kind = robot_of_key(entry_key);
   print_key_help();
-  print_settings(w.st);
-  Sec s = entry_section(w, entry_key);
-  while (s != Sec::Ready && s != Sec::Ended) s = run_section(s, w);
+  print_settings(build_model(pb));
+  Sec s = entry_section(entry_key);
+  while (s != Sec::Ready && s != Sec::Ended) s = run_section(s, pb, m, cv, d, pic);
   if (s == Sec::Ready) return 1;
   con_printf("%s", kEndOfInput);
   g_end_hook();
   return 0;
 }
 
-void start_up(World& w) {
-  set_defaults(w);
-  w.st.robottype = Robot::Scara;
-  w.st.cptype = PathType::Arc;
-  settings_dialog(w);
+void start_up(Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic) {
+  pb = default_problem();
+  pic = default_picture(pb.robot);
+  settings_dialog(pb, m, cv, d, pic);
 }
 
 }  // namespace cpt

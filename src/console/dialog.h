@@ -2,9 +2,12 @@
 // for, the robot, limit and path sections, and the computation stage that
 // prepares a new motion.
 //
-//   start-up:  start_up(world)                   the defaults, then the dialog
-//   keys:      settings_dialog(world, key)       for 'a' 'b' 'u' 'k'
+//   start-up:  start_up(...)                     the defaults, then the dialog
+//   keys:      settings_dialog(..., key)         for 'a' 'b' 'u' 'k'
 //              (for 'a' and 'b' the robot type is the key)
+//
+// The dialog writes the problem; the computation stage builds the model
+// from it and prepares the curves, the motion at rest and the view.
 #pragma once
 
 #include "core/state.h"
@@ -21,11 +24,11 @@ namespace cpt {
 // far stay, the motion is not prepared).
 // `entry_key` is the window key that opened it ('a', 'b', 'u', 'k'); any
 // other value begins with the start-up questions.
-int settings_dialog(World& w, int entry_key = '0');
+int settings_dialog(Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic, int entry_key = '0');
 
 // The start of a run: the start-up defaults (SCARA robot, arc), then the
 // dialog, which prepares the first motion.
-void start_up(World& w);
+void start_up(Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic);
 
 // The key help the dialog begins with: what the window's keys do.
 void print_key_help();
@@ -33,7 +36,7 @@ void print_key_help();
 // The dialog's computation stage for the settings as they stand: the end
 // point of the path, the settings summary, the preparation of the motion and
 // its outcome on the console (on failure the dialog's reason).
-Prepared compute_stage(World& w);
+Prepared compute_stage(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic);
 
 // Called at end of input inside the dialog; nullptr restores the default (exit(1)).
 using DialogEndHook = void (*)();

@@ -6,8 +6,8 @@
 
 namespace cpt {
 
-// Runs the block of st.cptype (1..7; 8, the waypoint path, is kept as it is
+// Runs the block of pb.cptype (1..7; 8, the waypoint path, is kept as it is
 // and only shown). False at end of input, the type's parameters then unchanged.
-bool path_block(Settings& st);
+bool path_block(Problem& pb);
 
 }  // namespace cpt

@@ -1,26 +1,40 @@
-// The program-wide state: one robot, one path, one motion.
+// The state of one run: one robot, one path, one motion.
 //
-// Settings   what the user sets in the console dialog, and what is derived from it
-// Picture    drawing dimensions, layout and the view (zoom, offsets)
-// Motion     the motion under construction and its results
-// Curves     what the dialog prepares for a new motion: extremal curves,
-//            velocity-limit boundary, path maxima of the s-dd coefficients
-// RhsState   the private memory of the phase-plane right-hand side f
-// Frame      the frame cycle's own memory: look-ahead curves, pending notice
+// Problem     what the user sets (core/problem.h)
+// Model       built from the problem once per preparation, constant after it:
+//             the problem itself and what follows from it (path constants,
+//             start and end points, sf, start joint values)
+// Curves      what the preparation computes for the model: extremal curves,
+//             velocity-limit boundary, path maxima of the s-dd coefficients
+// Data        everything that moves: the motion under construction and its
+//             results, f's branch memory, the frame's memory, the optimum shown
+// Picture     drawing dimensions, layout and the view (zoom, offsets)
 //
-// World bundles them; the single instance lives in the application and is
-// reached only from main and the window callbacks. Numeric routines take the
-// parts they need as arguments.
+// The numeric routines take a constant Model and the parts of the Data they
+// change, as arguments; the programs hold the one instance of each.
+//
+// Glossary of the phase-plane vocabulary (short names kept from the method):
+//   s, sd, sdd   path parameter, its rate and its acceleration
+//   sf           end value of s          a1max, a2max  joint effort limits
+//   f            the phase-plane right-hand side (model/rhs.h)
+//   calD         joint values, Jacobian J and path-to-joint coefficients D at s
+//   calcp        the rebuild of a landed motion on the time grid of dt0
+//   cpcurve      hand point of the path at s;  cpderiv  its derivatives
+//   NCHN, chn    index of the last switching record, the switching records
+//   chn_step     the step index of each switching record
+//   tsw, NCT     the switching times of the rebuilt motion, index of the last
+//   nf, tf       end step and end time of the motion
+//   nn, Tn       last step and duration of the reference (trapezoidal) motion
+//   istep        the current step (construction, walking or replay)
 #pragma once
 
 #include <array>
 
 #include "core/constants.h"
+#include "core/problem.h"
 
 namespace cpt {
 
-// A pair of doubles: a phase-plane point (s, sd), a hand point (x, y) or joint values.
-using Vec2 = std::array<double, 2>;
 // 2x2 matrix, row by row: M[row][column].
 using Mat2 = std::array<std::array<double, 2>, 2>;
 
@@ -52,16 +66,6 @@ struct HandRecord {
   std::array<double, 2> acc{};
 };
 
-// The two robots. The console and the keys name them 'a' and 'b'.
-enum class Robot {
-  Cylindrical,  // 'a': a rotary joint and a prismatic joint (angle, radius)
-  Scara,        // 'b': two rotary joints, arm lengths l1, l2
-};
-
-// The seven path curves, numbered as the dialog asks for them, and the path
-// through the waypoints of a problem file.
-enum class PathType { Arc = 1, Sine, UShape, Slalom, AccCam, CycloidCam, Line, Waypoints };
-
 // The motion states of the frame cycle.
 enum class TrajState {
   Building,  // construction, or walking the landed trajectory
@@ -72,73 +76,28 @@ enum class FinalState {
   Walking,  // landed with 'f': the frames reveal the final trajectory
 };
 
-// The console's letter of a robot, and the robot of a letter ('a' or 'b').
-constexpr char robot_key(Robot r) { return r == Robot::Cylindrical ? 'a' : 'b'; }
-constexpr Robot robot_of_key(int key) { return key == 'a' ? Robot::Cylindrical : Robot::Scara; }
-// The number of a path type (the dialog's 1..7, 8 for the waypoints), and the type of a number.
-constexpr int type_number(PathType c) { return static_cast<int>(c); }
-constexpr PathType path_type(int number) { return static_cast<PathType>(number); }
-// The seven path types of the dialog, in its order (the waypoint path has no
-// parameters of its own to default: its points come from a problem file).
-constexpr PathType kPathTypes[] = {PathType::Arc,    PathType::Sine,       PathType::UShape,
-                                   PathType::Slalom, PathType::AccCam,     PathType::CycloidCam,
-                                   PathType::Line};
+// The model: the problem it was built from and what follows from it for the
+// current robot and path. Built by build_model (model/model.h); the start
+// joint values by the preparation (planner/prepare.h).
+struct Model {
+  Problem pb;
 
-// One value per path type.
-template <typename T>
-struct PerType {
-  std::array<T, NPATHTYPES> v{};
-  T& operator[](PathType c) { return v[type_number(c) - 1]; }
-  const T& operator[](PathType c) const { return v[type_number(c) - 1]; }
-};
+  // Helper values of the path kinds, from their parameters.
+  double sin_k = 0;                   // sine: wave number 2 PI / L
+  double u_arc = 0;                   // U-shape: length of the bend
+  double cam_a = 0;                   // constant-acceleration cam: acceleration of y in x
+  double cyc_c = 0, cyc_w = 0;        // cycloid cam: rise per stroke, angular rate
+  double line_cos = 1, line_sin = 0;  // line: direction
+  // Waypoints: chord length from the first point to each point [m], and the
+  // second derivatives x'', y'' of the spline at each point.
+  std::array<double, NWAYPOINTS> wp_u{};
+  std::array<Vec2, NWAYPOINTS> wp_m{};
 
-struct Settings {
-  Robot robottype = Robot::Scara;
-  double l1 = 0.5, l2 = 0.5;  // SCARA arm lengths [m]
-  double L = 1.0;             // arm length of robot 'a' (summary and picture only)
-  double a1max = 2.0;         // joint-1 limit, torque per mass
-  double a2max = 2.0;         // joint-2 limit, torque or force per mass
-
-  PathType cptype = PathType::Arc;
-
-  // 1 arc: centre, radius; the arc angle is sf[PathType::Arc].
-  double arc_Ax = 0.2, arc_Ay = 0.2, arc_R = 0.5;
-  // 2 sine wave
-  double sinL = 1.0, sinA = 0.5, sin_k = 0;
-  // 3 U-shape
-  double u_L = 0.4, u_R = 0.2, u_arc = 0;
-  // 4 slalom
-  double sl_R = 0.1;
-  int sl_N = 3;
-  // 5 constant-acceleration cam
-  double cam_L = 0.5, cam_H = 0.5, cam_a = 0;
-  // 6 cycloid cam
-  double cyc_L = 0.5, cyc_H = 0.5, cyc_c = 0, cyc_w = 0;
-  // 7 straight line
-  double line_l = 0.8, line_beta = 0, line_cos = 1, line_sin = 0;
-  // 8 waypoints: a natural cubic spline through wp[0..wp_n-1], x(u) and y(u)
-  // separately, u the cumulative chord length (s runs over [0, wp_u[wp_n-1]]).
-  int wp_n = 0;
-  std::array<Vec2, NWAYPOINTS> wp{};      // the points [m]
-  std::array<double, NWAYPOINTS> wp_u{};  // chord length from the first point to each point [m]
-  std::array<Vec2, NWAYPOINTS> wp_m{};    // second derivatives x'', y'' of the spline at each point
-
-  // Velocity limits; 0 means no limit.
-  std::array<double, 2> vmax{0, 0};  // joint velocities [rad/s, or m/s for the prismatic joint]
-  double vtool = 0;                  // hand speed along the path [m/s]
-
-  PerType<Vec2> P0{};    // start point of each path
-  PerType<Vec2> Pf{};    // end point of each path
-  PerType<double> sf{};  // end value of s
-  PerType<Vec2> fi0a{};  // start joint values, robot 'a'
-  PerType<Vec2> fi0b{};  // start joint values, robot 'b'
-
-  Vec2 fi_ref{0, 0};  // branch reference of every start-point inverse kinematics
-
-  // Start joint values of the current path for the current robot.
-  const Vec2& fi0() const { return robottype == Robot::Cylindrical ? fi0a[cptype] : fi0b[cptype]; }
-  Vec2& fi0() { return robottype == Robot::Cylindrical ? fi0a[cptype] : fi0b[cptype]; }
-  double sf_now() const { return sf[cptype]; }
+  Vec2 P0{0, 0};      // start point of the path
+  Vec2 Pf{0, 0};      // end point of the path
+  double sf = 0;      // end value of s
+  Vec2 fi0{0, 0};     // start joint values
+  Vec2 fi_ref{0, 0};  // branch reference of the start point's inverse kinematics
 };
 
 struct Picture {
@@ -205,8 +164,8 @@ struct Curves {
   std::array<Vec2, NTAB> bnd{};
   std::array<bool, NTAB> bnd_ceiling{};
   int nbnd = 0;
-  // Largest |D[0][0]| and |D[1][0]| along the path, per robot (robot_index) and type.
-  std::array<PerType<double>, 2> Dmax00{}, Dmax10{};
+  // Largest |D[0][0]| and |D[1][0]| along the path.
+  double Dmax00 = 0, Dmax10 = 0;
 };
 
 // Private memory of f: the branch followed from one evaluation to the next,
@@ -244,14 +203,12 @@ struct OptimumSeen {
   char reason[160] = "";  // why there is none (one line)
 };
 
-struct World {
-  Settings st;
-  Picture pic;
+// Everything that moves in one run.
+struct Data {
   Motion mo;
-  Curves cv;
   RhsState rhs;
   Frame fr;
-  OptimumSeen opt;
+  OptimumSeen optimum;
 };
 
 // The motion at rest at the start of the path, with nothing built: the
@@ -268,18 +225,13 @@ inline void rest_at_start(Motion& mo) {
   mo.final_state = FinalState::None;
 }
 
+// True when the model's problem sets some speed limit.
+inline bool has_speed_limits(const Model& m) { return has_speed_limits(m.pb); }
+
 // The time of the last switching record: the goal time of the motion, 0 when
 // NCHN is outside the table.
 inline double motion_time(const Motion& mo) {
   return (mo.NCHN < 0 || mo.NCHN >= NREC) ? 0.0 : mo.chn[mo.NCHN].t;
 }
-
-// True when some speed limit (joint velocity or hand speed) is set.
-inline bool has_speed_limits(const Settings& st) {
-  return st.vmax[0] > 0 || st.vmax[1] > 0 || st.vtool > 0;
-}
-
-// Index of the per-robot tables: Cylindrical 0, Scara 1.
-inline int robot_index(Robot r) { return r == Robot::Cylindrical ? 0 : 1; }
 
 }  // namespace cpt

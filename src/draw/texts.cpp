@@ -111,18 +111,18 @@ void format_limits(NumberText& out, double a1max, double a2max) {
   w.put(")[m/s^2]\n");
 }
 
-void format_speed_limits(NumberText& out, const Settings& st) {
+void format_speed_limits(NumberText& out, const Model& m) {
   TextWriter w(out);
   const auto limit = [&w](double v) {
     if (v > 0) write_fixed(w, v, 2);
     else w.put('-');
   };
   w.put('(');
-  limit(st.vmax[0]);
+  limit(m.pb.vmax[0]);
   w.put(", ");
-  limit(st.vmax[1]);
+  limit(m.pb.vmax[1]);
   w.put(") Vhand=");
-  limit(st.vtool);
+  limit(m.pb.vtool);
   w.put("[m/s]\n");
 }
 
@@ -179,16 +179,16 @@ void draw_title() {
   draw_text(-0.99f, 0.95f, Font::HELVETICA_18, "CP Time optimal control : Phase Plane Analysis");
 }
 
-void draw_info_panel(const Settings& st, const Motion& mo) {
+void draw_info_panel(const Model& m, const Motion& mo) {
   const Font f = Font::HELVETICA_18;
   const float x0 = kColumnX;
   // Robot label.
-  if (st.robottype == Robot::Cylindrical) draw_text(x0, 0.9f, f, "(a) Cylindrical coordinate robot");
-  if (st.robottype == Robot::Scara) draw_text(x0, 0.9f, f, "(b) SCARA robot");
+  if (m.pb.robot.kind == Robot::Cylindrical) draw_text(x0, 0.9f, f, "(a) Cylindrical coordinate robot");
+  if (m.pb.robot.kind == Robot::Scara) draw_text(x0, 0.9f, f, "(b) SCARA robot");
   // Acceleration limits.
   NumberText value;
   draw_text(x0 + 0.05f, 0.85f, f, "ACCmax(x,y)=");
-  format_limits(value, st.a1max, st.a2max);
+  format_limits(value, m.pb.a1max, m.pb.a2max);
   draw_text(x0 + 0.35f, 0.85f, f, value);
   // Goal time (the frame sets it to the time of the last switching record).
   draw_text(x0 + 0.05f, 0.8f, f, "Goal time=");
@@ -200,9 +200,9 @@ void draw_info_panel(const Settings& st, const Motion& mo) {
   draw_text(x0 + 0.9f, 0.8f, f, value);
   draw_text(x0 + 0.05f, 0.75f, f, "1 grid=(0.1[m], 0.1[m])");
   // Speed limits, only when one is set.
-  if (has_speed_limits(st)) {
+  if (has_speed_limits(m)) {
     draw_text(x0 + 0.05f, 0.65f, f, "VELmax(1,2)=");
-    format_speed_limits(value, st);
+    format_speed_limits(value, m);
     draw_text(x0 + 0.35f, 0.65f, f, value);
     draw_text(x0 + 0.95f, 0.65f, f, kCeilingKey);
   }

@@ -54,12 +54,12 @@ using ReadoutText = char[kReadoutCap];
 void format_readout(ReadoutText& state, ReadoutText& drive, const StateReadout& r);
 
 // "(V1, V2) Vhand=VH[m/s]\n": the speed limits cut to two decimals, "-" for one not set.
-void format_speed_limits(NumberText& out, const Settings& st);
+void format_speed_limits(NumberText& out, const Model& m);
 
 void draw_title();
 // The information panel: robot, limits, goal time tf, reference time Tn,
 // and the speed limits when one is set.
-void draw_info_panel(const Settings& st, const Motion& mo);
+void draw_info_panel(const Model& m, const Motion& mo);
 // The keys added to the window's commands, in one short line under the
 // panel; the window title and the console's key help keep their text.
 inline constexpr const char* kAddedKeys = "p: SVG";

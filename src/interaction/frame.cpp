@@ -18,26 +18,26 @@ namespace {
 
 // Both look-ahead curves from the current point: the current torque choice
 // and the switched one.
-void look_ahead_both(World& w, FrameView& v) {
-  Motion& mo = w.mo;
-  Frame& fr = w.fr;
+void look_ahead_both(const Model& m, Data& d, FrameView& v) {
+  Motion& mo = d.mo;
+  Frame& fr = d.fr;
   const Vec2 y = mo.Y[mo.istep];
-  fr.n_keep = look_ahead(w.st, w.rhs, mo.torque_sel, mo.t, y, fr.look_keep.data(), fr.acc_now);
-  fr.n_switch = look_ahead(w.st, w.rhs, -mo.torque_sel, mo.t, y, fr.look_switch.data(), fr.acc_now);
+  fr.n_keep = look_ahead(m, d.rhs, mo.torque_sel, mo.t, y, fr.look_keep.data(), fr.acc_now);
+  fr.n_switch = look_ahead(m, d.rhs, -mo.torque_sel, mo.t, y, fr.look_switch.data(), fr.acc_now);
   v.look_ahead = true;
 }
 
 // Walking: one more step of the landed trajectory; at its end the trajectory
 // is rebuilt, obtained and reported, and the replay begins. A rebuild that
 // fails obtains nothing: the construction starts again from rest.
-void walk(World& w, FrameView& v, bool hold, const OnObtained& on_obtained) {
-  Motion& mo = w.mo;
+void walk(const Model& m, const Curves& cv, Data& d, FrameView& v, bool hold, const OnObtained& on_obtained) {
+  Motion& mo = d.mo;
   v.mode = FrameMode::Walking;
   if (!hold && mo.istep < mo.nf) ++mo.istep;
   v.n = mo.istep;
   if (hold || mo.istep != mo.nf || mo.nf == 0) return;
 
-  if (!calcp(w.st, w.cv, w.rhs, mo)) {  // reports its own failures on the console
+  if (!calcp(m, cv, d.rhs, mo)) {  // reports its own failures on the console
     rest_at_start(mo);
     v.mode = FrameMode::Construction;
     v.n = 0;
@@ -47,7 +47,7 @@ void walk(World& w, FrameView& v, bool hold, const OnObtained& on_obtained) {
   v.obtained = true;
   v.n = mo.nf;
   if (on_obtained) on_obtained(v);
-  mo.NCT = switching_report(w.st, mo, mo.nf);
+  mo.NCT = switching_report(m, mo, mo.nf);
   mo.tf = motion_time(mo);
   v.n = mo.nf;
   mo.istep = 0;
@@ -65,8 +65,8 @@ const char* step_message(SpeedLimit above) {
   return kMsgStepFailed;
 }
 
-void replay(World& w, FrameView& v, bool hold) {
-  Motion& mo = w.mo;
+void replay(Data& d, FrameView& v, bool hold) {
+  Motion& mo = d.mo;
   const int last = std::clamp(mo.nn, 0, NTAB - 1);
   if (!hold) {
     if (mo.istep >= last && !v.notice) v.notice = kNoticeReplayEnd;
@@ -80,7 +80,7 @@ void replay(World& w, FrameView& v, bool hold) {
 
 }  // namespace
 
-StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccRecord& acc_now,
+StepOutcome construction_step(const Model& m, RhsState& rs, Motion& mo, AccRecord& acc_now,
                               SpeedLimit* above) {
   if (above) *above = SpeedLimit::None;
   const int k = mo.istep + 1;
@@ -92,8 +92,8 @@ StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccR
   const bool along = mo.ceiling != SpeedLimit::None;
   rule.stop_over_limit = along;
   const StepRun r =
-      along ? along_ceiling(st, rs, mo.t, mo.dt / nsub, nsub, mo.Y[k - 1], rule)
-            : substeps(st, rs, mo.torque_sel, mo.t, mo.dt / nsub, nsub, mo.Y[k - 1], acc_now, rule);
+      along ? along_ceiling(m, rs, mo.t, mo.dt / nsub, nsub, mo.Y[k - 1], rule)
+            : substeps(m, rs, mo.torque_sel, mo.t, mo.dt / nsub, nsub, mo.Y[k - 1], acc_now, rule);
   // A failed step or one that leaves the path is not taken: the motion stays
   // where it was; so is a step along the ceiling that breaks a joint limit.
   if (r.failed || r.off_path) return StepOutcome::Failed;
@@ -105,38 +105,38 @@ StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccR
   mo.A[k] = r.acc;
   mo.tt[k] = r.t;
   if (r.over_limit) return StepOutcome::OverLimit;
-  const SpeedLimit by = ceiling_above(st, rs, r.y);
+  const SpeedLimit by = ceiling_above(m, rs, r.y);
   if (above) *above = by;
   return by != SpeedLimit::None ? StepOutcome::OverLimit : StepOutcome::Done;
 }
 
-int look_ahead(const Settings& st, RhsState& rs, int torque_sel, double t, const Vec2& y,
+int look_ahead(const Model& m, RhsState& rs, int torque_sel, double t, const Vec2& y,
                Vec2* pts, AccRecord& acc_now) {
-  const double sf = st.sf_now();
+  const double sf = m.sf;
   // One step per run: the knots are found once for the whole curve.
-  const std::vector<double> knots = path_knots(st);
+  const std::vector<double> knots = path_knots(m);
   StepRule rule;
   rule.tol = TOL_CURVE;
   rule.knots = &knots;
   pts[0] = y;
   int n = 0;
   for (int k = 0; k < NSTEP; ++k) {
-    const StepRun r = substeps(st, rs, torque_sel, t, dt0, 1, pts[k], acc_now, rule);
+    const StepRun r = substeps(m, rs, torque_sel, t, dt0, 1, pts[k], acc_now, rule);
     if (r.failed) break;
     acc_now = r.acc;
     pts[k + 1] = r.y;
     n = k + 1;
     // Over a joint limit or above a speed limit: the point that shows it ends the curve.
-    if (r.over_limit || r.y[1] < 0 || r.y[0] > sf || above_ceiling(st, rs, r.y)) break;
+    if (r.over_limit || r.y[1] < 0 || r.y[0] > sf || above_ceiling(m, rs, r.y)) break;
   }
   return n;
 }
 
-int limit_marker(const Settings& st, const Picture& pic, const Motion& mo, int k, Vec2& at,
+int limit_marker(const Model& m, const Picture& pic, const Motion& mo, int k, Vec2& at,
                  double& radius) {
   const HandRecord& p = mo.CP[k - 1];
   const HandRecord& c = mo.CP[k];
-  const LimitEvents e = limit_events(st, p.acc, c.acc);
+  const LimitEvents e = limit_events(m, p.acc, c.acc);
   const Vec2 here{c.x, c.y}, before{p.x, p.y};
   radius = 0.012;
   if (e.reach[0]) {
@@ -158,9 +158,9 @@ int limit_marker(const Settings& st, const Picture& pic, const Motion& mo, int k
 
 namespace {
 
-FrameView frame(World& w, const OnObtained& on_obtained) {
-  Motion& mo = w.mo;
-  Frame& fr = w.fr;
+FrameView frame(const Model& m, const Curves& cv, Data& d, const OnObtained& on_obtained) {
+  Motion& mo = d.mo;
+  Frame& fr = d.fr;
   FrameView v;
   v.notice = fr.notice;
   bool hold = fr.hold;
@@ -169,11 +169,11 @@ FrameView frame(World& w, const OnObtained& on_obtained) {
 
   mo.tf = motion_time(mo);  // the goal time of the panel
   if (mo.traj_state == TrajState::Obtained) {
-    replay(w, v, hold);
+    replay(d, v, hold);
     return v;
   }
   if (mo.final_state == FinalState::Walking) {
-    walk(w, v, hold, on_obtained);
+    walk(m, cv, d, v, hold, on_obtained);
     return v;
   }
 
@@ -191,7 +191,7 @@ FrameView frame(World& w, const OnObtained& on_obtained) {
   }
   if (!hold) {
     SpeedLimit above = SpeedLimit::None;
-    const StepOutcome out = construction_step(w.st, w.rhs, mo, fr.acc_now, &above);
+    const StepOutcome out = construction_step(m, d.rhs, mo, fr.acc_now, &above);
     if (out != StepOutcome::Done) v.step_failed = step_message(above);
     fr.step_failed = out == StepOutcome::Failed || out == StepOutcome::Steep;
     if (fr.step_failed) {
@@ -203,20 +203,20 @@ FrameView frame(World& w, const OnObtained& on_obtained) {
     if (!(mo.Y[mo.istep][1] > 0)) {
       // At rest: a landed trajectory would be walked on from here, but without
       // one the motion simply stays at this step.
-      walk(w, v, true, on_obtained);
+      walk(m, cv, d, v, true, on_obtained);
       if (!v.notice) v.notice = kNoticeAtRest;
       return v;
     }
   }
   v.n = mo.istep;
-  look_ahead_both(w, v);
+  look_ahead_both(m, d, v);
   return v;
 }
 
 }  // namespace
 
-FrameView run_frame(World& w, const OnObtained& on_obtained) {
-  FrameView v = frame(w, on_obtained);
+FrameView run_frame(const Model& m, const Curves& cv, Data& d, const OnObtained& on_obtained) {
+  FrameView v = frame(m, cv, d, on_obtained);
   diag_scope_end();
   return v;
 }

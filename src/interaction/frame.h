@@ -81,7 +81,7 @@ using OnObtained = std::function<void(const FrameView&)>;
 // mode (or only redraws, after a key that takes no step: a view key, '0',
 // 'o', or one that could not advance) and returns what the frame shows.
 // Ends the key's diagnostic scope.
-FrameView run_frame(World& w, const OnObtained& on_obtained = {});
+FrameView run_frame(const Model& m, const Curves& cv, Data& d, const OnObtained& on_obtained = {});
 
 enum class StepOutcome {
   Done,       // stored at istep + 1
@@ -96,7 +96,7 @@ enum class StepOutcome {
 // broke no joint limit, *above (if given) names the speed limit of that
 // ceiling (None otherwise). The caller makes sure that istep + 1 is inside
 // the tables.
-StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccRecord& acc_now,
+StepOutcome construction_step(const Model& m, RhsState& rs, Motion& mo, AccRecord& acc_now,
                               SpeedLimit* above = nullptr);
 
 // A look-ahead curve from y at time t with the torque choice torque_sel, in
@@ -104,13 +104,13 @@ StepOutcome construction_step(const Settings& st, RhsState& rs, Motion& mo, AccR
 // at the first failed step (not kept) or at the first point beyond a joint
 // limit by TOL_CURVE, above a speed limit, below sd = 0 or beyond the end of
 // the path (kept).
-int look_ahead(const Settings& st, RhsState& rs, int torque_sel, double t, const Vec2& y,
+int look_ahead(const Model& m, RhsState& rs, int torque_sel, double t, const Vec2& y,
                Vec2* pts, AccRecord& acc_now);
 
 // A blue ring of the replay where a joint reaches, leaves or jumps between
 // its limits at step k (k >= 1) of the finished trajectory: returns 1 with
 // the hand point and the radius, or 0.
-int limit_marker(const Settings& st, const Picture& pic, const Motion& mo, int k, Vec2& at,
+int limit_marker(const Model& m, const Picture& pic, const Motion& mo, int k, Vec2& at,
                  double& radius);
 
 }  // namespace cpt

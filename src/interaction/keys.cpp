@@ -22,9 +22,9 @@ constexpr double kZoomStep = 0.9;
 bool constructing(const Motion& mo) { return mo.traj_state != TrajState::Obtained && mo.final_state != FinalState::Walking; }
 
 // The next frame only redraws the current state, with a one-line notice.
-KeyAction hold(World& w, const char* notice) {
-  w.fr.hold = true;
-  w.fr.notice = notice;
+KeyAction hold(Frame& fr, const char* notice) {
+  fr.hold = true;
+  fr.notice = notice;
   return KeyAction::Frame;
 }
 
@@ -33,22 +33,22 @@ bool record_room(const Motion& mo) { return mo.NCHN + 1 + kLandingRecords <= NRE
 
 // A switching record at the current step: its time and state, and the joint
 // accelerations that the switched torque choice gives there.
-void switching_record(World& w) {
-  Motion& mo = w.mo;
+void switching_record(const Model& m, Data& d) {
+  Motion& mo = d.mo;
   const int k = mo.istep;
   ++mo.NCHN;
   mo.chn_step[mo.NCHN] = k;
   mo.torque_sel = -mo.torque_sel;
   mo.ceiling = SpeedLimit::None;  // from a ceiling: maximum deceleration
-  mo.chn[mo.NCHN] = switch_record(w.st, w.rhs, mo.torque_sel, mo.t, mo.Y[k], mo.A[k]);
+  mo.chn[mo.NCHN] = switch_record(m, d.rhs, mo.torque_sel, mo.t, mo.Y[k], mo.A[k]);
   mo.dt = dt0;
 }
 
 // A switching only where the motion moves forwards along the path: a state
 // at rest would run backwards after it, and a state off the path is no state.
-bool can_switch_at(const World& w, int k) {
-  const Vec2& y = w.mo.Y[k];
-  return on_path(w.st, y) && y[1] > 0;
+bool can_switch_at(const Model& m, const Data& d, int k) {
+  const Vec2& y = d.mo.Y[k];
+  return on_path(m, y) && y[1] > 0;
 }
 
 // 's': while constructing, the step index is held to NSTEP; walking and the
@@ -61,62 +61,62 @@ KeyAction step_key(Motion& mo) {
 
 // The console dialog runs next (the caller runs it): the motion starts
 // again from rest, and the frame's memory belongs to the old motion.
-KeyAction dialog(World& w) {
-  w.mo.istep = 0;
-  w.fr = Frame{};
-  w.opt = OptimumSeen{};
+KeyAction dialog(Data& d) {
+  d.mo.istep = 0;
+  d.fr = Frame{};
+  d.optimum = OptimumSeen{};
   return KeyAction::Dialog;
 }
 
 // 'o': shows or hides the automatic optimum; the first 'o' of a setting
 // computes it and prints its switch points. The frame only redraws.
-KeyAction optimum_key(World& w) {
-  OptimumSeen& os = w.opt;
+KeyAction optimum_key(const Model& m, Data& d) {
+  OptimumSeen& os = d.optimum;
   if (!os.computed) {
-    const Optimum o = compute_optimum(w.st);
+    const Optimum o = compute_optimum(m);
     optimum_report(o);
     os.computed = true;
     os.ok = o.ok;
     os.T = o.T;
     std::snprintf(os.reason, sizeof os.reason, "%s", o.reason.c_str());
     // The profile thinned to the table, its ends kept.
-    const int m = static_cast<int>(o.profile.size());
-    os.n = std::min(m, NTAB) - 1;
+    const int np = static_cast<int>(o.profile.size());
+    os.n = std::min(np, NTAB) - 1;
     for (int i = 0; o.ok && i <= os.n; ++i) {
-      const OptimumPoint& p = o.profile[os.n > 0 ? static_cast<long>(i) * (m - 1) / os.n : 0];
+      const OptimumPoint& p = o.profile[os.n > 0 ? static_cast<long>(i) * (np - 1) / os.n : 0];
       os.profile[i] = {p.s, p.sd};
     }
   }
-  if (!os.ok) return hold(w, os.reason);
+  if (!os.ok) return hold(d.fr, os.reason);
   os.shown = !os.shown;
-  return hold(w, nullptr);
+  return hold(d.fr, nullptr);
 }
 
 // 'l': from an accelerating state at most one step below a ceiling, onto it
 // (the rest of the way with maximum acceleration, stored as a step of its
 // own), a ceiling record there, and the frame's step along it. While the
 // motion follows the ceiling, 'l' only runs the frame.
-KeyAction ceiling_key(World& w) {
-  Motion& mo = w.mo;
+KeyAction ceiling_key(const Model& m, Data& d) {
+  Motion& mo = d.mo;
   if (!constructing(mo)) return KeyAction::Frame;
-  if (!has_speed_limits(w.st)) return hold(w, kNoticeNoSpeedLimit);
+  if (!has_speed_limits(m)) return hold(d.fr, kNoticeNoSpeedLimit);
   if (mo.ceiling != SpeedLimit::None) return KeyAction::Frame;
-  if (!record_room(mo)) return hold(w, kNoticeRecordsFull);
-  if (mo.torque_sel < 0) return hold(w, kNoticeNotAtCeiling);
+  if (!record_room(mo)) return hold(d.fr, kNoticeRecordsFull);
+  if (mo.torque_sel < 0) return hold(d.fr, kNoticeNotAtCeiling);
   // An over-limit step above the ceiling is not a state to start from: its
   // predecessor is the last good one.
   int k = std::clamp(mo.istep, 0, NTAB - 2);
-  if (!w.fr.step_failed && k > 0 && above_ceiling(w.st, w.rhs, mo.Y[k])) --k;
-  if (!can_switch_at(w, k) || above_ceiling(w.st, w.rhs, mo.Y[k])) return hold(w, kNoticeNotAtCeiling);
+  if (!d.fr.step_failed && k > 0 && above_ceiling(m, d.rhs, mo.Y[k])) --k;
+  if (!can_switch_at(m, d, k) || above_ceiling(m, d.rhs, mo.Y[k])) return hold(d.fr, kNoticeNotAtCeiling);
   CeilingPoint cp;
-  if (!ceiling_point(w.st, mo.Y[k][0], w.rhs.fi_last, cp)) return hold(w, kNoticeNotAtCeiling);
-  const RhsState saved = w.rhs;
+  if (!ceiling_point(m, mo.Y[k][0], d.rhs.fi_last, cp)) return hold(d.fr, kNoticeNotAtCeiling);
+  const RhsState saved = d.rhs;
   StepRun r;
   const bool below = mo.Y[k][1] < cp.c.sd * (1 - CEIL_TOL);
   // Within one step of maximum acceleration below it: the approach.
-  if (below && !onto_ceiling(w.st, w.rhs, mo.tt[k], mo.Y[k], mo.A[k], r)) {
-    w.rhs = saved;
-    return hold(w, kNoticeNotAtCeiling);
+  if (below && !onto_ceiling(m, d.rhs, mo.tt[k], mo.Y[k], mo.A[k], r)) {
+    d.rhs = saved;
+    return hold(d.fr, kNoticeNotAtCeiling);
   }
   mo.istep = k;
   mo.t = mo.tt[k];
@@ -126,7 +126,7 @@ KeyAction ceiling_key(World& w) {
     mo.tt[k + 1] = r.t;
     mo.Y[k + 1] = r.y;
     mo.A[k + 1] = r.acc;
-    if (!ceiling_point(w.st, r.y[0], w.rhs.fi_last, cp)) return hold(w, kNoticeNotAtCeiling);
+    if (!ceiling_point(m, r.y[0], d.rhs.fi_last, cp)) return hold(d.fr, kNoticeNotAtCeiling);
   }
   const int j = mo.istep;
   mo.Y[j][1] = cp.c.sd;
@@ -136,7 +136,7 @@ KeyAction ceiling_key(World& w) {
   mo.torque_sel = +1;
   mo.ceiling = cp.c.by;
   mo.dt = dt0;
-  w.fr.step_failed = false;
+  d.fr.step_failed = false;
   return KeyAction::Frame;
 }
 
@@ -152,8 +152,8 @@ void leave_ceiling_behind(Motion& mo) {
 // '0': the replay from its first frame, the walk from the start of the landed
 // trajectory, or the construction at rest at the start. The frame only
 // redraws: the next 's' takes the first step.
-KeyAction rewind(World& w) {
-  Motion& mo = w.mo;
+KeyAction rewind(Data& d) {
+  Motion& mo = d.mo;
   if (mo.traj_state == TrajState::Obtained) {
     mo.istep = 0;
   } else if (mo.final_state == FinalState::Walking) {
@@ -165,14 +165,13 @@ KeyAction rewind(World& w) {
     mo.t = 0;
   } else {
     rest_at_start(mo);
-    w.fr.step_failed = false;
+    d.fr.step_failed = false;
   }
-  return hold(w, nullptr);
+  return hold(d.fr, nullptr);
 }
 
 // The view keys zoom and move the picture; the frame only redraws it.
-KeyAction view_key(World& w, unsigned char key) {
-  Picture& pic = w.pic;
+KeyAction view_key(Frame& fr, Picture& pic, unsigned char key) {
   switch (key) {
     case 'w':
       pic.zoom *= kZoomStep;
@@ -188,16 +187,16 @@ KeyAction view_key(World& w, unsigned char key) {
     case 'Y': pic.view_y += view_dy; break;
     default: break;
   }
-  return hold(w, nullptr);
+  return hold(fr, nullptr);
 }
 
 }  // namespace
 
-Landing land_at_current_step(World& w) {
-  Motion& mo = w.mo;
+Landing land_at_current_step(const Model& m, const Curves& cv, Data& d) {
+  Motion& mo = d.mo;
   ++mo.NCHN;
   mo.chn_step[mo.NCHN] = mo.istep;
-  const Landing result = land_final(w.st, w.rhs, w.cv, mo);
+  const Landing result = land_final(m, d.rhs, cv, mo);
   if (result != Landing::Landed) {
     --mo.NCHN;
     return result;
@@ -208,24 +207,22 @@ Landing land_at_current_step(World& w) {
   return result;
 }
 
-KeyAction press_key(World& w, unsigned char key) {
-  Motion& mo = w.mo;
+KeyAction press_key(const Model& m, const Curves& cv, Data& d, Picture& pic, unsigned char key) {
+  Motion& mo = d.mo;
   diag_scope_begin();  // ended by the key's frame
   switch (key) {
     case 'a':
     case 'b':
-      w.st.robottype = robot_of_key(key);
-      return dialog(w);
     case 'u':
     case 'k':
-      return dialog(w);
+      return dialog(d);
     case 's':
       return step_key(mo);
     case 't':
       // Back to the step before the last good state, then on with a
       // twentieth of the step. A failed step was not taken: the current
       // state is the last good one.
-      mo.istep = std::clamp(mo.istep - (w.fr.step_failed ? 1 : 2), 0, NTAB - 1);
+      mo.istep = std::clamp(mo.istep - (d.fr.step_failed ? 1 : 2), 0, NTAB - 1);
       mo.t = mo.tt[mo.istep];
       mo.dt = dt0 / NDIV;
       leave_ceiling_behind(mo);
@@ -234,47 +231,47 @@ KeyAction press_key(World& w, unsigned char key) {
     case 'c':
       // After a landing the switchings are settled: the key only runs its frame.
       if (!constructing(mo)) return KeyAction::Frame;
-      if (!record_room(mo)) return hold(w, kNoticeRecordsFull);
+      if (!record_room(mo)) return hold(d.fr, kNoticeRecordsFull);
       {
         // 'r' switches at the last good state: the step before the current
         // one, or the current one itself after a failed step.
-        const bool back = key == 'r' && !w.fr.step_failed;
+        const bool back = key == 'r' && !d.fr.step_failed;
         const int k = std::clamp(back ? mo.istep - 1 : mo.istep, 0, NTAB - 1);
-        if (!can_switch_at(w, k)) return hold(w, kNoticeNoSwitch);
+        if (!can_switch_at(m, d, k)) return hold(d.fr, kNoticeNoSwitch);
         if (back) {
           mo.t = std::max(mo.t - mo.dt, 0.0);
           mo.istep = std::max(mo.istep - 1, 0);
         }
       }
       mo.istep = std::min(mo.istep, NTAB - 1);
-      switching_record(w);
+      switching_record(m, d);
       return KeyAction::Frame;
     case 'f':
       if (!constructing(mo)) return KeyAction::Frame;
-      if (mo.NCHN + kLandingRecords > NREC - 1) return hold(w, kNoticeRecordsFull);
-      switch (land_at_current_step(w)) {
+      if (mo.NCHN + kLandingRecords > NREC - 1) return hold(d.fr, kNoticeRecordsFull);
+      switch (land_at_current_step(m, cv, d)) {
         case Landing::Landed: return KeyAction::Frame;
         case Landing::NoCrossing: return step_key(mo);  // not there yet: one more step
-        case Landing::Decelerating: return hold(w, kNoticeLandDecelerating);
-        case Landing::ShortOfEnd: return hold(w, kNoticeLandShort);
-        case Landing::AboveCeiling: return hold(w, kNoticeLandAboveCeiling);
+        case Landing::Decelerating: return hold(d.fr, kNoticeLandDecelerating);
+        case Landing::ShortOfEnd: return hold(d.fr, kNoticeLandShort);
+        case Landing::AboveCeiling: return hold(d.fr, kNoticeLandAboveCeiling);
         case Landing::Failed:
-        case Landing::TooLong: return hold(w, kNoticeLandFailed);
+        case Landing::TooLong: return hold(d.fr, kNoticeLandFailed);
       }
       return KeyAction::Frame;
     case '0':
-      return rewind(w);
+      return rewind(d);
     case 'o':
-      return optimum_key(w);
+      return optimum_key(m, d);
     case 'l':
-      return ceiling_key(w);
+      return ceiling_key(m, d);
     case 'w':
     case 'W':
     case 'x':
     case 'X':
     case 'y':
     case 'Y':
-      return view_key(w, key);
+      return view_key(d.fr, pic, key);
     case 'p':
       return KeyAction::Picture;
     case 27:

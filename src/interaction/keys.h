@@ -21,11 +21,11 @@ enum class KeyAction {
 // Switching records that the landing key 'f' needs: the landing and the end.
 constexpr int kLandingRecords = 2;
 
-KeyAction press_key(World& w, unsigned char key);
+KeyAction press_key(const Model& m, const Curves& cv, Data& d, Picture& pic, unsigned char key);
 
 // The landing of 'f' at the current step: a switching record there, then
 // land_final. When landed, walking begins at the landing step; otherwise the
 // record count is restored and the motion is unchanged.
-Landing land_at_current_step(World& w);
+Landing land_at_current_step(const Model& m, const Curves& cv, Data& d);
 
 }  // namespace cpt

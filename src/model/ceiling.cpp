@@ -29,7 +29,7 @@ const char* speed_limit_name(SpeedLimit l) {
   }
 }
 
-Ceiling ceiling_of(const Settings& st, const Mat2& J, const PathDeriv& p) {
+Ceiling ceiling_of(const Model& m, const Mat2& J, const PathDeriv& p) {
   Ceiling c{kInf, SpeedLimit::None};
   // dq/ds = J^{-1} p' = adj(J) p' / det J: limit i is vmax[i] |det J| / |adj(J) p'|_i,
   // 0 where J is singular and the path asks for motion across the singularity.
@@ -37,39 +37,39 @@ Ceiling ceiling_of(const Settings& st, const Mat2& J, const PathDeriv& p) {
   const double num[2] = {J[1][1] * p.xd - J[0][1] * p.yd, -J[1][0] * p.xd + J[0][0] * p.yd};
   const SpeedLimit joint[2] = {SpeedLimit::Joint1, SpeedLimit::Joint2};
   for (int i = 0; i < 2; ++i) {
-    if (!(st.vmax[i] > 0) || num[i] == 0) continue;
-    lower(c, st.vmax[i] * std::fabs(det) / std::fabs(num[i]), joint[i]);
+    if (!(m.pb.vmax[i] > 0) || num[i] == 0) continue;
+    lower(c, m.pb.vmax[i] * std::fabs(det) / std::fabs(num[i]), joint[i]);
   }
   const double speed = std::hypot(p.xd, p.yd);
-  if (st.vtool > 0 && speed > 0) lower(c, st.vtool / speed, SpeedLimit::Hand);
+  if (m.pb.vtool > 0 && speed > 0) lower(c, m.pb.vtool / speed, SpeedLimit::Hand);
   return c;
 }
 
-bool ceiling_at(const Settings& st, double s, const Vec2& ref, Vec2& fi, Ceiling& c) {
-  if (!has_speed_limits(st)) {
+bool ceiling_at(const Model& m, double s, const Vec2& ref, Vec2& fi, Ceiling& c) {
+  if (!has_speed_limits(m)) {
     c = {kInf, SpeedLimit::None};
     fi = ref;
     return true;
   }
   Mat2 J, D;
-  if (!calD_quiet(st, s, ref, fi, J, D)) return false;
-  c = ceiling_of(st, J, cpderiv(st, s));
+  if (!calD_quiet(m, s, ref, fi, J, D)) return false;
+  c = ceiling_of(m, J, cpderiv(m, s));
   return true;
 }
 
-bool ceiling_point(const Settings& st, double s, const Vec2& ref, CeilingPoint& out) {
-  if (!has_speed_limits(st)) return false;
+bool ceiling_point(const Model& m, double s, const Vec2& ref, CeilingPoint& out) {
+  if (!has_speed_limits(m)) return false;
   Mat2 J, D;
-  if (!calD_quiet(st, s, ref, out.fi, J, D)) return false;
-  out.c = ceiling_of(st, J, cpderiv(st, s));
+  if (!calD_quiet(m, s, ref, out.fi, J, D)) return false;
+  out.c = ceiling_of(m, J, cpderiv(m, s));
   if (!std::isfinite(out.c.sd)) return false;
   // dsd/ds by central differences (one-sided at the ends of the path).
-  const double sf = st.sf_now();
+  const double sf = m.sf;
   const double h = CEIL_DS * (sf > 1 ? sf : 1.0);
   const double a = s - h < 0 ? s : s - h, b = s + h > sf ? s : s + h;
   Ceiling ca, cb;
   Vec2 fa, fb;
-  if (!(b > a) || !ceiling_at(st, a, out.fi, fa, ca) || !ceiling_at(st, b, out.fi, fb, cb)) return false;
+  if (!(b > a) || !ceiling_at(m, a, out.fi, fa, ca) || !ceiling_at(m, b, out.fi, fb, cb)) return false;
   const double x = out.c.sd * out.c.sd;
   out.acc.sdd = out.c.sd * (cb.sd - ca.sd) / (b - a);
   for (int i = 0; i < 2; ++i) out.acc.acc[i] = D[i][0] * out.acc.sdd + D[i][1] * x;

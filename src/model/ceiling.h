@@ -30,15 +30,15 @@ struct CeilingPoint {
 const char* speed_limit_name(SpeedLimit l);
 
 // The ceiling from the Jacobian J at s and the path's derivatives there.
-Ceiling ceiling_of(const Settings& st, const Mat2& J, const PathDeriv& p);
+Ceiling ceiling_of(const Model& m, const Mat2& J, const PathDeriv& p);
 
 // The ceiling at s, with the branch nearest to ref (fi gets the joint values).
 // False when s is out of reach. +inf without any work when no limit is set.
-bool ceiling_at(const Settings& st, double s, const Vec2& ref, Vec2& fi, Ceiling& c);
+bool ceiling_at(const Model& m, double s, const Vec2& ref, Vec2& fi, Ceiling& c);
 
 // The ceiling at s with the path acceleration and joint accelerations of a
 // motion along it (its slope by central differences of the ceiling). False
 // when a point is out of reach or no limit is set.
-bool ceiling_point(const Settings& st, double s, const Vec2& ref, CeilingPoint& out);
+bool ceiling_point(const Model& m, double s, const Vec2& ref, CeilingPoint& out);
 
 }  // namespace cpt

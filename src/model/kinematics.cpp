@@ -11,16 +11,16 @@ namespace {
 
 // Cosine of the SCARA elbow's interior angle for a hand point at distance d
 // from the base.
-double elbow_cosine(const Settings& st, double d) {
-  return (st.l1 * st.l1 + st.l2 * st.l2 - d * d) / (2 * st.l1 * st.l2);
+double elbow_cosine(const RobotSpec& robot, double d) {
+  return (robot.l1 * robot.l1 + robot.l2 * robot.l2 - d * d) / (2 * robot.l1 * robot.l2);
 }
 
 bool cosine_in_range(double c) { return !(std::fabs(c) > 1 || std::isnan(c)); }
 
 }  // namespace
 
-bool in_reach(const Settings& st, double x, double y) {
-  return st.robottype != Robot::Scara || cosine_in_range(elbow_cosine(st, std::sqrt(x * x + y * y)));
+bool in_reach(const RobotSpec& robot, double x, double y) {
+  return robot.kind != Robot::Scara || cosine_in_range(elbow_cosine(robot, std::sqrt(x * x + y * y)));
 }
 
 double nearest_turn(double ref, double cand) {
@@ -47,8 +47,8 @@ void selbranch(const Vec2& ref, const Vec2& cand, Vec2& out) {
   for (int i = 0; i < 2; ++i) out[i] = nearest_turn(ref[i], cand[i]);
 }
 
-int inv(const Settings& st, double x, double y, const Vec2& ref, Vec2& out) {
-  if (st.robottype == Robot::Cylindrical) {
+int inv(const RobotSpec& robot, double x, double y, const Vec2& ref, Vec2& out) {
+  if (robot.kind == Robot::Cylindrical) {
     // Angle and radius; the base itself has angle 0.
     // The angle follows the reference by whole turns; the radius is a
     // length and is never turned.
@@ -59,12 +59,12 @@ int inv(const Settings& st, double x, double y, const Vec2& ref, Vec2& out) {
     }
     return 1;
   }
-  if (st.robottype != Robot::Scara) return 1;
+  if (robot.kind != Robot::Scara) return 1;
 
   // SCARA by the law of cosines, elbow bent counter-clockwise.
-  const double l1 = st.l1, l2 = st.l2;
+  const double l1 = robot.l1, l2 = robot.l2;
   const double d = std::sqrt(x * x + y * y);
-  const double c = elbow_cosine(st, d);
+  const double c = elbow_cosine(robot, d);
   if (!cosine_in_range(c)) {
     diag_printf("\n!!!逆運動学inv()の解なし．始めからやり直し．"
                 "\n    アーム長1,2=(%6.3f %6.3f) 位置(x,y)=(%6.3f %6.3f)", l1, l2, x, y);
@@ -87,10 +87,10 @@ int inv(const Settings& st, double x, double y, const Vec2& ref, Vec2& out) {
   return 1;
 }
 
-Vec2 forward(const Settings& st, const Vec2& fi) {
-  if (st.robottype == Robot::Cylindrical) return {fi[1] * std::cos(fi[0]), fi[1] * std::sin(fi[0])};
-  return {st.l1 * std::cos(fi[0]) + st.l2 * std::cos(fi[0] + fi[1]),
-          st.l1 * std::sin(fi[0]) + st.l2 * std::sin(fi[0] + fi[1])};
+Vec2 forward(const RobotSpec& robot, const Vec2& fi) {
+  if (robot.kind == Robot::Cylindrical) return {fi[1] * std::cos(fi[0]), fi[1] * std::sin(fi[0])};
+  return {robot.l1 * std::cos(fi[0]) + robot.l2 * std::cos(fi[0] + fi[1]),
+          robot.l1 * std::sin(fi[0]) + robot.l2 * std::sin(fi[0] + fi[1])};
 }
 
 }  // namespace cpt

@@ -4,15 +4,15 @@
 
 namespace cpt {
 
-bool over_limit(const Settings& st, const AccRecord& acc, double tol) {
+bool over_limit(const Model& m, const AccRecord& acc, double tol) {
   // Written so that NaN counts as over.
-  return !(std::fabs(acc.acc[0]) <= st.a1max + tol) || !(std::fabs(acc.acc[1]) <= st.a2max + tol);
+  return !(std::fabs(acc.acc[0]) <= m.pb.a1max + tol) || !(std::fabs(acc.acc[1]) <= m.pb.a2max + tol);
 }
 
-LimitEvents limit_events(const Settings& st, const std::array<double, 2>& prev,
+LimitEvents limit_events(const Model& m, const std::array<double, 2>& prev,
                          const std::array<double, 2>& cur) {
   LimitEvents e;
-  const double amax[2] = {st.a1max, st.a2max};
+  const double amax[2] = {m.pb.a1max, m.pb.a2max};
   for (int j = 0; j < 2; ++j) {
     const double ep = std::fabs(amax[j] - std::fabs(prev[j]));
     const double ec = std::fabs(amax[j] - std::fabs(cur[j]));

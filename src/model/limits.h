@@ -11,7 +11,7 @@ namespace cpt {
 
 // True when a joint acceleration of `acc` is over its limit by more than tol
 // (a non-finite one counts as over).
-bool over_limit(const Settings& st, const AccRecord& acc, double tol);
+bool over_limit(const Model& m, const AccRecord& acc, double tol);
 
 // What the joint accelerations do from one step (prev) to the next (cur).
 // A joint is at its limit within SW_AT and away from it beyond SW_FAR.
@@ -20,7 +20,7 @@ struct LimitEvents {
   std::array<bool, 2> leave{};   // at the limit before, away now
   std::array<bool, 2> jump{};    // from one limit to the other: prev * cur near -amax^2
 };
-LimitEvents limit_events(const Settings& st, const std::array<double, 2>& prev,
+LimitEvents limit_events(const Model& m, const std::array<double, 2>& prev,
                          const std::array<double, 2>& cur);
 
 }  // namespace cpt

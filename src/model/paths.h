@@ -28,18 +28,18 @@ struct PathPoint {
 // What one path type answers. Every function takes the settings that hold
 // the type's parameters; a null entry means "nothing to do".
 struct PathKind {
-  void (*point)(const Settings& st, double s, Vec2& CP);  // hand point at s
-  PathDeriv (*deriv)(const Settings& st, double s);       // x', y', x'', y'' at s
+  void (*point)(const Model& m, double s, Vec2& CP);  // hand point at s
+  PathDeriv (*deriv)(const Model& m, double s);       // x', y', x'', y'' at s
   // Point and derivatives in one evaluation; null: point, then deriv.
-  PathPoint (*both)(const Settings& st, double s);
+  PathPoint (*both)(const Model& m, double s);
   // P0 (where derived), sf and the helper values of the type.
-  void (*derive)(Settings& st);
+  void (*derive)(Model& m);
   // Appends the values of s where the curvature may jump or bend (any order, any range).
-  void (*knots)(const Settings& st, std::vector<double>& out);
+  void (*knots)(const Model& m, std::vector<double>& out);
   // Hand length per unit of s, when s is an angle (arc, slalom); null: s is a length.
-  double (*hand_per_s)(const Settings& st);
+  double (*hand_per_s)(const Model& m);
   // Why the type's parameters make no path, or nullptr; null: always usable.
-  const char* (*fault)(const Settings& st);
+  const char* (*fault)(const Model& m);
 };
 
 // The entry of path type c; a type outside 1..NPATHTYPES gets an entry whose
@@ -48,34 +48,35 @@ const PathKind& path_kind(PathType c);
 
 // Hand point and derivatives of the current path type at s (calD's hot path;
 // the arc shares one sine and cosine between them).
-PathPoint path_at(const Settings& st, double s);
+PathPoint path_at(const Model& m, double s);
 
 // Hand point of the current path type at s.
-void cpcurve(const Settings& st, double s, Vec2& CP);
+void cpcurve(const Model& m, double s, Vec2& CP);
 
 // x', y', x'', y'' of the current path type at s.
-PathDeriv cpderiv(const Settings& st, double s);
+PathDeriv cpderiv(const Model& m, double s);
 
 // path_at into two outputs.
-void cppoint(const Settings& st, double s, Vec2& CP, PathDeriv& d);
+void cppoint(const Model& m, double s, Vec2& CP, PathDeriv& d);
 
 // The knots of the current path: the values of s strictly inside (0, sf)
 // where its curvature may jump (the U-shape's joints, the slalom's turns, the
 // cam's middle) or bend (the inner points of a waypoint spline), in
 // increasing order: the velocity limit may jump or have a corner there.
-std::vector<double> path_knots(const Settings& st);
+std::vector<double> path_knots(const Model& m);
 
-// Recomputes the derived values and sf of path type c from its parameters
-// (the arc's start point too, which is never entered; the waypoint path's
-// spline, start and end points).
-void update_path_derived(Settings& st, PathType c);
+// The model of a problem: the problem itself, the helper values of its path
+// kind, its start point (the arc's is derived from the centre), end value of
+// s and end point. The start joint values are the preparation's
+// (planner/prepare.h).
+Model build_model(const Problem& pb);
 
 // Why the current path's parameters make no usable path (one line), or
 // nullptr. Only the waypoint path can be unusable: its points come from a file.
-const char* path_fault(const Settings& st);
+const char* path_fault(const Model& m);
 
 // Path acceleration s-dd as the hand's tangential acceleration: times the
 // radius when s is an angle.
-double hand_sdd(const Settings& st, double sdd);
+double hand_sdd(const Model& m, double sdd);
 
 }  // namespace cpt

@@ -16,22 +16,22 @@ inline double floor_coeff(double v) {
   return v;
 }
 
-void trace(const Settings& st, const RhsState& rs, int torque_sel, double t, const double* y) {
+void trace(const Model& m, const RhsState& rs, int torque_sel, double t, const double* y) {
   const Mat2& D = rs.D;
   const Mat2& J = rs.J;
-  con_printf("\nf() %c %d %d t=%7.4f y[]=(%7.4f %7.4f) fi[]=(%7.4f %7.4f)", robot_key(st.robottype),
-             type_number(st.cptype), torque_sel, t, y[0], y[1], rs.fi_last[0], rs.fi_last[1]);
+  con_printf("\nf() %c %d %d t=%7.4f y[]=(%7.4f %7.4f) fi[]=(%7.4f %7.4f)", robot_key(m.pb.robot.kind),
+             type_number(m.pb.cptype), torque_sel, t, y[0], y[1], rs.fi_last[0], rs.fi_last[1]);
   con_printf("\n    D[][]=(%7.4f %7.4f)    J[][]=(%7.4f %7.4f)", D[0][0], D[0][1], J[0][0], J[0][1]);
   con_printf("\n          (%7.4f %7.4f)          (%7.4f %7.4f)", D[1][0], D[1][1], J[1][0], J[1][1]);
 }
 
 }  // namespace
 
-double f(const Settings& st, RhsState& rs, int torque_sel, int k, double t, const double* y,
+double f(const Model& m, RhsState& rs, int torque_sel, int k, double t, const double* y,
          AccRecord& rec, int& ok) {
   if (k == 0) return y[1];
-  const Vec2 ref = (t == 0.0) ? st.fi0() : rs.fi_last;
-  if (!calD(st, y[0], ref, rs.fi_last, rs.J, rs.D)) {
+  const Vec2 ref = (t == 0.0) ? m.fi0 : rs.fi_last;
+  if (!calD(m, y[0], ref, rs.fi_last, rs.J, rs.D)) {
     diag_printf("\nf() calD()解なし s=%7.4f", y[0]);
     ok = 0;
     return F_FAIL;
@@ -43,10 +43,10 @@ double f(const Settings& st, RhsState& rs, int torque_sel, int k, double t, cons
   const double sd2 = y[1] * y[1];
 
   // Each joint limit bounds sdd to an interval; intersect the two.
-  const double b1 = (st.a1max - D[0][1] * sd2) / D[0][0];
-  const double b2 = (-st.a1max - D[0][1] * sd2) / D[0][0];
-  const double b3 = (st.a2max - D[1][1] * sd2) / D[1][0];
-  const double b4 = (-st.a2max - D[1][1] * sd2) / D[1][0];
+  const double b1 = (m.pb.a1max - D[0][1] * sd2) / D[0][0];
+  const double b2 = (-m.pb.a1max - D[0][1] * sd2) / D[0][0];
+  const double b3 = (m.pb.a2max - D[1][1] * sd2) / D[1][0];
+  const double b4 = (-m.pb.a2max - D[1][1] * sd2) / D[1][0];
   const double hi1 = b1 > b2 ? b1 : b2, lo1 = b1 > b2 ? b2 : b1;
   const double hi2 = b3 > b4 ? b3 : b4, lo2 = b3 > b4 ? b4 : b3;
   double sdd_max = hi1 < hi2 ? hi1 : hi2;
@@ -63,7 +63,7 @@ double f(const Settings& st, RhsState& rs, int torque_sel, int k, double t, cons
   // Near a point where neither joint's acceleration depends on s-dd: shown
   // once per key or preparation, with where it happened.
   if (std::fabs(D[0][0]) < 0.01 && std::fabs(D[1][0]) < 0.01 && diag_first(DiagOnce::NearSingular))
-    trace(st, rs, torque_sel, t, y);
+    trace(m, rs, torque_sel, t, y);
   return sdd;
 }
 

@@ -15,13 +15,13 @@ constexpr int SCAN = 4000;
 
 // The closest approach in [a, b] by golden-section search: the distance is
 // smooth and single-dipped over so short a piece of a smooth path.
-SingularApproach refine(const Settings& st, double a, double b) {
+SingularApproach refine(const Model& m, double a, double b) {
   constexpr double g = 0.6180339887498949;
   auto at = [&](double s) {
     SingularApproach r;
     r.s = s;
-    cpcurve(st, s, r.p);
-    r.dist = singular_distance(st, r.p, r.what);
+    cpcurve(m, s, r.p);
+    r.dist = singular_distance(m, r.p, r.what);
     return r;
   };
   SingularApproach c = at(b - g * (b - a)), d = at(a + g * (b - a));
@@ -50,23 +50,23 @@ const char* singularity_name(Singularity w) {
   }
 }
 
-double singular_distance(const Settings& st, const Vec2& p, Singularity& what) {
+double singular_distance(const Model& m, const Vec2& p, Singularity& what) {
   const double d = std::hypot(p[0], p[1]);
-  if (st.robottype == Robot::Cylindrical) {
+  if (m.pb.robot.kind == Robot::Cylindrical) {
     what = Singularity::Axis;
     return d;
   }
-  const double outer = std::fabs(st.l1 + st.l2 - d), inner = std::fabs(d - std::fabs(st.l1 - st.l2));
+  const double outer = std::fabs(m.pb.robot.l1 + m.pb.robot.l2 - d), inner = std::fabs(d - std::fabs(m.pb.robot.l1 - m.pb.robot.l2));
   what = outer <= inner ? Singularity::Stretched : Singularity::Folded;
   return std::min(outer, inner);
 }
 
-SingularApproach closest_singularity(const Settings& st) {
-  const double sf = st.sf_now();
+SingularApproach closest_singularity(const Model& m) {
+  const double sf = m.sf;
   // The scan, with the knots among its points (the path turns there).
   std::vector<double> ss;
   ss.reserve(SCAN + 1);
-  const std::vector<double> knots = path_knots(st);
+  const std::vector<double> knots = path_knots(m);
   size_t kn = 0;
   for (int i = 0; i <= SCAN; ++i) {
     const double s = i == SCAN ? sf : sf * i / SCAN;
@@ -79,9 +79,9 @@ SingularApproach closest_singularity(const Settings& st) {
   for (size_t i = 0; i < ss.size(); ++i) {
     Vec2 p;
     PathDeriv d;
-    cppoint(st, ss[i], p, d);
+    cppoint(m, ss[i], p, d);
     Singularity w;
-    dist[i] = singular_distance(st, p, w);
+    dist[i] = singular_distance(m, p, w);
     speed[i] = std::hypot(d.xd, d.yd);
     if (!(dist[i] >= best.dist)) best = {ss[i], p, dist[i], w};
   }
@@ -93,7 +93,7 @@ SingularApproach closest_singularity(const Settings& st) {
     const double reach = 0.5 * h * std::max(speed[i], speed[i + 1]) * 1.5;
     const double low = std::min(dist[i], dist[i + 1]) - reach;
     if (!(h > 0) || !(low < 2 * SING_DIST)) continue;
-    const SingularApproach r = refine(st, ss[i], ss[i + 1]);
+    const SingularApproach r = refine(m, ss[i], ss[i + 1]);
     if (r.dist < best.dist) best = r;
   }
   return best;

@@ -28,11 +28,11 @@ const char* singularity_name(Singularity w);
 
 // Distance of hand point p from the current robot's singular configurations,
 // and which one is nearest.
-double singular_distance(const Settings& st, const Vec2& p, Singularity& what);
+double singular_distance(const Model& m, const Vec2& p, Singularity& what);
 
 // The closest approach of the current path to a singular configuration,
 // found on a fine scan of s and refined where the path could dip between
 // two scan points.
-SingularApproach closest_singularity(const Settings& st);
+SingularApproach closest_singularity(const Model& m);
 
 }  // namespace cpt

@@ -13,23 +13,23 @@ namespace cpt {
 // the branch followed from rs.fi_last (updated). Under `rule`: tol and
 // stop_over_limit for the joint limits, stop_off_path past sf; a ceiling
 // that is not finite or out of reach fails the run.
-StepRun along_ceiling(const Settings& st, RhsState& rs, double t, double h, int n, const Vec2& y,
+StepRun along_ceiling(const Model& m, RhsState& rs, double t, double h, int n, const Vec2& y,
                       const StepRule& rule);
 
 // From y at time t with maximum acceleration in sub-steps of dt0 / nsub, at
 // most one step dt0, until sd meets the ceiling; the meeting point by linear
 // interpolation of the gap. at_rest of the result is unused; returns false
 // when the ceiling is not met within the step (or a sub-step failed).
-bool onto_ceiling(const Settings& st, RhsState& rs, double t, const Vec2& y, const AccRecord& acc,
+bool onto_ceiling(const Model& m, RhsState& rs, double t, const Vec2& y, const AccRecord& acc,
                   StepRun& out);
 
 // The speed limit whose ceiling y lies above by more than CEIL_TOL of it
 // (the branch followed from rs.fi_last), or None.
-SpeedLimit ceiling_above(const Settings& st, const RhsState& rs, const Vec2& y);
+SpeedLimit ceiling_above(const Model& m, const RhsState& rs, const Vec2& y);
 
 // True when y lies above the ceiling by more than CEIL_TOL of it.
-inline bool above_ceiling(const Settings& st, const RhsState& rs, const Vec2& y) {
-  return ceiling_above(st, rs, y) != SpeedLimit::None;
+inline bool above_ceiling(const Model& m, const RhsState& rs, const Vec2& y) {
+  return ceiling_above(m, rs, y) != SpeedLimit::None;
 }
 
 }  // namespace cpt

@@ -20,7 +20,7 @@ constexpr double c3 = 0.16666667;   // 1/6
 constexpr double KNOT_TOL = 1e-4;
 }  // namespace
 
-int rkg(const Settings& st, RhsState& rs, int torque_sel, double t, double h, const double* y,
+int rkg(const Model& m, RhsState& rs, int torque_sel, double t, double h, const double* y,
         double* yout, AccRecord& acc, int n) {
   if (n < 1 || n > RKG_MAXN) return 0;
   double k, r;
@@ -30,7 +30,7 @@ int rkg(const Settings& st, RhsState& rs, int torque_sel, double t, double h, co
 
   // Stage 1 at t, state y.
   for (int i = 0; i < n; ++i) {
-    k = h * f(st, rs, torque_sel, i, t, y, acc, ok);
+    k = h * f(m, rs, torque_sel, i, t, y, acc, ok);
     r = 0.5 * k;
     if (!ok) return 0;
     y1[i] = y[i] + r;
@@ -38,7 +38,7 @@ int rkg(const Settings& st, RhsState& rs, int torque_sel, double t, double h, co
   }
   // Stage 2 at t + h/2, state y1.
   for (int i = 0; i < n; ++i) {
-    k = h * f(st, rs, torque_sel, i, 0.5 * h + t, y1, acc, ok);
+    k = h * f(m, rs, torque_sel, i, 0.5 * h + t, y1, acc, ok);
     r = c1 * (k - q1[i]);
     if (!ok) return 0;
     y2[i] = y1[i] + r;
@@ -46,7 +46,7 @@ int rkg(const Settings& st, RhsState& rs, int torque_sel, double t, double h, co
   }
   // Stage 3 at t + h/2, state y2.
   for (int i = 0; i < n; ++i) {
-    k = h * f(st, rs, torque_sel, i, 0.5 * h + t, y2, acc, ok);
+    k = h * f(m, rs, torque_sel, i, 0.5 * h + t, y2, acc, ok);
     r = c2 * (k - q2[i]);
     if (!ok) return 0;
     y3[i] = y2[i] + r;
@@ -54,7 +54,7 @@ int rkg(const Settings& st, RhsState& rs, int torque_sel, double t, double h, co
   }
   // Stage 4 at t + h, state y3.
   for (int i = 0; i < n; ++i) {
-    k = h * f(st, rs, torque_sel, i, t + h, y3, acc, ok);
+    k = h * f(m, rs, torque_sel, i, t + h, y3, acc, ok);
     r = c3 * (k - 2.0 * q3[i]);
     if (!ok) return 0;
     yout[i] = y3[i] + r;
@@ -62,19 +62,19 @@ int rkg(const Settings& st, RhsState& rs, int torque_sel, double t, double h, co
   return 1;
 }
 
-StepRun substeps(const Settings& st, RhsState& rs, int torque_sel, double t, double h, int n,
+StepRun substeps(const Model& m, RhsState& rs, int torque_sel, double t, double h, int n,
                  const Vec2& y, const AccRecord& acc, const StepRule& rule) {
   StepRun r;
   r.y = y;
   r.t = t;
   r.acc = acc;
-  const double sf = st.sf_now();
+  const double sf = m.sf;
   std::vector<double> own;
-  const std::vector<double>& knots = rule.knots ? *rule.knots : (own = path_knots(st));
+  const std::vector<double>& knots = rule.knots ? *rule.knots : (own = path_knots(m));
   for (int j = 0; j < n; ++j) {
     Vec2 next;
     AccRecord a = r.acc;
-    const bool ok = rkg(st, rs, torque_sel, r.t, h, r.y.data(), next.data(), a, 2);
+    const bool ok = rkg(m, rs, torque_sel, r.t, h, r.y.data(), next.data(), a, 2);
     if (!ok || !std::isfinite(next[0]) || !std::isfinite(next[1]) || !std::isfinite(a.sdd)) {
       r.failed = true;
       return r;
@@ -84,7 +84,7 @@ StepRun substeps(const Settings& st, RhsState& rs, int torque_sel, double t, dou
     r.acc = a;
     r.t += h;
     ++r.done;
-    if (over_limit(st, a, rule.tol) || over_limit_at_knots(st, knots, prev, next, rs.fi_last)) {
+    if (over_limit(m, a, rule.tol) || over_limit_at_knots(m, knots, prev, next, rs.fi_last)) {
       r.over_limit = true;
       if (rule.stop_over_limit) return r;
     }
@@ -105,18 +105,18 @@ StepRun substeps(const Settings& st, RhsState& rs, int torque_sel, double t, dou
   return r;
 }
 
-bool over_limit_at_knots(const Settings& st, const std::vector<double>& knots, const Vec2& a,
+bool over_limit_at_knots(const Model& m, const std::vector<double>& knots, const Vec2& a,
                          const Vec2& b, const Vec2& fi) {
   const double lo = std::min(a[0], b[0]), hi = std::max(a[0], b[0]);
   if (knots.empty() || !(hi > lo)) return false;
-  const std::array<double, 2> amax{st.a1max, st.a2max};
+  const std::array<double, 2> amax{m.pb.a1max, m.pb.a2max};
   for (auto it = std::upper_bound(knots.begin(), knots.end(), lo); it != knots.end() && *it < hi; ++it) {
     const double q = *it;
     const double sd = a[1] + (b[1] - a[1]) * (q - a[0]) / (b[0] - a[0]);
     for (const double side : {std::nextafter(q, lo), std::nextafter(q, hi)}) {
       Vec2 q_fi;
       Mat2 J, D;
-      if (!calD_quiet(st, side, fi, q_fi, J, D)) return true;
+      if (!calD_quiet(m, side, fi, q_fi, J, D)) return true;
       const double xmax = point_bounds(D, amax).xmax;
       if (sd * sd > xmax * (1 + KNOT_TOL) + KNOT_TOL * KNOT_TOL) return true;
     }

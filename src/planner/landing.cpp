@@ -25,7 +25,7 @@ struct Descent {
 
 // Maximum deceleration from step i of d (at time d.t) until sd <= 0, in steps
 // of dt0 made of nsub sub-steps; then the end point interpolated to sd = 0.
-Landing descend(const Settings& st, RhsState& rs, int i, Descent& d) {
+Landing descend(const Model& m, RhsState& rs, int i, Descent& d) {
   AccRecord acc = d.A[i];
   const StepRule rule;  // the descent may graze the limits; it must not fail
   do {
@@ -33,12 +33,12 @@ Landing descend(const Settings& st, RhsState& rs, int i, Descent& d) {
       diag_printf("\nland_final() ステップ数が上限%dを超える t=%7.4f", NTAB - 1, d.t);
       return Landing::TooLong;
     }
-    const StepRun r = substeps(st, rs, -1, d.t, dt0 / nsub, nsub, d.Y[i], acc, rule);
+    const StepRun r = substeps(m, rs, -1, d.t, dt0 / nsub, nsub, d.Y[i], acc, rule);
     if (r.failed) {
       diag_printf("\nland_final() 減速の積分に失敗 t=%7.4f s=%7.4f", r.t, r.y[0]);
       return Landing::Failed;
     }
-    if (above_ceiling(st, rs, r.y)) {
+    if (above_ceiling(m, rs, r.y)) {
       diag_printf("\nland_final() 減速が速度上限を超える t=%7.4f s=%7.4f", r.t, r.y[0]);
       return Landing::AboveCeiling;
     }
@@ -56,10 +56,10 @@ Landing descend(const Settings& st, RhsState& rs, int i, Descent& d) {
   d.tf = d.t - dt0 + tau;
   d.tt[i] = d.tf;
   d.Y[i] = lerp(d.Y[i - 1], d.Y[i], tau, dt0);
-  d.end = switch_record(st, rs, -1, d.tf, d.Y[i], d.A[i]);
+  d.end = switch_record(m, rs, -1, d.tf, d.Y[i], d.A[i]);
 
   // The deceleration must come to rest at the end of the path.
-  const double sf = st.sf_now();
+  const double sf = m.sf;
   if (!(std::fabs(d.Y[i][0] - sf) <= END_TOL * sf)) {
     diag_printf("\nland_final() 減速が終点に届かない s=%7.4f sf=%7.4f", d.Y[i][0], sf);
     return Landing::ShortOfEnd;
@@ -88,13 +88,13 @@ void commit(const Descent& d, int m, int i, Motion& mo) {
 
 }  // namespace
 
-Landing land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& mo) {
-  const int m = mo.NCHN;
-  if (m < 1 || m + 1 >= NREC) {
-    diag_printf("\nland_final() 切り替え記録が上限%dを超える NCHN=%d", NREC - 1, m);
+Landing land_final(const Model& m, RhsState& rs, const Curves& cv, Motion& mo) {
+  const int last = mo.NCHN;
+  if (last < 1 || last + 1 >= NREC) {
+    diag_printf("\nland_final() 切り替え記録が上限%dを超える NCHN=%d", NREC - 1, last);
     return Landing::TooLong;
   }
-  const int istep = mo.chn_step[m];
+  const int istep = mo.chn_step[last];
   if (istep < 1 || istep >= NTAB) return Landing::NoCrossing;
 
   // The first crossing of the built trajectory with the end curve.
@@ -106,7 +106,7 @@ Landing land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& m
   }
   // The landing cuts the trajectory back to the crossing: switchings made
   // after it are not part of the landed trajectory.
-  int land = m;
+  int land = last;
   while (land > 1 && mo.chn_step[land - 1] > ia) --land;
   // The trajectory must accelerate (or slide along a ceiling) where it
   // crosses: landing from a deceleration is no switch.
@@ -124,8 +124,8 @@ Landing land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& m
   d.tt[i] = d.t;
   d.Y[i] = X;
   d.A[i] = mo.A[i];
-  d.land = switch_record(st, rs, -1, d.t, X, d.A[i]);
-  const Landing result = descend(st, rs, i, d);
+  d.land = switch_record(m, rs, -1, d.t, X, d.A[i]);
+  const Landing result = descend(m, rs, i, d);
   if (result != Landing::Landed) {
     rs = rs_saved;
     return result;

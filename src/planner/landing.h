@@ -31,6 +31,6 @@ enum class Landing {
 // of the end of the path. Sets nf, tf, t, torque_sel = -1 and NCHN to the end
 // record. Returns Landed, or why not with nothing changed (motion and f's
 // memory).
-Landing land_final(const Settings& st, RhsState& rs, const Curves& cv, Motion& mo);
+Landing land_final(const Model& m, RhsState& rs, const Curves& cv, Motion& mo);
 
 }  // namespace cpt

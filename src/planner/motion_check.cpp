@@ -25,20 +25,20 @@ MotionCheck fails(const char* what, const MotionRow& r) {
 
 // The admissible bounds at path point s, following the branch from fi, and
 // the coefficients D there.
-bool bounds_at(const Settings& st, double s, Vec2& fi, PointBounds& b, Mat2& D) {
+bool bounds_at(const Model& m, double s, Vec2& fi, PointBounds& b, Mat2& D) {
   Mat2 J;
   Vec2 q;
-  if (!calD_quiet(st, s, fi, q, J, D)) return false;
+  if (!calD_quiet(m, s, fi, q, J, D)) return false;
   fi = q;
-  b = point_bounds(D, {st.a1max, st.a2max});
-  if (has_speed_limits(st)) cap_to_ceiling(b, ceiling_of(st, J, cpderiv(st, s)).sd);
+  b = point_bounds(D, {m.pb.a1max, m.pb.a2max});
+  if (has_speed_limits(m)) cap_to_ceiling(b, ceiling_of(m, J, cpderiv(m, s)).sd);
   return true;
 }
 
 }  // namespace
 
-MotionCheck check_motion(const Settings& st, const std::vector<MotionRow>& rows, double tol, bool all) {
-  const double sf = st.sf_now();
+MotionCheck check_motion(const Model& m, const std::vector<MotionRow>& rows, double tol, bool all) {
+  const double sf = m.sf;
   if (rows.size() < 2) return fails("the motion has no steps", rows.empty() ? MotionRow{} : rows[0]);
   for (const MotionRow& r : rows)
     if (!std::isfinite(r.t) || !std::isfinite(r.s) || !std::isfinite(r.sd))
@@ -49,7 +49,7 @@ MotionCheck check_motion(const Settings& st, const std::vector<MotionRow>& rows,
   if (!(std::fabs(last.s - sf) <= END_TOL * sf && std::fabs(last.sd) <= END_TOL_SD))
     return fails("the motion does not end at rest at the end of the path", last);
 
-  const std::vector<double> knots = path_knots(st);
+  const std::vector<double> knots = path_knots(m);
   const double ds_fine = sf / CHECK_POINTS;
   MotionCheck out;
   // A limit broken between rows j and j + 1: the first one ends the check
@@ -59,8 +59,8 @@ MotionCheck check_motion(const Settings& st, const std::vector<MotionRow>& rows,
     out.bad.push_back(at.s);
     return !all;
   };
-  Vec2 fi = st.fi0();
-  const std::array<double, 2> amax{st.a1max, st.a2max};
+  Vec2 fi = m.fi0;
+  const std::array<double, 2> amax{m.pb.a1max, m.pb.a2max};
   std::vector<double> pts;
   for (size_t j = 0; j + 1 < rows.size(); ++j) {
     const MotionRow &a = rows[j], &b = rows[j + 1];
@@ -77,10 +77,10 @@ MotionCheck check_motion(const Settings& st, const std::vector<MotionRow>& rows,
     const double u = (xb - xa) / (2 * h);  // mean s-dd of the pair
     // The points between the rows: the fine grid, and either side of each knot.
     pts.clear();
-    const int m = std::max(1, static_cast<int>(std::ceil(h / ds_fine)));
+    const int n_fine = std::max(1, static_cast<int>(std::ceil(h / ds_fine)));
     // The ends on the pair's side: at a knot the other side belongs to the next pair.
-    for (int i = 0; i <= m; ++i)
-      pts.push_back(i == 0 ? std::nextafter(a.s, b.s) : i == m ? std::nextafter(b.s, a.s) : a.s + h * i / m);
+    for (int i = 0; i <= n_fine; ++i)
+      pts.push_back(i == 0 ? std::nextafter(a.s, b.s) : i == n_fine ? std::nextafter(b.s, a.s) : a.s + h * i / n_fine);
     for (auto it = std::upper_bound(knots.begin(), knots.end(), a.s); it != knots.end() && *it < b.s; ++it) {
       pts.push_back(std::nextafter(*it, a.s));
       pts.push_back(std::nextafter(*it, b.s));
@@ -94,7 +94,7 @@ MotionCheck check_motion(const Settings& st, const std::vector<MotionRow>& rows,
     for (const double s : pts) {
       const double sc = std::clamp(s, 0.0, sf);
       PointBounds pb;
-      if (!bounds_at(st, sc, fi, pb, D_last)) return fails("a point of the motion is out of reach", {a.t, s, a.sd});
+      if (!bounds_at(m, sc, fi, pb, D_last)) return fails("a point of the motion is out of reach", {a.t, s, a.sd});
       if (s == pts.front()) D_first = D_last;
       const double x = xa + (xb - xa) * (s - a.s) / h;
       if (x > 0) {

@@ -53,7 +53,7 @@ constexpr double CHECK_TOL = 1e-3;
 
 // The first fault ends the check; with `all` every row pair is checked and
 // the faulty ones are listed in `bad` (the reason is the first one's).
-MotionCheck check_motion(const Settings& st, const std::vector<MotionRow>& rows, double tol = CHECK_TOL,
+MotionCheck check_motion(const Model& m, const std::vector<MotionRow>& rows, double tol = CHECK_TOL,
                          bool all = false);
 
 }  // namespace cpt

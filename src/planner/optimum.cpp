@@ -26,19 +26,19 @@ constexpr int CHECK_PASSES = 5;
 constexpr double T_GRID_MAX = 1e4;
 
 // The model of f at one path point, without console output.
-ModelSampler model_sampler(const Settings& st) {
-  return [&st](double s, const Vec2& ref, Vec2& fi, Mat2& D) {
+ModelSampler model_sampler(const Model& m) {
+  return [&m](double s, const Vec2& ref, Vec2& fi, Mat2& D) {
     Mat2 J;
-    return calD_quiet(st, s, ref, fi, J, D) == 1;
+    return calD_quiet(m, s, ref, fi, J, D) == 1;
   };
 }
 
 // The speed limits' ceiling at s, with joint values fi there (0 where out of reach).
-CeilingSampler ceiling_sampler(const Settings& st) {
-  return [&st](double s, const Vec2& fi, int& by) {
+CeilingSampler ceiling_sampler(const Model& m) {
+  return [&m](double s, const Vec2& fi, int& by) {
     Ceiling c;
     Vec2 q;
-    if (!ceiling_at(st, s, fi, q, c)) return 0.0;
+    if (!ceiling_at(m, s, fi, q, c)) return 0.0;
     by = 1 + static_cast<int>(c.by);
     return c.sd;
   };
@@ -111,37 +111,37 @@ double sample_sdd(const ProfilePart& p, const PointBounds& b, double s, double& 
 
 // The motion at t = 0, dt0, 2 dt0, ... and at T. False (with a reason) when
 // a point of the grid is out of reach.
-bool time_grid(const Settings& st, const Profile& pr, Optimum& out) {
-  const std::array<double, 2> amax{st.a1max, st.a2max};
+bool time_grid(const Model& m, const Profile& pr, Optimum& out) {
+  const std::array<double, 2> amax{m.pb.a1max, m.pb.a2max};
   const int n = static_cast<int>(std::ceil(pr.T / dt0 - 1e-9));
-  Vec2 ref = st.fi0();
+  Vec2 ref = m.fi0;
   size_t part = 0;
   out.motion.reserve(n + 1);
   for (int j = 0; j <= n; ++j) {
-    OptimumSample m;
+    OptimumSample smp;
     const bool end = j == n;
-    m.t = end ? pr.T : j * dt0;
-    while (part + 1 < pr.parts.size() && pr.parts[part].tb < m.t) ++part;
+    smp.t = end ? pr.T : j * dt0;
+    while (part + 1 < pr.parts.size() && pr.parts[part].tb < smp.t) ++part;
     const ProfilePart& p = pr.parts[part];
-    m.s = end ? st.sf_now() : part_s_at(p, m.t);
-    double x = end ? 0 : part_x(p, m.s);
+    smp.s = end ? m.sf : part_s_at(p, smp.t);
+    double x = end ? 0 : part_x(p, smp.s);
     Mat2 J, D;
-    if (!calD_quiet(st, m.s, ref, m.fi, J, D)) {
-      out.reason = no_motion("the path point is out of reach", m.s);
+    if (!calD_quiet(m, smp.s, ref, smp.fi, J, D)) {
+      out.reason = no_motion("the path point is out of reach", smp.s);
       return false;
     }
-    ref = m.fi;
+    ref = smp.fi;
     if (!end) {
       PointBounds b = point_bounds(D, amax);
       Ceiling c;
       Vec2 q;
-      if (ceiling_at(st, m.s, m.fi, q, c)) cap_to_ceiling(b, c.sd);
-      m.sdd = sample_sdd(p, b, m.s, x);
-      for (int i = 0; i < 2; ++i) m.acc[i] = D[i][0] * m.sdd + D[i][1] * x;
+      if (ceiling_at(m, smp.s, smp.fi, q, c)) cap_to_ceiling(b, c.sd);
+      smp.sdd = sample_sdd(p, b, smp.s, x);
+      for (int i = 0; i < 2; ++i) smp.acc[i] = D[i][0] * smp.sdd + D[i][1] * x;
     }
-    m.sd = std::sqrt(x);
-    cpcurve(st, m.s, m.hand);
-    out.motion.push_back(m);
+    smp.sd = std::sqrt(x);
+    cpcurve(m, smp.s, smp.hand);
+    out.motion.push_back(smp);
   }
   return true;
 }
@@ -200,26 +200,26 @@ const char* choice_name(Choice c) {
   }
 }
 
-ProfileProblem optimum_problem(const Settings& st) {
+ProfileProblem optimum_problem(const Model& m) {
   ProfileProblem pb;
-  pb.sf = st.sf_now();
-  pb.amax = {st.a1max, st.a2max};
-  pb.fi_start = st.fi0();
-  pb.knots = path_knots(st);
-  pb.sample = model_sampler(st);
-  if (has_speed_limits(st)) pb.ceiling = ceiling_sampler(st);
+  pb.sf = m.sf;
+  pb.amax = {m.pb.a1max, m.pb.a2max};
+  pb.fi_start = m.fi0;
+  pb.knots = path_knots(m);
+  pb.sample = model_sampler(m);
+  if (has_speed_limits(m)) pb.ceiling = ceiling_sampler(m);
   return pb;
 }
 
-Optimum compute_optimum(const Settings& st, const ProfileProblem* problem) {
+Optimum compute_optimum(const Model& m, const ProfileProblem* problem) {
   Optimum out;
-  if (type_number(st.cptype) < 1 || type_number(st.cptype) > NPATHTYPES) {
+  if (type_number(m.pb.cptype) < 1 || type_number(m.pb.cptype) > NPATHTYPES) {
     out.reason = no_motion("unknown path type");
     return out;
   }
   // The profile is checked against every limit between its nodes; where it
   // breaks one the grid is made finer there and the profile solved again.
-  ProfileProblem pb = problem ? *problem : optimum_problem(st);
+  ProfileProblem pb = problem ? *problem : optimum_problem(m);
   Profile pr;
   MotionCheck check;
   for (int pass = 0;; ++pass) {
@@ -233,7 +233,7 @@ Optimum compute_optimum(const Settings& st, const ProfileProblem* problem) {
       out.reason = no_motion("the optimal time is too long for the time grid");
       return out;
     }
-    check = check_motion(st, profile_rows(pr, st.sf_now()), CHECK_TOL, true);
+    check = check_motion(m, profile_rows(pr, m.sf), CHECK_TOL, true);
     if (check.ok || pass == CHECK_PASSES) break;
     pb.refine_at.insert(pb.refine_at.end(), check.bad.begin(), check.bad.end());
     if (pass > 0) ++pb.refine_levels;
@@ -244,8 +244,8 @@ Optimum compute_optimum(const Settings& st, const ProfileProblem* problem) {
     out.reason = "the computed motion breaks a limit: " + check.reason;
     return out;
   }
-  collect_pieces(pr, st.sf_now(), out);
-  if (!time_grid(st, pr, out)) {
+  collect_pieces(pr, m.sf, out);
+  if (!time_grid(m, pr, out)) {
     out.profile.clear();
     out.pieces.clear();
     out.switches.clear();

@@ -60,10 +60,10 @@ const char* choice_name(Choice c);
 
 // The phase-plane problem of the current robot, path and limits: the model
 // sampled through calD without console output. The settings must outlive it.
-ProfileProblem optimum_problem(const Settings& st);
+ProfileProblem optimum_problem(const Model& m);
 
 // The optimum for the current robot, path and limits; `pb`, when given, is
-// the problem to solve instead of optimum_problem(st) (a finer grid).
-Optimum compute_optimum(const Settings& st, const ProfileProblem* pb = nullptr);
+// the problem to solve instead of optimum_problem(m) (a finer grid).
+Optimum compute_optimum(const Model& m, const ProfileProblem* pb = nullptr);
 
 }  // namespace cpt

@@ -16,13 +16,13 @@ namespace cpt {
 namespace {
 
 // View scales and the motion at rest at the start of the path.
-void reset_motion(World& w) {
-  Motion& mo = w.mo;
-  const double sf = w.st.sf_now();
-  w.pic.zoom = 1.0;
-  w.pic.pp_zoom = 1.0;
-  if (sf < 1.01) w.pic.pp_zoom = 2.0;
-  if (sf > 1.99) w.pic.pp_zoom = 0.4;
+void reset_motion(const Model& m, Data& d, Picture& pic) {
+  Motion& mo = d.mo;
+  const double sf = m.sf;
+  pic.zoom = 1.0;
+  pic.pp_zoom = 1.0;
+  if (sf < 1.01) pic.pp_zoom = 2.0;
+  if (sf > 1.99) pic.pp_zoom = 0.4;
 
   rest_at_start(mo);
   mo.tt[0] = 0;
@@ -42,59 +42,33 @@ void reset_motion(World& w) {
 
   // Accelerations of maximum acceleration at rest at the start.
   int ok = 0;
-  f(w.st, w.rhs, mo.torque_sel, 1, mo.t, mo.Y[0].data(), mo.A[0], ok);
+  f(m, d.rhs, mo.torque_sel, 1, mo.t, mo.Y[0].data(), mo.A[0], ok);
   mo.chn[0].acc = mo.A[0].acc;
 }
 
 }  // namespace
 
-void arm_picture(const Settings& st, Picture& pic) {
-  pic.link1_draw = st.l1;
-  pic.link2_draw = st.l2 - pic.hand_len;
+void arm_picture(const RobotSpec& robot, Picture& pic) {
+  pic.link1_draw = robot.l1;
+  pic.link2_draw = robot.l2 - pic.hand_len;
 }
 
-void set_defaults(World& w) {
-  // Robot and path parameters take the values their declarations give;
-  // the picture likewise, with the sizes derived from the hand length.
-  w.pic = Picture{};
-  Picture& p = w.pic;
+Picture default_picture(const RobotSpec& robot) {
+  // The sizes derived from the hand length and the arm lengths.
+  Picture p;
   p.grip_w = 1.2 * p.work_len;
-  p.rod_len = w.st.L - p.hand_len;
+  p.rod_len = robot.L - p.hand_len;
   p.rod_w = p.rod_len / 20;
-
-  Settings& st = w.st;
-  st = Settings{};
-  arm_picture(st, p);
-  w.mo.dt = dt0;
-
-  // Start points of the paths; the arc's is derived from its centre.
-  st.P0[PathType::Sine] = {-0.4, 0.2};
-  st.P0[PathType::UShape] = {0.2, 0.0};
-  st.P0[PathType::Slalom] = {-0.4, 0.2};
-  st.P0[PathType::AccCam] = {-0.2, 0.1};
-  st.P0[PathType::CycloidCam] = {0.0, 0.2};
-  st.P0[PathType::Line] = {-0.4, 0.1};
-  st.sf[PathType::Arc] = PI;
-  for (const PathType c : kPathTypes) update_path_derived(st, c);
-  st.Pf[PathType::Arc] = {st.arc_Ax - st.arc_R, st.arc_Ay};
-
-  // Start joint values of every path for both robots; all default start
-  // points are within reach of both.
-  st.fi_ref = {0, 0};
-  for (const PathType c : kPathTypes) {
-    st.robottype = Robot::Cylindrical;
-    inv(st, st.P0[c][0], st.P0[c][1], st.fi_ref, st.fi0a[c]);
-    st.robottype = Robot::Scara;
-    inv(st, st.P0[c][0], st.P0[c][1], st.fi_ref, st.fi0b[c]);
-  }
+  arm_picture(robot, p);
+  return p;
 }
 
-double shortest_time_bound(const Settings& st, const Curves& cv) {
+double shortest_time_bound(const Model& m, const Curves& cv) {
   // Any motion from rest lies under the maximum-acceleration curve from the
   // start, and any motion into rest under the maximum-deceleration curve into
   // the end, as far as each is admissible: it is no faster to the middle of
   // the path, or to where the curve ends, than the curve itself.
-  const double half = st.sf_now() / 2;
+  const double half = m.sf / 2;
   int n = 0;
   for (int i = 1; i <= cv.n_curve_start && cv.curve_start[i][0] <= half; ++i) ++n;
   for (int i = 1; i <= cv.n_curve_end && cv.curve_end[i][0] >= half; ++i) ++n;
@@ -107,30 +81,28 @@ bool finite(const Vec2& v) { return std::isfinite(v[0]) && std::isfinite(v[1]); 
 
 // The settings and what the path derives from them are numbers, and so are
 // the largest joint accelerations they can ask for.
-bool settings_finite(const Settings& st) {
-  const PathType c = st.cptype;
+bool settings_finite(const Model& m) {
   // Points that make no path (a problem file's waypoints) give no numbers either.
-  if (path_fault(st)) return false;
-  for (double v : {st.l1, st.l2, st.a1max * st.a1max, st.a2max * st.a2max, st.sf_now(), st.arc_Ax,
-                   st.arc_Ay, st.arc_R, st.sin_k, st.sinA, st.u_arc, st.sl_R, st.cam_a, st.cyc_c,
-                   st.cyc_w, st.line_cos, st.line_sin}) {
+  if (path_fault(m)) return false;
+  for (double v : {m.pb.robot.l1, m.pb.robot.l2, m.pb.a1max * m.pb.a1max, m.pb.a2max * m.pb.a2max, m.sf, m.pb.arc.Ax,
+                   m.pb.arc.Ay, m.pb.arc.R, m.sin_k, m.pb.sine.A, m.u_arc, m.pb.slalom.R, m.cam_a, m.cyc_c,
+                   m.cyc_w, m.line_cos, m.line_sin}) {
     if (!std::isfinite(v)) return false;
   }
-  if (!finite(st.P0[c]) || !finite(st.Pf[c])) return false;
+  if (!finite(m.P0) || !finite(m.Pf)) return false;
   // The path's derivatives, which a very short wavelength or stroke blows up.
   for (int i = 0; i <= 4; ++i) {
-    const PathDeriv d = cpderiv(st, st.sf_now() * i / 4);
+    const PathDeriv d = cpderiv(m, m.sf * i / 4);
     if (!std::isfinite(d.xd + d.yd + d.xdd + d.ydd)) return false;
   }
   return true;
 }
 
 // Every value the preparation made is a number.
-bool all_finite(const Settings& st, const Curves& cv) {
-  const PathType c = st.cptype;
-  if (!std::isfinite(st.sf_now()) || !finite(st.P0[c]) || !finite(st.Pf[c]) || !finite(st.fi0()))
+bool all_finite(const Model& m, const Curves& cv) {
+  if (!std::isfinite(m.sf) || !finite(m.P0) || !finite(m.Pf) || !finite(m.fi0))
     return false;
-  if (!std::isfinite(Dmax00_of(cv, st)) || !std::isfinite(Dmax10_of(cv, st))) return false;
+  if (!std::isfinite(cv.Dmax00) || !std::isfinite(cv.Dmax10)) return false;
   for (int i = 0; i <= cv.n_curve_start; ++i)
     if (!finite(cv.curve_start[i])) return false;
   for (int i = 0; i <= cv.n_curve_end; ++i)
@@ -140,26 +112,25 @@ bool all_finite(const Settings& st, const Curves& cv) {
   return true;
 }
 
-Prepared prepare(World& w) {
-  Settings& st = w.st;
-  const PathType c = st.cptype;
-  if (!settings_finite(st)) return Prepared::NotFinite;
-  if (!inv(st, st.P0[c][0], st.P0[c][1], st.fi_ref, st.fi0())) return Prepared::StartUnreachable;
-  calDmax(st, w.cv);
-  extremal_curves(st, w.rhs, w.cv);
-  if (!calboundary(st, w.cv)) return Prepared::NoBoundary;
-  if (!(closest_singularity(st).dist >= SING_DIST)) return Prepared::Singular;
-  if (!all_finite(st, w.cv)) return Prepared::NotFinite;
-  if (shortest_time_bound(st, w.cv) < kMinSteps * dt0) return Prepared::TooFast;
-  reset_motion(w);
+Prepared prepare(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic) {
+  m = build_model(pb);
+  if (!settings_finite(m)) return Prepared::NotFinite;
+  if (!inv(m.pb.robot, m.P0[0], m.P0[1], m.fi_ref, m.fi0)) return Prepared::StartUnreachable;
+  calDmax(m, cv);
+  extremal_curves(m, d.rhs, cv);
+  if (!calboundary(m, cv)) return Prepared::NoBoundary;
+  if (!(closest_singularity(m).dist >= SING_DIST)) return Prepared::Singular;
+  if (!all_finite(m, cv)) return Prepared::NotFinite;
+  if (shortest_time_bound(m, cv) < kMinSteps * dt0) return Prepared::TooFast;
+  reset_motion(m, d, pic);
   return Prepared::Ready;
 }
 
 }  // namespace
 
-Prepared prepare_motion(World& w) {
+Prepared prepare_motion(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic) {
   diag_scope_begin();
-  const Prepared result = prepare(w);
+  const Prepared result = prepare(pb, m, cv, d, pic);
   diag_scope_end();
   return result;
 }

@@ -7,12 +7,11 @@
 
 namespace cpt {
 
-// Fills the settings and the picture with their start-up defaults and
-// computes the start joint values of every path for both robots.
-void set_defaults(World& w);
+// The picture of a robot: its bodies, the layout and the view at start-up.
+Picture default_picture(const RobotSpec& robot);
 
-// The picture's SCARA links after the arm lengths st.l1, st.l2.
-void arm_picture(const Settings& st, Picture& pic);
+// The picture's SCARA links after the arm lengths l1, l2.
+void arm_picture(const RobotSpec& robot, Picture& pic);
 
 enum class Prepared {
   Ready,             // curves, boundary and the motion at rest are set
@@ -30,13 +29,13 @@ constexpr int kMinSteps = 10;
 
 // A lower bound of the time of any motion from rest at the start to rest at
 // the end of the path, from the two extremal curves [s].
-double shortest_time_bound(const Settings& st, const Curves& cv);
+double shortest_time_bound(const Model& m, const Curves& cv);
 
-// For the current settings (end point of the path already computed): the
-// start joint values, the path maxima of the s-dd coefficients, both
-// extremal curves and the velocity-limit boundary, all of them checked; then
-// the view scales and the motion at rest at the start of the path. One
-// diagnostic scope.
-Prepared prepare_motion(World& w);
+// For the problem: its model (build_model, then the start joint values), the
+// path maxima of the s-dd coefficients, both extremal curves and the
+// velocity-limit boundary, all of them checked; then the view scales and the
+// motion at rest at the start of the path. One diagnostic scope. The model
+// is constant from here until the next preparation.
+Prepared prepare_motion(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic);
 
 }  // namespace cpt

@@ -6,10 +6,10 @@
 
 namespace cpt {
 
-SwitchRecord switch_record(const Settings& st, RhsState& rs, int torque_sel, double t,
+SwitchRecord switch_record(const Model& m, RhsState& rs, int torque_sel, double t,
                            const Vec2& y, AccRecord& acc) {
   int ok = 1;
-  f(st, rs, torque_sel, 1, t, y.data(), acc, ok);
+  f(m, rs, torque_sel, 1, t, y.data(), acc, ok);
   return {t, y[0], y[1], acc.acc, torque_sel > 0 ? Drive::Accel : Drive::Decel, SpeedLimit::None};
 }
 
@@ -22,8 +22,8 @@ Drive drive_after(const Motion& mo, int i) {
   return d;
 }
 
-bool on_path(const Settings& st, const Vec2& y) {
-  return std::isfinite(y[0]) && std::isfinite(y[1]) && y[0] >= 0 && y[0] <= st.sf_now();
+bool on_path(const Model& m, const Vec2& y) {
+  return std::isfinite(y[0]) && std::isfinite(y[1]) && y[0] >= 0 && y[0] <= m.sf;
 }
 
 }  // namespace cpt

@@ -8,7 +8,7 @@ namespace cpt {
 
 // The record at state y and time t for the torque choice torque_sel that
 // holds from there on; acc receives f's record at y.
-SwitchRecord switch_record(const Settings& st, RhsState& rs, int torque_sel, double t,
+SwitchRecord switch_record(const Model& m, RhsState& rs, int torque_sel, double t,
                            const Vec2& y, AccRecord& acc);
 
 // What drives the motion on from record i: record 0 starts with maximum
@@ -20,6 +20,6 @@ Drive drive_after(const Motion& mo, int i);
 inline int drive_sel(Drive d) { return d == Drive::Decel ? -1 : +1; }
 
 // True when y is a state the motion can be in: finite, 0 <= s <= sf.
-bool on_path(const Settings& st, const Vec2& y);
+bool on_path(const Model& m, const Vec2& y);
 
 }  // namespace cpt

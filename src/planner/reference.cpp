@@ -23,15 +23,15 @@ constexpr int A_ROUNDS = 1000;     // bound of the reduction rounds
 
 // The largest a that the path maxima of the s-dd coefficients allow; a joint
 // whose coefficient is 0 everywhere sets no bound. 0 when neither does.
-double start_acceleration(const Settings& st, const Curves& cv) {
-  const double d00 = Dmax00_of(cv, st), d10 = Dmax10_of(cv, st);
+double start_acceleration(const Model& m, const Curves& cv) {
+  const double d00 = cv.Dmax00, d10 = cv.Dmax10;
   double a = 0;
   bool bound = false;
   if (d00 > 0) {
-    a = st.a1max / d00;
+    a = m.pb.a1max / d00;
     bound = true;
   }
-  if (d10 > 0 && (!bound || st.a2max / d10 < a)) a = st.a2max / d10;
+  if (d10 > 0 && (!bound || m.pb.a2max / d10 < a)) a = m.pb.a2max / d10;
   return a;
 }
 
@@ -40,14 +40,14 @@ constexpr int CEIL_SAMPLES = 2000;
 
 // The lowest speed-limit ceiling along the path (+inf when none is set): the
 // cruise rate of the profile stays below it, and so does every rate before.
-double lowest_ceiling(const Settings& st) {
+double lowest_ceiling(const Model& m) {
   double low = std::numeric_limits<double>::infinity();
-  if (!has_speed_limits(st)) return low;
-  Vec2 ref = st.fi0();
+  if (!has_speed_limits(m)) return low;
+  Vec2 ref = m.fi0;
   for (int i = 0; i <= CEIL_SAMPLES; ++i) {
     Ceiling c;
     Vec2 fi;
-    if (!ceiling_at(st, st.sf_now() * i / CEIL_SAMPLES, ref, fi, c)) continue;
+    if (!ceiling_at(m, m.sf * i / CEIL_SAMPLES, ref, fi, c)) continue;
     ref = fi;
     low = std::min(low, c.sd);
   }
@@ -56,46 +56,46 @@ double lowest_ceiling(const Settings& st) {
 
 // Hand point, joint values (following those of step k - 1) and joint
 // accelerations of step k with state (s, sd, sdd).
-void fill_step(const Settings& st, Motion& mo, int k, double s, double sd, double sdd) {
+void fill_step(const Model& m, Motion& mo, int k, double s, double sd, double sdd) {
   mo.Yn[k] = {s, sd};
-  cpcurve(st, s, mo.CPn[k]);
+  cpcurve(m, s, mo.CPn[k]);
   if (k == 0) {
-    mo.fin[0] = st.fi0();
+    mo.fin[0] = m.fi0;
   } else {
     mo.fin[k] = mo.fin[k - 1];  // kept when inv fails
-    inv(st, mo.CPn[k][0], mo.CPn[k][1], mo.fin[k - 1], mo.fin[k]);
+    inv(m.pb.robot, mo.CPn[k][0], mo.CPn[k][1], mo.fin[k - 1], mo.fin[k]);
   }
   mo.An[k] = AccRecord{};
-  jointacc(st, s, sd, sdd, mo.fin[k], mo.An[k]);
+  jointacc(m, s, sd, sdd, mo.fin[k], mo.An[k]);
 }
 
 // First pass over the optimal time grid; returns the first step whose joint
 // accelerations break a limit (no tolerance), or -1. Without `check` it
 // fills every step.
-int first_pass(const Settings& st, Motion& mo, const Trapezoid& p, bool check) {
-  const double sf = st.sf_now();
+int first_pass(const Model& m, Motion& mo, const Trapezoid& p, bool check) {
+  const double sf = m.sf;
   for (int k = 0; k <= mo.nf; ++k) {
     double s, sd, sdd;
     trapezoid_at(p, sf, mo.tt[k], s, sd, sdd);
-    fill_step(st, mo, k, s, sd, sdd);
-    if (check && over_limit(st, mo.An[k], 0)) return k;
+    fill_step(m, mo, k, s, sd, sdd);
+    if (check && over_limit(m, mo.An[k], 0)) return k;
   }
   return -1;
 }
 
-// The last step m: at time Tn, at rest at the end of the path.
-void rest_at_end(const Settings& st, Motion& mo, const Trapezoid& p, int m) {
-  mo.tt[m] = p.Tn;
-  mo.Yn[m] = {st.sf_now(), 0};
-  mo.An[m] = AccRecord{};
-  cpcurve(st, st.sf_now(), mo.CPn[m]);
-  mo.fin[m] = mo.fin[m - 1];
-  inv(st, mo.CPn[m][0], mo.CPn[m][1], mo.fin[m - 1], mo.fin[m]);
-  mo.nn = m;
+// The last step k: at time Tn, at rest at the end of the path.
+void rest_at_end(const Model& m, Motion& mo, const Trapezoid& p, int k) {
+  mo.tt[k] = p.Tn;
+  mo.Yn[k] = {m.sf, 0};
+  mo.An[k] = AccRecord{};
+  cpcurve(m, m.sf, mo.CPn[k]);
+  mo.fin[k] = mo.fin[k - 1];
+  inv(m.pb.robot, mo.CPn[k][0], mo.CPn[k][1], mo.fin[k - 1], mo.fin[k]);
+  mo.nn = k;
 }
 
 // Continues the grid past the optimal motion in steps of dt0 until Tn.
-void extend(const Settings& st, Motion& mo, const Trapezoid& p) {
+void extend(const Model& m, Motion& mo, const Trapezoid& p) {
   const int nf = mo.nf;
   mo.nn = nf;
   // Shorter than the optimal motion: the steps past Tn already hold the rest.
@@ -105,17 +105,17 @@ void extend(const Settings& st, Motion& mo, const Trapezoid& p) {
     return;
   }
   for (int j = 1;; ++j) {
-    const int m = nf + j;
+    const int k = nf + j;
     const double t = mo.tt[nf] + j * dt0;
-    if (t > p.Tn) return rest_at_end(st, mo, p, m);
-    if (m == NTAB - 1) {
+    if (t > p.Tn) return rest_at_end(m, mo, p, k);
+    if (k == NTAB - 1) {
       diag_printf("\n基準CP運動 ステップ数が上限%dを超える Tn=%7.4f", NTAB - 1, p.Tn);
-      return rest_at_end(st, mo, p, m);
+      return rest_at_end(m, mo, p, k);
     }
     double s, sd, sdd;
-    mo.tt[m] = t;
-    trapezoid_at(p, st.sf_now(), t, s, sd, sdd);
-    fill_step(st, mo, m, s, sd, sdd);
+    mo.tt[k] = t;
+    trapezoid_at(p, m.sf, t, s, sd, sdd);
+    fill_step(m, mo, k, s, sd, sdd);
   }
 }
 
@@ -156,31 +156,31 @@ void trapezoid_at(const Trapezoid& p, double sf, double t, double& s, double& sd
   }
 }
 
-void reference_motion(const Settings& st, const Curves& cv, Motion& mo) {
-  const double sf = st.sf_now();
+void reference_motion(const Model& m, const Curves& cv, Motion& mo) {
+  const double sf = m.sf;
   Trapezoid p;
-  const double a = start_acceleration(st, cv);
+  const double a = start_acceleration(m, cv);
   // The cruise rate a ta is capped by the speed limits.
-  const double vcap = lowest_ceiling(st);
+  const double vcap = lowest_ceiling(m);
   const double ta0 = a > 0 && a * TA0 > vcap ? vcap / a : TA0;
   if (!trapezoid(sf, a, ta0, p)) {
     // No profile: the reference motion stays at rest at the start.
     diag_printf("\n基準CP運動 加速度を決められない a=%7.4f sf=%7.4f", a, sf);
-    for (int k = 0; k <= mo.nf; ++k) fill_step(st, mo, k, 0, 0, 0);
+    for (int k = 0; k <= mo.nf; ++k) fill_step(m, mo, k, 0, 0, 0);
     mo.Tn = 0;
     mo.nn = mo.nf;
     return;
   }
   // Reduce a until no step of the grid breaks a joint limit.
-  for (int round = 1; first_pass(st, mo, p, true) >= 0; ++round) {
+  for (int round = 1; first_pass(m, mo, p, true) >= 0; ++round) {
     if (round > A_ROUNDS || !trapezoid(sf, A_SHRINK * p.a, p.ta, p)) {
       diag_printf("\n基準CP運動 加速度の縮小が%d回で終わらない a=%7.4f", A_ROUNDS, p.a);
-      first_pass(st, mo, p, false);
+      first_pass(m, mo, p, false);
       break;
     }
   }
   mo.Tn = p.Tn;
-  extend(st, mo, p);
+  extend(m, mo, p);
 }
 
 }  // namespace cpt

@@ -19,8 +19,8 @@ SwitchRecord step_record(const Motion& mo, double t, int k) {
 // Number of records that step k adds: group 1 (joint 1 reaches its limit,
 // joint 2 leaves it, or either joint jumps from limit to limit) and group 2
 // (joint 1 leaves its limit, joint 2 reaches it) count one each.
-int switchings_at(const Settings& st, const Motion& mo, int k) {
-  const LimitEvents e = limit_events(st, mo.A[k - 1].acc, mo.A[k].acc);
+int switchings_at(const Model& m, const Motion& mo, int k) {
+  const LimitEvents e = limit_events(m, mo.A[k - 1].acc, mo.A[k].acc);
   const bool group1 = e.reach[0] || e.leave[1] || e.jump[0] || e.jump[1];
   const bool group2 = e.leave[0] || e.reach[1];
   return (group1 ? 1 : 0) + (group2 ? 1 : 0);
@@ -63,13 +63,13 @@ void print_report(const Motion& mo) {
 
 }  // namespace
 
-int switching_report(const Settings& st, Motion& mo, int n) {
+int switching_report(const Model& m, Motion& mo, int n) {
   if (n < 0) n = 0;
   if (n > NTAB - 1) n = NTAB - 1;
   int nct = 0, dropped = 0;
   mo.tsw[0] = step_record(mo, 0, 0);
   for (int k = 1; k <= n; ++k) {
-    for (int add = switchings_at(st, mo, k); add > 0; --add) {
+    for (int add = switchings_at(m, mo, k); add > 0; --add) {
       if (nct + 1 > NREC - 1) {
         ++dropped;
         continue;

@@ -12,7 +12,7 @@ namespace cpt {
 // prints the switching records chn[0..NCHN] and tsw[0..NCT]. Sets and returns
 // NCT. Switchings that do not fit into tsw are not recorded (with a console
 // note); the end of the motion is always recorded last.
-int switching_report(const Settings& st, Motion& mo, int n);
+int switching_report(const Model& m, Motion& mo, int n);
 
 // Prints the automatic optimum's time and its switch points, one line each
 // (time, s, sd, and the choices before and after), or its reason when there

@@ -24,13 +24,12 @@ constexpr double kSameTime = 1e-9;
 // Walking the landed trajectory and replay: step n, with the drive of its
 // part from the switching records (a step at a switching: the drive after
 // it) and the length of the step that reached it.
-StateReadout state_readout(const World& w, const FrameView& v) {
-  const Motion& mo = w.mo;
+StateReadout state_readout(const Curves& cv, const Motion& mo, const FrameView& v) {
   const int n = std::clamp(v.n, 0, NTAB - 1);
   StateReadout r;
   r.s = mo.Y[n][0];
   r.sd = mo.Y[n][1];
-  r.below = velocity_limit_at(w.cv, r.s) - r.sd;
+  r.below = velocity_limit_at(cv, r.s) - r.sd;
   if (mo.traj_state != TrajState::Obtained && mo.final_state != FinalState::Walking) {
     r.t = mo.t;
     r.drive = mo.ceiling != SpeedLimit::None ? Drive::Ceiling : mo.torque_sel < 0 ? Drive::Decel : Drive::Accel;
@@ -56,38 +55,35 @@ StateReadout state_readout(const World& w, const FrameView& v) {
 
 // The automatic optimum's profile, in green, while shown: over the prepared
 // curves (it runs along them where it follows them) and under the hand-built ones.
-void draw_optimum_curve(const World& w) {
-  if (w.opt.shown && w.opt.ok) plot_curve(w.pic, w.mo, w.opt.n, w.opt.profile.data(), colour::green);
+void draw_optimum_curve(const Data& d, const Picture& pic) {
+  if (d.optimum.shown && d.optimum.ok) plot_curve(pic, d.mo, d.optimum.n, d.optimum.profile.data(), colour::green);
 }
 
 // The phase plane while the trajectory is built or walked.
-void draw_construction(const World& w, const FrameView& v) {
-  const Picture& pic = w.pic;
-  const Motion& mo = w.mo;
-  plot_curve(pic, mo, w.cv.n_curve_start, w.cv.curve_start.data(), colour::blue);
-  plot_curve(pic, mo, w.cv.n_curve_end, w.cv.curve_end.data(), colour::blue);
-  plot_boundary(pic, mo, w.cv, colour::black);
-  draw_optimum_curve(w);
+void draw_construction(const Curves& cv, const Data& d, const Picture& pic, const FrameView& v) {
+  const Motion& mo = d.mo;
+  plot_curve(pic, mo, cv.n_curve_start, cv.curve_start.data(), colour::blue);
+  plot_curve(pic, mo, cv.n_curve_end, cv.curve_end.data(), colour::blue);
+  plot_boundary(pic, mo, cv, colour::black);
+  draw_optimum_curve(d, pic);
   plot_trajectory(pic, mo, v.n, mo.Y.data(), colour::red);
   if (v.look_ahead) {
-    plot_curve(pic, mo, w.fr.n_keep, w.fr.look_keep.data(), colour::blue);
-    plot_curve(pic, mo, w.fr.n_switch, w.fr.look_switch.data(), colour::yellow);
+    plot_curve(pic, mo, d.fr.n_keep, d.fr.look_keep.data(), colour::blue);
+    plot_curve(pic, mo, d.fr.n_switch, d.fr.look_switch.data(), colour::yellow);
   }
 }
 
 // The replay: phase plane, robot, the trails of both motions, the joint-limit
 // markers and the time graphs.
-void draw_replay(const World& w, const FrameView& v) {
-  const Settings& st = w.st;
-  const Picture& pic = w.pic;
-  const Motion& mo = w.mo;
+void draw_replay(const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v) {
+  const Motion& mo = d.mo;
   const int j = v.n;
   const int i = v.reference;
-  draw_optimum_curve(w);
+  draw_optimum_curve(d, pic);
   plot_trajectory(pic, mo, j, mo.Y.data(), colour::red);
-  plot_boundary(pic, mo, w.cv, colour::black);
-  if (st.robottype == Robot::Cylindrical) draw_cylindrical_robot(pic, mo.fi[j], colour::red);
-  if (st.robottype == Robot::Scara) draw_scara_robot(pic, mo.fi[j], colour::red);
+  plot_boundary(pic, mo, cv, colour::black);
+  if (m.pb.robot.kind == Robot::Cylindrical) draw_cylindrical_robot(pic, mo.fi[j], colour::red);
+  if (m.pb.robot.kind == Robot::Scara) draw_scara_robot(pic, mo.fi[j], colour::red);
 
   const auto hand = [](const HandRecord& r) { return Vec2{r.x, r.y}; };
   path_dot(pic, hand(mo.CP[mo.nf]), 0.008 * pic.zoom, colour::blue);
@@ -98,31 +94,31 @@ void draw_replay(const World& w, const FrameView& v) {
   for (int k = 1; k <= j; ++k) {
     Vec2 at;
     double radius;
-    if (limit_marker(st, pic, mo, k, at, radius)) ring_marker(robot_to_screen(pic, at), radius, colour::blue);
+    if (limit_marker(m, pic, mo, k, at, radius)) ring_marker(robot_to_screen(pic, at), radius, colour::blue);
   }
   ring_marker(robot_to_screen(pic, hand(mo.CP[0])), 0.012, colour::blue);
   ring_marker(robot_to_screen(pic, hand(mo.CP[mo.nf])), 0.012, colour::blue);
 
   // Clear the right-hand part of the window for the graphs.
   fill_rect({pic.graph_x0 - 0.05, -1.0}, 1.0, 2.0, 0, colour::white);
-  plot_joint_displacement(pic, st, mo, j);
-  plot_joint_torque(pic, st, mo, j);
+  plot_joint_displacement(pic, m, mo, j);
+  plot_joint_torque(pic, m, mo, j);
 }
 
 }  // namespace
 
-void draw_frame(const World& w, const FrameView& v) {
+void draw_frame(const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v) {
   draw_title();
-  draw_info_panel(w.st, w.mo);
-  draw_optimum_panel(w.mo, w.opt);
+  draw_info_panel(m, d.mo);
+  draw_optimum_panel(d.mo, d.optimum);
   draw_added_keys();
-  draw_state_readout(state_readout(w, v));
-  draw_picture_grid(w.pic);
-  label_axes(w.pic, w.cv, w.st.sf_now());
+  draw_state_readout(state_readout(cv, d.mo, v));
+  draw_picture_grid(pic);
+  label_axes(pic, cv, m.sf);
   if (v.mode == FrameMode::Replay) {
-    draw_replay(w, v);
+    draw_replay(m, cv, d, pic, v);
   } else {
-    draw_construction(w, v);
+    draw_construction(cv, d, pic, v);
   }
   if (v.step_failed) draw_message(v.step_failed);
   // The result stays on screen through the replay.

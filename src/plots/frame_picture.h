@@ -9,6 +9,6 @@
 
 namespace cpt {
 
-void draw_frame(const World& w, const FrameView& v);
+void draw_frame(const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v);
 
 }  // namespace cpt

@@ -21,17 +21,17 @@ constexpr int kMaxTries = 1000;
 
 }  // namespace
 
-std::string frame_svg(const World& w, const FrameView& v) {
+std::string frame_svg(const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v) {
   SvgBackend svg;
   Backend* previous = set_backend(&svg);
-  draw_frame(w, v);
+  draw_frame(m, cv, d, pic, v);
   set_backend(previous);
   return svg.document();
 }
 
-bool write_frame_svg(const World& w, const FrameView& v, const std::string& path,
+bool write_frame_svg(const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v, const std::string& path,
                      std::string& error) {
-  return write_file_safely(path, frame_svg(w, v), true, error);
+  return write_file_safely(path, frame_svg(m, cv, d, pic, v), true, error);
 }
 
 std::string numbered_svg_name(int n) {
@@ -40,8 +40,8 @@ std::string numbered_svg_name(int n) {
   return name;
 }
 
-void save_numbered_svg(const World& w, const FrameView& v, int& next) {
-  const std::string doc = frame_svg(w, v);
+void save_numbered_svg(const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v, int& next) {
+  const std::string doc = frame_svg(m, cv, d, pic, v);
   std::string name, error;
   for (int tries = 0; tries < kMaxTries; ++tries, ++next) {
     name = numbered_svg_name(next);

@@ -13,11 +13,11 @@
 namespace cpt {
 
 // The SVG document of the frame the window shows for this state and view.
-std::string frame_svg(const World& w, const FrameView& v);
+std::string frame_svg(const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v);
 
 // Writes that document to `path`, replacing a file there; nothing is left at
 // `path` or beside it on failure. Returns false with a one-line reason.
-bool write_frame_svg(const World& w, const FrameView& v, const std::string& path,
+bool write_frame_svg(const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v, const std::string& path,
                      std::string& error);
 
 // The name of picture n: "cp_time_optimal-001.svg" for 1.
@@ -27,6 +27,6 @@ std::string numbered_svg_name(int n);
 // does not exist yet, and prints "\nSVG: NAME" on the console, or
 // "\nSVG: cannot write NAME: REASON" when the file cannot be written. `next`
 // is the number after the file written.
-void save_numbered_svg(const World& w, const FrameView& v, int& next);
+void save_numbered_svg(const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v, int& next);
 
 }  // namespace cpt

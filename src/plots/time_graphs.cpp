@@ -134,13 +134,13 @@ Vec2 fi_range(const Motion& mo) {
   return {hi, lo};
 }
 
-void plot_joint_displacement(const Picture& pic, const Settings& st, const Motion& mo, int j) {
+void plot_joint_displacement(const Picture& pic, const Model& m, const Motion& mo, int j) {
   const Vec2 O{pic.graph_x0, pic.graph_y0};
   const double w = pic.graph_w;
   const auto fx = [](double v) { return static_cast<float>(v); };
   draw_axes(mo, 0, O, kDispH + 0.05, w);
   draw_text(fx(O[0] + 0.1), fx(O[1] - 0.05), Font::HELVETICA_18, "joint displacement");
-  const char* unit = st.robottype == Robot::Cylindrical ? "fi[rad],r[m]" : st.robottype == Robot::Scara ? "fi1,2[rad]" : "";
+  const char* unit = m.pb.robot.kind == Robot::Cylindrical ? "fi[rad],r[m]" : m.pb.robot.kind == Robot::Scara ? "fi1,2[rad]" : "";
   draw_text(fx(O[0] - 0.1), fx(O[1] + kDispH - 0.05), Font::HELVETICA_18, unit);
   // Vertical scale over the whole range; equal values lie on the middle line.
   const Vec2 r = fi_range(mo);
@@ -158,11 +158,11 @@ void plot_joint_displacement(const Picture& pic, const Settings& st, const Motio
   // Curves up to step j: joint 1 red, joint 2 black.
   const double kx = time_scale(mo, w);
   if (kx <= 0) return;
-  const int m = last_step(mo, j);
+  const int last = last_step(mo, j);
   for (int q = 0; q < 2; ++q) {
     const Colour c = q == 0 ? colour::red : colour::black;
     Vec2 P{O[0], y_of(mo.fi[0][q])};
-    for (int i = 1; i <= m; ++i) {
+    for (int i = 1; i <= last; ++i) {
       const Vec2 Q{O[0] + kx * mo.tt[i], y_of(mo.fi[i][q])};
       draw_thick_line(P, Q, kCurveWidth, c);
       P = Q;
@@ -170,10 +170,10 @@ void plot_joint_displacement(const Picture& pic, const Settings& st, const Motio
   }
 }
 
-void plot_joint_torque(const Picture& pic, const Settings& st, const Motion& mo, int j) {
-  const bool cyl = st.robottype == Robot::Cylindrical;
-  const TorqueGraph g1{pic.tq1_origin, pic.tq1_h, st.a1max, 0, "Torque(1)", "T[Nm]", "T1max", colour::red};
-  const TorqueGraph g2{pic.tq2_origin, pic.tq2_h, st.a2max, 1,
+void plot_joint_torque(const Picture& pic, const Model& m, const Motion& mo, int j) {
+  const bool cyl = m.pb.robot.kind == Robot::Cylindrical;
+  const TorqueGraph g1{pic.tq1_origin, pic.tq1_h, m.pb.a1max, 0, "Torque(1)", "T[Nm]", "T1max", colour::red};
+  const TorqueGraph g2{pic.tq2_origin, pic.tq2_h, m.pb.a2max, 1,
                        cyl ? "Force(2)" : "Torque(2)", cyl ? "F[N]" : "T[Nm]", cyl ? "Fmax" : "T2max",
                        colour::black};
   plot_torque_graph(pic, mo, g1, j);

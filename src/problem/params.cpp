@@ -10,35 +10,25 @@ namespace {
 constexpr const char* kKindNames[] = {"arc",           "sine",        "u_shape", "slalom",
                                       "cam_const_acc", "cam_cycloid", "line",    "waypoints"};
 
-// The start point of kind C.
-template <PathType C>
-void get_start(const Settings& st, double* v) {
-  v[0] = st.P0[C][0];
-  v[1] = st.P0[C][1];
+// The start point of the kind held in member K of the problem.
+template <auto K>
+void get_start(const Problem& pb, double* v) {
+  v[0] = (pb.*K).P0[0];
+  v[1] = (pb.*K).P0[1];
 }
-template <PathType C>
-void set_start(Settings& st, const double* v) {
-  st.P0[C] = {v[0], v[1]};
-}
-
-// A double field of the settings, one value.
-template <double Settings::*F>
-void get_one(const Settings& st, double* v) {
-  v[0] = st.*F;
-}
-template <double Settings::*F>
-void set_one(Settings& st, const double* v) {
-  st.*F = v[0];
+template <auto K>
+void set_start(Problem& pb, const double* v) {
+  (pb.*K).P0 = {v[0], v[1]};
 }
 
-// The end value of s of kind C (the arc angle).
-template <PathType C>
-void get_sf(const Settings& st, double* v) {
-  v[0] = st.sf[C];
+// Field F of the kind held in member K, one value.
+template <auto K, auto F>
+void get_one(const Problem& pb, double* v) {
+  v[0] = (pb.*K).*F;
 }
-template <PathType C>
-void set_sf(Settings& st, const double* v) {
-  st.sf[C] = v[0];
+template <auto K, auto F>
+void set_one(Problem& pb, const double* v) {
+  (pb.*K).*F = v[0];
 }
 
 constexpr Field kAny = Field::Any, kPos = Field::Positive;
@@ -46,42 +36,42 @@ constexpr Field kAny = Field::Any, kPos = Field::Positive;
 // The dialog's blocks (console/path_blocks.cpp), in their order of values.
 const PathParam kArc[] = {
     {"center", 2, kAny, false, "[m]",
-     [](const Settings& st, double* v) { v[0] = st.arc_Ax; v[1] = st.arc_Ay; },
-     [](Settings& st, const double* v) { st.arc_Ax = v[0]; st.arc_Ay = v[1]; }},
-    {"radius", 1, kPos, false, "[m]", get_one<&Settings::arc_R>, set_one<&Settings::arc_R>},
-    {"angle", 1, kPos, true, "[deg]", get_sf<PathType::Arc>, set_sf<PathType::Arc>},
+     [](const Problem& pb, double* v) { v[0] = pb.arc.Ax; v[1] = pb.arc.Ay; },
+     [](Problem& pb, const double* v) { pb.arc.Ax = v[0]; pb.arc.Ay = v[1]; }},
+    {"radius", 1, kPos, false, "[m]", get_one<&Problem::arc, &ArcPath::R>, set_one<&Problem::arc, &ArcPath::R>},
+    {"angle", 1, kPos, true, "[deg]", get_one<&Problem::arc, &ArcPath::angle>, set_one<&Problem::arc, &ArcPath::angle>},
 };
 const PathParam kSine[] = {
-    {"start", 2, kAny, false, "[m]", get_start<PathType::Sine>, set_start<PathType::Sine>},
-    {"length", 1, kPos, false, "[m] wavelength", get_one<&Settings::sinL>, set_one<&Settings::sinL>},
-    {"amplitude", 1, kPos, false, "[m]", get_one<&Settings::sinA>, set_one<&Settings::sinA>},
+    {"start", 2, kAny, false, "[m]", get_start<&Problem::sine>, set_start<&Problem::sine>},
+    {"length", 1, kPos, false, "[m] wavelength", get_one<&Problem::sine, &SinePath::L>, set_one<&Problem::sine, &SinePath::L>},
+    {"amplitude", 1, kPos, false, "[m]", get_one<&Problem::sine, &SinePath::A>, set_one<&Problem::sine, &SinePath::A>},
 };
 const PathParam kUShape[] = {
-    {"start", 2, kAny, false, "[m]", get_start<PathType::UShape>, set_start<PathType::UShape>},
-    {"length", 1, kPos, false, "[m] straight parts", get_one<&Settings::u_L>, set_one<&Settings::u_L>},
-    {"radius", 1, kPos, false, "[m] of the bend", get_one<&Settings::u_R>, set_one<&Settings::u_R>},
+    {"start", 2, kAny, false, "[m]", get_start<&Problem::ushape>, set_start<&Problem::ushape>},
+    {"length", 1, kPos, false, "[m] straight parts", get_one<&Problem::ushape, &UShapePath::L>, set_one<&Problem::ushape, &UShapePath::L>},
+    {"radius", 1, kPos, false, "[m] of the bend", get_one<&Problem::ushape, &UShapePath::R>, set_one<&Problem::ushape, &UShapePath::R>},
 };
 const PathParam kSlalom[] = {
-    {"start", 2, kAny, false, "[m]", get_start<PathType::Slalom>, set_start<PathType::Slalom>},
-    {"radius", 1, kPos, false, "[m] of the half circles", get_one<&Settings::sl_R>, set_one<&Settings::sl_R>},
+    {"start", 2, kAny, false, "[m]", get_start<&Problem::slalom>, set_start<&Problem::slalom>},
+    {"radius", 1, kPos, false, "[m] of the half circles", get_one<&Problem::slalom, &SlalomPath::R>, set_one<&Problem::slalom, &SlalomPath::R>},
     {"count", 1, Field::Count, false, "half circles",
-     [](const Settings& st, double* v) { v[0] = st.sl_N; },
-     [](Settings& st, const double* v) { st.sl_N = static_cast<int>(v[0]); }},
+     [](const Problem& pb, double* v) { v[0] = pb.slalom.N; },
+     [](Problem& pb, const double* v) { pb.slalom.N = static_cast<int>(v[0]); }},
 };
 const PathParam kAccCam[] = {
-    {"start", 2, kAny, false, "[m]", get_start<PathType::AccCam>, set_start<PathType::AccCam>},
-    {"length", 1, kPos, false, "[m] stroke along x", get_one<&Settings::cam_L>, set_one<&Settings::cam_L>},
-    {"height", 1, kPos, false, "[m] rise along y", get_one<&Settings::cam_H>, set_one<&Settings::cam_H>},
+    {"start", 2, kAny, false, "[m]", get_start<&Problem::cam>, set_start<&Problem::cam>},
+    {"length", 1, kPos, false, "[m] stroke along x", get_one<&Problem::cam, &CamPath::L>, set_one<&Problem::cam, &CamPath::L>},
+    {"height", 1, kPos, false, "[m] rise along y", get_one<&Problem::cam, &CamPath::H>, set_one<&Problem::cam, &CamPath::H>},
 };
 const PathParam kCycloid[] = {
-    {"start", 2, kAny, false, "[m]", get_start<PathType::CycloidCam>, set_start<PathType::CycloidCam>},
-    {"length", 1, kPos, false, "[m] stroke along x", get_one<&Settings::cyc_L>, set_one<&Settings::cyc_L>},
-    {"height", 1, kPos, false, "[m] rise along y", get_one<&Settings::cyc_H>, set_one<&Settings::cyc_H>},
+    {"start", 2, kAny, false, "[m]", get_start<&Problem::cycloid>, set_start<&Problem::cycloid>},
+    {"length", 1, kPos, false, "[m] stroke along x", get_one<&Problem::cycloid, &CamPath::L>, set_one<&Problem::cycloid, &CamPath::L>},
+    {"height", 1, kPos, false, "[m] rise along y", get_one<&Problem::cycloid, &CamPath::H>, set_one<&Problem::cycloid, &CamPath::H>},
 };
 const PathParam kLine[] = {
-    {"start", 2, kAny, false, "[m]", get_start<PathType::Line>, set_start<PathType::Line>},
-    {"length", 1, kPos, false, "[m]", get_one<&Settings::line_l>, set_one<&Settings::line_l>},
-    {"angle", 1, kAny, true, "[deg] inclination", get_one<&Settings::line_beta>, set_one<&Settings::line_beta>},
+    {"start", 2, kAny, false, "[m]", get_start<&Problem::line>, set_start<&Problem::line>},
+    {"length", 1, kPos, false, "[m]", get_one<&Problem::line, &LinePath::l>, set_one<&Problem::line, &LinePath::l>},
+    {"angle", 1, kAny, true, "[deg] inclination", get_one<&Problem::line, &LinePath::beta>, set_one<&Problem::line, &LinePath::beta>},
 };
 
 }  // namespace

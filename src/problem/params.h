@@ -24,8 +24,8 @@ struct PathParam {
   Field kind;         // Any, Positive or Count, as the dialog checks it
   bool degrees;       // an angle: degrees in the file
   const char* unit;   // "[m]", "[deg]", "" (the comment in written files)
-  void (*get)(const Settings&, double*);  // the settings' value(s), radians for angles
-  void (*set)(Settings&, const double*);  // the value(s) into the settings, radians for angles
+  void (*get)(const Problem&, double*);  // the settings' value(s), radians for angles
+  void (*set)(Problem&, const double*);  // the value(s) into the settings, radians for angles
 };
 
 // The parameters of built-in kind c and their number (0 for waypoints).

@@ -18,26 +18,27 @@
 
 namespace cpt {
 
-// Reads the text of the problem file `name` into w: the start-up defaults
-// (set_defaults), then the file's values and the derived values of its path.
-// False on bad input, with the one line in `error` (w then undefined).
-bool parse_problem(const std::string& text, const std::string& name, World& w, std::string& error);
+// Reads the text of the problem file `name` into pb: the start-up defaults
+// (default_problem), then the file's values. False on bad input, with the
+// one line in `error` (pb then undefined).
+bool parse_problem(const std::string& text, const std::string& name, Problem& pb, std::string& error);
 
 // Reads and parses the file `path`; "PATH: cannot read: reason" when it
 // cannot be read, and refused with its line when it goes on past 1 MiB (an
 // endless input such as /dev/zero is read no further). Prints nothing.
-bool load_problem(const std::string& path, World& w, std::string& error);
+bool load_problem(const std::string& path, Problem& pb, std::string& error);
 
-// The problem file of the settings: every key, with the current path's
+// The problem file of a problem: every key, with the current path's
 // parameters; numbers in the shortest form that reads back to the same
 // double (angles: the same radians after the dialog's conversion).
-std::string problem_text(const Settings& st);
+std::string problem_text(const Problem& pb);
 
 // The start of a run from a loaded problem file, instead of the dialog: the
 // key help, the file's name, then the dialog's computation stage (summary,
 // preparation). False when the preparation refuses the settings, with one
 // line "PATH: no motion can be prepared: reason" in `error`.
-bool start_problem(World& w, const std::string& path, std::string& error);
+bool start_problem(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic, const std::string& path,
+                   std::string& error);
 
 // Takes "--problem FILE" out of argv (the window program, before its window
 // system sees the arguments). `path` stays empty when it is not given. False

@@ -171,70 +171,70 @@ void pair(const YAML::Node& n, const std::string& key, Field kind, const std::st
   });
 }
 
-void read_robot(const YAML::Node& n, int line, Settings& st) {
+void read_robot(const YAML::Node& n, int line, Problem& pb) {
   const Section robot(n, "robot", line, {"type", "arm"});
   const YAML::Node& type = robot.need("type", "type: scara or cylindrical");
   const std::string t = type.IsScalar() ? type.Scalar() : "";
   if (t != "scara" && t != "cylindrical")
     fail(line_of(type), "robot.type: got " + shown(type) + "; accepted: scara, cylindrical");
-  st.robottype = t == "scara" ? Robot::Scara : Robot::Cylindrical;
+  pb.robot.kind = t == "scara" ? Robot::Scara : Robot::Cylindrical;
   if (const YAML::Node* arm = robot.get("arm")) {
     double l[2];
     pair(*arm, "robot.arm", Field::Positive, "l1, l2", l);
-    st.l1 = l[0];
-    st.l2 = l[1];
+    pb.robot.l1 = l[0];
+    pb.robot.l2 = l[1];
   }
 }
 
-void read_joints(const YAML::Node& n, int line, Settings& st) {
+void read_joints(const YAML::Node& n, int line, Problem& pb) {
   const Section joints(n, "joints", line, {"max_effort", "max_velocity"});
   if (const YAML::Node* e = joints.get("max_effort")) {
     double a[2];
     pair(*e, "joints.max_effort", Field::Positive, "a1max, a2max", a);
-    st.a1max = a[0];
-    st.a2max = a[1];
+    pb.a1max = a[0];
+    pb.a2max = a[1];
   }
   if (const YAML::Node* v = joints.get("max_velocity")) {
     values(*v, "joints.max_velocity", 2, "[v1, v2], two limits", [&](int i, const YAML::Node& e, const std::string& k) {
-      st.vmax[i] = limit(e, k);
+      pb.vmax[i] = limit(e, k);
     });
   }
 }
 
-void read_tool(const YAML::Node& n, int line, Settings& st) {
+void read_tool(const YAML::Node& n, int line, Problem& pb) {
   const Section tool(n, "tool", line, {"max_speed"});
-  if (const YAML::Node* v = tool.get("max_speed")) st.vtool = limit(*v, "tool.max_speed");
+  if (const YAML::Node* v = tool.get("max_speed")) pb.vtool = limit(*v, "tool.max_speed");
 }
 
 // Why the hand cannot be put at (x, y), for the line that refuses a point.
-std::string out_of_reach(const Settings& st, const char* what, const Vec2& p) {
+std::string out_of_reach(const Problem& pb, const char* what, const Vec2& p) {
   char text[256];
   std::snprintf(text, sizeof text,
                 "%s (%g, %g) is out of reach of the SCARA robot; accepted: a distance from the base "
                 "between |l1 - l2| = %g and l1 + l2 = %g [m]",
-                what, p[0], p[1], std::fabs(st.l1 - st.l2), st.l1 + st.l2);
+                what, p[0], p[1], std::fabs(pb.robot.l1 - pb.robot.l2), pb.robot.l1 + pb.robot.l2);
   return text;
 }
 
-void read_points(const Section& path, Settings& st) {
+void read_points(const Section& path, Problem& pb) {
   const YAML::Node& pts = path.need("points", "points: a list of 2 to " + std::to_string(NWAYPOINTS) + " points [x, y]");
   const std::string key = "path.points";
   if (!pts.IsSequence() || pts.size() < 2 || pts.size() > static_cast<size_t>(NWAYPOINTS))
     fail(path.line("points"), key + ": got " + shown(pts) + "; accepted: a list of 2 to " + std::to_string(NWAYPOINTS) +
                            " points [x, y]");
-  st.wp_n = static_cast<int>(pts.size());
-  for (int i = 0; i < st.wp_n; ++i) {
+  pb.waypoints.n = static_cast<int>(pts.size());
+  for (int i = 0; i < pb.waypoints.n; ++i) {
     const std::string k = key + "[" + std::to_string(i) + "]";
     double v[2];
     pair(pts[i], k, Field::Any, "x, y", v);
-    st.wp[i] = {v[0], v[1]};
-    if (i > 0 && st.wp[i] == st.wp[i - 1])
+    pb.waypoints.p[i] = {v[0], v[1]};
+    if (i > 0 && pb.waypoints.p[i] == pb.waypoints.p[i - 1])
       fail(line_of(pts[i]), k + ": the same point as the one before; accepted: consecutive points that differ");
-    if (!in_reach(st, v[0], v[1])) fail(line_of(pts[i]), k + ": " + out_of_reach(st, "the point", st.wp[i]));
+    if (!in_reach(pb.robot, v[0], v[1])) fail(line_of(pts[i]), k + ": " + out_of_reach(pb, "the point", pb.waypoints.p[i]));
   }
 }
 
-void read_path(const YAML::Node& n, int line, Settings& st) {
+void read_path(const YAML::Node& n, int line, Problem& pb) {
   // The type first: it decides which keys the section may hold.
   PathType c = PathType::Arc;
   if (!n.IsMap() || !n["type"])
@@ -249,9 +249,9 @@ void read_path(const YAML::Node& n, int line, Settings& st) {
   for (int i = 0; i < count; ++i) known.push_back(params[i].key);
   const Section path(n, std::string("path (") + path_kind_name(c) + ")", line, known);
 
-  st.cptype = c;
+  pb.cptype = c;
   if (c == PathType::Waypoints) {
-    read_points(path, st);
+    read_points(path, pb);
   } else {
     for (int i = 0; i < count; ++i) {
       const PathParam& p = params[i];
@@ -265,24 +265,24 @@ void read_path(const YAML::Node& n, int line, Settings& st) {
         x[0] = number(*v, key, p.kind);
       }
       if (p.degrees) x[0] *= DEG2RAD;  // as the dialog converts its degrees
-      p.set(st, x);
+      p.set(pb, x);
     }
   }
-  // The derived values; the arc's start point comes from its centre and radius.
-  update_path_derived(st, c);
-  // The start point of a built-in path (each waypoint is checked above).
-  if (c != PathType::Waypoints && !in_reach(st, st.P0[c][0], st.P0[c][1]))
-    fail(path.line(c == PathType::Arc ? "center" : "start"), "path: " + out_of_reach(st, "the start point", st.P0[c]));
+  // The start point of a built-in path (each waypoint is checked above); the
+  // arc's comes from its centre and radius.
+  const Vec2 P0 = build_model(pb).P0;
+  if (c != PathType::Waypoints && !in_reach(pb.robot, P0[0], P0[1]))
+    fail(path.line(c == PathType::Arc ? "center" : "start"), "path: " + out_of_reach(pb, "the start point", P0));
 }
 
-void read_problem(const YAML::Node& doc, Settings& st) {
+void read_problem(const YAML::Node& doc, Problem& pb) {
   if (!doc.IsMap())
     fail(line_of(doc), "the file holds " + shown(doc) + "; accepted: a map of robot, joints, tool, path");
   const Section top(doc, "", 1, {"robot", "joints", "tool", "path"});
-  read_robot(top.need("robot", "robot: {type: scara} or {type: cylindrical}"), top.line("robot"), st);
-  if (const YAML::Node* j = top.get("joints")) read_joints(*j, top.line("joints"), st);
-  if (const YAML::Node* t = top.get("tool")) read_tool(*t, top.line("tool"), st);
-  read_path(top.need("path", "path: {type: KIND}, KIND one of " + path_kind_names()), top.line("path"), st);
+  read_robot(top.need("robot", "robot: {type: scara} or {type: cylindrical}"), top.line("robot"), pb);
+  if (const YAML::Node* j = top.get("joints")) read_joints(*j, top.line("joints"), pb);
+  if (const YAML::Node* t = top.get("tool")) read_tool(*t, top.line("tool"), pb);
+  read_path(top.need("path", "path: {type: KIND}, KIND one of " + path_kind_names()), top.line("path"), pb);
 }
 
 // Where each document of a text starts, and the mark of its first node.
@@ -332,11 +332,11 @@ void one_document(const std::string& text) {
 
 }  // namespace
 
-bool parse_problem(const std::string& text, const std::string& name, World& w, std::string& error) {
-  set_defaults(w);
+bool parse_problem(const std::string& text, const std::string& name, Problem& pb, std::string& error) {
+  pb = default_problem();
   try {
     one_document(text);
-    read_problem(YAML::Load(text), w.st);
+    read_problem(YAML::Load(text), pb);
   } catch (const Fault& f) {
     error = name + ":" + std::to_string(f.line) + ": " + f.what;
     return false;
@@ -344,11 +344,10 @@ bool parse_problem(const std::string& text, const std::string& name, World& w, s
     error = name + ":" + std::to_string(std::max(e.mark.line + 1, 1)) + ": not YAML: " + one_line(e.msg, 80) + kYaml;
     return false;
   }
-  arm_picture(w.st, w.pic);
   return true;
 }
 
-bool load_problem(const std::string& path, World& w, std::string& error) {
+bool load_problem(const std::string& path, Problem& pb, std::string& error) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   std::string text;
   int err = f ? 0 : errno;
@@ -373,7 +372,7 @@ bool load_problem(const std::string& path, World& w, std::string& error) {
             " bytes) on this line; accepted: a file of at most 1 MiB";
     return false;
   }
-  return parse_problem(text, path, w, error);
+  return parse_problem(text, path, pb, error);
 }
 
 }  // namespace cpt

@@ -13,7 +13,7 @@ namespace cpt {
 namespace {
 
 // Why the preparation refused the settings, in the words of the file's user.
-std::string refusal(const Settings& st, Prepared p) {
+std::string refusal(const Model& m, Prepared p) {
   switch (p) {
     case Prepared::StartUnreachable: return "the start point is out of reach of the robot";
     case Prepared::NoBoundary: return "a point of the path is out of reach of the robot (no velocity limit curve)";
@@ -21,7 +21,7 @@ std::string refusal(const Settings& st, Prepared p) {
     case Prepared::TooFast:
       return "the fastest motion takes fewer than 10 steps of 10 ms (the path is too short or the limits too large)";
     case Prepared::Singular: {
-      const SingularApproach a = closest_singularity(st);
+      const SingularApproach a = closest_singularity(m);
       const char* what = a.what == Singularity::Axis        ? "the robot's axis"
                          : a.what == Singularity::Stretched ? "the fully stretched arm"
                                                             : "the folded arm";
@@ -38,14 +38,15 @@ std::string refusal(const Settings& st, Prepared p) {
 
 }  // namespace
 
-bool start_problem(World& w, const std::string& path, std::string& error) {
+bool start_problem(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic, const std::string& path,
+                   std::string& error) {
   // What the dialog prints once it is answered, its questions left out.
   print_key_help();
   con_printf("\n\n問題ファイル：%s", path.c_str());
-  const Prepared p = compute_stage(w);
+  const Prepared p = compute_stage(pb, m, cv, d, pic);
   if (p == Prepared::Ready) return true;
   con_printf("\n");
-  error = path + ": no motion can be prepared: " + refusal(w.st, p);
+  error = path + ": no motion can be prepared: " + refusal(m, p);
   return false;
 }
 

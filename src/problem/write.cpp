@@ -59,24 +59,24 @@ void line(std::string& text, const std::string& key, const std::string& value, c
 
 }  // namespace
 
-std::string problem_text(const Settings& st) {
-  const bool scara = st.robottype == Robot::Scara;
+std::string problem_text(const Problem& pb) {
+  const bool scara = pb.robot.kind == Robot::Scara;
   std::string t = "# cp_time_optimal problem file\n";
   t += "robot:\n";
   line(t, "type", scara ? "scara" : "cylindrical", "scara | cylindrical");
-  line(t, "arm", pair(st.l1, st.l2), "l1, l2 [m] (the SCARA robot's)");
+  line(t, "arm", pair(pb.robot.l1, pb.robot.l2), "l1, l2 [m] (the SCARA robot's)");
   t += "joints:\n";
-  line(t, "max_effort", pair(st.a1max, st.a2max), "a1max, a2max: torque or force per mass");
-  line(t, "max_velocity", pair(st.vmax[0], st.vmax[1]),
+  line(t, "max_effort", pair(pb.a1max, pb.a2max), "a1max, a2max: torque or force per mass");
+  line(t, "max_velocity", pair(pb.vmax[0], pb.vmax[1]),
        scara ? "[rad/s, rad/s]; 0: no limit" : "[rad/s, m/s]; 0: no limit");
   t += "tool:\n";
-  line(t, "max_speed", num(st.vtool), "hand speed [m/s]; 0: no limit");
+  line(t, "max_speed", num(pb.vtool), "hand speed [m/s]; 0: no limit");
   t += "path:\n";
-  const PathType c = st.cptype;
+  const PathType c = pb.cptype;
   line(t, "type", path_kind_name(c), "");
   if (c == PathType::Waypoints) {
     line(t, "points", "", "[x, y] [m]");
-    for (int i = 0; i < st.wp_n && i < NWAYPOINTS; ++i) t += "    - " + pair(st.wp[i][0], st.wp[i][1]) + "\n";
+    for (int i = 0; i < pb.waypoints.n && i < NWAYPOINTS; ++i) t += "    - " + pair(pb.waypoints.p[i][0], pb.waypoints.p[i][1]) + "\n";
     return t;
   }
   int count = 0;
@@ -84,7 +84,7 @@ std::string problem_text(const Settings& st) {
   for (int i = 0; i < count; ++i) {
     const PathParam& p = params[i];
     double v[2];
-    p.get(st, v);
+    p.get(pb, v);
     const std::string value = p.n == 2 ? pair(v[0], v[1]) : p.degrees ? degrees(v[0]) : num(v[0]);
     line(t, p.key, value, p.unit);
   }

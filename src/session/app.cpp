@@ -1,0 +1,29 @@
+#include "session/app.h"
+
+#include "console/dialog.h"
+#include "planner/prepare.h"
+#include "problem/problem_file.h"
+
+namespace cpt {
+
+void app_start_up(App& app) { start_up(app.pb, app.m, app.cv, app.d, app.pic); }
+
+int app_dialog(App& app, int key) { return settings_dialog(app.pb, app.m, app.cv, app.d, app.pic, key); }
+
+bool app_load_problem(App& app, const std::string& path, std::string& error) {
+  if (!load_problem(path, app.pb, error)) return false;
+  app.pic = default_picture(app.pb.robot);
+  return true;
+}
+
+bool app_start_problem(App& app, const std::string& path, std::string& error) {
+  return start_problem(app.pb, app.m, app.cv, app.d, app.pic, path, error);
+}
+
+KeyAction app_press_key(App& app, unsigned char key) { return press_key(app.m, app.cv, app.d, app.pic, key); }
+
+FrameView app_run_frame(App& app, const OnObtained& on_obtained) {
+  return run_frame(app.m, app.cv, app.d, on_obtained);
+}
+
+}  // namespace cpt

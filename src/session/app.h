@@ -1,0 +1,43 @@
+// One run of either program: the problem, the model built from it, the
+// prepared curves, the data of the motion and the picture, held together in
+// the one App that the window program and the runner each own. Every layer
+// below is handed only the parts it needs; the functions here hand them out
+// for what both programs do.
+#pragma once
+
+#include <string>
+
+#include "core/state.h"
+#include "interaction/frame.h"
+#include "interaction/keys.h"
+
+namespace cpt {
+
+struct App {
+  Problem pb;     // what the user set
+  Model m;        // built from pb by the last preparation
+  Curves cv;      // the last preparation's curves
+  Data d;         // the motion and everything that moves
+  Picture pic;    // layout and view
+};
+
+// The start of a run: the start-up problem, then the dialog, which prepares
+// the first motion.
+void app_start_up(App& app);
+
+// The settings dialog opened by window key `key` ('a', 'b', 'u', 'k'); 1
+// once a motion is prepared, 0 when the input ended.
+int app_dialog(App& app, int key);
+
+// The problem file at `path` in place of the dialog's answers, with the
+// start-up picture for its robot. False with the one line in `error`.
+bool app_load_problem(App& app, const std::string& path, std::string& error);
+
+// The start from the loaded problem file (start_problem).
+bool app_start_problem(App& app, const std::string& path, std::string& error);
+
+// A window key, and the frame it runs.
+KeyAction app_press_key(App& app, unsigned char key);
+FrameView app_run_frame(App& app, const OnObtained& on_obtained = {});
+
+}  // namespace cpt
