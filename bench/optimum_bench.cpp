@@ -49,7 +49,7 @@ void BM_optimum_waypoints_limits(benchmark::State& state) {
   }
   use_waypoints(*w, points);
   w->st.vmax = {1.5, 2.5}, w->st.vtool = 0.8;
-  time_optimum(state, w->st);
+  time_optimum(state, w->m);
 }
 BENCHMARK(BM_optimum_waypoints_limits)->Unit(benchmark::kMillisecond);
 

@@ -26,7 +26,7 @@ void BM_f(benchmark::State& state) {
   int ok = 1;
   const double y[2] = {1.0, 1.5};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(f(w->st, w->rhs, +1, 1, 0.5, y, rec, ok));
+    benchmark::DoNotOptimize(f(w->m, w->d.rhs, +1, 1, 0.5, y, rec, ok));
     benchmark::ClobberMemory();
   }
 }
@@ -39,7 +39,7 @@ void BM_rkg(benchmark::State& state) {
   const double y[2] = {1.0, 1.5};
   double yout[2];
   for (auto _ : state) {
-    benchmark::DoNotOptimize(rkg(w->st, w->rhs, +1, 0.5, dt0 / nsub, y, yout, acc, 2));
+    benchmark::DoNotOptimize(rkg(w->m, w->d.rhs, +1, 0.5, dt0 / nsub, y, yout, acc, 2));
     benchmark::ClobberMemory();
   }
 }
@@ -49,26 +49,26 @@ BENCHMARK(BM_rkg);
 void BM_computation_stage(benchmark::State& state) {
   auto w = default_world(Robot::Scara, PathType::Arc);
   for (auto _ : state) {
-    calDmax(w->st, w->cv);
-    extremal_curves(w->st, w->rhs, w->cv);
-    benchmark::DoNotOptimize(calboundary(w->st, w->cv));
+    calDmax(w->m, w->cv);
+    extremal_curves(w->m, w->d.rhs, w->cv);
+    benchmark::DoNotOptimize(calboundary(w->m, w->cv));
   }
 }
 BENCHMARK(BM_computation_stage)->Unit(benchmark::kMillisecond);
 
 // calcp of the default trajectory: accelerate from rest, land on the end curve.
 void BM_calcp(benchmark::State& state) {
-  auto built = std::make_unique<World>();
+  auto built = std::make_unique<App>();
   if (!default_landed_trajectory(*built)) {
     state.SkipWithError("the default trajectory could not be built");
     return;
   }
-  auto w = std::make_unique<World>();
+  auto w = std::make_unique<App>();
   for (auto _ : state) {
     state.PauseTiming();
     *w = *built;
     state.ResumeTiming();
-    benchmark::DoNotOptimize(calcp(w->st, w->cv, w->rhs, w->mo));
+    benchmark::DoNotOptimize(calcp(w->m, w->cv, w->d.rhs, w->d.mo));
   }
 }
 BENCHMARK(BM_calcp)->Unit(benchmark::kMillisecond);
@@ -77,21 +77,21 @@ BENCHMARK(BM_calcp)->Unit(benchmark::kMillisecond);
 // of nsub sub-steps and both look-ahead curves), at step 1, in the middle of
 // the acceleration, and just before the end curve is crossed.
 void BM_construction_frame(benchmark::State& state) {
-  auto w = std::make_unique<World>();
+  auto w = std::make_unique<App>();
   if (!prepared_default(*w)) {
     state.SkipWithError("the default motion could not be prepared");
     return;
   }
-  Motion& mo = w->mo;
+  Motion& mo = w->d.mo;
   const int at = static_cast<int>(state.range(0));
-  while (mo.istep < at) run_frame(*w);
+  while (mo.istep < at) app_run_frame(*w);
   const double t = mo.t;
   for (auto _ : state) {
     mo.istep = at;
     mo.t = t;
-    benchmark::DoNotOptimize(run_frame(*w));
+    benchmark::DoNotOptimize(app_run_frame(*w));
   }
-  state.counters["look_ahead_points"] = w->fr.n_keep + w->fr.n_switch;
+  state.counters["look_ahead_points"] = w->d.fr.n_keep + w->d.fr.n_switch;
 }
 BENCHMARK(BM_construction_frame)->Arg(0)->Arg(40)->Arg(78)->Unit(benchmark::kMicrosecond);
 

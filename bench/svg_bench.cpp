@@ -22,18 +22,18 @@ namespace {
 void BM_svg_replay_frame(benchmark::State& state) {
   // The default trajectory landed with 'f', walked to its end with 's', then
   // 70 replay steps: the window's frame after 80 's', 'f' and 134 's'.
-  auto w = std::make_unique<World>();
+  auto w = std::make_unique<App>();
   FrameView v;
   const bool landed = default_landed_trajectory(*w);
   for (int k = 0; landed && k < NSTEP && !v.obtained; ++k) {
-    press_key(*w, 's');
-    v = run_frame(*w);
+    app_press_key(*w, 's');
+    v = app_run_frame(*w);
   }
   for (int k = 0; v.obtained && k < 70; ++k) {
-    press_key(*w, 's');
-    v = run_frame(*w);
+    app_press_key(*w, 's');
+    v = app_run_frame(*w);
   }
-  if (w->mo.traj_state != TrajState::Obtained || v.mode != FrameMode::Replay) {
+  if (w->d.mo.traj_state != TrajState::Obtained || v.mode != FrameMode::Replay) {
     state.SkipWithError("the default replay frame was not reached");
     return;
   }

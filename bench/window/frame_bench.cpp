@@ -18,21 +18,21 @@ using namespace cpt;
 
 namespace {
 
-std::unique_ptr<World> g_world;
+std::unique_ptr<App> g_world;
 
 void no_display() {}
 void no_keys(unsigned char, int, int) {}
 
 // The default setting after the start-up dialog, then these keys.
-std::unique_ptr<World> after(const std::string& keys) {
-  auto w = std::make_unique<World>();
+std::unique_ptr<App> after(const std::string& keys) {
+  auto w = std::make_unique<App>();
   static char answers[] = "n\nn\nn\n";
   FILE* in = fmemopen(answers, sizeof answers - 1, "r");
   FILE* out = std::fopen("/dev/null", "w");
   con_set_streams(in, out);
   start_up(*w);
   for (char c : keys) {
-    if (press_key(*w, static_cast<unsigned char>(c)) == KeyAction::Frame) run_frame(*w);
+    if (app_press_key(*w, static_cast<unsigned char>(c)) == KeyAction::Frame) app_run_frame(*w);
   }
   con_set_streams(stdin, stdout);
   std::fclose(in);
@@ -44,7 +44,7 @@ std::unique_ptr<World> after(const std::string& keys) {
 // phase plane, and the swap.
 void BM_drawn_construction_frame(benchmark::State& state) {
   auto w = after(std::string(40, 's'));
-  Motion& mo = w->mo;
+  Motion& mo = w->d.mo;
   const int at = mo.istep;
   const double t = mo.t;
   for (auto _ : state) {
@@ -59,11 +59,11 @@ BENCHMARK(BM_drawn_construction_frame)->Unit(benchmark::kMillisecond);
 // A replay frame halfway through the motion: robot, trails, markers, graphs.
 void BM_drawn_replay_frame(benchmark::State& state) {
   auto w = after(std::string(80, 's') + "f" + std::string(64 + 70, 's'));
-  if (w->mo.traj_state != TrajState::Obtained) {
+  if (w->d.mo.traj_state != TrajState::Obtained) {
     state.SkipWithError("the default trajectory was not obtained");
     return;
   }
-  Motion& mo = w->mo;
+  Motion& mo = w->d.mo;
   const int at = mo.istep;
   for (auto _ : state) {
     mo.istep = at;

@@ -9,6 +9,7 @@
 #include "console/dialog.h"
 #include "core/console.h"
 #include "core/files.h"
+#include "core/units.h"
 #include "interaction/frame.h"
 #include "interaction/keys.h"
 #include "console/input.h"
@@ -128,9 +129,60 @@ bool decode_keys(const std::string& text, std::string& keys, std::string& error)
   return true;
 }
 
+namespace {
+
+// Which of the options with a value were given.
+struct Given {
+  bool csv = false, svg = false, optimum_csv = false, problem = false;
+};
+
+bool takes_value(const std::string& arg) {
+  return arg == "--keys" || arg == "--csv" || arg == "--svg" || arg == "--optimum-csv" || arg == "--problem";
+}
+
+// An option with its value: once only, a file name not empty, keys decoded.
+bool take_value(const std::string& arg, const std::string& value, BatchOptions& opt, Given& g, std::string& error) {
+  bool& given = arg == "--keys"      ? opt.keys_given
+                : arg == "--csv"     ? g.csv
+                : arg == "--svg"     ? g.svg
+                : arg == "--problem" ? g.problem
+                                     : g.optimum_csv;
+  if (given) {
+    error = arg + " given twice";
+    return false;
+  }
+  given = true;
+  if (arg == "--keys") return decode_keys(value, opt.keys, error);
+  if (value.empty()) {
+    error = arg + " needs a file name";
+    return false;
+  }
+  (arg == "--csv"       ? opt.csv
+   : arg == "--svg"     ? opt.svg
+   : arg == "--problem" ? opt.problem
+                        : opt.optimum_csv) = value;
+  return true;
+}
+
+// --print-problem ends after the start: options of the keys' run do not fit.
+bool print_problem_alone(const BatchOptions& opt, const Given& g, std::string& error) {
+  if (!opt.print_problem) return true;
+  const char* run_option = opt.keys_given      ? "--keys"
+                           : g.csv             ? "--csv"
+                           : g.svg             ? "--svg"
+                           : opt.optimum       ? "--optimum"
+                           : g.optimum_csv     ? "--optimum-csv"
+                                               : nullptr;
+  if (!run_option) return true;
+  error = std::string("--print-problem runs no keys: ") + run_option + " does not go with it";
+  return false;
+}
+
+}  // namespace
+
 bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std::string& error) {
   opt = BatchOptions{};
-  bool csv_given = false, svg_given = false, optimum_csv_given = false, problem_given = false;
+  Given given;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
@@ -139,57 +191,18 @@ bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std:
       opt.optimum = true;
     } else if (arg == "--print-problem") {
       opt.print_problem = true;
-    } else if (arg == "--keys" || arg == "--csv" || arg == "--svg" || arg == "--optimum-csv" ||
-               arg == "--problem") {
+    } else if (takes_value(arg)) {
       if (i + 1 >= argc) {
         error = arg + " needs an argument";
         return false;
       }
-      const std::string value = argv[++i];
-      bool& given = arg == "--keys"      ? opt.keys_given
-                    : arg == "--csv"     ? csv_given
-                    : arg == "--svg"     ? svg_given
-                    : arg == "--problem" ? problem_given
-                                         : optimum_csv_given;
-      if (given) {
-        error = arg + " given twice";
-        return false;
-      }
-      given = true;
-      if (arg != "--keys") {
-        if (value.empty()) {
-          error = arg + " needs a file name";
-          return false;
-        }
-        (arg == "--csv"       ? opt.csv
-         : arg == "--svg"     ? opt.svg
-         : arg == "--problem" ? opt.problem
-                              : opt.optimum_csv) = value;
-      } else if (!decode_keys(value, opt.keys, error)) {
-        return false;
-      }
-    } else if (!arg.empty() && arg[0] == '-') {
-      error = "unknown option " + arg;
-      return false;
+      if (!take_value(arg, argv[++i], opt, given, error)) return false;
     } else {
-      error = "unexpected argument " + arg;
+      error = (!arg.empty() && arg[0] == '-' ? "unknown option " : "unexpected argument ") + arg;
       return false;
     }
   }
-  // --print-problem ends after the start: options of the keys' run do not fit.
-  if (opt.print_problem) {
-    const char* run_option = opt.keys_given        ? "--keys"
-                             : csv_given           ? "--csv"
-                             : svg_given           ? "--svg"
-                             : opt.optimum         ? "--optimum"
-                             : optimum_csv_given   ? "--optimum-csv"
-                                                   : nullptr;
-    if (run_option) {
-      error = std::string("--print-problem runs no keys: ") + run_option + " does not go with it";
-      return false;
-    }
-  }
-  return true;
+  return print_problem_alone(opt, given, error);
 }
 
 std::string reference_csv_path(const std::string& path) {
@@ -235,12 +248,12 @@ std::string batch_summary(const App& w, int keys) {
 }
 
 // The first line of a motion's CSV file. Robot 'a' has a rotary and a
-// prismatic joint, robot 'b' two rotary joints; the joint accelerations are
-// torques or forces per unit mass.
+// prismatic joint, robot 'b' two rotary joints; the joint efforts in their
+// units (core/units.h).
 void motion_header(std::string& text, const RobotSpec& robot) {
   const bool prismatic = robot.kind == Robot::Cylindrical;
-  append(text, "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [%s],acc1 [m^2/s^2],acc2 [%s]\n",
-         prismatic ? "m" : "rad", prismatic ? "m/s^2" : "m^2/s^2");
+  append(text, "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [%s],acc1 [%s],acc2 [%s]\n",
+         prismatic ? "m" : "rad", effort_unit(robot.kind, 0).csv, effort_unit(robot.kind, 1).csv);
 }
 
 bool write_batch_csv(const App& w, const std::string& path, std::string& error) {
@@ -305,6 +318,51 @@ bool start_run(App& w, const BatchOptions& opt, FILE* msg) {
 
 }  // namespace
 
+namespace {
+
+// The optimum of the last settings, only when asked for.
+Optimum optimum_if_asked(const App& w, const BatchOptions& opt, FILE* msg) {
+  Optimum best;
+  if (opt.optimum || !opt.optimum_csv.empty()) {
+    best = compute_optimum(w.m);
+    if (!best.ok) std::fprintf(msg, "cp_time_optimal_batch: %s\n", best.reason.c_str());
+    std::fflush(msg);
+  }
+  return best;
+}
+
+// A line on msg; the status 1 of a file that could not be written.
+int failed(FILE* msg, const std::string& why) {
+  std::fprintf(msg, "cp_time_optimal_batch: %s\n", why.c_str());
+  std::fflush(msg);
+  return 1;
+}
+
+// The files asked for: the motion's CSV, the last frame's SVG, the optimum's CSV.
+int write_outputs(const App& w, const BatchOptions& opt, const FrameView& shown, const Optimum& best, FILE* msg) {
+  std::string error;
+  if (!opt.csv.empty()) {
+    if (w.d.mo.traj_state != TrajState::Obtained) {
+      std::fprintf(msg, "cp_time_optimal_batch: no trajectory obtained, %s not written\n", opt.csv.c_str());
+      std::fflush(msg);
+    } else if (!write_batch_csv(w, opt.csv, error)) {
+      return failed(msg, error);
+    }
+  }
+  if (!opt.svg.empty() && !write_frame_svg(w.m, w.cv, w.d, w.pic, shown, opt.svg, error)) return failed(msg, error);
+  if (!opt.optimum_csv.empty()) {
+    if (!best.ok) {
+      std::fprintf(msg, "cp_time_optimal_batch: no optimal motion, %s not written\n", opt.optimum_csv.c_str());
+      std::fflush(msg);
+    } else if (!write_optimum_csv(w, best, opt.optimum_csv, error)) {
+      return failed(msg, error);
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
 int batch_main(int argc, const char* const* argv, FILE* msg) {
   BatchOptions opt;
   std::string error;
@@ -336,13 +394,7 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
   const int pressed =
       run_batch_keys(*w, opt.keys_given ? from_string : std::function<int()>(con_key), msg, &shown);
 
-  // The optimum of the last settings, only when asked for.
-  Optimum best;
-  if (opt.optimum || !opt.optimum_csv.empty()) {
-    best = compute_optimum(w->m);
-    if (!best.ok) std::fprintf(msg, "cp_time_optimal_batch: %s\n", best.reason.c_str());
-    std::fflush(msg);
-  }
+  const Optimum best = optimum_if_asked(*w, opt, msg);
   std::string summary = batch_summary(*w, pressed);
   if (opt.optimum) {
     char extra[64];
@@ -350,30 +402,7 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
     summary += extra;
   }
   con_printf("\n%s\n", summary.c_str());
-
-  const auto failed = [&](const std::string& why) {
-    std::fprintf(msg, "cp_time_optimal_batch: %s\n", why.c_str());
-    std::fflush(msg);
-    return 1;
-  };
-  if (!opt.csv.empty()) {
-    if (w->d.mo.traj_state != TrajState::Obtained) {
-      std::fprintf(msg, "cp_time_optimal_batch: no trajectory obtained, %s not written\n", opt.csv.c_str());
-      std::fflush(msg);
-    } else if (!write_batch_csv(*w, opt.csv, error)) {
-      return failed(error);
-    }
-  }
-  if (!opt.svg.empty() && !write_frame_svg(w->m, w->cv, w->d, w->pic, shown, opt.svg, error)) return failed(error);
-  if (!opt.optimum_csv.empty()) {
-    if (!best.ok) {
-      std::fprintf(msg, "cp_time_optimal_batch: no optimal motion, %s not written\n", opt.optimum_csv.c_str());
-      std::fflush(msg);
-    } else if (!write_optimum_csv(*w, best, opt.optimum_csv, error)) {
-      return failed(error);
-    }
-  }
-  return 0;
+  return write_outputs(*w, opt, shown, best, msg);
 }
 
 }  // namespace cpt

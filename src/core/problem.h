@@ -23,13 +23,18 @@ enum class Robot {
 // through the waypoints of a problem file.
 enum class PathType { Arc = 1, Sine, UShape, Slalom, AccCam, CycloidCam, Line, Waypoints };
 
-// The robot as a value: its kind and its dimensions. The hand carries a unit
-// point mass on massless links: a joint limit is an effort per unit mass
-// (see JointEffort in core/units.h).
+// How the robot's efforts follow from the motion (model/dynamics.h).
+enum class Dynamics {
+  UnitPointMass,  // a unit point mass at the hand on massless links: efforts per unit mass
+};
+
+// The robot as a value: its kind, its dimensions and its dynamics. With the
+// unit point mass a joint limit is an effort per unit mass (core/units.h).
 struct RobotSpec {
   Robot kind = Robot::Scara;
   double l1 = 0.5, l2 = 0.5;  // SCARA arm lengths [m]
   double L = 1.0;             // arm length of robot 'a' (summary and picture only)
+  Dynamics dynamics = Dynamics::UnitPointMass;
 };
 
 // The parameters of each path kind, as the user enters them (angles in radians).

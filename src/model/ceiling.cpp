@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "model/coeffs.h"
+#include "model/kinematics.h"
 
 namespace cpt {
 
@@ -33,12 +34,11 @@ Ceiling ceiling_of(const Model& m, const Mat2& J, const PathDeriv& p) {
   Ceiling c{kInf, SpeedLimit::None};
   // dq/ds = J^{-1} p' = adj(J) p' / det J: limit i is vmax[i] |det J| / |adj(J) p'|_i,
   // 0 where J is singular and the path asks for motion across the singularity.
-  const double det = J[0][0] * J[1][1] - J[0][1] * J[1][0];
-  const double num[2] = {J[1][1] * p.xd - J[0][1] * p.yd, -J[1][0] * p.xd + J[0][0] * p.yd};
+  const JointRates q = joint_rates(J, p.xd, p.yd);
   const SpeedLimit joint[2] = {SpeedLimit::Joint1, SpeedLimit::Joint2};
   for (int i = 0; i < 2; ++i) {
-    if (!(m.pb.vmax[i] > 0) || num[i] == 0) continue;
-    lower(c, m.pb.vmax[i] * std::fabs(det) / std::fabs(num[i]), joint[i]);
+    if (!(m.pb.vmax[i] > 0) || q.adj_p[i] == 0) continue;
+    lower(c, m.pb.vmax[i] * std::fabs(q.det) / std::fabs(q.adj_p[i]), joint[i]);
   }
   const double speed = std::hypot(p.xd, p.yd);
   if (m.pb.vtool > 0 && speed > 0) lower(c, m.pb.vtool / speed, SpeedLimit::Hand);

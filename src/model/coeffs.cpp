@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/dynamics.h"
 #include "model/kinematics.h"
 #include "model/paths.h"
 #include "core/console.h"
@@ -10,20 +11,12 @@ namespace cpt {
 
 namespace {
 
-// J at joint values q, and D from J and the path derivatives p.
+// J at joint values q, and D from the phase-plane coefficients: D[i][0] = a_i,
+// D[i][1] = b_i (c is 0 for the unit point mass).
 void fill_JD(const Model& m, const Vec2& q, const PathDeriv& p, Mat2& J, Mat2& D) {
-  if (m.pb.robot.kind == Robot::Cylindrical) {
-    const double c = std::cos(q[0]), sn = std::sin(q[0]), r = q[1];
-    J = {{{-r * sn, c}, {r * c, sn}}};
-  } else {
-    const double c1 = std::cos(q[0]), s1 = std::sin(q[0]);
-    const double c12 = std::cos(q[0] + q[1]), s12 = std::sin(q[0] + q[1]);
-    J = {{{-m.pb.robot.l1 * s1 - m.pb.robot.l2 * s12, -m.pb.robot.l2 * s12}, {m.pb.robot.l1 * c1 + m.pb.robot.l2 * c12, m.pb.robot.l2 * c12}}};
-  }
-  for (int i = 0; i < 2; ++i) {
-    D[i][0] = J[0][i] * p.xd + J[1][i] * p.yd;
-    D[i][1] = J[0][i] * p.xdd + J[1][i] * p.ydd;
-  }
+  J = jacobian(m.pb.robot, q);
+  const PhaseCoeffs k = phase_coeffs(m.pb.robot, J, p);
+  D = {{{k.a[0], k.b[0]}, {k.a[1], k.b[1]}}};
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
-// Inverse kinematics of both robots, with the branch nearest to a reference.
+// The kinematics of both robots: inverse kinematics with the branch nearest
+// to a reference, forward kinematics, the Jacobian and the joint rates that a
+// hand velocity asks for.
 #pragma once
 
 #include "core/state.h"
@@ -21,6 +23,18 @@ double nearest_turn(double ref, double cand);
 // For each joint, the angle nearest to ref among cand + 2 PI k, so that joint
 // values stay continuous along any number of turns.
 void selbranch(const Vec2& ref, const Vec2& cand, Vec2& out);
+
+// The Jacobian J = dp/dq of the robot at joint values q, row by row.
+Mat2 jacobian(const RobotSpec& robot, const Vec2& q);
+
+// The joint rates q' = J^-1 p' of a hand velocity p', as adj(J) p' and det J
+// (q'_i = adj_p[i] / det): where J is singular det is 0 and adj_p tells which
+// joint would have to move infinitely fast.
+struct JointRates {
+  Vec2 adj_p{0, 0};
+  double det = 0;
+};
+JointRates joint_rates(const Mat2& J, double xd, double yd);
 
 // Hand point of joint values fi for the current robot (forward kinematics).
 Vec2 forward(const RobotSpec& robot, const Vec2& fi);

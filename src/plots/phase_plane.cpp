@@ -89,60 +89,83 @@ double velocity_limit_at(const Curves& cv, double s) {
   return span > 0 ? a[1] + (b[1] - a[1]) * (s - a[0]) / span : b[1];
 }
 
-void label_axes(const Picture& pic, const Curves& cv, double sf) {
-  const Vec2 O = pp_map(pic, {0, 0});
-  const Vec2 G = world_to_screen(pic, pic.base);  // where the grid's centre lines cross
-  const double cell = kGridCell * pic.zoom, unit = 0.5 * pic.pp_zoom;
-  if (!(cell > 0 && unit > 0 && std::isfinite(cell / unit) && std::isfinite(O[0] + O[1] + G[0] + G[1]))) return;
-  // Every m-th grid line.
-  int m = 1;
-  for (const int every : {1, 2, 5, 10, 20, kGridLines}) {
-    m = every;
-    if (m * cell >= kLabelSpacing) break;
+namespace {
+
+// Where and how the axes are labelled: every m-th grid line, with that many decimals.
+struct AxisLabels {
+  Vec2 O, G;          // the phase plane's origin and the grid's centre, on the screen
+  double cell, unit;  // grid cell and unit of s or sd, on the screen
+  int m, decimals;
+  double slack;       // values this close to a range end are inside it
+};
+
+double label_width(const char* t) { return kSmallCharW * static_cast<double>(std::strlen(t)); }
+float fx(double v) { return static_cast<float>(v); }
+
+// Along s, under the axis; the name right of the last one.
+void label_s_axis(const AxisLabels& L, double sf) {
+  NumberText value;
+  const double s_y = L.O[1] - 0.045;
+  double s_end = -1;
+  for (int k = -kGridLines; k <= kGridLines && std::fabs(s_y) <= kWindowEdge; k += L.m) {
+    const double x = L.G[0] + k * L.cell, s = (x - L.O[0]) / L.unit;
+    if (s < -L.slack || s > sf + L.slack || std::fabs(x) > kWindowEdge) continue;
+    format_value(value, s, L.decimals);
+    // The origin's "0" left of the sd axis, the others just right of their lines.
+    const bool origin = std::fabs(s) <= L.slack;
+    if (origin) std::strcpy(value, "0");
+    draw_text(fx(origin ? x - kLabelGap - label_width(value) : x + kLabelShift), fx(s_y), Font::HELVETICA_12, value);
+    s_end = x + kLabelShift + label_width(value);
   }
-  const int decimals = decimals_for(m * cell / unit);
+  if (s_end > -1) draw_text(fx(s_end + 2 * kLabelGap), fx(s_y), Font::HELVETICA_18, "s");
+}
+
+// Along sd, left of the axis up to `top`; the name above the top one, or
+// right of the axis when the panel leaves no room above it.
+void label_sd_axis(const AxisLabels& L, double top) {
+  NumberText value;
+  double sd_top = -1;
+  for (int k = -kGridLines; k <= kGridLines; k += L.m) {
+    const double y = L.G[1] + k * L.cell, sd = (y - L.O[1]) / L.unit;
+    if (sd <= L.slack || sd > top + L.slack || y > kPanelBottom || y < -kWindowEdge) continue;
+    format_value(value, sd, L.decimals);
+    const double x = L.O[0] - kLabelGap - label_width(value);
+    if (x < -1 || L.O[0] > kWindowEdge) continue;  // the axis or its labels out of the window
+    draw_text(fx(x), fx(y + kLabelShift), Font::HELVETICA_12, value);
+    sd_top = y;
+  }
+  if (!(sd_top > -1)) return;
+  const char* name = "sd [1/s]";
+  const double x = L.O[0] - kLabelGap - kNameCharW * static_cast<double>(std::strlen(name));
+  if (sd_top + kNameRise < kPanelBottom && x > -1)
+    draw_text(fx(x), fx(sd_top + kNameRise), Font::HELVETICA_18, name);
+  else
+    draw_text(fx(L.O[0] + kLabelGap), fx(sd_top - 0.01), Font::HELVETICA_18, name);
+}
+
+}  // namespace
+
+void label_axes(const Picture& pic, const Curves& cv, double sf) {
+  AxisLabels L;
+  L.O = pp_map(pic, {0, 0});
+  L.G = world_to_screen(pic, pic.base);  // where the grid's centre lines cross
+  L.cell = kGridCell * pic.zoom;
+  L.unit = 0.5 * pic.pp_zoom;
+  if (!(L.cell > 0 && L.unit > 0 && std::isfinite(L.cell / L.unit) && std::isfinite(L.O[0] + L.O[1] + L.G[0] + L.G[1])))
+    return;
+  L.m = 1;
+  for (const int every : {1, 2, 5, 10, 20, kGridLines}) {
+    L.m = every;
+    if (L.m * L.cell >= kLabelSpacing) break;
+  }
+  L.decimals = decimals_for(L.m * L.cell / L.unit);
   const int nb = std::clamp(cv.nbnd, 0, NTAB - 1);
   double top = 0;
   for (int i = 0; i <= nb; ++i)
     if (std::isfinite(cv.bnd[i][1])) top = std::max(top, cv.bnd[i][1]);
-  const double slack = 1e-9 * (sf + top + 1);
-  NumberText value;
-  const auto width = [](const char* t) { return kSmallCharW * static_cast<double>(std::strlen(t)); };
-  const auto fx = [](double v) { return static_cast<float>(v); };
-  const double s_y = O[1] - 0.045;
-  // Along s, under the axis; the name right of the last one.
-  double s_end = -1;
-  for (int k = -kGridLines; k <= kGridLines && std::fabs(s_y) <= kWindowEdge; k += m) {
-    const double x = G[0] + k * cell, s = (x - O[0]) / unit;
-    if (s < -slack || s > sf + slack || std::fabs(x) > kWindowEdge) continue;
-    format_value(value, s, decimals);
-    // The origin's "0" left of the sd axis, the others just right of their lines.
-    const bool origin = std::fabs(s) <= slack;
-    if (origin) std::strcpy(value, "0");
-    draw_text(fx(origin ? x - kLabelGap - width(value) : x + kLabelShift), fx(s_y), Font::HELVETICA_12, value);
-    s_end = x + kLabelShift + width(value);
-  }
-  if (s_end > -1) draw_text(fx(s_end + 2 * kLabelGap), fx(s_y), Font::HELVETICA_18, "s");
-  // Along sd, left of the axis; the name above the top one, or right of the
-  // axis when the panel leaves no room above it.
-  double sd_top = -1;
-  for (int k = -kGridLines; k <= kGridLines; k += m) {
-    const double y = G[1] + k * cell, sd = (y - O[1]) / unit;
-    if (sd <= slack || sd > top + slack || y > kPanelBottom || y < -kWindowEdge) continue;
-    format_value(value, sd, decimals);
-    const double x = O[0] - kLabelGap - width(value);
-    if (x < -1 || O[0] > kWindowEdge) continue;  // the axis or its labels out of the window
-    draw_text(fx(x), fx(y + kLabelShift), Font::HELVETICA_12, value);
-    sd_top = y;
-  }
-  if (sd_top > -1) {
-    const char* name = "sd [1/s]";
-    const double x = O[0] - kLabelGap - kNameCharW * static_cast<double>(std::strlen(name));
-    if (sd_top + kNameRise < kPanelBottom && x > -1)
-      draw_text(fx(x), fx(sd_top + kNameRise), Font::HELVETICA_18, name);
-    else
-      draw_text(fx(O[0] + kLabelGap), fx(sd_top - 0.01), Font::HELVETICA_18, name);
-  }
+  L.slack = 1e-9 * (sf + top + 1);
+  label_s_axis(L, sf);
+  label_sd_axis(L, top);
 }
 
 }  // namespace cpt

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/units.h"
 #include "draw/primitives.h"
 #include "draw/texts.h"
 #include "planner/calcp.h"
@@ -171,10 +172,11 @@ void plot_joint_displacement(const Picture& pic, const Model& m, const Motion& m
 }
 
 void plot_joint_torque(const Picture& pic, const Model& m, const Motion& mo, int j) {
-  const bool cyl = m.pb.robot.kind == Robot::Cylindrical;
-  const TorqueGraph g1{pic.tq1_origin, pic.tq1_h, m.pb.a1max, 0, "Torque(1)", "T[Nm]", "T1max", colour::red};
-  const TorqueGraph g2{pic.tq2_origin, pic.tq2_h, m.pb.a2max, 1,
-                       cyl ? "Force(2)" : "Torque(2)", cyl ? "F[N]" : "T[Nm]", cyl ? "Fmax" : "T2max",
+  const EffortUnit& u1 = effort_unit(m.pb.robot.kind, 0);
+  const EffortUnit& u2 = effort_unit(m.pb.robot.kind, 1);
+  const TorqueGraph g1{pic.tq1_origin, pic.tq1_h, m.pb.a1max, 0, u1.graph_title, u1.graph_unit, u1.graph_limit,
+                       colour::red};
+  const TorqueGraph g2{pic.tq2_origin, pic.tq2_h, m.pb.a2max, 1, u2.graph_title, u2.graph_unit, u2.graph_limit,
                        colour::black};
   plot_torque_graph(pic, mo, g1, j);
   plot_torque_graph(pic, mo, g2, j);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/units.h"
 #include "problem/params.h"
 #include "problem/problem_file.h"
 
@@ -66,7 +67,7 @@ std::string problem_text(const Problem& pb) {
   line(t, "type", scara ? "scara" : "cylindrical", "scara | cylindrical");
   line(t, "arm", pair(pb.robot.l1, pb.robot.l2), "l1, l2 [m] (the SCARA robot's)");
   t += "joints:\n";
-  line(t, "max_effort", pair(pb.a1max, pb.a2max), "a1max, a2max: torque or force per mass");
+  line(t, "max_effort", pair(pb.a1max, pb.a2max), std::string("a1max, a2max: ") + kEffortLimitWords);
   line(t, "max_velocity", pair(pb.vmax[0], pb.vmax[1]),
        scara ? "[rad/s, rad/s]; 0: no limit" : "[rad/s, m/s]; 0: no limit");
   t += "tool:\n";

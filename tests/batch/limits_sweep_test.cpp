@@ -127,25 +127,25 @@ TEST(MotionCheck, RandomProblemsWithLimits) {
   for (long i = 0; i < runs; ++i) {
     const std::string text = random_problem(rng);
     SCOPED_TRACE(text);
-    auto w = std::make_unique<World>();
+    auto w = std::make_unique<App>();
     std::string error;
     ConsoleCapture con;
     if (!parse_problem(text, "sweep.yaml", *w, error) || !start_problem(*w, "sweep.yaml", error)) {
       continue;
     }
     ++started;
-    const Optimum o = compute_optimum(w->st);
+    const Optimum o = compute_optimum(w->m);
     if (!o.ok) {
       EXPECT_TRUE(!o.reason.empty() && o.reason.find('\n') == std::string::npos);
       continue;
     }
     ++optimal;
     EXPECT_LE(o.limit_use, 1 + CHECK_TOL);
-    const Use u = limit_use(w->st, o);
+    const Use u = limit_use(w->m, o);
     // The differences in s err by about 1e-4 of a limit where it bends sharply; those in
     // time by a few 1e-3 over the 2 ms around a switch.
     EXPECT_LE(std::max({u.acc, u.vel, u.hand}), 1 + 2 * CHECK_TOL) << u.acc << " " << u.vel << " " << u.hand;
-    EXPECT_LE(acc_use_in_time(w->st, o), 1 + 5 * CHECK_TOL);
+    EXPECT_LE(acc_use_in_time(w->m, o), 1 + 5 * CHECK_TOL);
   }
   // Every problem that starts has an optimum (the ones that do not start leave the reach
   // of the SCARA between their points).
@@ -198,7 +198,7 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     std::string error;
-    auto w = std::make_unique<World>();
+    auto w = std::make_unique<App>();
     ConsoleCapture con;
     const bool file = c.problem.find(':') == std::string::npos;
     ASSERT_TRUE(file ? load_problem(repro + c.problem, *w, error) : parse_problem(c.problem, "edge.yaml", *w, error))
@@ -210,7 +210,7 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
       continue;
     }
     ASSERT_TRUE(started) << error;
-    const Settings& st = w->st;
+    const Settings& st = w->m;
     const Optimum o = compute_optimum(st);
     const bool bend = c.problem.find("u_shape") != std::string::npos;
     if (c.may_refuse && !o.ok) {
@@ -218,8 +218,8 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
       EXPECT_EQ(o.reason.rfind("the computed motion breaks a limit: ", 0), 0u) << o.reason;
       size_t next = 0;
       run_batch_keys(*w, [&] { return next < c.keys.size() ? static_cast<unsigned char>(c.keys[next++]) : EOF; }, msg);
-      if (w->mo.traj_state == TrajState::Obtained) {
-        EXPECT_GE(w->mo.tf, c.T_least - 5e-4);
+      if (w->d.mo.traj_state == TrajState::Obtained) {
+        EXPECT_GE(w->d.mo.tf, c.T_least - 5e-4);
       }
       continue;
     }
@@ -245,7 +245,7 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
     }
     size_t next = 0;
     run_batch_keys(*w, [&] { return next < c.keys.size() ? static_cast<unsigned char>(c.keys[next++]) : EOF; }, msg);
-    const Motion& mo = w->mo;
+    const Motion& mo = w->d.mo;
     if (mo.traj_state != TrajState::Obtained) continue;
     EXPECT_GE(mo.tf, o.T - 5e-4);
     // Every row's hand point and joint values are those of its s, switching rows too.
@@ -264,7 +264,7 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
 // After 'c' the deceleration comes to rest and stays there: never below sd = 0, and
 // further keys do not step on.
 TEST(MotionCheck, DecelerationStopsAtRest) {
-  auto w = std::make_unique<World>();
+  auto w = std::make_unique<App>();
   ConsoleCapture con("n\nn\nn\n");
   start_up(*w);
   const std::string keys = std::string(40, 's') + "c" + std::string(60, 's');
@@ -272,7 +272,7 @@ TEST(MotionCheck, DecelerationStopsAtRest) {
   FILE* msg = std::fopen("/dev/null", "w");
   run_batch_keys(*w, [&] { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; }, msg);
   std::fclose(msg);
-  const Motion& mo = w->mo;
+  const Motion& mo = w->d.mo;
   EXPECT_EQ(mo.Y[mo.istep][1], 0.0);
   EXPECT_LT(mo.istep, 100);
   for (int k = 0; k <= mo.istep; ++k) EXPECT_GE(mo.Y[k][1], 0.0) << "step " << k;
@@ -286,15 +286,15 @@ namespace cpt {
 // two straight parts, at a rate far above what the bend admits, is over the limit
 // although both ends of each sub-step are within it.
 TEST(MotionCheck, StepOverATightBendIsOverTheLimit) {
-  auto w = std::make_unique<World>();
+  auto w = std::make_unique<App>();
   std::string error;
   ConsoleCapture con;
   ASSERT_TRUE(parse_problem("robot: {type: scara}\npath: {type: u_shape, radius: 1e-6}\n", "bend.yaml", *w, error) &&
               start_problem(*w, "bend.yaml", error)) << error;
-  Motion& mo = w->mo;
-  const double bend = path_knots(w->st).front();
+  Motion& mo = w->d.mo;
+  const double bend = path_knots(w->m).front();
   mo.Y[0] = {bend - 0.005, 1.0}, mo.torque_sel = -1, mo.t = 0.5;
-  EXPECT_EQ(construction_step(w->st, w->rhs, mo, w->fr.acc_now), StepOutcome::OverLimit);
+  EXPECT_EQ(construction_step(w->m, w->d.rhs, mo, w->d.fr.acc_now), StepOutcome::OverLimit);
 }
 
 }  // namespace cpt

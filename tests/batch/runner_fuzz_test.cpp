@@ -67,7 +67,7 @@ TEST(RunnerFuzz, NoWrongResultIsEverShown) {
   for (long i = 0; i < runs; ++i) {
     const std::string answers = random_answers(rng), keys = random_keys(rng, i % 2 == 0);
     SCOPED_TRACE("answers=" + answers + " keys=" + keys);
-    auto w = std::make_unique<World>();
+    auto w = std::make_unique<App>();
     ConsoleCapture con(answers);
     ended = false;
     start_up(*w);
@@ -77,7 +77,7 @@ TEST(RunnerFuzz, NoWrongResultIsEverShown) {
     const std::string out = con.text() + batch_summary(*w, 0);
     EXPECT_EQ(out.find("nan"), std::string::npos); EXPECT_EQ(out.find("inf"), std::string::npos);
     EXPECT_LT(out.size(), 200000u);  // no flood
-    const Motion& mo = w->mo;
+    const Motion& mo = w->d.mo;
     if (mo.traj_state != TrajState::Obtained) continue;
     ++obtained;  // checked from the tables alone
     const double sf = w->st.sf_now();
@@ -106,7 +106,7 @@ TEST(RunnerFuzz, NoHandBuiltMotionBeatsTheOptimum) {
   std::mt19937 rng(7u);
   FILE* msg = std::fopen("/dev/null", "w");
   for (const char* answers : settings) {
-    auto base = std::make_unique<World>();
+    auto base = std::make_unique<App>();
     std::string error;
     if (std::strncmp(answers, "robot:", 6) == 0) {
       ConsoleCapture con;
@@ -126,13 +126,13 @@ TEST(RunnerFuzz, NoHandBuiltMotionBeatsTheOptimum) {
       for (unsigned k = i ? rng() % 5 : 0; k > 0; --k) keys += "tsrcl"[rng() % 5];
       if (i == 0) keys += 'l';
       keys += std::string(rng() % 90, 'l') + std::string(200, 'f') + std::string(300, 's');
-      auto w = std::make_unique<World>(*base);
+      auto w = std::make_unique<App>(*base);
       ConsoleCapture con;
       size_t next = 0;
       run_batch_keys(*w, [&] { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; }, msg);
-      if (w->mo.traj_state != TrajState::Obtained) continue;
+      if (w->d.mo.traj_state != TrajState::Obtained) continue;
       ++obtained;
-      EXPECT_GE(w->mo.tf, best.T - 5e-4) << answers << " keys=" << keys;
+      EXPECT_GE(w->d.mo.tf, best.T - 5e-4) << answers << " keys=" << keys;
     }
     // Along a speed limit most random tails end stuck above it or decelerating: the first lands.
     EXPECT_GE(3 * obtained, has_speed_limits(base->st) ? 3 : kTails) << answers;

@@ -36,13 +36,13 @@ TEST(VelocityLimits, KeyLFollowsTheCeilingAndTheReportSaysSo) {
   for (const Case& c : cases) {
     auto w = prepared_centred_arc(0.5, PI);
     w->st.vmax = {c.v1, 0};
-    ASSERT_EQ(prepare_motion(*w), Prepared::Ready);
+    ASSERT_EQ(prepare(*w), Prepared::Ready);
     ConsoleCapture con;
     size_t next = 0;
     FrameView shown;
     const std::string keys = c.keys;
     run_batch_keys(*w, [&] { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; }, msg, &shown);
-    const Motion& mo = w->mo;
+    const Motion& mo = w->d.mo;
     EXPECT_EQ(shown.notice == nullptr ? std::string() : std::string(shown.notice),
               c.notice == nullptr ? std::string() : std::string(c.notice)) << c.what;
     EXPECT_STREQ(shown.step_failed, c.failed) << c.what;
@@ -51,19 +51,19 @@ TEST(VelocityLimits, KeyLFollowsTheCeilingAndTheReportSaysSo) {
       EXPECT_EQ(mo.NCHN, 0) << c.what; EXPECT_EQ(mo.istep, static_cast<int>(keys.size()) - 1) << c.what;
     }
     // The look-ahead of full acceleration ends at its first point above the ceiling.
-    for (int k = 1; c.v1 > 0 && k < w->fr.n_keep; ++k) ASSERT_LE(w->fr.look_keep[k - 1][1], 1 + 1e-6) << c.what << k;
+    for (int k = 1; c.v1 > 0 && k < w->d.fr.n_keep; ++k) ASSERT_LE(w->d.fr.look_keep[k - 1][1], 1 + 1e-6) << c.what << k;
     {  // the ceiling, lower than the acceleration limit (2) all along, is drawn in magenta
       Recorder rec;
       plot_boundary(w->pic, mo, w->cv, colour::black);
       EXPECT_EQ(rec.of(DrawCall::ThickLine, &colour::magenta).size(), c.v1 > 0 ? size_t(w->cv.nbnd) : 0u);
     }
     if (!c.obtained) continue;
-    print_settings(w->st);
+    print_settings(w->m);
     const std::string out = con.text();
     EXPECT_NE(out.find("\nt1 から関節1の速度上限に沿う"), std::string::npos) << out;
     EXPECT_NE(out.find("(v1max,v2max)=( 1.00  0.00)"), std::string::npos) << out;
     NumberText panel;
-    format_speed_limits(panel, w->st);
+    format_speed_limits(panel, w->m);
     EXPECT_STREQ(panel, "(1.00, -) Vhand=-[m/s]\n");
     EXPECT_NEAR(mo.tf, PI + 0.125, 1e-4);
     int on = 0;

@@ -20,7 +20,7 @@ namespace {
 
 // One run: the result, whether the end-of-input hook ran (here instead of exit(1)), all printed.
 struct DialogRun { int result; bool ended; std::string out; };
-DialogRun run_dialog(World& w, char key, const std::string& input) {
+DialogRun run_dialog(App& w, char key, const std::string& input) {
   static bool ended = false;
   ConsoleCapture cap(input);
   set_dialog_end_hook([] { ended = true; });
@@ -201,7 +201,7 @@ TEST(DialogDeathTest, EndOfInputEndsTheProgramWithStatusOne) {
 // (maximum acceleration at rest, > 0), and start joint values, boundary, curves or maxima of the old path.
 TEST(Dialog, NewPassResetsTheMotionAndPreparesThePath) {
   auto w = default_world();
-  Motion& mo = w->mo;
+  Motion& mo = w->d.mo;
   mo.istep = 55, mo.t = 3.5, mo.dt = dt0 / NDIV, mo.torque_sel = -1, mo.NCHN = 4, mo.nf = 120, mo.Tn = 1.86;
   mo.nn = 186, mo.NCT = 4, mo.chn_step[0] = 9, mo.chn[0] = {1, 2, 3, {4, 5}}, mo.A[0] = {-7, {8, 9}};
   mo.traj_state = TrajState::Obtained, mo.final_state = FinalState::Walking, w->pic.zoom = 2.5;
@@ -212,7 +212,7 @@ TEST(Dialog, NewPassResetsTheMotionAndPreparesThePath) {
   EXPECT_EQ(mo.traj_state, TrajState::Building); EXPECT_EQ(mo.final_state, FinalState::None);
   EXPECT_EQ(mo.chn[0].t, 0); EXPECT_EQ(mo.chn[0].s, 0); EXPECT_EQ(mo.chn[0].sd, 0);
   EXPECT_GT(mo.A[0].sdd, 0); EXPECT_EQ(mo.chn[0].acc, mo.A[0].acc);
-  const Vec2 p0 = forward(w->st, w->st.fi0b[PathType::CycloidCam]);  // the new start point
+  const Vec2 p0 = forward(w->m, w->st.fi0b[PathType::CycloidCam]);  // the new start point
   EXPECT_NEAR(p0[0], -0.3, 1e-12); EXPECT_NEAR(p0[1], 0.1, 1e-12);
   EXPECT_GE(w->cv.bnd[w->cv.nbnd][0], w->st.sf[PathType::CycloidCam] - 1e-12);
   EXPECT_GT(w->cv.n_curve_start, 0); EXPECT_GT(w->cv.Dmax00[1][PathType::CycloidCam], 0);
@@ -247,7 +247,7 @@ TEST(DialogFuzz, RandomInputEndsAndKeepsSettingsValid) {
     const DialogRun r = run_dialog(*w, key, input);
     EXPECT_NE(r.result == 1, r.ended);
     completed += r.result == 1, ended += r.ended;
-    const Settings& st = w->st;
+    const Settings& st = w->m;
     EXPECT_GE(type_number(st.cptype), 1); EXPECT_LE(type_number(st.cptype), 7);
     EXPECT_GE(st.sl_N, 1); EXPECT_LE(st.sl_N, kMaxHalfCircles);
     // Lengths, limits and path sizes finite and positive, points finite.

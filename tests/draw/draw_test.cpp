@@ -47,7 +47,7 @@ TEST(Draw, RobotTipOnTheForwardKinematicsAndPictureFollowsTheView) {
       SCOPED_TRACE(testing::Message() << "robot " << r << " q=(" << q[0] << ", " << q[1] << ")");
       const auto dot = rec.of(DrawCall::Disc, &colour::red);
       ASSERT_EQ(dot.size(), 1u);
-      const Vec2 hand = forward(w->st, q);
+      const Vec2 hand = forward(w->pb.robot, q);
       expect_viewed(dot[0].p, {pic.base[0] + hand[0], pic.base[1] + hand[1]});
       ASSERT_EQ(rec.calls.size(), plain.calls.size());
       for (size_t k = 0; k < rec.calls.size(); ++k) {

@@ -17,20 +17,20 @@
 namespace cpt {
 
 // The setting after the start-up dialog answered with `answers`.
-static std::unique_ptr<World> after_dialog(const std::string& answers = "n\nn\nn\n") {
-  auto w = std::make_unique<World>();
+static std::unique_ptr<App> after_dialog(const std::string& answers = "n\nn\nn\n") {
+  auto w = std::make_unique<App>();
   ConsoleCapture con(answers);
-  start_up(*w);
+  app_start_up(*w);
   if (con.text().find("計算終了") == std::string::npos) ADD_FAILURE() << con.text();
   return w;
 }
 
 // Each key, then the frame it runs; the last frame's view. `obtained` counts obtaining frames.
-static FrameView keys(World& w, const std::string& s, int* obtained = nullptr) {
+static FrameView keys(App& w, const std::string& s, int* obtained = nullptr) {
   FrameView last;
   for (char c : s)
-    if (press_key(w, static_cast<unsigned char>(c)) == KeyAction::Frame)
-      last = run_frame(w, [&](const FrameView&) { if (obtained) ++*obtained; });
+    if (app_press_key(w, static_cast<unsigned char>(c)) == KeyAction::Frame)
+      last = app_run_frame(w, [&](const FrameView&) { if (obtained) ++*obtained; });
   return last;
 }
 
@@ -39,14 +39,14 @@ static FrameView keys(World& w, const std::string& s, int* obtained = nullptr) {
 // dialog key clears a notice; no switch at rest; 'c' flips the torque; no table overrun.
 TEST(Keys, FirstStepBackSwitchAndFullTables) {
   auto t = after_dialog();
-  const Motion& mo = t->mo;
+  const Motion& mo = t->d.mo;
   EXPECT_TRUE(keys(*t, "s").look_ahead);
   EXPECT_NEAR(mo.t, dt0, 1e-12);
   EXPECT_NEAR(mo.Y[1][1], mo.A[0].sdd * dt0, 1e-3 * mo.A[0].sdd * dt0);
   EXPECT_NEAR(mo.Y[1][0], 0.5 * mo.A[0].sdd * dt0 * dt0, 1e-3 * mo.Y[1][0]);
-  ASSERT_GT(t->fr.n_keep, 10); ASSERT_GT(t->fr.n_switch, 0);
-  EXPECT_GT(t->fr.look_keep[1][1], mo.Y[1][1]) << "swapped";
-  EXPECT_LT(t->fr.look_switch[1][1], mo.Y[1][1]) << "swapped";
+  ASSERT_GT(t->d.fr.n_keep, 10); ASSERT_GT(t->d.fr.n_switch, 0);
+  EXPECT_GT(t->d.fr.look_keep[1][1], mo.Y[1][1]) << "swapped";
+  EXPECT_LT(t->d.fr.look_switch[1][1], mo.Y[1][1]) << "swapped";
   keys(*t, "sst");
   EXPECT_EQ(mo.istep, 2);
   EXPECT_NEAR(mo.t, mo.tt[1] + dt0 / NDIV, 1e-12);
@@ -56,11 +56,11 @@ TEST(Keys, FirstStepBackSwitchAndFullTables) {
   keys(*t, "WxXXyYY"); EXPECT_NEAR(pic.zoom, zoom, 1e-15);
   EXPECT_NEAR(pic.view_x, view_dx, 1e-15); EXPECT_NEAR(pic.view_y, view_dy, 1e-15);
   EXPECT_EQ(mo.istep, 2);
-  EXPECT_EQ(press_key(*t, 'q'), KeyAction::Ignored); EXPECT_EQ(press_key(*t, 27), KeyAction::Quit);
-  t->fr.notice = kNoticeStepsFull, t->fr.hold = true;
-  EXPECT_EQ(press_key(*t, 'k'), KeyAction::Dialog); EXPECT_EQ(t->fr.notice, nullptr);
+  EXPECT_EQ(app_press_key(*t, 'q'), KeyAction::Ignored); EXPECT_EQ(app_press_key(*t, 27), KeyAction::Quit);
+  t->d.fr.notice = kNoticeStepsFull, t->d.fr.hold = true;
+  EXPECT_EQ(app_press_key(*t, 'k'), KeyAction::Dialog); EXPECT_EQ(t->d.fr.notice, nullptr);
   auto w = after_dialog();
-  Motion& m = w->mo;
+  Motion& m = w->d.mo;
   EXPECT_STREQ(keys(*w, "c").notice, kNoticeNoSwitch);
   keys(*w, std::string(10, 's') + "cc");
   EXPECT_EQ(m.NCHN, 2);
@@ -86,7 +86,7 @@ TEST(Keys, FirstStepBackSwitchAndFullTables) {
 // integration: 1.442701 s, switch at 0.7984 s); one rebuild and report, limits kept.
 TEST(Keys, WholeDefaultConstruction) {
   auto w = after_dialog();
-  const Motion& mo = w->mo;
+  const Motion& mo = w->d.mo;
   ConsoleCapture con;
   keys(*w, std::string(10, 's') + "f");  // short of the end curve: a step
   EXPECT_EQ(mo.istep, 11);
@@ -103,8 +103,8 @@ TEST(Keys, WholeDefaultConstruction) {
   EXPECT_NEAR(mo.chn[1].t, 0.7984, 1e-3);
   EXPECT_NEAR(mo.tf, 1.442701, 2e-4);
   for (int k = 0; k <= mo.nf; ++k) {
-    ASSERT_LE(std::fabs(mo.CP[k].acc[0]), w->st.a1max + TOL_STEP) << k;
-    ASSERT_LE(std::fabs(mo.CP[k].acc[1]), w->st.a2max + TOL_STEP) << k;
+    ASSERT_LE(std::fabs(mo.CP[k].acc[0]), w->pb.a1max + TOL_STEP) << k;
+    ASSERT_LE(std::fabs(mo.CP[k].acc[1]), w->pb.a2max + TOL_STEP) << k;
   }
   const FrameView end = keys(*w, std::string(mo.nn + 5, 's'));
   EXPECT_EQ(end.n, mo.nf);
@@ -119,7 +119,7 @@ TEST(Keys, WholeDefaultConstruction) {
 // A failed rebuild (records out of order) obtains nothing and starts again from rest.
 TEST(Keys, FailedRebuildObtainsNothing) {
   auto w = after_dialog();
-  Motion& mo = w->mo;
+  Motion& mo = w->d.mo;
   keys(*w, std::string(80, 's') + "f");
   mo.chn[1].t = mo.chn[2].t + 1;
   ConsoleCapture con;
@@ -134,21 +134,21 @@ TEST(Keys, FailedRebuildObtainsNothing) {
 // last good one: 't' goes back one step from it (not two), 'r' switches at it.
 TEST(Keys, BackAndSwitchAfterAFailedStep) {
   auto w = after_dialog("y\na\nn\ny\n4\n-0.4 0.2 0.1 3\n");
-  Motion& mo = w->mo;
+  Motion& mo = w->d.mo;
   ConsoleCapture con;
   int n = 0;
   for (const char* no = ""; n++ < 300 && std::string(no ? no : "") != kNoticeStepFailed;) no = keys(*w, "s").notice;
   ASSERT_LT(n, 300) << "no step failed";
   const int k = mo.istep;
   const Vec2 before = mo.Y[k - 1];
-  auto copy = std::make_unique<World>(*w);
+  auto copy = std::make_unique<App>(*w);
   keys(*w, "t");
   EXPECT_EQ(mo.Y[k - 1], before);
   EXPECT_NEAR(mo.t, mo.tt[k - 1] + dt0 / NDIV, 1e-12);
   EXPECT_EQ(mo.istep, k);
   keys(*copy, "r");
-  EXPECT_EQ(copy->mo.chn_step[copy->mo.NCHN], k);
-  EXPECT_EQ(copy->mo.chn[copy->mo.NCHN].t, copy->mo.tt[k]);
+  EXPECT_EQ(copy->d.mo.chn_step[copy->d.mo.NCHN], k);
+  EXPECT_EQ(copy->d.mo.chn[copy->d.mo.NCHN].t, copy->d.mo.tt[k]);
 }
 
 // The first 'o' computes the optimum and prints its switch point (the
@@ -161,33 +161,33 @@ TEST(OptimumKey, ShowHideForgetAndFail) {
   auto w = after_dialog();
   keys(*w, "s");
   ConsoleCapture con;
-  const int step = w->mo.istep;
+  const int step = w->d.mo.istep;
   EXPECT_EQ(keys(*w, "o").notice, nullptr);
   EXPECT_EQ(con.take(), "\n\n最適軌道(自動計算) T*= 1.4427 切り替え回数=1\nt1= 0.7984 S[]=( 1.5957  3.5564) acc->dec\n");
-  EXPECT_TRUE(w->opt.shown);
-  EXPECT_NEAR(w->opt.T, 1.442701, 2e-6);
+  EXPECT_TRUE(w->d.optimum.shown);
+  EXPECT_NEAR(w->d.optimum.T, 1.442701, 2e-6);
   keys(*w, "o");
-  EXPECT_FALSE(w->opt.shown);
+  EXPECT_FALSE(w->d.optimum.shown);
   keys(*w, "o");
-  EXPECT_TRUE(w->opt.shown);
-  EXPECT_EQ(w->mo.istep, step);
+  EXPECT_TRUE(w->d.optimum.shown);
+  EXPECT_EQ(w->d.mo.istep, step);
   EXPECT_EQ(con.take(), "");
-  EXPECT_EQ(press_key(*w, 'u'), KeyAction::Dialog);
-  EXPECT_FALSE(w->opt.shown);
-  EXPECT_FALSE(w->opt.computed);
+  EXPECT_EQ(app_press_key(*w, 'u'), KeyAction::Dialog);
+  EXPECT_FALSE(w->d.optimum.shown);
+  EXPECT_FALSE(w->d.optimum.computed);
 
-  w->st.arc_R = 0.75;  // the arc leaves the SCARA's reach
-  update_path_derived(w->st, PathType::Arc);
-  const Motion before = w->mo;
+  w->pb.arc.R = 0.75;  // the arc leaves the SCARA's reach
+  rebuild_model(*w);
+  const Motion before = w->d.mo;
   const FrameView v = keys(*w, "o");
   const std::string line = con.take();
   ASSERT_NE(v.notice, nullptr);
   EXPECT_EQ(std::string(v.notice).rfind("no feasible motion: the path point is out of reach at s=", 0), 0u);
   // The frame's look-ahead on the changed path prints its own lines after it.
   EXPECT_EQ(line.substr(0, line.find('\n', 2) + 1), "\n\n最適軌道(自動計算) " + std::string(v.notice) + "\n");
-  EXPECT_FALSE(w->opt.shown);
-  EXPECT_EQ(w->mo.istep, before.istep);
-  EXPECT_EQ(w->mo.Y[1], before.Y[1]);
+  EXPECT_FALSE(w->d.optimum.shown);
+  EXPECT_EQ(w->d.mo.istep, before.istep);
+  EXPECT_EQ(w->d.mo.Y[1], before.Y[1]);
 }
 
 // Robot 'a' on the line y = 0.1 from x = -0.4 (s = x + 0.4), joint 1 limited to 1 rad/s:
@@ -200,11 +200,11 @@ TEST(VelocityLimits, StepsAlongTheCeiling) {
   const auto c = [](double s) { return 10 * ((s - 0.4) * (s - 0.4) + 0.01); };
   for (const Case& k : {Case{0.1, StepOutcome::Steep}, Case{0.4, StepOutcome::Done}}) {
     auto w = default_world(Robot::Cylindrical, PathType::Line);
-    w->st.vmax = {1, 0};
-    ASSERT_EQ(prepare_motion(*w), Prepared::Ready);
-    Motion& mo = w->mo;
+    w->pb.vmax = {1, 0};
+    ASSERT_EQ(prepare(*w), Prepared::Ready);
+    Motion& mo = w->d.mo;
     mo.Y[0] = {k.s0, c(k.s0)}, mo.t = 0.5, mo.ceiling = SpeedLimit::Joint1;
-    EXPECT_EQ(construction_step(w->st, w->rhs, mo, w->fr.acc_now), k.out) << k.s0;
+    EXPECT_EQ(construction_step(w->m, w->d.rhs, mo, w->d.fr.acc_now), k.out) << k.s0;
     if (k.out != StepOutcome::Done) {
       EXPECT_EQ(mo.istep, 0);
       continue;
@@ -222,8 +222,8 @@ TEST(VelocityLimits, OverLimitMessageNamesTheLimit) {
   for (const Case& c : {Case{PathType::Line, {1, 0}, 0, kMsgOverJoint1Speed}, Case{PathType::Line, {0, 0.1}, 0, kMsgOverJoint2Speed},
                         Case{PathType::Line, {0, 0}, 0.3, kMsgOverHandSpeed}, Case{PathType::UShape, {0, 0}, 0, kMsgStepFailed}}) {
     auto w = default_world(Robot::Scara, c.path);
-    w->st.vmax = c.vmax, w->st.vtool = c.vtool;
-    ASSERT_EQ(prepare_motion(*w), Prepared::Ready);
+    w->pb.vmax = c.vmax, w->pb.vtool = c.vtool;
+    ASSERT_EQ(prepare(*w), Prepared::Ready);
     const char* shown = nullptr;
     for (int n = 0; n < 60 && !shown; ++n) shown = keys(*w, "s").step_failed;
     EXPECT_STREQ(shown, c.msg) << c.path;

@@ -24,15 +24,16 @@ TEST(Ceiling, MatchesFiniteDifferencesOfTheInverseKinematics) {
   };
   for (const Case& c : cases) {
     auto w = default_world(c.robot, c.type);
-    Settings& st = w->st;
-    st.vmax = {c.v1, c.v2}, st.vtool = c.vtool;
-    Vec2 ref = st.fi0();
+    w->pb.vmax = {c.v1, c.v2}, w->pb.vtool = c.vtool, rebuild_model(*w);
+    const Model& md = w->m;
+    Vec2 ref = md.fi0;
     int by_count[4] = {0, 0, 0, 0};
     for (int i = 1; i < 20; ++i) {
-      const double s = st.sf_now() * i / 20, h = 1e-6;
+      const double s = md.sf * i / 20, h = 1e-6;
       Vec2 p, pa, pb, q, qa, qb;
-      cpcurve(st, s, p), cpcurve(st, s - h, pa), cpcurve(st, s + h, pb);
-      ASSERT_TRUE(inv(st, p[0], p[1], ref, q) && inv(st, pa[0], pa[1], q, qa) && inv(st, pb[0], pb[1], q, qb));
+      cpcurve(md, s, p), cpcurve(md, s - h, pa), cpcurve(md, s + h, pb);
+      const RobotSpec& robot = md.pb.robot;
+      ASSERT_TRUE(inv(robot, p[0], p[1], ref, q) && inv(robot, pa[0], pa[1], q, qa) && inv(robot, pb[0], pb[1], q, qb));
       double want = std::numeric_limits<double>::infinity();
       SpeedLimit by = SpeedLimit::None;
       const double lim[3] = {c.v1, c.v2, c.vtool};
@@ -42,7 +43,7 @@ TEST(Ceiling, MatchesFiniteDifferencesOfTheInverseKinematics) {
         if (lim[j] > 0 && lim[j] / rate[j] < want) want = lim[j] / rate[j], by = static_cast<SpeedLimit>(j + 1);
       Ceiling got;
       Vec2 fi;
-      ASSERT_TRUE(ceiling_at(st, s, ref, fi, got));
+      ASSERT_TRUE(ceiling_at(md, s, ref, fi, got));
       EXPECT_NEAR(got.sd, want, 1e-6 * want) << c.robot << c.type << " s=" << s;
       EXPECT_EQ(got.by, by) << c.robot << c.type << " s=" << s;
       ++by_count[static_cast<int>(got.by)];

@@ -16,7 +16,7 @@
 namespace cpt {
 namespace {
 
-Vec2 at(const Settings& st, double s) { Vec2 p{NAN, NAN}; return cpcurve(st, s, p), p; }
+Vec2 at(const Model& md, double s) { Vec2 p{NAN, NAN}; return cpcurve(md, s, p), p; }
 
 // Points of the default paths, worked out by hand from each path's geometry.
 TEST(Paths, HandWorkedPointsOfEveryType) {
@@ -33,21 +33,20 @@ TEST(Paths, HandWorkedPointsOfEveryType) {
   };
   auto w = default_world();
   for (const Case& c : cases) {
-    w->st.cptype = c.type;
-    EXPECT_NEAR(at(w->st, c.s)[0], c.x, 1e-12) << c.geometry; EXPECT_NEAR(at(w->st, c.s)[1], c.y, 1e-12) << c.geometry;
+    w->pb.cptype = c.type, rebuild_model(*w);
+    EXPECT_NEAR(at(w->m, c.s)[0], c.x, 1e-12) << c.geometry; EXPECT_NEAR(at(w->m, c.s)[1], c.y, 1e-12) << c.geometry;
   }
 }
 
 // Every path starts at its start point with no jump (slalom of 30 half circles: its far pieces too).
 TEST(Paths, StartAndNoJumpOnEveryPath) {
   auto w = default_world();
-  Settings& st = w->st;  st.sl_N = 30;
-  update_path_derived(st, PathType::Slalom);
+  w->pb.slalom.N = 30;
   for (const PathType c : kPathTypes) {
-    st.cptype = c;
-    Vec2 prev = st.P0[c];
+    w->pb.cptype = c, rebuild_model(*w);
+    Vec2 prev = w->m.P0;
     for (int i = 0; i <= 4000; ++i) {
-      const Vec2 p = at(st, st.sf[c] * i / 4000);
+      const Vec2 p = at(w->m, w->m.sf * i / 4000);
       EXPECT_LT(std::hypot(p[0] - prev[0], p[1] - prev[1]), 0.01) << "type " << c << " i=" << i;
       prev = p;
     }
@@ -66,7 +65,7 @@ TEST(Kinematics, HandWorkedInverses) {
   for (const Case& c : cases) {
     auto w = default_world(c.robot);
     Vec2 q{NAN, NAN};
-    ASSERT_EQ(inv(w->st, c.p[0], c.p[1], c.ref, q), 1) << c.geometry;
+    ASSERT_EQ(inv(w->pb.robot, c.p[0], c.p[1], c.ref, q), 1) << c.geometry;
     EXPECT_NEAR(q[0], c.q[0], 1e-9) << c.geometry; EXPECT_NEAR(q[1], c.q[1], 1e-9) << c.geometry;
   }
 }
@@ -78,14 +77,14 @@ TEST(Kinematics, InverseOfForwardOnTheNearestBranch) {
   std::uniform_real_distribution<double> u(-1, 1);
   for (const Robot r : {Robot::Cylindrical, Robot::Scara}) {
     auto w = default_world(r);
-    w->st.l1 = 0.6, w->st.l2 = 0.45;
+    w->pb.robot.l1 = 0.6, w->pb.robot.l2 = 0.45;
     const bool scara = r == Robot::Scara;
     for (int i = 0; i < 2000; ++i) {
       const double turn = 2 * PI * (i % 3 - 1);
       const Vec2 q0{PI * u(rng), scara ? 1.55 + 1.5 * u(rng) : 0.65 + 0.6 * u(rng)};
-      const Vec2 want{q0[0] + turn, scara ? q0[1] + turn : q0[1]}, p = forward(w->st, q0);
+      const Vec2 want{q0[0] + turn, scara ? q0[1] + turn : q0[1]}, p = forward(w->pb.robot, q0);
       Vec2 q{NAN, NAN};
-      ASSERT_EQ(inv(w->st, p[0], p[1], {want[0] + 2.5 * u(rng), want[1] + 2.5 * u(rng)}, q), 1);
+      ASSERT_EQ(inv(w->pb.robot, p[0], p[1], {want[0] + 2.5 * u(rng), want[1] + 2.5 * u(rng)}, q), 1);
       SCOPED_TRACE(testing::Message() << r << " q0=" << q0[0] << "," << q0[1]);
       EXPECT_NEAR(q[0], want[0], 1e-9); EXPECT_NEAR(q[1], want[1], 1e-9);
     }
@@ -98,23 +97,23 @@ TEST(Kinematics, CoefficientsMatchFiniteDifferencesAlongEveryPath) {
   const double h = 1e-6, hs = 1e-4;
   for (const Robot r : {Robot::Cylindrical, Robot::Scara}) {
     auto w = default_world(r);
-    Settings& st = w->st;
     for (const PathType c : kPathTypes) {
-      st.cptype = c;
-      Vec2 fi = st.fi0(), prev = fi, a, b, m;
+      w->pb.cptype = c, rebuild_model(*w);
+      const Model& md = w->m;
+      Vec2 fi = md.fi0, prev = fi, a, b, m;
       for (int i = 1; i < 200; ++i) {
         SCOPED_TRACE(testing::Message() << r << c << " i=" << i);
-        const double s = st.sf[c] * (i + 0.37) / 200;
+        const double s = md.sf * (i + 0.37) / 200;
         Mat2 J, D;
-        ASSERT_EQ(calD(st, s, fi, fi, J, D), 1);
+        ASSERT_EQ(calD(md, s, fi, fi, J, D), 1);
         EXPECT_LT(std::fabs(fi[0] - prev[0]) + std::fabs(fi[1] - prev[1]), 0.3);
         prev = fi;
-        a = at(st, s - hs), m = at(st, s), b = at(st, s + hs);
+        a = at(md, s - hs), m = at(md, s), b = at(md, s + hs);
         const Vec2 pd{(b[0] - a[0]) / (2 * hs), (b[1] - a[1]) / (2 * hs)};
         const Vec2 pdd{(b[0] - 2 * m[0] + a[0]) / (hs * hs), (b[1] - 2 * m[1] + a[1]) / (hs * hs)};
         for (int j = 0; j < 2; ++j) {
           Vec2 qp = fi, qm = fi;  qp[j] += h, qm[j] -= h;
-          const Vec2 pp = forward(st, qp), pm = forward(st, qm);
+          const Vec2 pp = forward(md.pb.robot, qp), pm = forward(md.pb.robot, qm);
           const Vec2 Jcol{(pp[0] - pm[0]) / (2 * h), (pp[1] - pm[1]) / (2 * h)};  // column j of J
           EXPECT_NEAR(D[j][0], Jcol[0] * pd[0] + Jcol[1] * pd[1], 1e-5);
           EXPECT_NEAR(D[j][1], Jcol[0] * pdd[0] + Jcol[1] * pdd[1], 1e-3);
@@ -130,20 +129,20 @@ TEST(Kinematics, CoefficientsMatchFiniteDifferencesAlongEveryPath) {
 TEST(Rhs, CylindricalOnACentredArc) {
   auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, 0.7, PI);
-  Vec2 fi = w->st.fi0();
+  Vec2 fi = w->m.fi0;
   AccRecord rec;
-  jointacc(w->st, 0.3, 1, 2, fi, rec);
+  jointacc(w->m, 0.3, 1, 2, fi, rec);
   EXPECT_NEAR(rec.sdd, 1.4, 1e-12); EXPECT_NEAR(rec.acc[0], 0.98, 1e-12); EXPECT_NEAR(rec.acc[1], -0.7, 1e-12);
-  ASSERT_EQ(calboundary(w->st, w->cv), 1);
+  ASSERT_EQ(calboundary(w->m, w->cv), 1);
   ASSERT_EQ(w->cv.nbnd, 400);
   for (int i = 0; i <= 400; ++i) { EXPECT_NEAR(w->cv.bnd[i][0], i * PI / 400, 1e-15); EXPECT_NEAR(w->cv.bnd[i][1], std::sqrt(2.0 / 0.7), 1e-9); }
   int ok;
   const double y[2] = {0.5, 0.2}, fast[2] = {0, 2};
-  for (int sel : {+1, -1}) EXPECT_NEAR(f(w->st, w->rhs, sel, 1, 0.0, fast, rec, ok), 80000, 1e-6) << sel;
+  for (int sel : {+1, -1}) EXPECT_NEAR(f(w->m, w->d.rhs, sel, 1, 0.0, fast, rec, ok), 80000, 1e-6) << sel;
   for (double t : {0.0, 1e-9}) {
-    w->rhs.fi_last = {2 * PI, 0.7};
-    f(w->st, w->rhs, 1, 1, t, y, rec, ok);
-    EXPECT_NEAR(w->rhs.fi_last[0], t == 0 ? 0.5 : 0.5 + 2 * PI, 1e-12) << t;
+    w->d.rhs.fi_last = {2 * PI, 0.7};
+    f(w->m, w->d.rhs, 1, 1, t, y, rec, ok);
+    EXPECT_NEAR(w->d.rhs.fi_last[0], t == 0 ? 0.5 : 0.5 + 2 * PI, 1e-12) << t;
   }
 }
 
@@ -154,16 +153,16 @@ TEST(Rhs, LimitsMetBelowTheBoundaryOnly) {
   ConsoleCapture quiet;  // the trace near singular points
   for (const Robot r : {Robot::Cylindrical, Robot::Scara}) {
     auto w = default_world(r);
-    Settings& st = w->st;
     for (const PathType c : kPathTypes) {
-      st.cptype = c;
-      ASSERT_EQ(calboundary(st, w->cv), 1) << r << c;
+      w->pb.cptype = c, rebuild_model(*w);
+      const Model& md = w->m;
+      ASSERT_EQ(calboundary(md, w->cv), 1) << r << c;
       int checked = 0;
       for (int i = 3; i < w->cv.nbnd; i += 8) {
         const double s = w->cv.bnd[i][0];
         Vec2 fi;
         Mat2 J, D;
-        ASSERT_EQ(calD(st, s, st.fi0(), fi, J, D), 1);
+        ASSERT_EQ(calD(md, s, md.fi0, fi, J, D), 1);
         if (std::fabs(D[0][0] * D[1][1] - D[0][1] * D[1][0]) < 1e-3) continue;
         ++checked;
         for (double k : {0.9, 1.1}) {
@@ -172,9 +171,9 @@ TEST(Rhs, LimitsMetBelowTheBoundaryOnly) {
           double sdd[2], worst[2];
           for (int m = 0; m < 2; ++m) {
             AccRecord rec;  int ok = 0;
-            sdd[m] = f(st, w->rhs, m ? 1 : -1, 1, 0.0, y, rec, ok);
+            sdd[m] = f(md, w->d.rhs, m ? 1 : -1, 1, 0.0, y, rec, ok);
             ASSERT_EQ(ok, 1);
-            worst[m] = std::max(std::fabs(rec.acc[0]) / st.a1max, std::fabs(rec.acc[1]) / st.a2max);
+            worst[m] = std::max(std::fabs(rec.acc[0]) / md.pb.a1max, std::fabs(rec.acc[1]) / md.pb.a2max);
           }
           if (k > 1) { EXPECT_EQ(sdd[0], sdd[1]); EXPECT_GT(worst[0], 1 + 1e-6); continue; }
           EXPECT_LT(sdd[0], sdd[1]); EXPECT_NEAR(worst[0], 1, 1e-9); EXPECT_NEAR(worst[1], 1, 1e-9);
@@ -189,17 +188,17 @@ TEST(Rhs, LimitsMetBelowTheBoundaryOnly) {
 // and leaves the record; calboundary says where and keeps the previous boundary.
 TEST(Rhs, OutOfReachIsReportedNotComputed) {
   auto w = default_world(Robot::Scara, PathType::Line);
-  w->st.P0[PathType::Line] = {1.2, 0};
   ConsoleCapture con;
+  w->pb.line.P0 = {1.2, 0}, rebuild_model(*w), con.take();  // the start point's own failure
   AccRecord rec{1, {2, 3}};
   int ok = 1;
   const double y[2] = {0, 0.5};
-  EXPECT_EQ(f(w->st, w->rhs, 1, 1, 0.0, y, rec, ok), F_FAIL);
+  EXPECT_EQ(f(w->m, w->d.rhs, 1, 1, 0.0, y, rec, ok), F_FAIL);
   EXPECT_EQ(ok, 0); EXPECT_EQ(rec.sdd, 1); EXPECT_EQ(rec.acc[1], 3);
   const std::string inv_calD =
       "\n!!!逆運動学inv()の解なし．始めからやり直し．\n    アーム長1,2=( 0.500  0.500) 位置(x,y)=( 1.200  0.000)\ncalD() inv()解なし CP[]=( 1.2000  0.0000)";
   EXPECT_EQ(con.take(), inv_calD + "\nf() calD()解なし s= 0.0000");
-  w->cv.nbnd = 123;  EXPECT_EQ(calboundary(w->st, w->cv), 0);
+  w->cv.nbnd = 123;  EXPECT_EQ(calboundary(w->m, w->cv), 0);
   EXPECT_EQ(w->cv.nbnd, 123);
   EXPECT_EQ(con.take(), inv_calD + "\ncalboundary() 逆運動学解なし robot=b 軌道=7 s= 0.0000");
 }

@@ -16,9 +16,9 @@ TEST(ExtremalCurves, CentredArcGivesParabolasUpToTheRateCap) {
   for (const Arc& c : {Arc{0.5, PI, 2, 2}, Arc{0.5, 0.2, 2, 2}, Arc{0.3, 1.0, 5, 0.7}}) {
     SCOPED_TRACE(::testing::Message() << "R=" << c.R << " sf=" << c.sf);
     auto w = default_world(Robot::Cylindrical);
-    w->st.a1max = c.a1max, w->st.a2max = c.a2max;
+    w->pb.a1max = c.a1max, w->pb.a2max = c.a2max;
     use_centred_arc(*w, c.R, c.sf);
-    extremal_curves(w->st, w->rhs, w->cv);
+    extremal_curves(w->m, w->d.rhs, w->cv);
     const double sdd = c.a1max / (c.R * c.R), cap = std::sqrt(c.a2max / c.R);
     for (int e = 0; e < 2; ++e) {
       const auto& pts = e ? w->cv.curve_end : w->cv.curve_start;
@@ -44,7 +44,7 @@ TEST(ExtremalCurves, CurveEndingInItsFirstStepHasCountZero) {
   auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, 0.5, 1e-6);
   w->cv.n_curve_start = w->cv.n_curve_end = -1;
-  extremal_curves(w->st, w->rhs, w->cv);
+  extremal_curves(w->m, w->d.rhs, w->cv);
   EXPECT_EQ(w->cv.n_curve_start, 0); EXPECT_EQ(w->cv.n_curve_end, 0);
 }
 

@@ -26,9 +26,9 @@ namespace {
 
 // The optimum checked against calD: profile (0, 0) to (sf, 0) under the limit (|D10| a1max + |D00| a2max) / |det D|;
 // samples within the joint limits (1e-6) with their own sdd; rest at sf at T.
-void expect_feasible(const Settings& st, const Optimum& o) {
+void expect_feasible(const Model& md, const Optimum& o) {
   ASSERT_TRUE(o.ok) << o.reason;
-  const double sf = st.sf_now(), a[2] = {st.a1max, st.a2max};
+  const double sf = md.sf, a[2] = {md.pb.a1max, md.pb.a2max};
   ASSERT_GE(o.profile.size(), 100u);
   ASSERT_GE(o.motion.size(), 2u);
   const OptimumSample &first = o.motion.front(), &last = o.motion.back();
@@ -37,23 +37,23 @@ void expect_feasible(const Settings& st, const Optimum& o) {
     EXPECT_EQ(v, 0.0);
   for (const auto& [got, want] : {std::pair{o.profile.back().s, sf}, {o.profile.back().t, o.T}, {last.s, sf}, {last.t, o.T}})
     EXPECT_NEAR(got, want, 1e-12);
-  Vec2 ref = st.fi0(), fi;
+  Vec2 ref = md.fi0, fi;
   Mat2 J, D;
   for (size_t i = 0; i < o.profile.size(); ++i) {
     const OptimumPoint& p = o.profile[i];
     if (i) { ASSERT_GT(p.s, o.profile[i - 1].s) << i; }
     if (i) { ASSERT_GT(p.t, o.profile[i - 1].t) << i; }
     ASSERT_GE(p.sd, 0.0);
-    ASSERT_EQ(calD(st, p.s, ref, fi, J, D), 1);
+    ASSERT_EQ(calD(md, p.s, ref, fi, J, D), 1);
     ref = fi;
     const double det = std::fabs(D[0][0] * D[1][1] - D[0][1] * D[1][0]);
     const double lim = std::fabs(D[1][0]) * a[0] + std::fabs(D[0][0]) * a[1];
     ASSERT_LE(p.sd * p.sd * det, lim * (1 + 1e-6) + 1e-12) << "profile point " << i << " s=" << p.s;
   }
-  ref = st.fi0();
+  ref = md.fi0;
   for (size_t j = 0, i = 0; j < o.motion.size(); ++j) {
     const OptimumSample& m = o.motion[j];
-    ASSERT_EQ(calD(st, m.s, ref, fi, J, D), 1);
+    ASSERT_EQ(calD(md, m.s, ref, fi, J, D), 1);
     ref = fi;
     EXPECT_NEAR(fi[0], m.fi[0], 1e-12);
     EXPECT_NEAR(fi[1], m.fi[1], 1e-12);
@@ -89,13 +89,13 @@ TEST(Optimum, CentredArcClosedForms) {
   for (const Case& c : {Case{"bang-bang", 0.8, 1.0, 3, 9}, Case{"slide", 0.3, PI, 5, 0.7}}) {
     SCOPED_TRACE(c.name);
     auto w = default_world(Robot::Cylindrical);
-    w->st.a1max = c.a1, w->st.a2max = c.a2;
+    w->pb.a1max = c.a1, w->pb.a2max = c.a2;
     use_centred_arc(*w, c.R, c.S);
     const double alpha = c.a1 / (c.R * c.R), v = std::sqrt(c.a2 / c.R);
     const bool bang = c.S <= v * v / alpha;
     const double T = bang ? 2 * std::sqrt(c.S / alpha) : c.S / v + v / alpha;
-    const Optimum o = compute_optimum(w->st);
-    expect_feasible(w->st, o);
+    const Optimum o = compute_optimum(w->m);
+    expect_feasible(w->m, o);
     EXPECT_NEAR(o.T, T, 1e-6 * T);
     ASSERT_EQ(o.switches.size(), bang ? 1u : 2u);
     // The first switch ends the acceleration from rest, at sd = min(v, sqrt(alpha S)).
@@ -113,17 +113,17 @@ TEST(Optimum, EveryPathTypeBothRobots) {
     for (PathType type : kPathTypes) {
       SCOPED_TRACE(::testing::Message() << "robot " << robot << " path " << type);
       auto w = default_world(robot, type);
-      const Optimum o = compute_optimum(w->st);
-      expect_feasible(w->st, o);
-      ProfileProblem fine = optimum_problem(w->st);
+      const Optimum o = compute_optimum(w->m);
+      expect_feasible(w->m, o);
+      ProfileProblem fine = optimum_problem(w->m);
       fine.intervals *= 8;
-      const double T_fine = compute_optimum(w->st, &fine).T;
-      EXPECT_NEAR(o.T, T_fine, (path_knots(w->st).empty() ? 1e-5 : 1e-4) * T_fine);
+      const double T_fine = compute_optimum(w->m, &fine).T;
+      EXPECT_NEAR(o.T, T_fine, (path_knots(w->m).empty() ? 1e-5 : 1e-4) * T_fine);
 
       ConsoleCapture con;  // the hand-built motion's console output
       if (landed_trajectory(*w)) {
-        ASSERT_EQ(calcp(w->st, w->cv, w->rhs, w->mo), 1);
-        EXPECT_LE(o.T, w->mo.tf * (1 + 5e-4));
+        ASSERT_EQ(calcp(w->m, w->cv, w->d.rhs, w->d.mo), 1);
+        EXPECT_LE(o.T, w->d.mo.tf * (1 + 5e-4));
       }
     }
   }
@@ -168,18 +168,18 @@ TEST(Optimum, StraightWaypointPathsAgainstAnIndependentIntegration) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     auto w = default_world(Robot::Cylindrical);
-    w->st.a1max = c.a1, w->st.a2max = c.a2;
+    w->pb.a1max = c.a1, w->pb.a2max = c.a2;
     std::vector<Vec2> points;  for (double u : {0.0, 0.07, 0.3, 0.31, 0.55, 0.8, 1.0}) points.push_back({c.P0[0] + u * c.L * c.e[0], c.P0[1] + u * c.L * c.e[1]});
     use_waypoints(*w, points);
     const double T = straight_line_time(c.P0, c.e, c.L, c.a1, c.a2);
     if (c.closed > 0) { EXPECT_NEAR(T, c.closed, 1e-9 * c.closed); }
-    const Optimum o = compute_optimum(w->st);
-    expect_feasible(w->st, o);
+    const Optimum o = compute_optimum(w->m);
+    expect_feasible(w->m, o);
     EXPECT_NEAR(o.T, T, 1e-6 * T);
     ConsoleCapture con;  // the hand-built motion on the same path: landed, rebuilt, not faster than the optimum
     ASSERT_EQ(landed_trajectory(*w), 1);
-    ASSERT_EQ(calcp(w->st, w->cv, w->rhs, w->mo), 1);
-    EXPECT_LE(o.T, w->mo.tf * (1 + 5e-4));
+    ASSERT_EQ(calcp(w->m, w->cv, w->d.rhs, w->d.mo), 1);
+    EXPECT_LE(o.T, w->d.mo.tf * (1 + 5e-4));
   }
 }
 
@@ -211,28 +211,28 @@ TEST(Optimum, RandomSettingsSweep) {
   int feasible = 0, draws = 0;
   for (int n = 0; n < cases && draws < 50 * cases; ++n, ++draws) {
     auto w = default_world(n % 2 ? Robot::Scara : Robot::Cylindrical, kPathTypes[(n / 2) % std::size(kPathTypes)]);
-    Settings& st = w->st;
-    const PathType c = st.cptype;
-    st.a1max = std::exp(U(std::log(0.1), std::log(10))), st.a2max = std::exp(U(std::log(0.1), std::log(10)));
-    st.P0[c] = {U(-0.6, 0.3), U(-0.3, 0.5)};
-    st.arc_Ax = U(-0.3, 0.3), st.arc_Ay = U(-0.3, 0.3), st.arc_R = U(0.05, 0.5), st.sf[PathType::Arc] = U(0.2, 6);
-    st.sinL = U(0.3, 1.2), st.sinA = U(0.02, 0.4), st.u_L = U(0.05, 0.5), st.u_R = U(0.03, 0.3);
-    st.sl_R = U(0.03, 0.15), st.sl_N = 1 + n % 5;
-    st.cam_L = st.cyc_L = U(0.2, 0.8), st.cam_H = st.cyc_H = U(0.05, 0.6);
-    st.line_l = U(0.1, 1), st.line_beta = U(0, 2 * PI);
-    update_path_derived(st, c);
+    Problem& pb = w->pb;
+    const PathType c = pb.cptype;
+    pb.a1max = std::exp(U(std::log(0.1), std::log(10))), pb.a2max = std::exp(U(std::log(0.1), std::log(10)));
+    pb.sine.P0 = pb.ushape.P0 = pb.slalom.P0 = pb.cam.P0 = pb.cycloid.P0 = pb.line.P0 = {U(-0.6, 0.3), U(-0.3, 0.5)};
+    pb.arc.Ax = U(-0.3, 0.3), pb.arc.Ay = U(-0.3, 0.3), pb.arc.R = U(0.05, 0.5), pb.arc.angle = U(0.2, 6);
+    pb.sine.L = U(0.3, 1.2), pb.sine.A = U(0.02, 0.4), pb.ushape.L = U(0.05, 0.5), pb.ushape.R = U(0.03, 0.3);
+    pb.slalom.R = U(0.03, 0.15), pb.slalom.N = 1 + n % 5;
+    pb.cam.L = pb.cycloid.L = U(0.2, 0.8), pb.cam.H = pb.cycloid.H = U(0.05, 0.6);
+    pb.line.l = U(0.1, 1), pb.line.beta = U(0, 2 * PI);
+    rebuild_model(*w);
+    const Model& md = w->m;
     // Keep the whole path inside the SCARA's annulus, with a margin.
     bool inside = true;
-    for (int i = 0; i <= 400 && inside && st.robottype == Robot::Scara; ++i) {
+    for (int i = 0; i <= 400 && inside && pb.robot.kind == Robot::Scara; ++i) {
       Vec2 p;
-      cpcurve(st, st.sf_now() * i / 400, p);
+      cpcurve(md, md.sf * i / 400, p);
       inside = std::hypot(p[0], p[1]) > 0.05 && std::hypot(p[0], p[1]) < 0.97;
     }
     if (!inside) { --n; continue; }  // drawn again
-    inv(st, st.P0[c][0], st.P0[c][1], st.fi_ref, st.fi0());
-    SCOPED_TRACE(::testing::Message() << "case " << n << " robot " << st.robottype << " path " << c);
+    SCOPED_TRACE(::testing::Message() << "case " << n << " robot " << pb.robot.kind << " path " << c);
     ConsoleCapture con;
-    const Optimum o = compute_optimum(st);
+    const Optimum o = compute_optimum(md);
     EXPECT_EQ(con.text(), "");
     if (!o.ok) {
       EXPECT_EQ(o.reason.rfind("no feasible motion: ", 0), 0u) << o.reason;
@@ -240,7 +240,7 @@ TEST(Optimum, RandomSettingsSweep) {
       continue;
     }
     ++feasible;
-    expect_feasible(st, o);
+    expect_feasible(md, o);
     if (::testing::Test::HasFailure()) return;
   }
   EXPECT_GE(feasible, cases * 9 / 10);
@@ -268,14 +268,13 @@ TEST(VelocityLimits, OptimumIsTheCappedTrapezoid) {
   };
   for (const Case& c : cases) {
     auto w = default_world(Robot::Cylindrical);
-    Settings& st = w->st;
     if (c.arc) {
       use_centred_arc(*w, R, PI);
     } else {
       use_waypoints(*w, {{0.1, 0}, {0.13, 0}, {0.45, 0}, {0.5, 0}, {0.1 + c.L, 0}});  // unevenly spaced, straight
     }
-    st.vmax = {c.v1, c.v2}, st.vtool = c.vtool;
-    const Optimum o = compute_optimum(st);
+    w->pb.vmax = {c.v1, c.v2}, w->pb.vtool = c.vtool, rebuild_model(*w);
+    const Optimum o = compute_optimum(w->m);
     ASSERT_TRUE(o.ok) << c.what << ": " << o.reason;
     EXPECT_NEAR(o.T, capped_time(c.L, c.a, c.cap), 1e-6) << c.what;
     for (const OptimumSample& m : o.motion) ASSERT_LE(m.sd, c.cap * (1 + 1e-6)) << c.what << " t=" << m.t;
@@ -292,21 +291,21 @@ TEST(VelocityLimits, OptimumOnCurvedPathsKeepsEveryLimit) {
                         {Robot::Cylindrical, PathType::Line, 1.0, 0, 0}};
   for (const Case& c : cases) {
     auto w = default_world(c.robot, c.type);
-    Settings& st = w->st;
-    const Optimum free = compute_optimum(st);
-    st.vmax = {c.v1, c.v2}, st.vtool = c.vtool;
-    const Optimum o = compute_optimum(st);
+    const Optimum free = compute_optimum(w->m);
+    w->pb.vmax = {c.v1, c.v2}, w->pb.vtool = c.vtool, rebuild_model(*w);
+    const Model& md = w->m;
+    const Optimum o = compute_optimum(md);
     ASSERT_TRUE(free.ok && o.ok) << c.type << o.reason;
     EXPECT_GT(o.T, free.T + 1e-3) << c.type;
-    Vec2 ref = st.fi0();
+    Vec2 ref = md.fi0;
     for (const OptimumSample& m : o.motion) {
       Ceiling cl;
       Vec2 fi;
-      ASSERT_TRUE(ceiling_at(st, m.s, ref, fi, cl));
+      ASSERT_TRUE(ceiling_at(md, m.s, ref, fi, cl));
       ref = fi;
       ASSERT_LE(m.sd, cl.sd * (1 + 1e-4)) << c.type << " t=" << m.t;
-      ASSERT_LE(std::fabs(m.acc[0]), st.a1max * (1 + 1e-3)) << c.type << " t=" << m.t;
-      ASSERT_LE(std::fabs(m.acc[1]), st.a2max * (1 + 1e-3)) << c.type << " t=" << m.t;
+      ASSERT_LE(std::fabs(m.acc[0]), md.pb.a1max * (1 + 1e-3)) << c.type << " t=" << m.t;
+      ASSERT_LE(std::fabs(m.acc[1]), md.pb.a2max * (1 + 1e-3)) << c.type << " t=" << m.t;
     }
   }
 }

@@ -12,11 +12,11 @@ namespace cpt {
 using Accs = std::vector<std::array<double, 2>>;
 
 // Steps 0.1 s apart at (0.1 k, 1) with these joint accelerations (limits 2, 2).
-static std::unique_ptr<World> scan(const Accs& accs) {
+static std::unique_ptr<App> scan(const Accs& accs) {
   auto w = default_world(Robot::Scara, PathType::Arc);
   for (size_t k = 0; k < accs.size(); ++k)
-    w->mo.tt[k] = 0.1 * k, w->mo.Y[k] = {0.1 * k, 1.0}, w->mo.A[k].acc = accs[k];
-  w->mo.tf = w->mo.tt[accs.size() - 1] + 0.05;
+    w->d.mo.tt[k] = 0.1 * k, w->d.mo.Y[k] = {0.1 * k, 1.0}, w->d.mo.A[k].acc = accs[k];
+  w->d.mo.tf = w->d.mo.tt[accs.size() - 1] + 0.05;
   return w;
 }
 
@@ -24,12 +24,12 @@ static std::unique_ptr<World> scan(const Accs& accs) {
 // reaches (group 2). Step 3: both leave, two records, the last replaced by the end.
 TEST(SwitchingReport, ExactTextOfAHandMadeTrajectory) {
   auto w = scan({{0, 0.5}, {2, 0.5}, {-2, 2}, {0, 0}});
-  Motion& mo = w->mo;
+  Motion& mo = w->d.mo;
   mo.Y[3] = {0.5, 0}, mo.tf = 0.3, mo.NCHN = 1;
   mo.chn[0] = {0, 0, 0, {2, 0.5}};
   mo.chn[1] = {0.3, 0.5, 0, {0, 0}};
   ConsoleCapture con;
-  EXPECT_EQ(switching_report(w->st, mo, 3), 5);
+  EXPECT_EQ(switching_report(w->m, mo, 3), 5);
   EXPECT_EQ(con.text(),
             "\n\n新しい軌道に沿う加減速の切り替え回数と状態 NCHN=1"
             "\nt0= 0.0000 S[]=( 0.0000  0.0000) ACC[]=( 2.0000  0.5000)"
@@ -58,10 +58,10 @@ TEST(SwitchingReport, CountsOfSmallScans) {
     auto w = scan(c.accs);
     const int n = static_cast<int>(c.accs.size()) - 1;
     ConsoleCapture con;
-    EXPECT_EQ(switching_report(w->st, w->mo, n), c.nct);
-    EXPECT_EQ(w->mo.tsw[c.nct].t, w->mo.tf); EXPECT_EQ(w->mo.tsw[c.nct].acc, w->mo.A[n].acc);
+    EXPECT_EQ(switching_report(w->m, w->d.mo, n), c.nct);
+    EXPECT_EQ(w->d.mo.tsw[c.nct].t, w->d.mo.tf); EXPECT_EQ(w->d.mo.tsw[c.nct].acc, w->d.mo.A[n].acc);
     if (c.nct < NREC - 1) continue;
-    EXPECT_EQ(w->mo.tsw[NREC - 2].t, w->mo.tt[NREC - 2]);
+    EXPECT_EQ(w->d.mo.tsw[NREC - 2].t, w->d.mo.tt[NREC - 2]);
     EXPECT_NE(con.text().find("関節トルク切り替えが上限49を超え 71 個を記録しない"), std::string::npos);
   }
 }

@@ -12,6 +12,7 @@
 #include "planner/reference.h"
 #include "support/console_capture.h"
 #include "support/trajectory.h"
+#include "support/world.h"
 
 namespace cpt {
 
@@ -23,7 +24,7 @@ constexpr double R = 0.5, SF = 0.4;
 // covers the chords' sag; the end interpolated over one step sags <= 8 dt0^2 / 8.
 TEST(Trajectory, BangBangOnAShortCentredArc) {
   auto w = prepared_centred_arc(R, SF);
-  Motion& mo = w->mo;
+  Motion& mo = w->d.mo;
   while (mo.Y[mo.istep][0] < SF / 2) ASSERT_EQ(construction_step(*w), 1);
   ASSERT_EQ(press_f(*w), 1);
   const SwitchRecord& land = mo.chn[1];
@@ -31,10 +32,10 @@ TEST(Trajectory, BangBangOnAShortCentredArc) {
   EXPECT_NEAR(land.s, SF / 2, 1e-3);
   EXPECT_NEAR(land.acc[0], -2.0, 1e-9);  // decelerating from the landing on
   EXPECT_NEAR(mo.Y[mo.nf][0], SF, 1e-4); EXPECT_NEAR(mo.Y[mo.nf][1], 0.0, 1e-9);
-  ASSERT_EQ(calcp(w->st, w->cv, w->rhs, mo), 1);
+  ASSERT_EQ(calcp(w->m, w->cv, w->d.rhs, mo), 1);
   EXPECT_NEAR(mo.tf, 2 * std::sqrt(SF * R * R / 2), 1e-3);
   EXPECT_GE(mo.Tn, mo.tf);  // the reference motion is no faster
-  EXPECT_NEAR(shortest_time_bound(w->st, w->cv), 2 * std::sqrt(SF * R * R / 2), 2 * dt_curve);
+  EXPECT_NEAR(shortest_time_bound(w->m, w->cv), 2 * std::sqrt(SF * R * R / 2), 2 * dt_curve);
 }
 
 // Steps 0..K-1 at (0, 1), step K at (s_end, 1), record m at K. The crossing (sd = 1,
@@ -51,12 +52,12 @@ TEST(LandFinal, MadeUpHistories) {
                              "land_final() 切り替え記録が上限49を超える"}}) {
     SCOPED_TRACE(c.what);
     auto w = prepared_centred_arc(R, SF);
-    Motion& mo = w->mo;
+    Motion& mo = w->d.mo;
     for (int k = 0; k <= c.K; ++k) mo.tt[k] = k * dt0, mo.Y[k] = {k == c.K ? c.s_end : 0.0, 1.0};
     mo.chn_step[mo.NCHN = c.m] = c.K, mo.dt = dt0 / NDIV;  // the step after 't'
-    const Motion b = mo;  const RhsState rs = w->rhs;
+    const Motion b = mo;  const RhsState rs = w->d.rhs;
     ConsoleCapture con;
-    ASSERT_EQ(land_final(w->st, w->rhs, w->cv, mo), c.result);
+    ASSERT_EQ(land_final(w->m, w->d.rhs, w->cv, mo), c.result);
     EXPECT_NE(con.text().find(c.message), std::string::npos) << con.text();
     if (c.result == Landing::Landed) {
       EXPECT_NEAR(mo.chn[c.m].t, mo.tt[99] + (SF - 1.0 / 16) / SF * dt0, 1e-5);
@@ -64,7 +65,7 @@ TEST(LandFinal, MadeUpHistories) {
       continue;
     }
     EXPECT_EQ(std::memcmp(&mo, &b, sizeof b), 0) << "the motion changed";
-    EXPECT_EQ(std::memcmp(&w->rhs, &rs, sizeof rs), 0) << "f's memory changed";
+    EXPECT_EQ(std::memcmp(&w->d.rhs, &rs, sizeof rs), 0) << "f's memory changed";
   }
 }
 
@@ -72,11 +73,11 @@ TEST(LandFinal, MadeUpHistories) {
 // (sd = 2, 0.25 s); records out of order; 0.1 s accelerating recorded as the end.
 TEST(Calcp, FaultsStopWithAMessage) {
   auto w = prepared_centred_arc(R, SF);
-  Motion& mo = w->mo;
+  Motion& mo = w->d.mo;
   ConsoleCapture con;
   const auto fails = [&](int nchn, SwitchRecord c1, SwitchRecord c2, const char* message) {
     mo.NCHN = nchn, mo.chn[1] = c1, mo.chn[2] = c2;
-    EXPECT_EQ(calcp(w->st, w->cv, w->rhs, mo), 0) << message;
+    EXPECT_EQ(calcp(w->m, w->cv, w->d.rhs, mo), 0) << message;
     const std::string out = con.take();
     EXPECT_NE(out.find(message), std::string::npos) << out;
   };
@@ -99,13 +100,13 @@ TEST(ReferenceMotion, AccelerationFromTheLimitsAndGrid) {
   for (const Case& c : {Case{0.5, 1, 2, 20, dt0}, Case{0.5, 0, 4, 20, dt0}, Case{1, 0.5, 2, 1990, 1e-4}}) {
     SCOPED_TRACE(::testing::Message() << "Dmax " << c.d00 << ", " << c.d10 << "; nf " << c.nf);
     auto w = prepared_centred_arc(R, 0.2);
-    Dmax00_of(w->cv, w->st) = c.d00;
-    Dmax10_of(w->cv, w->st) = c.d10;
-    Motion& mo = w->mo;
+    w->cv.Dmax00 = c.d00;
+    w->cv.Dmax10 = c.d10;
+    Motion& mo = w->d.mo;
     for (int k = 0; k <= c.nf; ++k) mo.tt[k] = k * c.step;
     mo.nf = c.nf;
     ConsoleCapture con;
-    reference_motion(w->st, w->cv, mo);
+    reference_motion(w->m, w->cv, mo);
     const double Tn = 2 * std::sqrt(0.2 / c.a);
     EXPECT_NEAR(mo.Tn, Tn, 1e-12);
     EXPECT_NEAR(mo.tt[mo.nn], std::max(Tn, c.nf * c.step), 1e-12);
@@ -123,14 +124,14 @@ TEST(ReferenceMotion, AccelerationFromTheLimitsAndGrid) {
 // -R sd^2 from it. The reduction must stop after its bound of rounds.
 TEST(ReferenceMotion, ReductionRoundsAreBounded) {
   auto w = prepared_centred_arc(R, PI);
-  w->st.a2max = 0;
-  Dmax10_of(w->cv, w->st) = 0;
-  for (int k = 0; k <= 20; ++k) w->mo.tt[k] = k * dt0;
-  w->mo.nf = 20;
+  w->pb.a2max = 0, rebuild_model(*w);
+  w->cv.Dmax10 = 0;
+  for (int k = 0; k <= 20; ++k) w->d.mo.tt[k] = k * dt0;
+  w->d.mo.nf = 20;
   ConsoleCapture con;
-  reference_motion(w->st, w->cv, w->mo);
+  reference_motion(w->m, w->cv, w->d.mo);
   EXPECT_NE(con.text().find("基準CP運動 加速度の縮小が1000回で終わらない"), std::string::npos);
-  EXPECT_EQ(w->mo.Yn[w->mo.nn], (Vec2{PI, 0}));
+  EXPECT_EQ(w->d.mo.Yn[w->d.mo.nn], (Vec2{PI, 0}));
 }
 
 }  // namespace cpt

@@ -119,7 +119,7 @@ TEST(ProblemFile, ReadsWhatTheFileStates) {
                             "  points: [[0.6, -0.2], [0.7, 0.1], [0.5, 0.4], [0.2, 0.5]]\n",
                             "p.yaml", *w, error))
       << error;
-  const Settings& s = w->st;
+  const Settings& s = w->m;
   EXPECT_EQ(s.robottype, Robot::Scara);
   EXPECT_EQ(std::vector<double>({s.l1, s.l2, s.a1max, s.a2max, s.vmax[0], s.vmax[1], s.vtool}),
             std::vector<double>({0.6, 0.4, 2.5, 1.5, 3.0, 2.5, 1.0}));
@@ -134,7 +134,7 @@ TEST(ProblemFile, ReadsWhatTheFileStates) {
   auto want = default_world(Robot::Cylindrical, PathType::Arc);
   want->st.arc_Ax = 0.1, want->st.arc_Ay = 0.3, want->st.sf[PathType::Arc] = 90 * DEG2RAD;
   want->st.P0[PathType::Arc] = {0.1 + 0.5, 0.3};
-  EXPECT_EQ(fields(w->st), fields(want->st));
+  EXPECT_EQ(fields(w->m), fields(want->st));
 
   ASSERT_TRUE(parse_problem(kRobot + "path:\n  type: line\n  angle: 30\n  length: 0.25\n", "p.yaml", *w, error));
   EXPECT_EQ(w->st.sf[PathType::Line], 0.25);
@@ -146,7 +146,7 @@ TEST(ProblemFile, PrintParsePrintRoundTrips) {
     for (int n = 1; n <= NPATHTYPES; ++n) {
       const PathType c = path_type(n);
       auto w = default_world(robot, c);
-      Settings& st = w->st;
+      Settings& st = w->m;
       // Every setting off its default: arms, limits, each parameter of the path.
       st.l1 = 0.55, st.l2 = 0.45, st.a1max = 2.5, st.a2max = 1.0 / 3, st.vmax = {0.7, 0.1}, st.vtool = 0.3;
       int count = 0;

@@ -11,28 +11,31 @@
 
 namespace cpt {
 
-std::unique_ptr<World> prepared_centred_arc(double R, double angle) {
+std::unique_ptr<App> prepared_centred_arc(double R, double angle) {
   auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, R, angle);
-  if (prepare_motion(*w) != Prepared::Ready) {
+  if (prepare(*w) != Prepared::Ready) {
     std::fprintf(stderr, "prepared_centred_arc: no boundary for R=%g angle=%g\n", R, angle);
     std::abort();
   }
   return w;
 }
 
-int construction_step(World& w) { return construction_step(w.st, w.rhs, w.mo, w.fr.acc_now) == StepOutcome::Done; }
+int construction_step(App& w) { return construction_step(w.m, w.d.rhs, w.d.mo, w.d.fr.acc_now) == StepOutcome::Done; }
 
-int press_f(World& w) { return land_at_current_step(w) == Landing::Landed; }
+int press_f(App& w) { return land_at_current_step(w.m, w.cv, w.d) == Landing::Landed; }
 
-// Robot 'b' on the default arc: the start-up settings.
-static void use_default_arc(World& w) { set_defaults(w), w.st.robottype = Robot::Scara, w.st.cptype = PathType::Arc; }
+// Robot 'b' on the default arc: the start-up problem and picture.
+static void use_default_arc(App& w) {
+  w.pb = default_problem(), w.pb.robot.kind = Robot::Scara, w.pb.cptype = PathType::Arc;
+  w.pic = default_picture(w.pb.robot), w.d.mo.dt = dt0;
+}
 
-int prepared_default(World& w) { return use_default_arc(w), prepare_motion(w) == Prepared::Ready; }
+int prepared_default(App& w) { return use_default_arc(w), prepare(w) == Prepared::Ready; }
 
-int landed_trajectory(World& w) {
-  if (prepare_motion(w) != Prepared::Ready) return 0;
-  Motion& mo = w.mo;
+int landed_trajectory(App& w) {
+  if (prepare(w) != Prepared::Ready) return 0;
+  Motion& mo = w.d.mo;
   for (int n = 0; n < NSTEP; ++n) {
     if (!construction_step(w)) return 0;
     Vec2 X;
@@ -44,6 +47,6 @@ int landed_trajectory(World& w) {
   return 0;
 }
 
-int default_landed_trajectory(World& w) { return use_default_arc(w), landed_trajectory(w); }
+int default_landed_trajectory(App& w) { return use_default_arc(w), landed_trajectory(w); }
 
 }  // namespace cpt

@@ -2,30 +2,35 @@
 
 #include "model/kinematics.h"
 #include "model/paths.h"
-#include "planner/prepare.h"
 
 namespace cpt {
 
-std::unique_ptr<World> default_world(Robot robottype, PathType cptype) {
-  auto w = std::make_unique<World>();
-  set_defaults(*w), w->st.robottype = robottype, w->st.cptype = cptype;
+std::unique_ptr<App> default_world(Robot robottype, PathType cptype) {
+  auto w = std::make_unique<App>();
+  w->pb = default_problem(), w->pb.robot.kind = robottype, w->pb.cptype = cptype;
+  w->pic = default_picture(w->pb.robot);
+  rebuild_model(*w);
   return w;
 }
 
-void use_centred_arc(World& w, double R, double angle) {
-  Settings& st = w.st;
-  st.cptype = PathType::Arc, st.arc_Ax = st.arc_Ay = 0, st.arc_R = R, st.sf[PathType::Arc] = angle;
-  update_path_derived(st, PathType::Arc);
-  cpcurve(st, angle, st.Pf[PathType::Arc]);
-  inv(st, st.P0[PathType::Arc][0], st.P0[PathType::Arc][1], st.fi_ref, st.fi0());
+void rebuild_model(App& w) {
+  w.m = build_model(w.pb);
+  inv(w.m.pb.robot, w.m.P0[0], w.m.P0[1], w.m.fi_ref, w.m.fi0);
 }
 
-void use_waypoints(World& w, const std::vector<Vec2>& points) {
-  Settings& st = w.st;
-  st.cptype = PathType::Waypoints, st.wp_n = static_cast<int>(points.size());
-  for (size_t k = 0; k < points.size() && k < st.wp.size(); ++k) st.wp[k] = points[k];
-  update_path_derived(st, PathType::Waypoints);
-  inv(st, st.P0[PathType::Waypoints][0], st.P0[PathType::Waypoints][1], st.fi_ref, st.fi0());
+Prepared prepare(App& w) { return prepare_motion(w.pb, w.m, w.cv, w.d, w.pic); }
+
+void use_centred_arc(App& w, double R, double angle) {
+  Problem& pb = w.pb;
+  pb.cptype = PathType::Arc, pb.arc.Ax = pb.arc.Ay = 0, pb.arc.R = R, pb.arc.angle = angle;
+  rebuild_model(w);
+}
+
+void use_waypoints(App& w, const std::vector<Vec2>& points) {
+  Problem& pb = w.pb;
+  pb.cptype = PathType::Waypoints, pb.waypoints.n = static_cast<int>(points.size());
+  for (size_t k = 0; k < points.size() && k < pb.waypoints.p.size(); ++k) pb.waypoints.p[k] = points[k];
+  rebuild_model(w);
 }
 
 }  // namespace cpt
