@@ -161,7 +161,7 @@ Prepared compute_stage(const Problem& pb, Model& m, Curves& cv, Data& d, Picture
     case Prepared::Singular: {
       const SingularApproach a = closest_singularity(m);
       con_printf("\n軌道が特異姿勢（%s）に近すぎる s=%7.4f 位置(x,y)=(%7.4f %7.4f) 距離=%.1e[m] < %.0e[m]．設定し直し",
-                 singularity_name(a.what), a.s, a.p[0], a.p[1], a.dist, SING_DIST);
+                 singularity_name(a.what), a.s, a.p[0], a.p[1], a.dist, TOL_SINGULAR_DIST);
       return Prepared::Singular;
     }
     case Prepared::Ready:

@@ -1,5 +1,8 @@
-// Numeric constants, table capacities and tolerances of the simulator.
+// Numeric constants and table capacities of the simulator; the tolerances of
+// the numerics are in core/tolerances.h.
 #pragma once
+
+#include "core/tolerances.h"
 
 namespace cpt {
 
@@ -24,14 +27,9 @@ constexpr int NCURVE = 3001;    // extremal curves: point 0 and at most 3000 ste
 constexpr int NPATHTYPES = 8;   // path types 1..8 (the dialog offers 1..7; 8 comes from a problem file)
 constexpr int NWAYPOINTS = 200; // most points of a waypoint path
 
-// Tolerances.
-constexpr double D_EPS = 1e-5;        // smallest |D[0][0]|, |D[1][0]| that f divides by
-constexpr double TOL_STEP = 0.0001;   // joint limit test of a construction step and of calcp
-constexpr double TOL_CURVE = 0.001;   // joint limit test of look-ahead and extremal curves
-constexpr double SW_FAR = 0.001;      // switching scan: "away from the limit"
-constexpr double SW_AT = 0.00001;     // switching scan: "on the limit"
-constexpr double DET_FLOOR = 1e-5;    // determinant floor of the velocity-limit boundary
-constexpr double F_FAIL = 1.0e10;     // value f returns when it finds no solution
-constexpr double WP_EXTEND_MAX = 1e6; // longest extension of the waypoint path past either end [m]
+// Value f returns when it finds no solution (model/rhs.h).
+constexpr double F_NO_SOLUTION = 1.0e10;
+// Longest extension of the waypoint path past either end [m].
+constexpr double WP_EXTEND_MAX = 1e6;
 
 }  // namespace cpt

@@ -19,7 +19,8 @@
 //   f            the phase-plane right-hand side (model/rhs.h)
 //   calD         joint values, Jacobian J and path-to-joint coefficients D at s
 //   calcp        the rebuild of a landed motion on the time grid of dt0
-//   cpcurve      hand point of the path at s;  cpderiv  its derivatives
+//   cpcurve      hand point of the path at s;  cpderiv  its derivatives;
+//                cpcurve_deriv  the point and its derivatives in one evaluation
 //   NCHN, chn    index of the last switching record, the switching records
 //   chn_step     the step index of each switching record
 //   tsw, NCT     the switching times of the rebuilt motion, index of the last
@@ -184,7 +185,7 @@ struct Frame {
   int n_keep = 0, n_switch = 0;
   // Set by a key that could not advance the motion: the next frame only
   // redraws the current state and shows the notice (one line).
-  bool hold = false;
+  bool redraw_only = false;
   const char* notice = nullptr;
   // The last construction step failed and was not taken: the current step is
   // the last good state, so going back starts one step later.

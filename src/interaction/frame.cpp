@@ -30,12 +30,13 @@ void look_ahead_both(const Model& m, Data& d, FrameView& v) {
 // Walking: one more step of the landed trajectory; at its end the trajectory
 // is rebuilt, obtained and reported, and the replay begins. A rebuild that
 // fails obtains nothing: the construction starts again from rest.
-void walk(const Model& m, const Curves& cv, Data& d, FrameView& v, bool hold, const OnObtained& on_obtained) {
+void walk(const Model& m, const Curves& cv, Data& d, FrameView& v, bool redraw_only,
+          const OnObtained& on_obtained) {
   Motion& mo = d.mo;
   v.mode = FrameMode::Walking;
-  if (!hold && mo.istep < mo.nf) ++mo.istep;
+  if (!redraw_only && mo.istep < mo.nf) ++mo.istep;
   v.n = mo.istep;
-  if (hold || mo.istep != mo.nf || mo.nf == 0) return;
+  if (redraw_only || mo.istep != mo.nf || mo.nf == 0) return;
 
   if (!calcp(m, cv, d.rhs, mo)) {  // reports its own failures on the console
     rest_at_start(mo);
@@ -65,10 +66,10 @@ const char* step_message(SpeedLimit above) {
   return kMsgStepFailed;
 }
 
-void replay(Data& d, FrameView& v, bool hold) {
+void replay(Data& d, FrameView& v, bool redraw_only) {
   Motion& mo = d.mo;
   const int last = std::clamp(mo.nn, 0, NTAB - 1);
-  if (!hold) {
+  if (!redraw_only) {
     if (mo.istep >= last && !v.notice) v.notice = kNoticeReplayEnd;
     mo.istep = std::min(mo.istep + 1, last);
   }
@@ -163,33 +164,33 @@ FrameView frame(const Model& m, const Curves& cv, Data& d, const OnObtained& on_
   Frame& fr = d.fr;
   FrameView v;
   v.notice = fr.notice;
-  bool hold = fr.hold;
+  bool redraw_only = fr.redraw_only;
   fr.notice = nullptr;
-  fr.hold = false;
+  fr.redraw_only = false;
 
   mo.tf = motion_time(mo);  // the goal time of the panel
   if (mo.traj_state == TrajState::Obtained) {
-    replay(d, v, hold);
+    replay(d, v, redraw_only);
     return v;
   }
   if (mo.final_state == FinalState::Walking) {
-    walk(m, cv, d, v, hold, on_obtained);
+    walk(m, cv, d, v, redraw_only, on_obtained);
     return v;
   }
 
   // Construction.
   v.mode = FrameMode::Construction;
-  if (!hold && mo.istep >= NTAB - 1) {
-    hold = true;
+  if (!redraw_only && mo.istep >= NTAB - 1) {
+    redraw_only = true;
     v.notice = kNoticeStepsFull;
   }
   mo.istep = std::clamp(mo.istep, 0, NTAB - 1);
-  if (!hold && !(mo.Y[mo.istep][1] > 0) && mo.torque_sel < 0 && mo.ceiling == SpeedLimit::None) {
+  if (!redraw_only && !(mo.Y[mo.istep][1] > 0) && mo.torque_sel < 0 && mo.ceiling == SpeedLimit::None) {
     // At rest with maximum deceleration: a step would run backwards.
-    hold = true;
+    redraw_only = true;
     if (!v.notice) v.notice = kNoticeAtRest;
   }
-  if (!hold) {
+  if (!redraw_only) {
     SpeedLimit above = SpeedLimit::None;
     const StepOutcome out = construction_step(m, d.rhs, mo, fr.acc_now, &above);
     if (out != StepOutcome::Done) v.step_failed = step_message(above);

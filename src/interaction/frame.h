@@ -2,7 +2,8 @@
 //
 // One frame is one step: a construction step with its two look-ahead curves,
 // one revealed step of the landed final trajectory (walking), or one step of
-// the replay; a held frame (Frame::hold) only redraws the current state.
+// the replay; a frame after a key that could not advance the motion
+// (Frame::redraw_only) only redraws the current state.
 // run_frame makes these state changes and returns a FrameView, which is all
 // the window needs to draw the frame; a program without a window runs the
 // same frames and reports the view's messages as text.

@@ -22,8 +22,8 @@ constexpr double kZoomStep = 0.9;
 bool constructing(const Motion& mo) { return mo.traj_state != TrajState::Obtained && mo.final_state != FinalState::Walking; }
 
 // The next frame only redraws the current state, with a one-line notice.
-KeyAction hold(Frame& fr, const char* notice) {
-  fr.hold = true;
+KeyAction redraw_with_notice(Frame& fr, const char* notice) {
+  fr.redraw_only = true;
   fr.notice = notice;
   return KeyAction::Frame;
 }
@@ -87,9 +87,9 @@ KeyAction optimum_key(const Model& m, Data& d) {
       os.profile[i] = {p.s, p.sd};
     }
   }
-  if (!os.ok) return hold(d.fr, os.reason);
+  if (!os.ok) return redraw_with_notice(d.fr, os.reason);
   os.shown = !os.shown;
-  return hold(d.fr, nullptr);
+  return redraw_with_notice(d.fr, nullptr);
 }
 
 // 'l': from an accelerating state at most one step below a ceiling, onto it
@@ -99,24 +99,25 @@ KeyAction optimum_key(const Model& m, Data& d) {
 KeyAction ceiling_key(const Model& m, Data& d) {
   Motion& mo = d.mo;
   if (!constructing(mo)) return KeyAction::Frame;
-  if (!has_speed_limits(m)) return hold(d.fr, kNoticeNoSpeedLimit);
+  if (!has_speed_limits(m)) return redraw_with_notice(d.fr, kNoticeNoSpeedLimit);
   if (mo.ceiling != SpeedLimit::None) return KeyAction::Frame;
-  if (!record_room(mo)) return hold(d.fr, kNoticeRecordsFull);
-  if (mo.torque_sel < 0) return hold(d.fr, kNoticeNotAtCeiling);
+  if (!record_room(mo)) return redraw_with_notice(d.fr, kNoticeRecordsFull);
+  if (mo.torque_sel < 0) return redraw_with_notice(d.fr, kNoticeNotAtCeiling);
   // An over-limit step above the ceiling is not a state to start from: its
   // predecessor is the last good one.
   int k = std::clamp(mo.istep, 0, NTAB - 2);
   if (!d.fr.step_failed && k > 0 && above_ceiling(m, d.rhs, mo.Y[k])) --k;
-  if (!can_switch_at(m, d, k) || above_ceiling(m, d.rhs, mo.Y[k])) return hold(d.fr, kNoticeNotAtCeiling);
+  if (!can_switch_at(m, d, k) || above_ceiling(m, d.rhs, mo.Y[k]))
+    return redraw_with_notice(d.fr, kNoticeNotAtCeiling);
   CeilingPoint cp;
-  if (!ceiling_point(m, mo.Y[k][0], d.rhs.fi_last, cp)) return hold(d.fr, kNoticeNotAtCeiling);
+  if (!ceiling_point(m, mo.Y[k][0], d.rhs.fi_last, cp)) return redraw_with_notice(d.fr, kNoticeNotAtCeiling);
   const RhsState saved = d.rhs;
   StepRun r;
-  const bool below = mo.Y[k][1] < cp.c.sd * (1 - CEIL_TOL);
+  const bool below = mo.Y[k][1] < cp.c.sd * (1 - TOL_CEILING);
   // Within one step of maximum acceleration below it: the approach.
   if (below && !onto_ceiling(m, d.rhs, mo.tt[k], mo.Y[k], mo.A[k], r)) {
     d.rhs = saved;
-    return hold(d.fr, kNoticeNotAtCeiling);
+    return redraw_with_notice(d.fr, kNoticeNotAtCeiling);
   }
   mo.istep = k;
   mo.t = mo.tt[k];
@@ -126,7 +127,7 @@ KeyAction ceiling_key(const Model& m, Data& d) {
     mo.tt[k + 1] = r.t;
     mo.Y[k + 1] = r.y;
     mo.A[k + 1] = r.acc;
-    if (!ceiling_point(m, r.y[0], d.rhs.fi_last, cp)) return hold(d.fr, kNoticeNotAtCeiling);
+    if (!ceiling_point(m, r.y[0], d.rhs.fi_last, cp)) return redraw_with_notice(d.fr, kNoticeNotAtCeiling);
   }
   const int j = mo.istep;
   mo.Y[j][1] = cp.c.sd;
@@ -167,7 +168,7 @@ KeyAction rewind(Data& d) {
     rest_at_start(mo);
     d.fr.step_failed = false;
   }
-  return hold(d.fr, nullptr);
+  return redraw_with_notice(d.fr, nullptr);
 }
 
 // The view keys zoom and move the picture; the frame only redraws it.
@@ -187,7 +188,7 @@ KeyAction view_key(Frame& fr, Picture& pic, unsigned char key) {
     case 'Y': pic.view_y += view_dy; break;
     default: break;
   }
-  return hold(fr, nullptr);
+  return redraw_with_notice(fr, nullptr);
 }
 
 }  // namespace
@@ -231,13 +232,13 @@ KeyAction press_key(const Model& m, const Curves& cv, Data& d, Picture& pic, uns
     case 'c':
       // After a landing the switchings are settled: the key only runs its frame.
       if (!constructing(mo)) return KeyAction::Frame;
-      if (!record_room(mo)) return hold(d.fr, kNoticeRecordsFull);
+      if (!record_room(mo)) return redraw_with_notice(d.fr, kNoticeRecordsFull);
       {
         // 'r' switches at the last good state: the step before the current
         // one, or the current one itself after a failed step.
         const bool back = key == 'r' && !d.fr.step_failed;
         const int k = std::clamp(back ? mo.istep - 1 : mo.istep, 0, NTAB - 1);
-        if (!can_switch_at(m, d, k)) return hold(d.fr, kNoticeNoSwitch);
+        if (!can_switch_at(m, d, k)) return redraw_with_notice(d.fr, kNoticeNoSwitch);
         if (back) {
           mo.t = std::max(mo.t - mo.dt, 0.0);
           mo.istep = std::max(mo.istep - 1, 0);
@@ -248,15 +249,15 @@ KeyAction press_key(const Model& m, const Curves& cv, Data& d, Picture& pic, uns
       return KeyAction::Frame;
     case 'f':
       if (!constructing(mo)) return KeyAction::Frame;
-      if (mo.NCHN + kLandingRecords > NREC - 1) return hold(d.fr, kNoticeRecordsFull);
+      if (mo.NCHN + kLandingRecords > NREC - 1) return redraw_with_notice(d.fr, kNoticeRecordsFull);
       switch (land_at_current_step(m, cv, d)) {
         case Landing::Landed: return KeyAction::Frame;
         case Landing::NoCrossing: return step_key(mo);  // not there yet: one more step
-        case Landing::Decelerating: return hold(d.fr, kNoticeLandDecelerating);
-        case Landing::ShortOfEnd: return hold(d.fr, kNoticeLandShort);
-        case Landing::AboveCeiling: return hold(d.fr, kNoticeLandAboveCeiling);
+        case Landing::Decelerating: return redraw_with_notice(d.fr, kNoticeLandDecelerating);
+        case Landing::ShortOfEnd: return redraw_with_notice(d.fr, kNoticeLandShort);
+        case Landing::AboveCeiling: return redraw_with_notice(d.fr, kNoticeLandAboveCeiling);
         case Landing::Failed:
-        case Landing::TooLong: return hold(d.fr, kNoticeLandFailed);
+        case Landing::TooLong: return redraw_with_notice(d.fr, kNoticeLandFailed);
       }
       return KeyAction::Frame;
     case '0':

@@ -24,7 +24,7 @@ int calboundary(const Model& m, Curves& cv) {
       return 0;
     }
     double det = D[0][0] * D[1][1] - D[0][1] * D[1][0];
-    if (std::fabs(det) < DET_FLOOR) det = DET_FLOOR;
+    if (std::fabs(det) < TOL_DET) det = TOL_DET;
     double sd =
         std::sqrt(std::fabs((std::fabs(D[1][0]) * m.pb.a1max + std::fabs(D[0][0]) * m.pb.a2max) / det));
     // The speed limits' ceiling where it is the lower.

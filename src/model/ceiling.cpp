@@ -11,8 +11,6 @@ namespace cpt {
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
-// Step of the ceiling's central differences, relative to max(1, sf).
-constexpr double CEIL_DS = 1e-6;
 
 // Lowers c to v when v is lower.
 void lower(Ceiling& c, double v, SpeedLimit by) {
@@ -65,7 +63,7 @@ bool ceiling_point(const Model& m, double s, const Vec2& ref, CeilingPoint& out)
   if (!std::isfinite(out.c.sd)) return false;
   // dsd/ds by central differences (one-sided at the ends of the path).
   const double sf = m.sf;
-  const double h = CEIL_DS * (sf > 1 ? sf : 1.0);
+  const double h = TOL_CEILING_DS * (sf > 1 ? sf : 1.0);
   const double a = s - h < 0 ? s : s - h, b = s + h > sf ? s : s + h;
   Ceiling ca, cb;
   Vec2 fa, fb;

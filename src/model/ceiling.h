@@ -10,10 +10,6 @@
 
 namespace cpt {
 
-// Tolerance of "on the ceiling", relative to the ceiling: a state this close
-// to it counts as on it (the construction's test of a step above it too).
-constexpr double CEIL_TOL = 1e-6;
-
 struct Ceiling {
   double sd = 0;                     // the ceiling of sd (+inf: none)
   SpeedLimit by = SpeedLimit::None;  // the limit that sets it

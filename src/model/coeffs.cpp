@@ -22,9 +22,9 @@ void fill_JD(const Model& m, const Vec2& q, const PathDeriv& p, Mat2& J, Mat2& D
 }  // namespace
 
 int calD(const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D) {
-  Vec2 CP{0, 0};
-  PathDeriv p;
-  cppoint(m, s, CP, p);
+  const PathPoint pt = cpcurve_deriv(m, s);
+  const Vec2& CP = pt.p;
+  const PathDeriv& p = pt.d;
   Vec2 q = ref;
   if (!inv(m.pb.robot, CP[0], CP[1], ref, q)) {
     diag_printf("\ncalD() inv()解なし CP[]=(%7.4f %7.4f)", CP[0], CP[1]);
@@ -36,9 +36,9 @@ int calD(const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D) 
 }
 
 int calD_quiet(const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D) {
-  Vec2 CP{0, 0};
-  PathDeriv p;
-  cppoint(m, s, CP, p);
+  const PathPoint pt = cpcurve_deriv(m, s);
+  const Vec2& CP = pt.p;
+  const PathDeriv& p = pt.d;
   Vec2 q = ref;
   if (!in_reach(m.pb.robot, CP[0], CP[1]) || !inv(m.pb.robot, CP[0], CP[1], ref, q)) return 0;
   fill_JD(m, q, p, J, D);

@@ -16,12 +16,12 @@ LimitEvents limit_events(const Model& m, const std::array<double, 2>& prev,
   for (int j = 0; j < 2; ++j) {
     const double ep = std::fabs(amax[j] - std::fabs(prev[j]));
     const double ec = std::fabs(amax[j] - std::fabs(cur[j]));
-    e.reach[j] = ep > SW_FAR && ec < SW_AT;
-    e.leave[j] = ep < SW_AT && ec > SW_FAR;
+    e.reach[j] = ep > TOL_SWITCH_AWAY && ec < TOL_SWITCH_ON;
+    e.leave[j] = ep < TOL_SWITCH_ON && ec > TOL_SWITCH_AWAY;
     // Opposite signs, both at the limit: the product is -amax^2 up to the
-    // distances from the limit. Within SW_FAR of it, as the report counts;
+    // distances from the limit. Within TOL_SWITCH_AWAY of it, as the report counts;
     // a product further below (both beyond the limit) counts too.
-    e.jump[j] = prev[j] * cur[j] < SW_FAR - amax[j] * amax[j];
+    e.jump[j] = prev[j] * cur[j] < TOL_SWITCH_AWAY - amax[j] * amax[j];
   }
   return e;
 }

@@ -14,7 +14,7 @@ namespace cpt {
 bool over_limit(const Model& m, const AccRecord& acc, double tol);
 
 // What the joint accelerations do from one step (prev) to the next (cur).
-// A joint is at its limit within SW_AT and away from it beyond SW_FAR.
+// A joint is at its limit within TOL_SWITCH_ON and away from it beyond TOL_SWITCH_AWAY.
 struct LimitEvents {
   std::array<bool, 2> reach{};   // away before, at the limit now
   std::array<bool, 2> leave{};   // at the limit before, away now

@@ -22,7 +22,7 @@ PathDeriv arc_deriv(const Model& m, double s) {
   return {-m.pb.arc.R * std::sin(s), m.pb.arc.R * std::cos(s), -m.pb.arc.R * std::cos(s),
           -m.pb.arc.R * std::sin(s)};
 }
-PathPoint arc_both(const Model& m, double s) {
+PathPoint arc_point_deriv(const Model& m, double s) {
   const double c = std::cos(s), sn = std::sin(s), R = m.pb.arc.R;
   return {{m.pb.arc.Ax + R * c, m.pb.arc.Ay + R * sn}, {-R * sn, R * c, -R * c, -R * sn}};
 }
@@ -88,7 +88,7 @@ void u_knots(const Model& m, std::vector<double>& out) {
 
 // Number of half-circle pairs that the slalom's pieces cover, so that
 // 0 <= s < (2M + 2) PI contains the whole path 0 <= s <= sl_N PI.
-int slalom_pairs(int sl_N) { return static_cast<int>((sl_N + 1 + 0.001) / 2); }
+int slalom_pairs(int sl_N) { return static_cast<int>((sl_N + 1 + TOL_SLALOM_PAIRS) / 2); }
 
 // Pair index i and half (0 upper, 1 lower) of the slalom piece that holds s,
 // or false when s lies outside the pieces. Found by division, so that the
@@ -223,7 +223,7 @@ PathDeriv no_deriv(const Model&, double) { return {}; }
 
 // The table, in the order of PathType (1..NPATHTYPES).
 constexpr std::array<PathKind, NPATHTYPES> kKinds = {{
-    {arc_point, arc_deriv, arc_both, arc_derive, nullptr, arc_radius, nullptr},
+    {arc_point, arc_deriv, arc_point_deriv, arc_derive, nullptr, arc_radius, nullptr},
     {sine_point, sine_deriv, nullptr, sine_derive, nullptr, nullptr, nullptr},
     {u_point, u_deriv, nullptr, u_derive, u_knots, nullptr, nullptr},
     {slalom_point, slalom_deriv, nullptr, slalom_derive, slalom_knots, slalom_radius, nullptr},
@@ -241,23 +241,17 @@ const PathKind& path_kind(PathType c) {
   return (i >= 0 && i < NPATHTYPES) ? kKinds[i] : kNoKind;
 }
 
-PathPoint path_at(const Model& m, double s) {
-  const PathKind& k = path_kind(m.pb.cptype);
-  if (k.both) return k.both(m, s);
-  PathPoint r;
-  k.point(m, s, r.p);
-  r.d = k.deriv(m, s);
-  return r;
-}
-
 void cpcurve(const Model& m, double s, Vec2& CP) { path_kind(m.pb.cptype).point(m, s, CP); }
 
 PathDeriv cpderiv(const Model& m, double s) { return path_kind(m.pb.cptype).deriv(m, s); }
 
-void cppoint(const Model& m, double s, Vec2& CP, PathDeriv& d) {
-  const PathPoint r = path_at(m, s);
-  CP = r.p;
-  d = r.d;
+PathPoint cpcurve_deriv(const Model& m, double s) {
+  const PathKind& k = path_kind(m.pb.cptype);
+  if (k.point_deriv) return k.point_deriv(m, s);
+  PathPoint r;
+  k.point(m, s, r.p);
+  r.d = k.deriv(m, s);
+  return r;
 }
 
 std::vector<double> path_knots(const Model& m) {

@@ -31,7 +31,7 @@ struct PathKind {
   void (*point)(const Model& m, double s, Vec2& CP);  // hand point at s
   PathDeriv (*deriv)(const Model& m, double s);       // x', y', x'', y'' at s
   // Point and derivatives in one evaluation; null: point, then deriv.
-  PathPoint (*both)(const Model& m, double s);
+  PathPoint (*point_deriv)(const Model& m, double s);
   // P0 (where derived), sf and the helper values of the type.
   void (*derive)(Model& m);
   // Appends the values of s where the curvature may jump or bend (any order, any range).
@@ -46,18 +46,16 @@ struct PathKind {
 // hand stays at (0, 0).
 const PathKind& path_kind(PathType c);
 
-// Hand point and derivatives of the current path type at s (calD's hot path;
-// the arc shares one sine and cosine between them).
-PathPoint path_at(const Model& m, double s);
-
 // Hand point of the current path type at s.
 void cpcurve(const Model& m, double s, Vec2& CP);
 
 // x', y', x'', y'' of the current path type at s.
 PathDeriv cpderiv(const Model& m, double s);
 
-// path_at into two outputs.
-void cppoint(const Model& m, double s, Vec2& CP, PathDeriv& d);
+// Hand point and derivatives of the current path type at s in one
+// evaluation (calD's hot path; the arc shares one sine and cosine between
+// them).
+PathPoint cpcurve_deriv(const Model& m, double s);
 
 // The knots of the current path: the values of s strictly inside (0, sf)
 // where its curvature may jump (the U-shape's joints, the slalom's turns, the

@@ -9,10 +9,10 @@ namespace cpt {
 
 namespace {
 
-// Keeps an s-dd coefficient at least D_EPS away from zero (0 becomes +D_EPS).
+// Keeps an s-dd coefficient at least TOL_D away from zero (0 becomes +TOL_D).
 inline double floor_coeff(double v) {
-  if (v >= 0 && v < D_EPS) return D_EPS;
-  if (v > -D_EPS && v <= 0) return -D_EPS;
+  if (v >= 0 && v < TOL_D) return TOL_D;
+  if (v > -TOL_D && v <= 0) return -TOL_D;
   return v;
 }
 
@@ -34,7 +34,7 @@ double f(const Model& m, RhsState& rs, int torque_sel, int k, double t, const do
   if (!calD(m, y[0], ref, rs.fi_last, rs.J, rs.D)) {
     diag_printf("\nf() calD()解なし s=%7.4f", y[0]);
     ok = 0;
-    return F_FAIL;
+    return F_NO_SOLUTION;
   }
   ok = 1;
   Mat2& D = rs.D;
@@ -62,7 +62,7 @@ double f(const Model& m, RhsState& rs, int torque_sel, int k, double t, const do
 
   // Near a point where neither joint's acceleration depends on s-dd: shown
   // once per key or preparation, with where it happened.
-  if (std::fabs(D[0][0]) < 0.01 && std::fabs(D[1][0]) < 0.01 && diag_first(DiagOnce::NearSingular))
+  if (std::fabs(D[0][0]) < TOL_D_TRACE && std::fabs(D[1][0]) < TOL_D_TRACE && diag_first(DiagOnce::NearSingular))
     trace(m, rs, torque_sel, t, y);
   return sdd;
 }

@@ -8,7 +8,7 @@
 namespace cpt {
 
 // dy_k/dt at (t, y). k = 0 returns y[1]. k = 1 sets ok, fills rec and returns
-// sdd, or clears ok and returns F_FAIL (rec untouched) when the path point is
+// sdd, or clears ok and returns F_NO_SOLUTION (rec untouched) when the path point is
 // out of reach. At t == 0.0 exactly the branch reference is the path's start
 // joint values, otherwise the joint values of the previous evaluation.
 double f(const Model& m, RhsState& rs, int torque_sel, int k, double t, const double* y,

@@ -25,7 +25,7 @@ SingularApproach refine(const Model& m, double a, double b) {
     return r;
   };
   SingularApproach c = at(b - g * (b - a)), d = at(a + g * (b - a));
-  for (int it = 0; it < 80 && b - a > 1e-15 * (1 + std::fabs(b)); ++it) {
+  for (int it = 0; it < 80 && b - a > TOL_SEARCH * (1 + std::fabs(b)); ++it) {
     if (c.dist <= d.dist) {
       b = d.s;
       d = c;
@@ -77,9 +77,9 @@ SingularApproach closest_singularity(const Model& m) {
   SingularApproach best;
   best.dist = INFINITY;
   for (size_t i = 0; i < ss.size(); ++i) {
-    Vec2 p;
-    PathDeriv d;
-    cppoint(m, ss[i], p, d);
+    const PathPoint pt = cpcurve_deriv(m, ss[i]);
+    const Vec2& p = pt.p;
+    const PathDeriv& d = pt.d;
     Singularity w;
     dist[i] = singular_distance(m, p, w);
     speed[i] = std::hypot(d.xd, d.yd);
@@ -92,7 +92,7 @@ SingularApproach closest_singularity(const Model& m) {
     const double h = ss[i + 1] - ss[i];
     const double reach = 0.5 * h * std::max(speed[i], speed[i + 1]) * 1.5;
     const double low = std::min(dist[i], dist[i + 1]) - reach;
-    if (!(h > 0) || !(low < 2 * SING_DIST)) continue;
+    if (!(h > 0) || !(low < 2 * TOL_SINGULAR_DIST)) continue;
     const SingularApproach r = refine(m, ss[i], ss[i + 1]);
     if (r.dist < best.dist) best = r;
   }

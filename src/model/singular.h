@@ -10,9 +10,6 @@
 
 namespace cpt {
 
-// A path that comes closer than this to a singular configuration is refused [m].
-constexpr double SING_DIST = 1e-4;
-
 enum class Singularity { None, Axis, Stretched, Folded };
 
 struct SingularApproach {

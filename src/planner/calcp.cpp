@@ -18,9 +18,6 @@ namespace cpt {
 
 namespace {
 
-// Guard of the truncation that counts the steps of a segment.
-constexpr double SPAN_EPS = 1e-6;
-
 // Reports a sub-step that failed or broke a joint limit.
 void report_failed_substep(const Model& m, double tau, const Vec2& y, const AccRecord& acc) {
   Vec2 P{0, 0};
@@ -77,10 +74,10 @@ int one_step(const Model& m, RhsState& rs, Motion& mo, double h, bool along) {
 // Segment i, from switching record i - 1 to record i, then the switch itself.
 int segment(const Model& m, RhsState& rs, Motion& mo, int i) {
   const double span = mo.chn[i].t - mo.chn[i - 1].t;
-  const double steps = (span + SPAN_EPS) / dt0;
+  const double steps = (span + TOL_SPAN) / dt0;
   // A segment shorter than dt0 (a switch soon after another) is one short
   // step: skipping it would drop its time while the state jumps on.
-  const int d = !(steps < NTAB) ? 0 : steps >= 1 ? static_cast<int>(steps) : span > SPAN_EPS ? 1 : 0;
+  const int d = !(steps < NTAB) ? 0 : steps >= 1 ? static_cast<int>(steps) : span > TOL_SPAN ? 1 : 0;
   if (!(steps < NTAB) || mo.nf + d > NTAB - 1) {
     diag_printf("\ncalcp() ステップ数が上限%dを超える i=%d t=%7.5f", NTAB - 1, i, mo.chn[i].t);
     return 0;
@@ -129,7 +126,7 @@ int reaches_end(const Model& m, const Motion& mo) {
   }
   const Vec2& end = mo.Y[mo.nf];
   const double sf = m.sf;
-  if (mo.nf < 1 || !(std::fabs(end[0] - sf) <= END_TOL * sf) || !(std::fabs(end[1]) <= END_TOL_SD)) {
+  if (mo.nf < 1 || !(std::fabs(end[0] - sf) <= TOL_END * sf) || !(std::fabs(end[1]) <= TOL_END_SD)) {
     diag_printf("\ncalcp() 終点で静止しない S[]=(%7.4f %7.4f) sf=%7.4f", end[0], end[1], sf);
     return 0;
   }

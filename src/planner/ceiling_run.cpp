@@ -101,7 +101,7 @@ SpeedLimit ceiling_above(const Model& m, const RhsState& rs, const Vec2& y) {
   Ceiling c;
   Vec2 fi;
   if (!has_speed_limits(m) || !ceiling_at(m, y[0], rs.fi_last, fi, c)) return SpeedLimit::None;
-  return y[1] > c.sd * (1 + CEIL_TOL) ? c.by : SpeedLimit::None;
+  return y[1] > c.sd * (1 + TOL_CEILING) ? c.by : SpeedLimit::None;
 }
 
 }  // namespace cpt

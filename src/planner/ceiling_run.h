@@ -23,11 +23,11 @@ StepRun along_ceiling(const Model& m, RhsState& rs, double t, double h, int n, c
 bool onto_ceiling(const Model& m, RhsState& rs, double t, const Vec2& y, const AccRecord& acc,
                   StepRun& out);
 
-// The speed limit whose ceiling y lies above by more than CEIL_TOL of it
+// The speed limit whose ceiling y lies above by more than TOL_CEILING of it
 // (the branch followed from rs.fi_last), or None.
 SpeedLimit ceiling_above(const Model& m, const RhsState& rs, const Vec2& y);
 
-// True when y lies above the ceiling by more than CEIL_TOL of it.
+// True when y lies above the ceiling by more than TOL_CEILING of it.
 inline bool above_ceiling(const Model& m, const RhsState& rs, const Vec2& y) {
   return ceiling_above(m, rs, y) != SpeedLimit::None;
 }

@@ -5,9 +5,6 @@
 namespace cpt {
 
 namespace {
-// |det / dx1| below this means the segments are taken as parallel.
-constexpr double PARALLEL_EPS = 0.0001;
-
 Vec2 minus(const Vec2& a, const Vec2& b) { return {a[0] - b[0], a[1] - b[1]}; }
 double dist(const Vec2& a, const Vec2& b) { return std::hypot(a[0] - b[0], a[1] - b[1]); }
 }  // namespace
@@ -30,7 +27,7 @@ int segment_cross(const Vec2& A, const Vec2& B, const Vec2& C, const Vec2& D, Ve
   const double dx2 = D[0] - C[0], dy2 = D[1] - C[1];
   const double det = dx1 * dy2 - dx2 * dy1;
   // Nearly parallel; a vertical A-B is rejected only when det is exactly 0.
-  if (dx1 == 0 ? det == 0 : std::fabs(det / dx1) < PARALLEL_EPS) return 0;
+  if (dx1 == 0 ? det == 0 : std::fabs(det / dx1) < TOL_PARALLEL) return 0;
 
   // Solve A + ra (B - A) = C + rb (D - C) for the point itself (Cramer's rule
   // on the two line equations dy (x - x0) = dx (y - y0)).

@@ -16,8 +16,6 @@ namespace {
 constexpr double c1 = 0.292893219;  // 1 - 1/sqrt(2)
 constexpr double c2 = 1.70710678;   // 1 + 1/sqrt(2)
 constexpr double c3 = 0.16666667;   // 1/6
-// Relative tolerance of the velocity limit at a knot.
-constexpr double KNOT_TOL = 1e-4;
 }  // namespace
 
 int rkg(const Model& m, RhsState& rs, int torque_sel, double t, double h, const double* y,
@@ -118,7 +116,7 @@ bool over_limit_at_knots(const Model& m, const std::vector<double>& knots, const
       Mat2 J, D;
       if (!calD_quiet(m, side, fi, q_fi, J, D)) return true;
       const double xmax = point_bounds(D, amax).xmax;
-      if (sd * sd > xmax * (1 + KNOT_TOL) + KNOT_TOL * KNOT_TOL) return true;
+      if (sd * sd > xmax * (1 + TOL_KNOT) + TOL_KNOT * TOL_KNOT) return true;
     }
   }
   return false;

@@ -60,7 +60,7 @@ Landing descend(const Model& m, RhsState& rs, int i, Descent& d) {
 
   // The deceleration must come to rest at the end of the path.
   const double sf = m.sf;
-  if (!(std::fabs(d.Y[i][0] - sf) <= END_TOL * sf)) {
+  if (!(std::fabs(d.Y[i][0] - sf) <= TOL_END * sf)) {
     diag_printf("\nland_final() 減速が終点に届かない s=%7.4f sf=%7.4f", d.Y[i][0], sf);
     return Landing::ShortOfEnd;
   }

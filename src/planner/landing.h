@@ -6,11 +6,9 @@
 
 namespace cpt {
 
-// A landed or rebuilt motion must come to rest within END_TOL * sf of the end
-// of the path, with a rate of at most END_TOL_SD [1/s]. Sound constructions
+// A landed or rebuilt motion must come to rest within TOL_END * sf of the end
+// of the path, with a rate of at most TOL_END_SD [1/s]. Sound constructions
 // end within 1e-4 * sf and 1e-6 / s (both robots, every path type).
-constexpr double END_TOL = 1e-3;
-constexpr double END_TOL_SD = 1e-3;
 
 enum class Landing {
   Landed,
@@ -27,7 +25,7 @@ enum class Landing {
 // crossing with cv.curve_end, drops the switching records made after that
 // point, records the switch to deceleration there, integrates on with
 // maximum deceleration until sd reaches 0 and records the end point, with
-// the end time interpolated to sd = 0; the end point must lie within END_TOL
+// the end time interpolated to sd = 0; the end point must lie within TOL_END
 // of the end of the path. Sets nf, tf, t, torque_sel = -1 and NCHN to the end
 // record. Returns Landed, or why not with nothing changed (motion and f's
 // memory).

@@ -44,9 +44,9 @@ MotionCheck check_motion(const Model& m, const std::vector<MotionRow>& rows, dou
     if (!std::isfinite(r.t) || !std::isfinite(r.s) || !std::isfinite(r.sd))
       return fails("a state is not a finite number", r);
   const MotionRow &first = rows.front(), &last = rows.back();
-  if (!(first.t == 0 && std::fabs(first.s) <= 1e-12 * sf && first.sd == 0))
+  if (!(first.t == 0 && std::fabs(first.s) <= TOL_CHECK_S * sf && first.sd == 0))
     return fails("the motion does not start at rest at the start of the path", first);
-  if (!(std::fabs(last.s - sf) <= END_TOL * sf && std::fabs(last.sd) <= END_TOL_SD))
+  if (!(std::fabs(last.s - sf) <= TOL_END * sf && std::fabs(last.sd) <= TOL_END_SD))
     return fails("the motion does not end at rest at the end of the path", last);
 
   const std::vector<double> knots = path_knots(m);
@@ -66,12 +66,12 @@ MotionCheck check_motion(const Model& m, const std::vector<MotionRow>& rows, dou
     const MotionRow &a = rows[j], &b = rows[j + 1];
     if (!(b.t > a.t)) return fails("the time does not increase", b);
     if (b.sd < 0) return fails("the motion runs backwards (sd below 0)", b);
-    if (b.s < a.s - 1e-12 * sf) return fails("the motion runs backwards along the path", b);
+    if (b.s < a.s - TOL_CHECK_S * sf) return fails("the motion runs backwards along the path", b);
     const double h = b.s - a.s;
     const double xa = a.sd * a.sd, xb = b.sd * b.sd;
     if (!(h > 0)) {
       // No way along the path to change the rate on.
-      if (std::fabs(xb - xa) > tol * std::max(xa, xb) + 1e-12 && broken("the rate sd jumps", b)) return out;
+      if (std::fabs(xb - xa) > tol * std::max(xa, xb) + TOL_CHECK_X && broken("the rate sd jumps", b)) return out;
       continue;
     }
     const double u = (xb - xa) / (2 * h);  // mean s-dd of the pair

@@ -41,19 +41,19 @@ struct MotionCheck {
 // Fine grid of the check: at least this many points along the whole path.
 constexpr int CHECK_POINTS = 20000;
 
-// Relative tolerance: a limit is broken where it is used beyond 1 + tol. A
-// motion rebuilt on the 10 ms grid keeps its joint limits to TOL_STEP (5e-5
-// of the default limits) at its 50 us sub-steps, and a chord of sd^2 across
+// The check's relative tolerance TOL_CHECK (core/tolerances.h): a limit is
+// broken where it is used beyond 1 + tol. A motion rebuilt on the 10 ms grid
+// keeps its joint limits to TOL_STEP (5e-5 of the default limits) at its
+// 50 us sub-steps, and a chord of sd^2 across
 // a 10 ms row lies up to about 1e-4 of sd^2 off the curve it spans. 1e-3,
 // the tolerance of the program's own look-ahead and extremal curves
 // (TOL_CURVE for a limit of 1), covers both with room and still catches any
 // step over a dip of a limit (those break it many times over). The optimum
 // is checked on its exact profile at the same tolerance.
-constexpr double CHECK_TOL = 1e-3;
-
+//
 // The first fault ends the check; with `all` every row pair is checked and
 // the faulty ones are listed in `bad` (the reason is the first one's).
-MotionCheck check_motion(const Model& m, const std::vector<MotionRow>& rows, double tol = CHECK_TOL,
+MotionCheck check_motion(const Model& m, const std::vector<MotionRow>& rows, double tol = TOL_CHECK,
                          bool all = false);
 
 }  // namespace cpt

@@ -44,11 +44,6 @@ CeilingSampler ceiling_sampler(const Model& m) {
   };
 }
 
-// A stretch along the velocity limit shorter than this part of sf is a
-// touch of the limit (two neighbouring nodes of the finest grid on it), not
-// a piece of its own.
-constexpr double TOUCH = 1e-5;
-
 // sd of the profile at s.
 double profile_sd(const Profile& pr, double s) {
   auto it = std::upper_bound(pr.parts.begin(), pr.parts.end(), s,
@@ -72,7 +67,7 @@ void collect_pieces(const Profile& pr, double sf, Optimum& out) {
   for (size_t i = 0; i < raw.size(); ++i) {
     OptimumPiece q = raw[i];
     const bool inner = i > 0 && i + 1 < raw.size();
-    if (inner && q.choice == Choice::Limit && q.s1 - q.s0 < TOUCH * sf) {
+    if (inner && q.choice == Choice::Limit && q.s1 - q.s0 < TOL_TOUCH * sf) {
       // A touch: the next piece takes its place.
       raw[i + 1].t0 = q.t0;
       raw[i + 1].s0 = q.s0;
@@ -113,7 +108,7 @@ double sample_sdd(const ProfilePart& p, const PointBounds& b, double s, double& 
 // a point of the grid is out of reach.
 bool time_grid(const Model& m, const Profile& pr, Optimum& out) {
   const std::array<double, 2> amax{m.pb.a1max, m.pb.a2max};
-  const int n = static_cast<int>(std::ceil(pr.T / dt0 - 1e-9));
+  const int n = static_cast<int>(std::ceil(pr.T / dt0 - TOL_TIME_GRID));
   Vec2 ref = m.fi0;
   size_t part = 0;
   out.motion.reserve(n + 1);
@@ -148,15 +143,15 @@ bool time_grid(const Model& m, const Profile& pr, Optimum& out) {
 
 // Rows on a part: at most ds apart, at least PART_ROWS, and so many that
 // sd^2 between two of them, which the check takes as a straight line, stays
-// within 1e-5 of itself on the part's own cubic (a chord of a curve x with
+// within TOL_ROWS_CHORD of itself on the part's own cubic (a chord of a curve x with
 // |x''| <= c over h lies within c h^2 / 8 of it).
 int part_rows(const ProfilePart& p, double ds) {
   const double h = p.b - p.a;
   int m = std::max(PART_ROWS, static_cast<int>(std::ceil(h / ds)));
   const double c = std::max(std::fabs(2 * p.c[2] + 6 * p.c[3] * (p.a - p.o)),
                             std::fabs(2 * p.c[2] + 6 * p.c[3] * (p.b - p.o)));
-  const double x = std::max({part_x(p, p.a), part_x(p, p.b), 1e-12});
-  const double need = h * std::sqrt(c / (8 * 1e-5 * x));
+  const double x = std::max({part_x(p, p.a), part_x(p, p.b), TOL_ROWS_X});
+  const double need = h * std::sqrt(c / (8 * TOL_ROWS_CHORD * x));
   if (need > m) m = static_cast<int>(std::min(need + 1, static_cast<double>(PART_ROWS_MAX)));
   return m;
 }
@@ -233,7 +228,7 @@ Optimum compute_optimum(const Model& m, const ProfileProblem* problem) {
       out.reason = no_motion("the optimal time is too long for the time grid");
       return out;
     }
-    check = check_motion(m, profile_rows(pr, m.sf), CHECK_TOL, true);
+    check = check_motion(m, profile_rows(pr, m.sf), TOL_CHECK, true);
     if (check.ok || pass == CHECK_PASSES) break;
     pb.refine_at.insert(pb.refine_at.end(), check.bad.begin(), check.bad.end());
     if (pass > 0) ++pb.refine_levels;

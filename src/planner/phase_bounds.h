@@ -18,9 +18,8 @@
 
 namespace cpt {
 
-// Below this ratio |D[i][0]| / |D[i][1]| a joint counts as bounding x alone:
-// dividing by a smaller coefficient would only amplify rounding.
-constexpr double ZERO_INERTIA = 1e-9;
+// Below the ratio |D[i][0]| / |D[i][1]| of TOL_ZERO_INERTIA a joint counts as
+// bounding x alone: dividing by a smaller coefficient would only amplify rounding.
 // Bound on |sdd| where neither joint bounds it (both at zero inertia).
 constexpr double SDD_CAP = 1e12;
 
@@ -40,7 +39,7 @@ inline PointBounds point_bounds(const Mat2& D, const std::array<double, 2>& amax
   for (int i = 0; i < 2; ++i) {
     const double c0 = D[i][0], c1 = D[i][1];
     b.c0[i] = c0;
-    if (std::fabs(c0) <= ZERO_INERTIA * std::fabs(c1) || c0 == 0) {
+    if (std::fabs(c0) <= TOL_ZERO_INERTIA * std::fabs(c1) || c0 == 0) {
       b.w[i] = inf;
       b.k[i] = 0;
       if (c1 != 0) xlim = std::min(xlim, amax[i] / std::fabs(c1));

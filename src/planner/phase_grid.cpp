@@ -10,8 +10,6 @@ namespace cpt {
 namespace {
 
 constexpr double inf = std::numeric_limits<double>::infinity();
-// Intervals narrower than this part of sf are not cut any further.
-constexpr double H_REFINE_MIN = 1e-9;
 
 bool finite(const Mat2& D) {
   return std::isfinite(D[0][0]) && std::isfinite(D[0][1]) && std::isfinite(D[1][0]) &&
@@ -59,14 +57,14 @@ bool GridSampler::build(Grid& g) {
     const double s = i == n ? sf : sf * i / n;
     while (next_knot < knots.size() && knots[next_knot] < s) {
       const double q = knots[next_knot++];
-      if (q > pts.back().s + 1e-9 * h) pts.push_back({q, true});
+      if (q > pts.back().s + TOL_GRID_SAME * h) pts.push_back({q, true});
     }
     const bool end = i == 0 || i == n;
-    if (!end && (std::fabs(s - pts.back().s) < 0.1 * h ||
-                 (next_knot < knots.size() && knots[next_knot] - s < 0.1 * h))) {
+    if (!end && (std::fabs(s - pts.back().s) < TOL_GRID_KNOT_GAP * h ||
+                 (next_knot < knots.size() && knots[next_knot] - s < TOL_GRID_KNOT_GAP * h))) {
       continue;
     }
-    if (end && !pts.empty() && pts.back().knot && s - pts.back().s < 1e-9 * h) pts.pop_back();
+    if (end && !pts.empty() && pts.back().knot && s - pts.back().s < TOL_GRID_SAME * h) pts.pop_back();
     pts.push_back({s, false});
   }
 
@@ -113,7 +111,7 @@ bool GridSampler::refine_around(Grid& g) {
     std::vector<std::vector<double>> ins(M);
     for (size_t k = 0; k < M; ++k) {
       const double a = g.nodes[k].s, h = g.nodes[k + 1].s - a;
-      if (!mark[k] || h < H_REFINE_MIN * pb_.sf) continue;
+      if (!mark[k] || h < TOL_REFINE_H * pb_.sf) continue;
       for (int i = 1; i < REFINE_SPLIT; ++i) ins[k].push_back(a + h * i / REFINE_SPLIT);
     }
     if (!insert(g, ins)) return false;
@@ -154,7 +152,7 @@ bool GridSampler::insert(Grid& g, const std::vector<std::vector<double>>& ins) {
 // A root of joint `joint`'s s-dd coefficient between a and b, where it has
 // the values ca and cb of opposite signs (regula falsi, Illinois variant).
 double GridSampler::coefficient_root(double a, double b, double ca, double cb, int joint, Vec2 ref) {
-  const double tol = 1e-13 * (pb_.sf > 1 ? pb_.sf : 1.0);
+  const double tol = TOL_GRID_ROOT * (pb_.sf > 1 ? pb_.sf : 1.0);
   for (int it = 0; it < 80 && b - a > tol; ++it) {
     double c = (a * cb - b * ca) / (cb - ca);
     if (!(c > a && c < b)) c = 0.5 * (a + b);
@@ -180,7 +178,7 @@ double GridSampler::coefficient_root(double a, double b, double ca, double cb, i
 // Where between a and b the limit that sets the velocity limit changes from
 // by_a to another (bisection).
 double GridSampler::cap_corner(double a, double b, int by_a, Vec2 ref) {
-  const double tol = 1e-13 * (pb_.sf > 1 ? pb_.sf : 1.0);
+  const double tol = TOL_GRID_ROOT * (pb_.sf > 1 ? pb_.sf : 1.0);
   for (int it = 0; it < 80 && b - a > tol; ++it) {
     const double c = 0.5 * (a + b);
     Vec2 r = ref;
@@ -207,7 +205,7 @@ bool GridSampler::limit_corner_nodes(Grid& g) {
         if (!(c3[h] * c3[h + 1] < 0)) continue;
         const double r = coefficient_root(s3[h], s3[h + 1], c3[h], c3[h + 1], j, g.nodes[k].fi);
         if (std::isnan(r)) return false;
-        const double keep = 1e-9 * (sb - sa);
+        const double keep = TOL_GRID_SAME * (sb - sa);
         if (r - sa > keep && sb - r > keep) ins[k].push_back(r);
       }
     }
@@ -218,12 +216,12 @@ bool GridSampler::limit_corner_nodes(Grid& g) {
       if (by3[h] == by3[h + 1]) continue;
       const double r = cap_corner(s3[h], s3[h + 1], by3[h], g.nodes[k].fi);
       if (std::isnan(r)) return false;
-      const double keep = 1e-9 * (sb - sa);
+      const double keep = TOL_GRID_SAME * (sb - sa);
       if (r - sa > keep && sb - r > keep) ins[k].push_back(r);
     }
     auto& v = ins[k];
     std::sort(v.begin(), v.end());
-    v.erase(std::unique(v.begin(), v.end(), [&](double x, double y) { return y - x < 1e-9 * (sb - sa); }),
+    v.erase(std::unique(v.begin(), v.end(), [&](double x, double y) { return y - x < TOL_GRID_SAME * (sb - sa); }),
             v.end());
     any = any || !v.empty();
   }

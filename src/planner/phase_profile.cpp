@@ -10,21 +10,9 @@ namespace cpt {
 
 namespace {
 
-// Smallest velocity limit (in x = sd^2) that a motion can still pass.
-constexpr double X_ZERO = 1e-12;
-// Largest disagreement, relative to x, of a step with the trapezoid rule on
-// the slopes at its ends before its interval is refined.
-constexpr double STEP_AGREE = 1e-5;
-// Intervals narrower than this part of sf are not refined any further.
-constexpr double H_MIN = 1e-9;
-// How far, in the joints' half-widths of s-dd, a motion along the velocity
-// limit may need beyond the admissible path accelerations (half the final
-// check's tolerance).
-constexpr double LIMIT_FOLLOW = 5e-4;
 // Times the grid is made finer around nodes where the passes stall at rest.
 constexpr int STALL_REFINES = 6;
-// Agreement and deepest halving of the time along a part.
-constexpr double TIME_AGREE = 1e-11;
+// Deepest halving of the time along a part.
 constexpr int TIME_DEPTH = 10;
 
 // Slope dx/ds = 2 sdd of the maximum acceleration (up) or deceleration
@@ -118,14 +106,14 @@ bool check_passes(const Grid& g, const Passes& p, std::string& reason, std::vect
     const double s = g.nodes[k].s;
     const char* what = nullptr;
     if (!std::isfinite(p.P[k]) || !std::isfinite(p.F[k])) what = "the computation is not finite";
-    else if (k > 0 && k < M && g.xcap(k) <= X_ZERO) what = "the velocity limit falls to zero";
+    else if (k > 0 && k < M && g.xcap(k) <= TOL_X_ZERO) what = "the velocity limit falls to zero";
     if (what) {
       // A true reason: no finer grid helps.
       reason = no_motion(what, s);
       stalled.clear();
       return false;
     }
-    if (!(k > 0 && k < M && p.P[k] <= X_ZERO)) continue;
+    if (!(k > 0 && k < M && p.P[k] <= TOL_X_ZERO)) continue;
     if (reason.empty()) reason = no_motion("no admissible acceleration passes", s);
     stalled.push_back(k);
   }
@@ -152,11 +140,11 @@ std::vector<char> to_refine(const Grid& g, const Passes& p, double sf) {
       // the interval does not resolve the curve.
       const double h = g.nodes[k + 1].s - g.nodes[k].s;
       const double trap = 0.5 * h * (slope(a, p.P[k], up) + slope(b, p.P[k + 1], up));
-      if (std::fabs(p.P[k + 1] - p.P[k] - trap) > STEP_AGREE * (p.P[k] + p.P[k + 1])) mark[k] = 1;
+      if (std::fabs(p.P[k + 1] - p.P[k] - trap) > TOL_STEP_AGREE * (p.P[k] + p.P[k + 1])) mark[k] = 1;
     }
   }
   for (size_t k = 0; k < M; ++k)
-    if (g.nodes[k + 1].s - g.nodes[k].s < H_MIN * sf) mark[k] = 0;
+    if (g.nodes[k + 1].s - g.nodes[k].s < TOL_REFINE_H * sf) mark[k] = 0;
   return mark;
 }
 
@@ -203,7 +191,7 @@ double crossing(const Poly& first, const Poly& second, double h) {
   if (da == 0) return 0;
   if (db == 0) return h;
   if ((da < 0) == (db < 0)) return std::fabs(da) <= std::fabs(db) ? 0 : h;
-  for (int it = 0; it < 100 && b - a > 1e-15 * h; ++it) {
+  for (int it = 0; it < 100 && b - a > TOL_SEARCH * h; ++it) {
     const double m = 0.5 * (a + b), dm = d(m);
     if ((dm < 0) == (da < 0)) { a = m; da = dm; } else { b = m; }
   }
@@ -234,7 +222,7 @@ double lowest(const Poly& c, double u0, double u1) {
 }
 
 void add_part(std::vector<ProfilePart>& parts, double o, double a, double b, Choice c, const Poly& poly) {
-  if (!(b - a > 1e-14 * (1 + std::fabs(b)))) return;  // a crossing at the interval's end
+  if (!(b - a > TOL_PART_WIDTH * (1 + std::fabs(b)))) return;  // a crossing at the interval's end
   ProfilePart pt;
   pt.a = a;
   pt.b = b;
@@ -254,7 +242,7 @@ void add_part(std::vector<ProfilePart>& parts, double o, double a, double b, Cho
 
 // Whether a motion can follow the velocity limit `lim` over interval k: its
 // path acceleration within the admissible interval at the start, the middle
-// and the end (to LIMIT_FOLLOW of the joints' half-widths). Where the limit
+// and the end (to TOL_LIMIT_FOLLOW of the joints' half-widths). Where the limit
 // has a sharp dip, as where an s-dd coefficient vanishes, it cannot: the
 // motion brakes into the dip and accelerates out of it.
 bool limit_followable(const Grid& g, size_t k, const Poly& lim, double h) {
@@ -264,7 +252,7 @@ bool limit_followable(const Grid& g, size_t k, const Poly& lim, double h) {
     const double x = std::min(eval(lim, u), b[i]->xmax);
     const double w = std::min(b[i]->w[0], b[i]->w[1]);
     if (!std::isfinite(w)) continue;
-    const double tol = LIMIT_FOLLOW * w;
+    const double tol = TOL_LIMIT_FOLLOW * w;
     if (sdd < sdd_lower(*b[i], x) - tol || sdd > sdd_upper(*b[i], x) + tol) return false;
   }
   return true;
@@ -332,7 +320,7 @@ double gauss_time(const ProfilePart& p, double a, double b, bool rest_a, bool re
 }
 
 // The same integral, halved until the rule agrees with its two halves to
-// TIME_AGREE of itself. The time of a part and the time to a point inside it
+// TOL_TIME_AGREE of itself. The time of a part and the time to a point inside it
 // must agree (the motion's s(t) is found from the second), or s(t), and its
 // rate, jump where one part meets the next.
 double time_between(const ProfilePart& p, double a, double b, bool rest_a, bool rest_b, int depth = 0) {
@@ -341,7 +329,7 @@ double time_between(const ProfilePart& p, double a, double b, bool rest_a, bool 
   if (rest_a && rest_b) return time_between(p, a, m, true, false) + time_between(p, m, b, false, true);
   const double whole = gauss_time(p, a, b, rest_a, rest_b);
   const double halves = gauss_time(p, a, m, rest_a, false) + gauss_time(p, m, b, false, rest_b);
-  if (depth >= TIME_DEPTH || !(std::fabs(whole - halves) > TIME_AGREE * halves)) return halves;
+  if (depth >= TIME_DEPTH || !(std::fabs(whole - halves) > TOL_TIME_AGREE * halves)) return halves;
   return time_between(p, a, m, rest_a, false, depth + 1) + time_between(p, m, b, false, rest_b, depth + 1);
 }
 
@@ -388,7 +376,7 @@ double part_s_at(const ProfilePart& p, double t) {
     const double x = part_x(p, s);
     double next = x > 0 ? s - gs * std::sqrt(x) : 0.5 * (lo + hi);
     if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
-    if (std::fabs(next - s) <= 1e-15 * (p.b - p.a) + 1e-300) return next;
+    if (std::fabs(next - s) <= TOL_SEARCH * (p.b - p.a) + TOL_SEARCH_FLOOR) return next;
     s = next;
   }
   return s;
@@ -431,7 +419,7 @@ Profile solve_profile(const ProfileProblem& pb) {
       for (const size_t k : stalled) {
         for (size_t j = k >= 2 ? k - 2 : 0; j <= std::min(k + 1, M - 1); ++j) {
           const double a = g.nodes[j].s, h = g.nodes[j + 1].s - a;
-          if (!ins[j].empty() || h < H_MIN * pb.sf) continue;
+          if (!ins[j].empty() || h < TOL_REFINE_H * pb.sf) continue;
           for (int i = 1; i < REFINE_SPLIT; ++i) ins[j].push_back(a + h * i / REFINE_SPLIT);
         }
       }

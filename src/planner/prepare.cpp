@@ -119,7 +119,7 @@ Prepared prepare(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic)
   calDmax(m, cv);
   extremal_curves(m, d.rhs, cv);
   if (!calboundary(m, cv)) return Prepared::NoBoundary;
-  if (!(closest_singularity(m).dist >= SING_DIST)) return Prepared::Singular;
+  if (!(closest_singularity(m).dist >= TOL_SINGULAR_DIST)) return Prepared::Singular;
   if (!all_finite(m, cv)) return Prepared::NotFinite;
   if (shortest_time_bound(m, cv) < kMinSteps * dt0) return Prepared::TooFast;
   reset_motion(m, d, pic);

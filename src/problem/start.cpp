@@ -28,7 +28,7 @@ std::string refusal(const Model& m, Prepared p) {
       char line[200];
       std::snprintf(line, sizeof line,
                     "the path passes %.1e m from %s at s=%.4f (%.4f, %.4f), closer than %.0e m", a.dist,
-                    what, a.s, a.p[0], a.p[1], SING_DIST);
+                    what, a.s, a.p[0], a.p[1], TOL_SINGULAR_DIST);
       return line;
     }
     case Prepared::Ready: break;
