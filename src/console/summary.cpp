@@ -1,6 +1,8 @@
 #include "console/summary.h"
 
+#include "console/path_texts.h"
 #include "core/console.h"
+#include "model/paths.h"
 
 namespace cpt {
 
@@ -8,38 +10,15 @@ namespace {
 
 // Name of the path type (on the line of its number) and its parameter line.
 void print_path_params(const Model& m) {
-  switch (m.pb.cptype) {
-    case PathType::Arc:
-      con_printf(" 円弧");
-      con_printf("\n  中心A=(%5.1f %5.1f)[m]  半径R=%5.1f[m]  円弧角θ=%5.1f[deg]", m.pb.arc.Ax,
-                 m.pb.arc.Ay, m.pb.arc.R, m.sf * RAD2DEG);
-      break;
-    case PathType::Sine:
-      con_printf(" 正弦波");
-      con_printf("\n  波長sinL=%5.1f[m] 振幅sinA=%5.1f[m]", m.pb.sine.L, m.pb.sine.A);
-      break;
-    case PathType::UShape:
-      con_printf(" Ｕ字軌道");
-      con_printf("\n  直線部長さL=%5.1f[m] 湾曲部半径R=%5.1f[m]", m.pb.ushape.L, m.pb.ushape.R);
-      break;
-    case PathType::Slalom:
-      con_printf(" スラローム(半円の繋がり)");
-      con_printf("\n  円弧部半径R=%5.1f[m] 半円の個数N=%d", m.pb.slalom.R, m.pb.slalom.N);
-      break;
-    case PathType::AccCam:
-      con_printf(" 等加速度カム曲線軌道");
-      con_printf("\n  X方向行程L=%5.1f[m] Y方向行程H=%5.1f[m]", m.pb.cam.L, m.pb.cam.H);
-      break;
-    case PathType::CycloidCam:
-      con_printf(" サイクロイドカム曲線");
-      con_printf("\n  X方向行程L=%5.1f[m] Y方向行程H=%5.1f[m]", m.pb.cycloid.L, m.pb.cycloid.H);
-      break;
-    case PathType::Waypoints:
-      con_printf(" %s", kWaypointPathName);
-      con_printf("\n  経由点の数N=%d 弦長の合計=%7.4f[m]", m.pb.waypoints.n, m.sf);
-      break;
-    default:  // the straight line shows only its points and sf
-      break;
+  if (const PathTexts* t = path_texts(m.pb.cptype)) {
+    double v[kMaxPathValues + 3] = {};
+    path_values(m.pb, m.pb.cptype, v);
+    if (t->summary_name) con_printf("%s", t->summary_name);
+    const int i = t->summary_from;
+    if (t->summary_values) con_printf(t->summary_values, v[i], v[i + 1], v[i + 2], v[i + 3]);
+  } else if (m.pb.cptype == PathType::Waypoints) {
+    con_printf(" %s", kWaypointPathName);
+    con_printf("\n  経由点の数N=%d 弦長の合計=%7.4f[m]", m.pb.waypoints.n, m.sf);
   }
 }
 

@@ -1,14 +1,17 @@
 // The CP paths P(s) and their derivatives with respect to s: the seven curves
 // of the dialog and the spline through waypoints (model/waypoints.h).
 //
-// Each path type is one entry of a table of functions (PathKind): its point,
-// its derivatives, the values it derives from its parameters, its knots. The
-// routines below look the entry up once per call, so that a new type is one
-// more entry, not one more case in every switch.
+// Each path type is one entry (PathKind), defined in a file of its own
+// (model/path_*.cpp): its name in a problem file, its parameters (each named
+// once, for the dialog, the summary, the problem file and the checks), its
+// point, its derivatives, the values it derives from its parameters, its
+// knots. The routines below look the entry up once per call, so that a new
+// type is one more file, not one more case in every switch.
 #pragma once
 
 #include <vector>
 
+#include "core/fields.h"
 #include "core/state.h"
 
 namespace cpt {
@@ -25,9 +28,28 @@ struct PathPoint {
   PathDeriv d;
 };
 
-// What one path type answers. Every function takes the settings that hold
-// the type's parameters; a null entry means "nothing to do".
+// One parameter of a built-in path: one value or a point [x, y], of its kind
+// (range) and unit. Angles are degrees in the dialog and the file, radians in
+// the problem (value * DEG2RAD, as the dialog converts them).
+struct PathParam {
+  const char* key;    // its name in the problem file
+  int n;              // 1, or 2 for a point [x, y]
+  Field kind;         // Any, Positive or Count, as the dialog checks it
+  bool degrees;       // an angle: degrees in the dialog and the file
+  const char* unit;   // "[m]", "[deg]", "" (the comment in written files)
+  void (*get)(const Problem&, double*);  // the problem's value(s), radians for angles
+  void (*set)(Problem&, const double*);  // the value(s) into the problem, radians for angles
+};
+
+// Most values of one kind's parameters together (a point counts two).
+constexpr int kMaxPathValues = 4;
+
+// What one path type answers. Every function takes the model that holds the
+// type's parameters; a null entry means "nothing to do".
 struct PathKind {
+  const char* name;         // in the problem file: "arc", ..., "waypoints"
+  const PathParam* params;  // in the dialog's order of values
+  int n_params;
   void (*point)(const Model& m, double s, Vec2& CP);  // hand point at s
   PathDeriv (*deriv)(const Model& m, double s);       // x', y', x'', y'' at s
   // Point and derivatives in one evaluation; null: point, then deriv.
@@ -45,6 +67,12 @@ struct PathKind {
 // The entry of path type c; a type outside 1..NPATHTYPES gets an entry whose
 // hand stays at (0, 0).
 const PathKind& path_kind(PathType c);
+
+// The values of the parameters of kind c in the dialog's units (degrees for
+// angles), in the dialog's order, into v; returns their number.
+int path_values(const Problem& pb, PathType c, double* v);
+// The values v (as path_values gives them) into the parameters of kind c.
+void set_path_values(Problem& pb, PathType c, const double* v);
 
 // Hand point of the current path type at s.
 void cpcurve(const Model& m, double s, Vec2& CP);

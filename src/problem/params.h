@@ -5,6 +5,7 @@
 
 #include "console/answer.h"
 #include "core/state.h"
+#include "model/paths.h"
 
 namespace cpt {
 
@@ -14,19 +15,6 @@ const char* path_kind_name(PathType c);
 bool path_kind_of(const std::string& name, PathType& c);
 // Every kind name, comma-separated, for the line that refuses a name.
 std::string path_kind_names();
-
-// One parameter of a built-in path: one value or a point [x, y], of the
-// dialog's kind (range) and unit. Angles are degrees in the file and radians
-// in the settings (value * DEG2RAD, as the dialog converts them).
-struct PathParam {
-  const char* key;
-  int n;              // 1, or 2 for a point [x, y]
-  Field kind;         // Any, Positive or Count, as the dialog checks it
-  bool degrees;       // an angle: degrees in the file
-  const char* unit;   // "[m]", "[deg]", "" (the comment in written files)
-  void (*get)(const Problem&, double*);  // the settings' value(s), radians for angles
-  void (*set)(Problem&, const double*);  // the value(s) into the settings, radians for angles
-};
 
 // The parameters of built-in kind c and their number (0 for waypoints).
 const PathParam* path_params(PathType c, int& count);
