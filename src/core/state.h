@@ -120,6 +120,9 @@ struct Picture {
   double view_x = 0, view_y = 0;
 };
 
+// The cursor, the torque choice, the ceiling followed, the switching records,
+// the end and the two states are written only by the operations of
+// planner/construction.h.
 struct Motion {
   int istep = 0;           // current step (construction, walking or replay)
   double t = 0;            // time of the current point [s]
@@ -211,20 +214,6 @@ struct Data {
   Frame fr;
   OptimumSeen optimum;
 };
-
-// The motion at rest at the start of the path, with nothing built: the
-// construction starts again (the step history itself is kept).
-inline void rest_at_start(Motion& mo) {
-  mo.istep = 0;
-  mo.t = 0;
-  mo.dt = dt0;
-  mo.torque_sel = +1;
-  mo.ceiling = SpeedLimit::None;
-  mo.NCHN = 0;
-  mo.nf = 0;
-  mo.traj_state = TrajState::Building;
-  mo.final_state = FinalState::None;
-}
 
 // True when the model's problem sets some speed limit.
 inline bool has_speed_limits(const Model& m) { return has_speed_limits(m.pb); }

@@ -8,6 +8,7 @@
 #include "model/limits.h"
 #include "model/paths.h"
 #include "planner/calcp.h"
+#include "planner/construction.h"
 #include "planner/ceiling_run.h"
 #include "planner/integrator.h"
 #include "planner/report.h"
@@ -30,11 +31,10 @@ void look_ahead_both(const Model& m, Data& d, FrameView& v) {
 // Walking: one more step of the landed trajectory; at its end the trajectory
 // is rebuilt, obtained and reported, and the replay begins. A rebuild that
 // fails obtains nothing: the construction starts again from rest.
-void walk(const Model& m, const Curves& cv, Data& d, FrameView& v, bool redraw_only,
-          const OnObtained& on_obtained) {
+void walk(const Model& m, const Curves& cv, Data& d, FrameView& v, bool redraw_only, const OnObtained& on_obtained) {
   Motion& mo = d.mo;
   v.mode = FrameMode::Walking;
-  if (!redraw_only && mo.istep < mo.nf) ++mo.istep;
+  if (!redraw_only && mo.istep < mo.nf) go_to_step(mo, mo.istep + 1);
   v.n = mo.istep;
   if (redraw_only || mo.istep != mo.nf || mo.nf == 0) return;
 
@@ -49,10 +49,8 @@ void walk(const Model& m, const Curves& cv, Data& d, FrameView& v, bool redraw_o
   v.n = mo.nf;
   if (on_obtained) on_obtained(v);
   mo.NCT = switching_report(m, mo, mo.nf);
-  mo.tf = motion_time(mo);
   v.n = mo.nf;
-  mo.istep = 0;
-  mo.traj_state = TrajState::Obtained;
+  mark_obtained(mo);
 }
 
 // The message of a step that failed or broke a limit.
@@ -69,11 +67,12 @@ const char* step_message(SpeedLimit above) {
 void replay(Data& d, FrameView& v, bool redraw_only) {
   Motion& mo = d.mo;
   const int last = std::clamp(mo.nn, 0, NTAB - 1);
+  int k = mo.istep;
   if (!redraw_only) {
-    if (mo.istep >= last && !v.notice) v.notice = kNoticeReplayEnd;
-    mo.istep = std::min(mo.istep + 1, last);
+    if (k >= last && !v.notice) v.notice = kNoticeReplayEnd;
+    k = std::min(k + 1, last);
   }
-  mo.istep = std::clamp(mo.istep, 0, last);
+  go_to_step(mo, std::clamp(k, 0, last));
   v.mode = FrameMode::Replay;
   v.reference = mo.istep;
   v.n = std::clamp(std::min(mo.istep, mo.nf), 0, NTAB - 1);
@@ -84,6 +83,7 @@ void replay(Data& d, FrameView& v, bool redraw_only) {
 StepOutcome construction_step(const Model& m, RhsState& rs, Motion& mo, AccRecord& acc_now,
                               SpeedLimit* above) {
   if (above) *above = SpeedLimit::None;
+  if (!step_room(mo)) return StepOutcome::Failed;
   const int k = mo.istep + 1;
   StepRule rule;
   rule.tol = TOL_STEP;
@@ -100,11 +100,7 @@ StepOutcome construction_step(const Model& m, RhsState& rs, Motion& mo, AccRecor
   if (r.failed || r.off_path) return StepOutcome::Failed;
   if (along && r.over_limit) return StepOutcome::Steep;
   acc_now = r.acc;
-  mo.istep = k;
-  mo.t = r.t;
-  mo.Y[k] = r.y;
-  mo.A[k] = r.acc;
-  mo.tt[k] = r.t;
+  take_step(mo, r);
   if (r.over_limit) return StepOutcome::OverLimit;
   const SpeedLimit by = ceiling_above(m, rs, r.y);
   if (above) *above = by;
@@ -159,58 +155,70 @@ int limit_marker(const Model& m, const Picture& pic, const Motion& mo, int k, Ve
 
 namespace {
 
-FrameView frame(const Model& m, const Curves& cv, Data& d, const OnObtained& on_obtained) {
+// The construction's step of a frame that is not held. Returns false when the
+// frame ends with it: the step failed (nothing new to look ahead from; the
+// notice says why) or the motion came to rest.
+bool construction_frame_step(const Model& m, const Curves& cv, Data& d, FrameView& v,
+                             const OnObtained& on_obtained) {
   Motion& mo = d.mo;
   Frame& fr = d.fr;
-  FrameView v;
-  v.notice = fr.notice;
-  bool redraw_only = fr.redraw_only;
-  fr.notice = nullptr;
-  fr.redraw_only = false;
-
-  mo.tf = motion_time(mo);  // the goal time of the panel
-  if (mo.traj_state == TrajState::Obtained) {
-    replay(d, v, redraw_only);
-    return v;
+  SpeedLimit above = SpeedLimit::None;
+  const StepOutcome out = construction_step(m, d.rhs, mo, fr.acc_now, &above);
+  if (out != StepOutcome::Done) v.step_failed = step_message(above);
+  fr.step_failed = out == StepOutcome::Failed || out == StepOutcome::Steep;
+  if (fr.step_failed) {
+    v.n = mo.istep;
+    if (!v.notice) v.notice = out == StepOutcome::Steep ? kNoticeCeilingSteep : kNoticeStepFailed;
+    return false;
   }
-  if (mo.final_state == FinalState::Walking) {
-    walk(m, cv, d, v, redraw_only, on_obtained);
-    return v;
+  if (!(mo.Y[mo.istep][1] > 0)) {
+    // At rest: a landed trajectory would be walked on from here, but without
+    // one the motion simply stays at this step.
+    walk(m, cv, d, v, true, on_obtained);
+    if (!v.notice) v.notice = kNoticeAtRest;
+    return false;
   }
+  return true;
+}
 
-  // Construction.
+// Construction: one step unless held, then both look-ahead curves from the
+// current point.
+void construction_frame(const Model& m, const Curves& cv, Data& d, FrameView& v, bool redraw_only,
+                        const OnObtained& on_obtained) {
+  Motion& mo = d.mo;
   v.mode = FrameMode::Construction;
   if (!redraw_only && mo.istep >= NTAB - 1) {
     redraw_only = true;
     v.notice = kNoticeStepsFull;
   }
-  mo.istep = std::clamp(mo.istep, 0, NTAB - 1);
+  go_to_step(mo, std::clamp(mo.istep, 0, NTAB - 1));
   if (!redraw_only && !(mo.Y[mo.istep][1] > 0) && mo.torque_sel < 0 && mo.ceiling == SpeedLimit::None) {
     // At rest with maximum deceleration: a step would run backwards.
     redraw_only = true;
     if (!v.notice) v.notice = kNoticeAtRest;
   }
-  if (!redraw_only) {
-    SpeedLimit above = SpeedLimit::None;
-    const StepOutcome out = construction_step(m, d.rhs, mo, fr.acc_now, &above);
-    if (out != StepOutcome::Done) v.step_failed = step_message(above);
-    fr.step_failed = out == StepOutcome::Failed || out == StepOutcome::Steep;
-    if (fr.step_failed) {
-      // Nothing new to look ahead from; the notice says why.
-      v.n = mo.istep;
-      if (!v.notice) v.notice = out == StepOutcome::Steep ? kNoticeCeilingSteep : kNoticeStepFailed;
-      return v;
-    }
-    if (!(mo.Y[mo.istep][1] > 0)) {
-      // At rest: a landed trajectory would be walked on from here, but without
-      // one the motion simply stays at this step.
-      walk(m, cv, d, v, true, on_obtained);
-      if (!v.notice) v.notice = kNoticeAtRest;
-      return v;
-    }
-  }
+  if (!redraw_only && !construction_frame_step(m, cv, d, v, on_obtained)) return;
   v.n = mo.istep;
   look_ahead_both(m, d, v);
+}
+
+FrameView frame(const Model& m, const Curves& cv, Data& d, const OnObtained& on_obtained) {
+  Motion& mo = d.mo;
+  Frame& fr = d.fr;
+  FrameView v;
+  v.notice = fr.notice;
+  const bool redraw_only = fr.redraw_only;
+  fr.notice = nullptr;
+  fr.redraw_only = false;
+
+  set_goal_time(mo);  // the goal time of the panel
+  if (mo.traj_state == TrajState::Obtained) {
+    replay(d, v, redraw_only);
+  } else if (mo.final_state == FinalState::Walking) {
+    walk(m, cv, d, v, redraw_only, on_obtained);
+  } else {
+    construction_frame(m, cv, d, v, redraw_only, on_obtained);
+  }
   return v;
 }
 

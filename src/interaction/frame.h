@@ -87,7 +87,7 @@ FrameView run_frame(const Model& m, const Curves& cv, Data& d, const OnObtained&
 enum class StepOutcome {
   Done,       // stored at istep + 1
   OverLimit,  // stored, but a sub-step broke a joint limit by more than TOL_STEP
-  Failed,     // not taken: a sub-step failed, or the state left the path
+  Failed,     // not taken: a sub-step failed, the state left the path, or no row is left for it
   Steep,      // not taken: staying on the ceiling breaks a joint limit by more than TOL_STEP
 };
 
@@ -95,8 +95,8 @@ enum class StepOutcome {
 // the ceiling while mo.ceiling is set), stored at istep + 1 with t advanced,
 // unless it failed. A step that ends above the ceiling is OverLimit; when it
 // broke no joint limit, *above (if given) names the speed limit of that
-// ceiling (None otherwise). The caller makes sure that istep + 1 is inside
-// the tables.
+// ceiling (None otherwise). A step from the last row of the tables is not
+// taken (Failed).
 StepOutcome construction_step(const Model& m, RhsState& rs, Motion& mo, AccRecord& acc_now,
                               SpeedLimit* above = nullptr);
 

@@ -8,7 +8,7 @@
 #include "model/ceiling.h"
 #include "model/rhs.h"
 #include "planner/ceiling_run.h"
-#include "planner/records.h"
+#include "planner/construction.h"
 #include "planner/landing.h"
 #include "planner/optimum.h"
 #include "planner/report.h"
@@ -19,8 +19,6 @@ namespace {
 
 constexpr double kZoomStep = 0.9;
 
-bool constructing(const Motion& mo) { return mo.traj_state != TrajState::Obtained && mo.final_state != FinalState::Walking; }
-
 // The next frame only redraws the current state, with a one-line notice.
 KeyAction redraw_with_notice(Frame& fr, const char* notice) {
   fr.redraw_only = true;
@@ -28,41 +26,17 @@ KeyAction redraw_with_notice(Frame& fr, const char* notice) {
   return KeyAction::Frame;
 }
 
-// Room for one more switching record, two being kept for the landing.
-bool record_room(const Motion& mo) { return mo.NCHN + 1 + kLandingRecords <= NREC - 1; }
-
-// A switching record at the current step: its time and state, and the joint
-// accelerations that the switched torque choice gives there.
-void switching_record(const Model& m, Data& d) {
-  Motion& mo = d.mo;
-  const int k = mo.istep;
-  ++mo.NCHN;
-  mo.chn_step[mo.NCHN] = k;
-  mo.torque_sel = -mo.torque_sel;
-  mo.ceiling = SpeedLimit::None;  // from a ceiling: maximum deceleration
-  mo.chn[mo.NCHN] = switch_record(m, d.rhs, mo.torque_sel, mo.t, mo.Y[k], mo.A[k]);
-  mo.dt = dt0;
-}
-
-// A switching only where the motion moves forwards along the path: a state
-// at rest would run backwards after it, and a state off the path is no state.
-bool can_switch_at(const Model& m, const Data& d, int k) {
-  const Vec2& y = d.mo.Y[k];
-  return on_path(m, y) && y[1] > 0;
-}
-
 // 's': while constructing, the step index is held to NSTEP; walking and the
 // replay go on to their own ends.
 KeyAction step_key(Motion& mo) {
-  if (constructing(mo) && mo.istep > NSTEP) mo.istep = NSTEP;
-  if (mo.istep < 0) mo.istep = 0;
+  go_to_step(mo, constructing(mo) ? std::min(mo.istep, NSTEP) : mo.istep);
   return KeyAction::Frame;
 }
 
 // The console dialog runs next (the caller runs it): the motion starts
 // again from rest, and the frame's memory belongs to the old motion.
 KeyAction dialog(Data& d) {
-  d.mo.istep = 0;
+  go_to_step(d.mo, 0);
   d.fr = Frame{};
   d.optimum = OptimumSeen{};
   return KeyAction::Dialog;
@@ -107,8 +81,7 @@ KeyAction ceiling_key(const Model& m, Data& d) {
   // predecessor is the last good one.
   int k = std::clamp(mo.istep, 0, NTAB - 2);
   if (!d.fr.step_failed && k > 0 && above_ceiling(m, d.rhs, mo.Y[k])) --k;
-  if (!can_switch_at(m, d, k) || above_ceiling(m, d.rhs, mo.Y[k]))
-    return redraw_with_notice(d.fr, kNoticeNotAtCeiling);
+  if (!can_switch_at(m, mo, k) || above_ceiling(m, d.rhs, mo.Y[k])) return redraw_with_notice(d.fr, kNoticeNotAtCeiling);
   CeilingPoint cp;
   if (!ceiling_point(m, mo.Y[k][0], d.rhs.fi_last, cp)) return redraw_with_notice(d.fr, kNoticeNotAtCeiling);
   const RhsState saved = d.rhs;
@@ -119,55 +92,62 @@ KeyAction ceiling_key(const Model& m, Data& d) {
     d.rhs = saved;
     return redraw_with_notice(d.fr, kNoticeNotAtCeiling);
   }
-  mo.istep = k;
-  mo.t = mo.tt[k];
-  if (below) {
-    mo.istep = k + 1;
-    mo.t = r.t;
-    mo.tt[k + 1] = r.t;
-    mo.Y[k + 1] = r.y;
-    mo.A[k + 1] = r.acc;
-    if (!ceiling_point(m, r.y[0], d.rhs.fi_last, cp)) return redraw_with_notice(d.fr, kNoticeNotAtCeiling);
+  at_step(mo, k);
+  if (below && (!take_step(mo, r) || !ceiling_point(m, r.y[0], d.rhs.fi_last, cp))) {
+    return redraw_with_notice(d.fr, kNoticeNotAtCeiling);
   }
-  const int j = mo.istep;
-  mo.Y[j][1] = cp.c.sd;
-  ++mo.NCHN;
-  mo.chn_step[mo.NCHN] = j;
-  mo.chn[mo.NCHN] = {mo.t, mo.Y[j][0], cp.c.sd, cp.acc.acc, Drive::Ceiling, cp.c.by};
-  mo.torque_sel = +1;
-  mo.ceiling = cp.c.by;
-  mo.dt = dt0;
+  if (!follow_ceiling(mo, cp)) return redraw_with_notice(d.fr, kNoticeRecordsFull);
   d.fr.step_failed = false;
   return KeyAction::Frame;
 }
 
-// 't' back past the switch onto the ceiling: the construction accelerates
-// again from there, without the ceiling record.
-void leave_ceiling_behind(Motion& mo) {
-  if (mo.ceiling == SpeedLimit::None || mo.istep >= mo.chn_step[mo.NCHN]) return;
-  --mo.NCHN;
-  mo.ceiling = SpeedLimit::None;
-  mo.torque_sel = +1;
+// 't': back to the step before the last good state, then on with a
+// twentieth of the step. A failed step was not taken: the current state is
+// the last good one.
+KeyAction back_key(Data& d) {
+  step_back_to(d.mo, d.mo.istep - (d.fr.step_failed ? 1 : 2));
+  return KeyAction::Frame;
+}
+
+// 'r' and 'c': a switching of the torque choice. 'r' switches at the last
+// good state: the step before the current one, or the current one itself
+// after a failed step. After a landing the switchings are settled: the key
+// only runs its frame.
+KeyAction switch_key(const Model& m, Data& d, unsigned char key) {
+  const bool back = key == 'r' && !d.fr.step_failed;
+  switch (switch_torque(m, d.rhs, d.mo, back)) {
+    case Switching::Recorded:
+    case Switching::NotBuilding: return KeyAction::Frame;
+    case Switching::RecordsFull: return redraw_with_notice(d.fr, kNoticeRecordsFull);
+    case Switching::NoState: return redraw_with_notice(d.fr, kNoticeNoSwitch);
+  }
+  return KeyAction::Frame;
+}
+
+// 'f': the landing at the current step; a trajectory that does not reach
+// the end curve yet takes one more step.
+KeyAction land_key(const Model& m, const Curves& cv, Data& d) {
+  if (!constructing(d.mo)) return KeyAction::Frame;
+  if (!landing_room(d.mo)) return redraw_with_notice(d.fr, kNoticeRecordsFull);
+  switch (land_at_current_step(m, cv, d)) {
+    case Landing::Landed: return KeyAction::Frame;
+    case Landing::NoCrossing: return step_key(d.mo);
+    case Landing::Decelerating: return redraw_with_notice(d.fr, kNoticeLandDecelerating);
+    case Landing::ShortOfEnd: return redraw_with_notice(d.fr, kNoticeLandShort);
+    case Landing::AboveCeiling: return redraw_with_notice(d.fr, kNoticeLandAboveCeiling);
+    case Landing::Failed:
+    case Landing::TooLong: return redraw_with_notice(d.fr, kNoticeLandFailed);
+  }
+  return KeyAction::Frame;
 }
 
 // '0': the replay from its first frame, the walk from the start of the landed
 // trajectory, or the construction at rest at the start. The frame only
 // redraws: the next 's' takes the first step.
 KeyAction rewind(Data& d) {
-  Motion& mo = d.mo;
-  if (mo.traj_state == TrajState::Obtained) {
-    mo.istep = 0;
-  } else if (mo.final_state == FinalState::Walking) {
-    // Walking keeps its switching records: they define the landed
-    // trajectory that the walk rebuilds at its end.
-    mo.istep = 0;
-    mo.torque_sel = +1;
-    mo.dt = dt0;
-    mo.t = 0;
-  } else {
-    rest_at_start(mo);
-    d.fr.step_failed = false;
-  }
+  const bool building = constructing(d.mo);
+  rewind_motion(d.mo);
+  if (building) d.fr.step_failed = false;
   return redraw_with_notice(d.fr, nullptr);
 }
 
@@ -194,91 +174,35 @@ KeyAction view_key(Frame& fr, Picture& pic, unsigned char key) {
 }  // namespace
 
 Landing land_at_current_step(const Model& m, const Curves& cv, Data& d) {
-  Motion& mo = d.mo;
-  ++mo.NCHN;
-  mo.chn_step[mo.NCHN] = mo.istep;
-  const Landing result = land_final(m, d.rhs, cv, mo);
-  if (result != Landing::Landed) {
-    --mo.NCHN;
-    return result;
-  }
-  mo.final_state = FinalState::Walking;
-  mo.ceiling = SpeedLimit::None;
-  mo.istep = mo.chn_step[mo.NCHN - 1];
+  const Landing result = land_final(m, d.rhs, cv, d.mo, d.mo.istep);
+  if (result == Landing::Landed) begin_walk(d.mo);
   return result;
 }
 
 KeyAction press_key(const Model& m, const Curves& cv, Data& d, Picture& pic, unsigned char key) {
-  Motion& mo = d.mo;
   diag_scope_begin();  // ended by the key's frame
   switch (key) {
     case 'a':
     case 'b':
     case 'u':
-    case 'k':
-      return dialog(d);
-    case 's':
-      return step_key(mo);
-    case 't':
-      // Back to the step before the last good state, then on with a
-      // twentieth of the step. A failed step was not taken: the current
-      // state is the last good one.
-      mo.istep = std::clamp(mo.istep - (d.fr.step_failed ? 1 : 2), 0, NTAB - 1);
-      mo.t = mo.tt[mo.istep];
-      mo.dt = dt0 / NDIV;
-      leave_ceiling_behind(mo);
-      return KeyAction::Frame;
+    case 'k': return dialog(d);
+    case 's': return step_key(d.mo);
+    case 't': return back_key(d);
     case 'r':
-    case 'c':
-      // After a landing the switchings are settled: the key only runs its frame.
-      if (!constructing(mo)) return KeyAction::Frame;
-      if (!record_room(mo)) return redraw_with_notice(d.fr, kNoticeRecordsFull);
-      {
-        // 'r' switches at the last good state: the step before the current
-        // one, or the current one itself after a failed step.
-        const bool back = key == 'r' && !d.fr.step_failed;
-        const int k = std::clamp(back ? mo.istep - 1 : mo.istep, 0, NTAB - 1);
-        if (!can_switch_at(m, d, k)) return redraw_with_notice(d.fr, kNoticeNoSwitch);
-        if (back) {
-          mo.t = std::max(mo.t - mo.dt, 0.0);
-          mo.istep = std::max(mo.istep - 1, 0);
-        }
-      }
-      mo.istep = std::min(mo.istep, NTAB - 1);
-      switching_record(m, d);
-      return KeyAction::Frame;
-    case 'f':
-      if (!constructing(mo)) return KeyAction::Frame;
-      if (mo.NCHN + kLandingRecords > NREC - 1) return redraw_with_notice(d.fr, kNoticeRecordsFull);
-      switch (land_at_current_step(m, cv, d)) {
-        case Landing::Landed: return KeyAction::Frame;
-        case Landing::NoCrossing: return step_key(mo);  // not there yet: one more step
-        case Landing::Decelerating: return redraw_with_notice(d.fr, kNoticeLandDecelerating);
-        case Landing::ShortOfEnd: return redraw_with_notice(d.fr, kNoticeLandShort);
-        case Landing::AboveCeiling: return redraw_with_notice(d.fr, kNoticeLandAboveCeiling);
-        case Landing::Failed:
-        case Landing::TooLong: return redraw_with_notice(d.fr, kNoticeLandFailed);
-      }
-      return KeyAction::Frame;
-    case '0':
-      return rewind(d);
-    case 'o':
-      return optimum_key(m, d);
-    case 'l':
-      return ceiling_key(m, d);
+    case 'c': return switch_key(m, d, key);
+    case 'f': return land_key(m, cv, d);
+    case '0': return rewind(d);
+    case 'o': return optimum_key(m, d);
+    case 'l': return ceiling_key(m, d);
     case 'w':
     case 'W':
     case 'x':
     case 'X':
     case 'y':
-    case 'Y':
-      return view_key(d.fr, pic, key);
-    case 'p':
-      return KeyAction::Picture;
-    case 27:
-      return KeyAction::Quit;
-    default:
-      return KeyAction::Ignored;
+    case 'Y': return view_key(d.fr, pic, key);
+    case 'p': return KeyAction::Picture;
+    case 27: return KeyAction::Quit;
+    default: return KeyAction::Ignored;
   }
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/state.h"
+#include "planner/construction.h"
 #include "planner/landing.h"
 
 namespace cpt {
@@ -18,14 +19,10 @@ enum class KeyAction {
   Picture,  // 'p': the frame on the screen is written as an SVG file; nothing moves
 };
 
-// Switching records that the landing key 'f' needs: the landing and the end.
-constexpr int kLandingRecords = 2;
-
 KeyAction press_key(const Model& m, const Curves& cv, Data& d, Picture& pic, unsigned char key);
 
-// The landing of 'f' at the current step: a switching record there, then
-// land_final. When landed, walking begins at the landing step; otherwise the
-// record count is restored and the motion is unchanged.
+// The landing of 'f' at the current step: land_final up to it. When landed,
+// walking begins at the landing step; otherwise the motion is unchanged.
 Landing land_at_current_step(const Model& m, const Curves& cv, Data& d);
 
 }  // namespace cpt

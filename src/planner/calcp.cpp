@@ -7,6 +7,7 @@
 #include "model/paths.h"
 #include "model/rhs.h"
 #include "planner/ceiling_run.h"
+#include "planner/construction.h"
 #include "planner/integrator.h"
 #include "planner/landing.h"
 #include "planner/motion_check.h"
@@ -58,8 +59,8 @@ int one_step(const Model& m, RhsState& rs, Motion& mo, double h, bool along) {
   }
   const double tau = r.t;
   const Vec2 y = r.y;
-  mo.t = tau;
-  const int k = ++mo.nf;
+  const int k = rebuild_step(mo, tau);
+  if (k < 0) return 0;  // the segment counted its steps into the tables
   mo.tt[k] = tau;
   mo.Y[k] = y;
   // Joint accelerations at the new state, its hand point and joint values.
@@ -98,7 +99,7 @@ int segment(const Model& m, RhsState& rs, Motion& mo, int i) {
   }
   // The switch: accelerations just after it, and the re-integrated time.
   const Drive next = drive_after(mo, i);
-  mo.torque_sel = drive_sel(next);
+  rebuild_drive(mo, next);
   const int k = mo.nf;
   int ok = 1;
   CeilingPoint cp;
@@ -108,8 +109,7 @@ int segment(const Model& m, RhsState& rs, Motion& mo, int i) {
     f(m, rs, mo.torque_sel, 1, mo.t, mo.Y[k].data(), mo.A[k], ok);
   }
   mo.CP[k].acc = mo.A[k].acc;
-  mo.tf = mo.t;
-  mo.chn[i].t = mo.tf;
+  if (!rebuild_switch_time(mo, i)) return 0;
   // The motion ends at rest (CP[nf].acc keeps the switched choice's values).
   if (i == mo.NCHN) mo.A[k].acc = {0, 0};
   return 1;
@@ -141,8 +141,7 @@ int calcp(const Model& m, const Curves& cv, RhsState& rs, Motion& mo) {
     return 0;
   }
   // Step 0: at rest at the start of the path.
-  mo.torque_sel = +1;
-  mo.t = 0;
+  rebuild_begin(mo);
   mo.tt[0] = 0;
   mo.Y[0] = {0, 0};
   HandRecord& cp0 = mo.CP[0];
@@ -154,8 +153,6 @@ int calcp(const Model& m, const Curves& cv, RhsState& rs, Motion& mo) {
   cp0.acc = rec.acc;
   mo.A[0].acc = rec.acc;  // not the construction's: a switch at rest there may have changed it
   inv(m.pb.robot, cp0.x, cp0.y, Vec2{0, 0}, mo.fi[0]);  // a failure here is ignored
-  mo.t = 0;
-  mo.nf = 0;
 
   for (int i = 1; i <= mo.NCHN; ++i) {
     if (!segment(m, rs, mo, i)) return 0;

@@ -7,6 +7,7 @@
 #include "planner/crossing.h"
 #include "planner/integrator.h"
 #include "core/console.h"
+#include "planner/construction.h"
 #include "planner/records.h"
 
 namespace cpt {
@@ -67,41 +68,36 @@ Landing descend(const Model& m, RhsState& rs, int i, Descent& d) {
   return Landing::Landed;
 }
 
-// Writes the landing record m at step i, the steps of the descent and the
-// end record m + 1.
-void commit(const Descent& d, int m, int i, Motion& mo) {
-  mo.chn_step[m] = i;
-  mo.chn[m] = d.land;
+// Writes the landing record `record` at step i, the end record after it and
+// the steps of the descent; false, with nothing written, when the records or
+// the steps would pass their tables.
+bool commit(const Descent& d, int record, int i, Motion& mo) {
+  if (!commit_landing(mo, {record, i, d.land, d.nf, d.end, d.t, d.tf})) return false;
   for (int k = i; k <= d.nf; ++k) {
     mo.tt[k] = d.tt[k];
     mo.Y[k] = d.Y[k];
     mo.A[k] = d.A[k];
   }
-  mo.NCHN = m + 1;
-  mo.chn_step[m + 1] = d.nf;
-  mo.chn[m + 1] = d.end;
-  mo.nf = d.nf;
-  mo.tf = d.tf;
-  mo.t = d.t;
-  mo.torque_sel = -1;
+  return true;
 }
 
 }  // namespace
 
-Landing land_final(const Model& m, RhsState& rs, const Curves& cv, Motion& mo) {
-  const int last = mo.NCHN;
+Landing land_final(const Model& m, RhsState& rs, const Curves& cv, Motion& mo, int upto) {
+  // The landing record's own place, after the records made so far.
+  const int last = mo.NCHN + 1;
   if (last < 1 || last + 1 >= NREC) {
+    // The count printed is the one the landing record would make.
     diag_printf("\nland_final() 切り替え記録が上限%dを超える NCHN=%d", NREC - 1, last);
     return Landing::TooLong;
   }
-  const int istep = mo.chn_step[last];
-  if (istep < 1 || istep >= NTAB) return Landing::NoCrossing;
+  if (upto < 1 || upto >= NTAB) return Landing::NoCrossing;
 
   // The first crossing of the built trajectory with the end curve.
   Vec2 X;
   int ia = 0, ib = 0;
   double ra = 0, rb = 0;
-  if (!first_crossing(istep, mo.Y.data(), cv.n_curve_end, cv.curve_end.data(), X, ia, ib, ra, rb)) {
+  if (!first_crossing(upto, mo.Y.data(), cv.n_curve_end, cv.curve_end.data(), X, ia, ib, ra, rb)) {
     return Landing::NoCrossing;
   }
   // The landing cuts the trajectory back to the crossing: switchings made
@@ -130,7 +126,10 @@ Landing land_final(const Model& m, RhsState& rs, const Curves& cv, Motion& mo) {
     rs = rs_saved;
     return result;
   }
-  commit(d, land, i, mo);
+  if (!commit(d, land, i, mo)) {
+    rs = rs_saved;
+    return Landing::TooLong;
+  }
   return Landing::Landed;
 }
 

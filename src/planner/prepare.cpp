@@ -9,6 +9,7 @@
 #include "model/rhs.h"
 #include "model/boundary.h"
 #include "model/singular.h"
+#include "planner/construction.h"
 #include "planner/curves.h"
 
 namespace cpt {
@@ -26,7 +27,6 @@ void reset_motion(const Model& m, Data& d, Picture& pic) {
 
   rest_at_start(mo);
   mo.tt[0] = 0;
-  mo.chn_step[0] = 0;
   // The old reference motion belongs to the old path: the panel shows no
   // normal CP time until the new trajectory is obtained.
   mo.Tn = 0;
@@ -37,13 +37,12 @@ void reset_motion(const Model& m, Data& d, Picture& pic) {
     mo.A[i] = AccRecord{};
     mo.Y[i] = {0, 0};
   }
-  mo.chn[0].t = mo.chn[0].s = mo.chn[0].sd = 0;
   mo.Y[0] = {0, 0};
 
-  // Accelerations of maximum acceleration at rest at the start.
+  // Accelerations of maximum acceleration at rest at the start, and record 0 there.
   int ok = 0;
   f(m, d.rhs, mo.torque_sel, 1, mo.t, mo.Y[0].data(), mo.A[0], ok);
-  mo.chn[0].acc = mo.A[0].acc;
+  start_record(mo);
 }
 
 }  // namespace
