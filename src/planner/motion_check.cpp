@@ -35,130 +35,200 @@ bool bounds_at(const Model& m, double s, Vec2& fi, PointBounds& b, Mat2& D) {
   return true;
 }
 
-}  // namespace
-
-MotionCheck check_motion(const Model& m, const std::vector<MotionRow>& rows, double tol, bool all) {
+// The motion's start and end: finite, at rest at the start and the end of
+// the path. An empty reason when they are.
+std::string ends_fault(const Model& m, const std::vector<MotionRow>& rows) {
   const double sf = m.sf;
-  if (rows.size() < 2) return fails("the motion has no steps", rows.empty() ? MotionRow{} : rows[0]);
+  if (rows.size() < 2) return fails("the motion has no steps", rows.empty() ? MotionRow{} : rows[0]).reason;
   for (const MotionRow& r : rows)
     if (!std::isfinite(r.t) || !std::isfinite(r.s) || !std::isfinite(r.sd))
-      return fails("a state is not a finite number", r);
+      return fails("a state is not a finite number", r).reason;
   const MotionRow &first = rows.front(), &last = rows.back();
   if (!(first.t == 0 && std::fabs(first.s) <= TOL_CHECK_S * sf && first.sd == 0))
-    return fails("the motion does not start at rest at the start of the path", first);
+    return fails("the motion does not start at rest at the start of the path", first).reason;
   if (!(std::fabs(last.s - sf) <= TOL_END * sf && std::fabs(last.sd) <= TOL_END_SD))
-    return fails("the motion does not end at rest at the end of the path", last);
+    return fails("the motion does not end at rest at the end of the path", last).reason;
+  return "";
+}
 
-  const std::vector<double> knots = path_knots(m);
-  const double ds_fine = sf / CHECK_POINTS;
+// The check of the row pairs, one after the other along the motion.
+class PairCheck {
+ public:
+  PairCheck(const Model& m, double tol, bool all)
+      : m_(m), tol_(tol), all_(all), sf_(m.sf), knots_(path_knots(m)), ds_fine_(m.sf / CHECK_POINTS),
+        fi_(m.fi0), amax_{m.pb.a1max, m.pb.a2max} {}
+
+  // Checks the pair a, b; false when the check ends there (out then says why).
+  bool pair(const MotionRow& a, const MotionRow& b);
   MotionCheck out;
-  // A limit broken between rows j and j + 1: the first one ends the check
-  // unless every one is wanted.
-  auto broken = [&](const std::string& what, const MotionRow& at) {
+
+ private:
+  // Each joint's interval of s-dd over the points between two rows: its
+  // widest extent, and the largest half-width amax_i / |D[i][0]| it has there.
+  struct Spread {
+    std::array<double, 2> lo{INFINITY, INFINITY}, hi{-INFINITY, -INFINITY}, w{0, 0};
+    Mat2 D_first{}, D_last{};  // at the first and the last point: a's and b's ends of the pair
+  };
+  enum class Scan { Within, Over, Stop };
+
+  // A limit broken at `at`: the first one ends the check unless every one is wanted.
+  bool broken(const std::string& what, const MotionRow& at) {
     if (out.reason.empty()) out.reason = fails(what.c_str(), at).reason;
     out.bad.push_back(at.s);
-    return !all;
-  };
-  Vec2 fi = m.fi0;
-  const std::array<double, 2> amax{m.pb.a1max, m.pb.a2max};
-  std::vector<double> pts;
-  for (size_t j = 0; j + 1 < rows.size(); ++j) {
-    const MotionRow &a = rows[j], &b = rows[j + 1];
-    if (!(b.t > a.t)) return fails("the time does not increase", b);
-    if (b.sd < 0) return fails("the motion runs backwards (sd below 0)", b);
-    if (b.s < a.s - TOL_CHECK_S * sf) return fails("the motion runs backwards along the path", b);
-    const double h = b.s - a.s;
-    const double xa = a.sd * a.sd, xb = b.sd * b.sd;
-    if (!(h > 0)) {
-      // No way along the path to change the rate on.
-      if (std::fabs(xb - xa) > tol * std::max(xa, xb) + TOL_CHECK_X && broken("the rate sd jumps", b)) return out;
-      continue;
+    return !all_;
+  }
+  bool stop(const char* what, const MotionRow& at) {
+    out = fails(what, at);
+    return false;
+  }
+  void points_between(const MotionRow& a, const MotionRow& b);
+  Scan scan(const MotionRow& a, const MotionRow& b, Spread& sp);
+  bool mean_within(const MotionRow& a, double u, const Spread& sp);
+  bool ends_within(const MotionRow& a, const MotionRow& b, const Spread& sp);
+
+  const Model& m_;
+  const double tol_;
+  const bool all_;
+  const double sf_;
+  const std::vector<double> knots_;
+  const double ds_fine_;
+  Vec2 fi_;
+  const std::array<double, 2> amax_;
+  std::vector<double> pts_;
+};
+
+// The points between the rows: the fine grid, and either side of each knot.
+void PairCheck::points_between(const MotionRow& a, const MotionRow& b) {
+  const double h = b.s - a.s;
+  pts_.clear();
+  const int n_fine = std::max(1, static_cast<int>(std::ceil(h / ds_fine_)));
+  // The ends on the pair's side: at a knot the other side belongs to the next pair.
+  for (int i = 0; i <= n_fine; ++i)
+    pts_.push_back(i == 0 ? std::nextafter(a.s, b.s) : i == n_fine ? std::nextafter(b.s, a.s) : a.s + h * i / n_fine);
+  for (auto it = std::upper_bound(knots_.begin(), knots_.end(), a.s); it != knots_.end() && *it < b.s; ++it) {
+    pts_.push_back(std::nextafter(*it, a.s));
+    pts_.push_back(std::nextafter(*it, b.s));
+  }
+  std::sort(pts_.begin(), pts_.end());
+}
+
+// sd^2 against the velocity limit at every point, and the joints' intervals there.
+PairCheck::Scan PairCheck::scan(const MotionRow& a, const MotionRow& b, Spread& sp) {
+  const double h = b.s - a.s;
+  const double xa = a.sd * a.sd, xb = b.sd * b.sd;
+  for (const double s : pts_) {
+    const double sc = std::clamp(s, 0.0, sf_);
+    PointBounds pb;
+    if (!bounds_at(m_, sc, fi_, pb, sp.D_last)) {
+      stop("a point of the motion is out of reach", {a.t, s, a.sd});
+      return Scan::Stop;
     }
-    const double u = (xb - xa) / (2 * h);  // mean s-dd of the pair
-    // The points between the rows: the fine grid, and either side of each knot.
-    pts.clear();
-    const int n_fine = std::max(1, static_cast<int>(std::ceil(h / ds_fine)));
-    // The ends on the pair's side: at a knot the other side belongs to the next pair.
-    for (int i = 0; i <= n_fine; ++i)
-      pts.push_back(i == 0 ? std::nextafter(a.s, b.s) : i == n_fine ? std::nextafter(b.s, a.s) : a.s + h * i / n_fine);
-    for (auto it = std::upper_bound(knots.begin(), knots.end(), a.s); it != knots.end() && *it < b.s; ++it) {
-      pts.push_back(std::nextafter(*it, a.s));
-      pts.push_back(std::nextafter(*it, b.s));
-    }
-    std::sort(pts.begin(), pts.end());
-    // Each joint's interval of s-dd over the points: its widest extent, and
-    // the largest half-width amax_i / |D[i][0]| it has there.
-    std::array<double, 2> lo{INFINITY, INFINITY}, hi{-INFINITY, -INFINITY}, w{0, 0};
-    bool over = false;
-    Mat2 D_first{}, D_last{};  // at the first and the last point: a's and b's ends of the pair
-    for (const double s : pts) {
-      const double sc = std::clamp(s, 0.0, sf);
-      PointBounds pb;
-      if (!bounds_at(m, sc, fi, pb, D_last)) return fails("a point of the motion is out of reach", {a.t, s, a.sd});
-      if (s == pts.front()) D_first = D_last;
-      const double x = xa + (xb - xa) * (s - a.s) / h;
-      if (x > 0) {
-        const double use = x / pb.xmax;
-        out.worst = std::max(out.worst, use);
-        if (!(use <= 1 + tol)) {
-          char what[96];
-          std::snprintf(what, sizeof what, "above the velocity limit (%.6g times sd^2 of the limit)", use);
-          if (broken(what, {a.t + (b.t - a.t) * (s - a.s) / h, s, std::sqrt(x)})) return out;
-          over = true;
-          break;
-        }
+    if (s == pts_.front()) sp.D_first = sp.D_last;
+    const double x = xa + (xb - xa) * (s - a.s) / h;
+    if (x > 0) {
+      const double use = x / pb.xmax;
+      out.worst = std::max(out.worst, use);
+      if (!(use <= 1 + tol_)) {
+        char what[96];
+        std::snprintf(what, sizeof what, "above the velocity limit (%.6g times sd^2 of the limit)", use);
+        return broken(what, {a.t + (b.t - a.t) * (s - a.s) / h, s, std::sqrt(x)}) ? Scan::Stop : Scan::Over;
       }
-      const double xc = std::min(x, pb.xmax);
-      for (int i = 0; i < 2; ++i) {
-        if (!std::isfinite(pb.w[i])) continue;  // a joint at zero inertia bounds sd alone
-        lo[i] = std::min(lo[i], -pb.w[i] - pb.k[i] * xc);
-        hi[i] = std::max(hi[i], pb.w[i] - pb.k[i] * xc);
-        w[i] = std::max(w[i], pb.w[i]);
-      }
     }
-    if (over) continue;
-    // The mean s-dd against each joint's widest interval: what lies outside
-    // it, over the half-width, is the part of that joint's limit it goes
-    // beyond (a mean of values within the interval lies within it).
-    int joint = -1;
-    double excess = 0;
+    const double xc = std::min(x, pb.xmax);
     for (int i = 0; i < 2; ++i) {
-      if (!(w[i] > 0)) continue;
-      const double e = std::max(u - hi[i], lo[i] - u) / w[i];
-      if (e > excess) excess = e, joint = i;
+      if (!std::isfinite(pb.w[i])) continue;  // a joint at zero inertia bounds sd alone
+      sp.lo[i] = std::min(sp.lo[i], -pb.w[i] - pb.k[i] * xc);
+      sp.hi[i] = std::max(sp.hi[i], pb.w[i] - pb.k[i] * xc);
+      sp.w[i] = std::max(sp.w[i], pb.w[i]);
     }
-    if (excess > 0) out.worst = std::max(out.worst, 1 + excess);
-    if (excess > tol) {
-      char what[112];
-      std::snprintf(what, sizeof what, "joint %d is %.6g times its limit (path acceleration %.6g outside [%.6g, %.6g])",
-                    joint + 1, 1 + excess, u, lo[joint], hi[joint]);
-      if (broken(what, a)) return out;
-      continue;
-    }
-    // The path acceleration the motion has as it leaves row a and as it
-    // arrives at row b, where it is known.
-    const struct {
-      double sdd, x;
-      const Mat2* D;
-      const MotionRow* at;
-    } ends[2] = {{a.sdd_after, xa, &D_first, &a}, {b.sdd, xb, &D_last, &b}};
-    for (const auto& e : ends) {
-      if (!std::isfinite(e.sdd) || !(e.at->s <= sf)) continue;
-      const Mat2& D = *e.D;
-      for (int i = 0; i < 2; ++i) {
-        const double use = std::fabs(D[i][0] * e.sdd + D[i][1] * e.x) / amax[i];
-        out.worst = std::max(out.worst, use);
-        if (use > 1 + tol) {
-          char what[96];
-          std::snprintf(what, sizeof what, "joint %d is %.6g times its limit", i + 1, use);
-          if (broken(what, *e.at)) return out;
-          break;
-        }
+  }
+  return Scan::Within;
+}
+
+// The mean s-dd u against each joint's widest interval: what lies outside it,
+// over the half-width, is the part of that joint's limit it goes beyond (a
+// mean of values within the interval lies within it). False when the check
+// ends; true otherwise (also when this pair broke a limit and all are wanted:
+// out.bad then grew).
+bool PairCheck::mean_within(const MotionRow& a, double u, const Spread& sp) {
+  int joint = -1;
+  double excess = 0;
+  for (int i = 0; i < 2; ++i) {
+    if (!(sp.w[i] > 0)) continue;
+    const double e = std::max(u - sp.hi[i], sp.lo[i] - u) / sp.w[i];
+    if (e > excess) excess = e, joint = i;
+  }
+  if (excess > 0) out.worst = std::max(out.worst, 1 + excess);
+  if (!(excess > tol_)) return true;
+  char what[112];
+  std::snprintf(what, sizeof what, "joint %d is %.6g times its limit (path acceleration %.6g outside [%.6g, %.6g])",
+                joint + 1, 1 + excess, u, sp.lo[joint], sp.hi[joint]);
+  return !broken(what, a);
+}
+
+// The path acceleration the motion has as it leaves row a and as it arrives
+// at row b, where it is known. False when the check ends.
+bool PairCheck::ends_within(const MotionRow& a, const MotionRow& b, const Spread& sp) {
+  const struct {
+    double sdd, x;
+    const Mat2* D;
+    const MotionRow* at;
+  } ends[2] = {{a.sdd_after, a.sd * a.sd, &sp.D_first, &a}, {b.sdd, b.sd * b.sd, &sp.D_last, &b}};
+  for (const auto& e : ends) {
+    if (!std::isfinite(e.sdd) || !(e.at->s <= sf_)) continue;
+    const Mat2& D = *e.D;
+    for (int i = 0; i < 2; ++i) {
+      const double use = std::fabs(D[i][0] * e.sdd + D[i][1] * e.x) / amax_[i];
+      out.worst = std::max(out.worst, use);
+      if (use > 1 + tol_) {
+        char what[96];
+        std::snprintf(what, sizeof what, "joint %d is %.6g times its limit", i + 1, use);
+        if (broken(what, *e.at)) return false;
+        break;
       }
     }
   }
-  out.ok = out.bad.empty();
-  return out;
+  return true;
+}
+
+bool PairCheck::pair(const MotionRow& a, const MotionRow& b) {
+  if (!(b.t > a.t)) return stop("the time does not increase", b);
+  if (b.sd < 0) return stop("the motion runs backwards (sd below 0)", b);
+  if (b.s < a.s - TOL_CHECK_S * sf_) return stop("the motion runs backwards along the path", b);
+  const double h = b.s - a.s;
+  const double xa = a.sd * a.sd, xb = b.sd * b.sd;
+  if (!(h > 0)) {
+    // No way along the path to change the rate on.
+    return !(std::fabs(xb - xa) > tol_ * std::max(xa, xb) + TOL_CHECK_X && broken("the rate sd jumps", b));
+  }
+  points_between(a, b);
+  Spread sp;
+  switch (scan(a, b, sp)) {
+    case Scan::Stop: return false;
+    case Scan::Over: return true;
+    case Scan::Within: break;
+  }
+  const double u = (xb - xa) / (2 * h);  // mean s-dd of the pair
+  const size_t bad = out.bad.size();
+  if (!mean_within(a, u, sp)) return false;
+  if (out.bad.size() > bad) return true;  // broken here, and every pair is wanted
+  return ends_within(a, b, sp);
+}
+
+}  // namespace
+
+MotionCheck check_motion(const Model& m, const std::vector<MotionRow>& rows, double tol, bool all) {
+  const std::string fault = ends_fault(m, rows);
+  if (!fault.empty()) {
+    MotionCheck c;
+    c.reason = fault;
+    return c;
+  }
+  PairCheck check(m, tol, all);
+  for (size_t j = 0; j + 1 < rows.size(); ++j)
+    if (!check.pair(rows[j], rows[j + 1])) return check.out;
+  check.out.ok = check.out.bad.empty();
+  return check.out;
 }
 
 }  // namespace cpt

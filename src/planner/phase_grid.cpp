@@ -40,19 +40,19 @@ bool GridSampler::at(double s, Vec2& ref, PointBounds& b) {
   return true;
 }
 
-bool GridSampler::build(Grid& g) {
-  const double sf = pb_.sf;
-  const int n = pb_.intervals < 1 ? 1 : pb_.intervals;
+namespace {
+
+struct GridPoint {
+  double s;
+  bool knot;
+};
+
+// The uniform points of n intervals over [0, sf], with each knot in place of
+// the points closer to it than a tenth of a step; the ends always stay.
+std::vector<GridPoint> grid_points(double sf, int n, const std::vector<double>& knots) {
   const double h = sf / n;
-  // The uniform points, with each knot in place of the points closer to it
-  // than a tenth of a step; the ends always stay.
-  struct Point {
-    double s;
-    bool knot;
-  };
-  std::vector<Point> pts;
+  std::vector<GridPoint> pts;
   size_t next_knot = 0;
-  const std::vector<double>& knots = pb_.knots;
   for (int i = 0; i <= n; ++i) {
     const double s = i == n ? sf : sf * i / n;
     while (next_knot < knots.size() && knots[next_knot] < s) {
@@ -67,7 +67,14 @@ bool GridSampler::build(Grid& g) {
     if (end && !pts.empty() && pts.back().knot && s - pts.back().s < TOL_GRID_SAME * h) pts.pop_back();
     pts.push_back({s, false});
   }
+  return pts;
+}
 
+}  // namespace
+
+bool GridSampler::build(Grid& g) {
+  const int n = pb_.intervals < 1 ? 1 : pb_.intervals;
+  const std::vector<GridPoint> pts = grid_points(pb_.sf, n, pb_.knots);
   g.nodes.clear();
   g.mids.clear();
   Vec2 ref = pb_.fi_start;

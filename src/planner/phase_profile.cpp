@@ -390,16 +390,51 @@ std::string no_motion(const char* what, double s) {
   return no_motion(what) + at;
 }
 
+namespace {
+
+// The cuts that split the intervals around each stalled node (two before it,
+// one after) into REFINE_SPLIT parts, down to TOL_REFINE_H of sf.
+std::vector<std::vector<double>> stall_cuts(const Grid& g, const std::vector<size_t>& stalled, double sf) {
+  const size_t M = g.nodes.size() - 1;
+  std::vector<std::vector<double>> ins(M);
+  for (const size_t k : stalled) {
+    for (size_t j = k >= 2 ? k - 2 : 0; j <= std::min(k + 1, M - 1); ++j) {
+      const double a = g.nodes[j].s, h = g.nodes[j + 1].s - a;
+      if (!ins[j].empty() || h < TOL_REFINE_H * sf) continue;
+      for (int i = 1; i < REFINE_SPLIT; ++i) ins[j].push_back(a + h * i / REFINE_SPLIT);
+    }
+  }
+  return ins;
+}
+
+// The cuts that split each marked interval into REFINE_SPLIT parts; `any`
+// says whether there is one.
+std::vector<std::vector<double>> marked_cuts(const Grid& g, const std::vector<char>& mark, bool& any) {
+  std::vector<std::vector<double>> ins(mark.size());
+  any = false;
+  for (size_t k = 0; k < mark.size(); ++k) {
+    if (!mark[k]) continue;
+    const double a = g.nodes[k].s, h = g.nodes[k + 1].s - a;
+    for (int i = 1; i < REFINE_SPLIT; ++i) ins[k].push_back(a + h * i / REFINE_SPLIT);
+    any = true;
+  }
+  return ins;
+}
+
+// Why the problem has no motion before any sampling, or "".
+std::string hopeless(const ProfileProblem& pb) {
+  if (!(std::isfinite(pb.sf) && pb.sf > 0)) return no_motion("the path has no length");
+  if (!(pb.amax[0] > 0 && pb.amax[1] > 0 && std::isfinite(pb.amax[0]) && std::isfinite(pb.amax[1])))
+    return no_motion("the joint limits leave no admissible acceleration");
+  return "";
+}
+
+}  // namespace
+
 Profile solve_profile(const ProfileProblem& pb) {
   Profile out;
-  if (!(std::isfinite(pb.sf) && pb.sf > 0)) {
-    out.reason = no_motion("the path has no length");
-    return out;
-  }
-  if (!(pb.amax[0] > 0 && pb.amax[1] > 0 && std::isfinite(pb.amax[0]) && std::isfinite(pb.amax[1]))) {
-    out.reason = no_motion("the joint limits leave no admissible acceleration");
-    return out;
-  }
+  out.reason = hopeless(pb);
+  if (!out.reason.empty()) return out;
   GridSampler sampler(pb);
   Grid g;
   Passes p;
@@ -414,29 +449,13 @@ Profile solve_profile(const ProfileProblem& pb) {
         return out;
       }
       // Cut the intervals around each stall and run the passes again.
-      const size_t M = g.nodes.size() - 1;
-      std::vector<std::vector<double>> ins(M);
-      for (const size_t k : stalled) {
-        for (size_t j = k >= 2 ? k - 2 : 0; j <= std::min(k + 1, M - 1); ++j) {
-          const double a = g.nodes[j].s, h = g.nodes[j + 1].s - a;
-          if (!ins[j].empty() || h < TOL_REFINE_H * pb.sf) continue;
-          for (int i = 1; i < REFINE_SPLIT; ++i) ins[j].push_back(a + h * i / REFINE_SPLIT);
-        }
-      }
-      ok = sampler.insert(g, ins);
+      ok = sampler.insert(g, stall_cuts(g, stalled, pb.sf));
       --level;
       continue;
     }
     if (level >= pb.refine_levels) break;
-    const std::vector<char> mark = to_refine(g, p, pb.sf);
-    std::vector<std::vector<double>> ins(mark.size());
     bool any = false;
-    for (size_t k = 0; k < mark.size(); ++k) {
-      if (!mark[k]) continue;
-      const double a = g.nodes[k].s, h = g.nodes[k + 1].s - a;
-      for (int i = 1; i < REFINE_SPLIT; ++i) ins[k].push_back(a + h * i / REFINE_SPLIT);
-      any = true;
-    }
+    const std::vector<std::vector<double>> ins = marked_cuts(g, to_refine(g, p, pb.sf), any);
     if (!any) break;
     ok = sampler.insert(g, ins);
   }
