@@ -13,11 +13,11 @@ using namespace cpt;
 
 namespace {
 
-// Times compute_optimum on st; the counters give its calD evaluations and its time T.
-void time_optimum(benchmark::State& state, const Settings& st) {
+// Times compute_optimum on the model; the counters give its calD evaluations and its time T.
+void time_optimum(benchmark::State& state, const Model& m) {
   Optimum o;
   for (auto _ : state) {
-    o = compute_optimum(st);
+    o = compute_optimum(m);
     benchmark::DoNotOptimize(o);
   }
   if (!o.ok) state.SkipWithError(o.reason.c_str());
@@ -27,7 +27,7 @@ void time_optimum(benchmark::State& state, const Settings& st) {
 
 void BM_optimum(benchmark::State& state) {
   const Robot robot = state.range(0) ? Robot::Scara : Robot::Cylindrical;
-  time_optimum(state, default_world(robot, path_type(static_cast<int>(state.range(1))))->st);
+  time_optimum(state, default_world(robot, path_type(static_cast<int>(state.range(1))))->m);
 }
 
 // The default setting.
@@ -48,7 +48,7 @@ void BM_optimum_waypoints_limits(benchmark::State& state) {
     points.push_back({r * std::cos(a), r * std::sin(a)});
   }
   use_waypoints(*w, points);
-  w->st.vmax = {1.5, 2.5}, w->st.vtool = 0.8;
+  w->pb.vmax = {1.5, 2.5}, w->pb.vtool = 0.8, rebuild_model(*w);
   time_optimum(state, w->m);
 }
 BENCHMARK(BM_optimum_waypoints_limits)->Unit(benchmark::kMillisecond);

@@ -43,7 +43,7 @@ void BM_svg_replay_frame(benchmark::State& state) {
   std::string error;
   for (auto _ : state) {
     svg.clear();
-    draw_frame(*w, v);
+    draw_frame(w->m, w->cv, w->d, w->pic, v);
     if (!write_file_safely(path, svg.document(), true, error)) state.SkipWithError(error.c_str());
   }
   set_backend(previous);

@@ -10,9 +10,9 @@
 
 #include "app/display.h"
 #include "app/window.h"
-#include "console/dialog.h"
 #include "core/console.h"
 #include "interaction/keys.h"
+#include "session/app.h"
 
 using namespace cpt;
 
@@ -30,7 +30,7 @@ std::unique_ptr<App> after(const std::string& keys) {
   FILE* in = fmemopen(answers, sizeof answers - 1, "r");
   FILE* out = std::fopen("/dev/null", "w");
   con_set_streams(in, out);
-  start_up(*w);
+  app_start_up(*w);
   for (char c : keys) {
     if (app_press_key(*w, static_cast<unsigned char>(c)) == KeyAction::Frame) app_run_frame(*w);
   }

@@ -63,9 +63,9 @@ std::string random_problem(std::mt19937& rng) {
 struct Use {
   double acc = 0, vel = 0, hand = 0;
 };
-Use limit_use(const Settings& st, const Optimum& o) {
+Use limit_use(const Model& md, const Optimum& o) {
   Use use;
-  const double sf = st.sf_now(), d = 1e-7 * sf, amax[2] = {st.a1max, st.a2max};
+  const double sf = md.sf, d = 1e-7 * sf, amax[2] = {md.pb.a1max, md.pb.a2max};
   auto x_at = [&](double s) {
     auto it = std::lower_bound(o.parts.begin(), o.parts.end(), s, [](const ProfilePart& p, double v) { return p.b < v; });
     return it == o.parts.end() ? 0.0 : part_x(*it, s);
@@ -76,20 +76,20 @@ Use limit_use(const Settings& st, const Optimum& o) {
   for (const ProfilePart& p : o.parts)
     for (const double f : {1e-3, 0.5, 1 - 1e-3}) at.push_back({p.a + (p.b - p.a) * f, std::max((p.b - p.a) * 1e-4, 1e-8 * sf)});
   std::sort(at.begin(), at.end());
-  Vec2 q = st.fi0();
+  Vec2 q = md.fi0;
   for (const auto& [s, h] : at) {
     const double x = x_at(s), sdd = (x_at(s + h) - x_at(s - h)) / (4 * h);
     Vec2 fi, qa, qb, pa, pb;
     Mat2 J, D;
-    calD(st, s, q, fi, J, D);
-    cpcurve(st, s - h, pa), cpcurve(st, s + h, pb);
-    inv(st, pa[0], pa[1], fi, qa), inv(st, pb[0], pb[1], fi, qb);
+    calD(md, s, q, fi, J, D);
+    cpcurve(md, s - h, pa), cpcurve(md, s + h, pb);
+    inv(md.pb.robot, pa[0], pa[1], fi, qa), inv(md.pb.robot, pb[0], pb[1], fi, qb);
     q = fi;
     for (int i = 0; i < 2; ++i) {
       use.acc = std::max(use.acc, std::fabs(D[i][0] * sdd + D[i][1] * x) / amax[i]);
-      if (st.vmax[i] > 0) use.vel = std::max(use.vel, std::fabs(qb[i] - qa[i]) / (2 * h) * std::sqrt(x) / st.vmax[i]);
+      if (md.pb.vmax[i] > 0) use.vel = std::max(use.vel, std::fabs(qb[i] - qa[i]) / (2 * h) * std::sqrt(x) / md.pb.vmax[i]);
     }
-    if (st.vtool > 0) use.hand = std::max(use.hand, std::hypot(pb[0] - pa[0], pb[1] - pa[1]) / (2 * h) * std::sqrt(x) / st.vtool);
+    if (md.pb.vtool > 0) use.hand = std::max(use.hand, std::hypot(pb[0] - pa[0], pb[1] - pa[1]) / (2 * h) * std::sqrt(x) / md.pb.vtool);
   }
   return use;
 }
@@ -98,18 +98,18 @@ Use limit_use(const Settings& st, const Optimum& o) {
 // second differences of the hand, where the joints turn less than 0.01 rad in 2 ms (the
 // differences average p'' over that time, and a Jacobian turning faster than that mixes
 // the components of the average; near the cylindrical robot's axis it turns 0.1 rad/ms).
-double acc_use_in_time(const Settings& st, const Optimum& o) {
-  const double h = 1e-3, amax[2] = {st.a1max, st.a2max};
+double acc_use_in_time(const Model& md, const Optimum& o) {
+  const double h = 1e-3, amax[2] = {md.pb.a1max, md.pb.a2max};
   double use = 0;
   Vec2 p[3], q[3];
-  q[2] = st.fi0();
+  q[2] = md.fi0;
   for (int m = 0; m * h <= o.T; ++m) {
-    cpcurve(st, optimum_s_at(o, std::min(m * h, o.T)), p[2]);
-    inv(st, p[2][0], p[2][1], q[2], q[2]);
+    cpcurve(md, optimum_s_at(o, std::min(m * h, o.T)), p[2]);
+    inv(md.pb.robot, p[2][0], p[2][1], q[2], q[2]);
     if (m >= 2 && std::fabs(q[2][0] - q[0][0]) < 0.01 && std::fabs(q[2][1] - q[0][1]) < 0.01) {
       Mat2 J, D;
       Vec2 fi;
-      calD(st, optimum_s_at(o, (m - 1) * h), q[1], fi, J, D);
+      calD(md, optimum_s_at(o, (m - 1) * h), q[1], fi, J, D);
       const double ax = (p[2][0] - 2 * p[1][0] + p[0][0]) / (h * h), ay = (p[2][1] - 2 * p[1][1] + p[0][1]) / (h * h);
       for (int i = 0; i < 2; ++i) use = std::max(use, std::fabs(J[0][i] * ax + J[1][i] * ay) / amax[i]);
     }
@@ -130,7 +130,7 @@ TEST(MotionCheck, RandomProblemsWithLimits) {
     auto w = std::make_unique<App>();
     std::string error;
     ConsoleCapture con;
-    if (!parse_problem(text, "sweep.yaml", *w, error) || !start_problem(*w, "sweep.yaml", error)) {
+    if (!parse_problem(text, "sweep.yaml", w->pb, error) || !app_start_problem(*w, "sweep.yaml", error)) {
       continue;
     }
     ++started;
@@ -140,12 +140,12 @@ TEST(MotionCheck, RandomProblemsWithLimits) {
       continue;
     }
     ++optimal;
-    EXPECT_LE(o.limit_use, 1 + CHECK_TOL);
+    EXPECT_LE(o.limit_use, 1 + TOL_CHECK);
     const Use u = limit_use(w->m, o);
     // The differences in s err by about 1e-4 of a limit where it bends sharply; those in
     // time by a few 1e-3 over the 2 ms around a switch.
-    EXPECT_LE(std::max({u.acc, u.vel, u.hand}), 1 + 2 * CHECK_TOL) << u.acc << " " << u.vel << " " << u.hand;
-    EXPECT_LE(acc_use_in_time(w->m, o), 1 + 5 * CHECK_TOL);
+    EXPECT_LE(std::max({u.acc, u.vel, u.hand}), 1 + 2 * TOL_CHECK) << u.acc << " " << u.vel << " " << u.hand;
+    EXPECT_LE(acc_use_in_time(w->m, o), 1 + 5 * TOL_CHECK);
   }
   // Every problem that starts has an optimum (the ones that do not start leave the reach
   // of the SCARA between their points).
@@ -158,7 +158,7 @@ TEST(MotionCheck, RandomProblemsWithLimits) {
 
 namespace cpt {
 
-bool sf_short(const Settings& st) { return st.sf_now() < 20; }
+bool sf_short(const Model& md) { return md.sf < 20; }
 
 // Problems at the edges, each once shown as a result although wrong: refused before
 // anything starts, or run to a motion that keeps every limit and is no faster than the
@@ -201,17 +201,17 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
     auto w = std::make_unique<App>();
     ConsoleCapture con;
     const bool file = c.problem.find(':') == std::string::npos;
-    ASSERT_TRUE(file ? load_problem(repro + c.problem, *w, error) : parse_problem(c.problem, "edge.yaml", *w, error))
+    ASSERT_TRUE(file ? app_load_problem(*w, repro + c.problem, error) : parse_problem(c.problem, "edge.yaml", w->pb, error))
         << error;
-    const bool started = start_problem(*w, "edge.yaml", error);
+    const bool started = app_start_problem(*w, "edge.yaml", error);
     if (c.refused) {
       EXPECT_FALSE(started);
       EXPECT_NE(error.find(c.refused), std::string::npos) << error;
       continue;
     }
     ASSERT_TRUE(started) << error;
-    const Settings& st = w->m;
-    const Optimum o = compute_optimum(st);
+    const Model& md = w->m;
+    const Optimum o = compute_optimum(md);
     const bool bend = c.problem.find("u_shape") != std::string::npos;
     if (c.may_refuse && !o.ok) {
       // Refused, never shown: the construction still may not beat the time known for it.
@@ -225,20 +225,20 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
     }
     ASSERT_TRUE(o.ok) << o.reason;
     EXPECT_GE(o.T, c.T_least - (bend ? 5e-4 : 2e-6));
-    const Use u = limit_use(st, o);
+    const Use u = limit_use(md, o);
     // (The 28 turns of the long arc are checked at 1 in 300 of the points of the others.)
-    if (sf_short(st)) {
-      EXPECT_LE(std::max({u.acc, u.vel, u.hand}), 1 + 2 * CHECK_TOL) << u.acc << " " << u.vel << " " << u.hand;
+    if (sf_short(md)) {
+      EXPECT_LE(std::max({u.acc, u.vel, u.hand}), 1 + 2 * TOL_CHECK) << u.acc << " " << u.vel << " " << u.hand;
     }
     // Joint values of the optimum: the radius is the hand's distance, no turn is skipped,
     // and from one 10 ms row to the next no joint runs faster than its limit on the mean.
     for (size_t k = 1; k < o.motion.size(); ++k) {
       const OptimumSample& m = o.motion[k];
       for (int i = 0; i < 2; ++i) {
-        if (!(st.vmax[i] > 0)) continue;
-        EXPECT_LE(std::fabs(m.fi[i] - o.motion[k - 1].fi[i]) / (m.t - o.motion[k - 1].t), st.vmax[i] * (1 + 2 * CHECK_TOL));
+        if (!(md.pb.vmax[i] > 0)) continue;
+        EXPECT_LE(std::fabs(m.fi[i] - o.motion[k - 1].fi[i]) / (m.t - o.motion[k - 1].t), md.pb.vmax[i] * (1 + 2 * TOL_CHECK));
       }
-      if (st.robottype == Robot::Cylindrical) {
+      if (md.pb.robot.kind == Robot::Cylindrical) {
         EXPECT_NEAR(m.fi[1], std::hypot(m.hand[0], m.hand[1]), 1e-12);
       }
       EXPECT_LT(std::fabs(m.fi[0] - o.motion[k - 1].fi[0]), 1.0) << "row " << k;
@@ -251,10 +251,10 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
     // Every row's hand point and joint values are those of its s, switching rows too.
     for (int k = 0; k <= mo.nf; ++k) {
       Vec2 p;
-      cpcurve(st, mo.Y[k][0], p);
+      cpcurve(md, mo.Y[k][0], p);
       EXPECT_NEAR(mo.CP[k].x, p[0], 1e-12) << "row " << k;
       EXPECT_NEAR(mo.CP[k].y, p[1], 1e-12) << "row " << k;
-      const Vec2 q = forward(st, mo.fi[k]);
+      const Vec2 q = forward(md.pb.robot, mo.fi[k]);
       EXPECT_NEAR(q[0], p[0], 1e-9) << "row " << k;
     }
   }
@@ -266,7 +266,7 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
 TEST(MotionCheck, DecelerationStopsAtRest) {
   auto w = std::make_unique<App>();
   ConsoleCapture con("n\nn\nn\n");
-  start_up(*w);
+  app_start_up(*w);
   const std::string keys = std::string(40, 's') + "c" + std::string(60, 's');
   size_t next = 0;
   FILE* msg = std::fopen("/dev/null", "w");
@@ -289,8 +289,8 @@ TEST(MotionCheck, StepOverATightBendIsOverTheLimit) {
   auto w = std::make_unique<App>();
   std::string error;
   ConsoleCapture con;
-  ASSERT_TRUE(parse_problem("robot: {type: scara}\npath: {type: u_shape, radius: 1e-6}\n", "bend.yaml", *w, error) &&
-              start_problem(*w, "bend.yaml", error)) << error;
+  ASSERT_TRUE(parse_problem("robot: {type: scara}\npath: {type: u_shape, radius: 1e-6}\n", "bend.yaml", w->pb, error) &&
+              app_start_problem(*w, "bend.yaml", error)) << error;
   Motion& mo = w->d.mo;
   const double bend = path_knots(w->m).front();
   mo.Y[0] = {bend - 0.005, 1.0}, mo.torque_sel = -1, mo.t = 0.5;

@@ -70,7 +70,7 @@ TEST(RunnerFuzz, NoWrongResultIsEverShown) {
     auto w = std::make_unique<App>();
     ConsoleCapture con(answers);
     ended = false;
-    start_up(*w);
+    app_start_up(*w);
     size_t next = 0;
     if (!ended)
       run_batch_keys(*w, [&] { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; }, msg);
@@ -80,10 +80,10 @@ TEST(RunnerFuzz, NoWrongResultIsEverShown) {
     const Motion& mo = w->d.mo;
     if (mo.traj_state != TrajState::Obtained) continue;
     ++obtained;  // checked from the tables alone
-    const double sf = w->st.sf_now();
+    const double sf = w->m.sf;
     EXPECT_EQ(mo.Y[0], (Vec2{0, 0}));
-    EXPECT_NEAR(mo.Y[mo.nf][0], sf, END_TOL * sf);
-    EXPECT_NEAR(mo.Y[mo.nf][1], 0, END_TOL_SD);
+    EXPECT_NEAR(mo.Y[mo.nf][0], sf, TOL_END * sf);
+    EXPECT_NEAR(mo.Y[mo.nf][1], 0, TOL_END_SD);
     EXPECT_DOUBLE_EQ(mo.tf, mo.tt[mo.nf]);
     for (int k = 1; k <= mo.nf && !HasFailure(); ++k) {
       EXPECT_GT(mo.tt[k], mo.tt[k - 1]) << "k=" << k; EXPECT_GE(mo.Y[k][1], 0) << "k=" << k;
@@ -110,12 +110,12 @@ TEST(RunnerFuzz, NoHandBuiltMotionBeatsTheOptimum) {
     std::string error;
     if (std::strncmp(answers, "robot:", 6) == 0) {
       ConsoleCapture con;
-      ASSERT_TRUE(parse_problem(answers, "fuzz.yaml", *base, error) && start_problem(*base, "fuzz.yaml", error)) << error;
+      ASSERT_TRUE(parse_problem(answers, "fuzz.yaml", base->pb, error) && app_start_problem(*base, "fuzz.yaml", error)) << error;
     } else {
       ConsoleCapture con(answers);
-      start_up(*base);
+      app_start_up(*base);
     }
-    const Optimum best = compute_optimum(base->st);
+    const Optimum best = compute_optimum(base->m);
     ASSERT_TRUE(best.ok) << answers;
     ASSERT_FALSE(best.switches.empty());
     const int n_switch = static_cast<int>(best.switches[0].t / dt0);
@@ -135,7 +135,7 @@ TEST(RunnerFuzz, NoHandBuiltMotionBeatsTheOptimum) {
       EXPECT_GE(w->d.mo.tf, best.T - 5e-4) << answers << " keys=" << keys;
     }
     // Along a speed limit most random tails end stuck above it or decelerating: the first lands.
-    EXPECT_GE(3 * obtained, has_speed_limits(base->st) ? 3 : kTails) << answers;
+    EXPECT_GE(3 * obtained, has_speed_limits(base->m) ? 3 : kTails) << answers;
   }
   std::fclose(msg);
 }

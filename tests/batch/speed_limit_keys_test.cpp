@@ -35,7 +35,7 @@ TEST(VelocityLimits, KeyLFollowsTheCeilingAndTheReportSaysSo) {
   FILE* msg = std::fopen("/dev/null", "w");
   for (const Case& c : cases) {
     auto w = prepared_centred_arc(0.5, PI);
-    w->st.vmax = {c.v1, 0};
+    w->pb.vmax = {c.v1, 0};
     ASSERT_EQ(prepare(*w), Prepared::Ready);
     ConsoleCapture con;
     size_t next = 0;

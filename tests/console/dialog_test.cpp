@@ -12,6 +12,7 @@
 #include "console/answer.h"
 #include "console/input.h"
 #include "model/kinematics.h"
+#include "model/paths.h"
 #include "support/console_capture.h"
 #include "support/world.h"
 
@@ -24,7 +25,7 @@ DialogRun run_dialog(App& w, char key, const std::string& input) {
   static bool ended = false;
   ConsoleCapture cap(input);
   set_dialog_end_hook([] { ended = true; });
-  DialogRun r{settings_dialog(w, key), ended, cap.text()};
+  DialogRun r{app_dialog(w, key), ended, cap.text()};
   set_dialog_end_hook(nullptr), ended = false;
   return r;
 }
@@ -138,7 +139,7 @@ TEST_P(DialogPass, Transcript) {
   const DialogRun r = run_dialog(*w, c.key, c.input);
   EXPECT_EQ(r.result, 1); EXPECT_FALSE(r.ended);
   EXPECT_EQ(r.out, kKeyHelp + c.out + kComputing + kDone);
-  EXPECT_EQ(w->pic.link1_draw, w->st.l1); EXPECT_DOUBLE_EQ(w->pic.link2_draw, w->st.l2 - 0.12);  // shorter by the hand
+  EXPECT_EQ(w->pic.link1_draw, w->pb.robot.l1); EXPECT_DOUBLE_EQ(w->pic.link2_draw, w->pb.robot.l2 - 0.12);  // shorter by the hand
 }
 INSTANTIATE_TEST_SUITE_P(All, DialogPass, ::testing::ValuesIn(kPasses),
                          [](const auto& p) { return std::string(p.param.name); });
@@ -149,7 +150,7 @@ TEST(Dialog, BoundaryNotCompletedReturnsToThePath) {
   const DialogRun r = run_dialog(*w, 'k', "7\n0.6 0.6 0.5 0\n7\n-0.4 0.1 0.8 0\n");
   EXPECT_EQ(r.result, 1);
   EXPECT_NE(r.out.find("\nトルク境界線の解がない robottype=b 軌道=7 軌道変更へ" + kPathHeader), std::string::npos);
-  EXPECT_EQ(w->st.P0[PathType::Line], (Vec2{-0.4, 0.1}));
+  EXPECT_EQ(w->pb.line.P0, (Vec2{-0.4, 0.1}));
 }
 
 // A waypoint path (set by a problem file) is kept when the path is not changed, its summary giving the
@@ -162,7 +163,7 @@ TEST(Dialog, WaypointPathKeptOrLeft) {
   const std::string menu = kPathHeader + "\n         = 8:経由点を通る3次スプライン（ファイルの経由点のまま）",
                     prompt = "\n旧運動＝8  入力 c=", block = "\n8 経由点を通る3次スプライン　経由点の数N=3 弦長の合計= 0.8000[m]（変更なし）";
   DialogRun r = run_dialog(*w, '0', "n n n");  EXPECT_EQ(r.result, 1);
-  EXPECT_EQ(r.out, kKeyHelp + kept + kQ1 + kQ2 + kQ3 + kept + kComputing + kDone);  EXPECT_EQ(w->st.cptype, PathType::Waypoints);
+  EXPECT_EQ(r.out, kKeyHelp + kept + kQ1 + kQ2 + kQ3 + kept + kComputing + kDone);  EXPECT_EQ(w->pb.cptype, PathType::Waypoints);
   r = run_dialog(*w, 'k', "9\n0\n8\n");
   EXPECT_EQ(r.out, kKeyHelp + kept + menu + prompt + again(prompt, "（1〜8の整数）", 2) + block + kept + kComputing + kDone);
   for (const auto& [key, input] : {std::pair{'b', "0.5 0.5\nn n"}, {'u', "2 2\nn"}, {'0', "n n y 8"}}) {
@@ -172,10 +173,10 @@ TEST(Dialog, WaypointPathKeptOrLeft) {
   r = run_dialog(*w, 'k', "7\n-0.4 0.1 0.8 0\n");
   EXPECT_EQ(r.out, kKeyHelp + kept + menu + prompt + kLineOld + kLinePrompt + "\n  長さl= 0.80[m] 傾きβ= 0.00[deg]" +
                        summary(kScara, path_text("7", "-0.4000  0.1000", " 0.4000  0.1000", " 0.8000"), kLimits) + kComputing + kDone);
-  EXPECT_EQ(w->st.cptype, PathType::Line);
+  EXPECT_EQ(w->pb.cptype, PathType::Line);
   r = run_dialog(*w, 'k', "8\n");
   EXPECT_EQ(r.result, 1);  EXPECT_NE(r.out.find(menu + "\n旧運動＝7  入力 c=" + block + kept), std::string::npos);
-  EXPECT_EQ(w->st.cptype, PathType::Waypoints);  EXPECT_EQ(w->st.P0[PathType::Waypoints], (Vec2{0.6, -0.2}));
+  EXPECT_EQ(w->pb.cptype, PathType::Waypoints);  EXPECT_EQ(w->m.P0, (Vec2{0.6, -0.2}));
 }
 
 // End of input at each kind of read (key, number line, after a refused line): the message at
@@ -194,7 +195,7 @@ TEST(Dialog, EndOfInputAtEveryKindOfRead) {
 TEST(DialogDeathTest, EndOfInputEndsTheProgramWithStatusOne) {
   auto w = default_world();
   ConsoleCapture cap("n n");  // exit(0) is not reached when the dialog ends the program
-  EXPECT_EXIT((settings_dialog(*w), std::exit(0)), ::testing::ExitedWithCode(1), "");
+  EXPECT_EXIT((app_dialog(*w, '0'), std::exit(0)), ::testing::ExitedWithCode(1), "");
 }
 
 // Catches a reset that forgets a field of the motion a finished replay left, an A[0] not recomputed
@@ -212,10 +213,11 @@ TEST(Dialog, NewPassResetsTheMotionAndPreparesThePath) {
   EXPECT_EQ(mo.traj_state, TrajState::Building); EXPECT_EQ(mo.final_state, FinalState::None);
   EXPECT_EQ(mo.chn[0].t, 0); EXPECT_EQ(mo.chn[0].s, 0); EXPECT_EQ(mo.chn[0].sd, 0);
   EXPECT_GT(mo.A[0].sdd, 0); EXPECT_EQ(mo.chn[0].acc, mo.A[0].acc);
-  const Vec2 p0 = forward(w->m, w->st.fi0b[PathType::CycloidCam]);  // the new start point
+  ASSERT_EQ(w->m.pb.cptype, PathType::CycloidCam);
+  const Vec2 p0 = forward(w->m.pb.robot, w->m.fi0);  // the new start point
   EXPECT_NEAR(p0[0], -0.3, 1e-12); EXPECT_NEAR(p0[1], 0.1, 1e-12);
-  EXPECT_GE(w->cv.bnd[w->cv.nbnd][0], w->st.sf[PathType::CycloidCam] - 1e-12);
-  EXPECT_GT(w->cv.n_curve_start, 0); EXPECT_GT(w->cv.Dmax00[1][PathType::CycloidCam], 0);
+  EXPECT_GE(w->cv.bnd[w->cv.nbnd][0], w->m.sf - 1e-12);
+  EXPECT_GT(w->cv.n_curve_start, 0); EXPECT_GT(w->cv.Dmax00, 0);
 }
 
 // Seeded random input (random bytes, or the dialog's words and near misses): every run ends, completed or by
@@ -243,19 +245,21 @@ TEST(DialogFuzz, RandomInputEndsAndKeepsSettingsValid) {
     }
     SCOPED_TRACE(input);  auto w = default_world();
     const char key = "0abuk"[rng() % 5];
-    if (key == 'a' || key == 'b') w->st.robottype = robot_of_key(key);  // as the keyboard handler does
     const DialogRun r = run_dialog(*w, key, input);
     EXPECT_NE(r.result == 1, r.ended);
     completed += r.result == 1, ended += r.ended;
-    const Settings& st = w->m;
-    EXPECT_GE(type_number(st.cptype), 1); EXPECT_LE(type_number(st.cptype), 7);
-    EXPECT_GE(st.sl_N, 1); EXPECT_LE(st.sl_N, kMaxHalfCircles);
+    const Problem& pb = w->pb;
+    EXPECT_GE(type_number(pb.cptype), 1); EXPECT_LE(type_number(pb.cptype), 7);
+    EXPECT_GE(pb.slalom.N, 1); EXPECT_LE(pb.slalom.N, kMaxHalfCircles);
     // Lengths, limits and path sizes finite and positive, points finite.
-    for (const double v : {st.l1, st.l2, st.a1max, st.a2max, st.arc_R, st.sinL, st.sinA, st.u_L, st.u_R, st.sl_R,
-                           st.cam_L, st.cam_H, st.cyc_L, st.cyc_H, st.line_l})
+    for (const double v : {pb.robot.l1, pb.robot.l2, pb.a1max, pb.a2max, pb.arc.R, pb.sine.L, pb.sine.A, pb.ushape.L,
+                           pb.ushape.R, pb.slalom.R, pb.cam.L, pb.cam.H, pb.cycloid.L, pb.cycloid.H, pb.line.l})
       EXPECT_PRED1(positive, v);
-    for (const double v : {st.arc_Ax, st.arc_Ay, st.line_beta}) EXPECT_TRUE(std::isfinite(v)) << v;
-    for (const PathType c : kPathTypes) { EXPECT_PRED1(positive, st.sf[c]) << c; EXPECT_TRUE(std::isfinite(st.P0[c][0] + st.P0[c][1])) << c; }
+    for (const double v : {pb.arc.Ax, pb.arc.Ay, pb.line.beta}) EXPECT_TRUE(std::isfinite(v)) << v;
+    for (const PathType c : kPathTypes) {  // each path's model
+      Problem q = pb;  q.cptype = c;  const Model md = build_model(q);
+      EXPECT_PRED1(positive, md.sf) << c; EXPECT_TRUE(std::isfinite(md.P0[0] + md.P0[1])) << c;
+    }
   }
   if (runs >= 60) { EXPECT_GT(completed, 0); EXPECT_GT(ended, 0); }  // both ways out exercised
 }

@@ -57,7 +57,7 @@ TEST(Keys, FirstStepBackSwitchAndFullTables) {
   EXPECT_NEAR(pic.view_x, view_dx, 1e-15); EXPECT_NEAR(pic.view_y, view_dy, 1e-15);
   EXPECT_EQ(mo.istep, 2);
   EXPECT_EQ(app_press_key(*t, 'q'), KeyAction::Ignored); EXPECT_EQ(app_press_key(*t, 27), KeyAction::Quit);
-  t->d.fr.notice = kNoticeStepsFull, t->d.fr.hold = true;
+  t->d.fr.notice = kNoticeStepsFull, t->d.fr.redraw_only = true;
   EXPECT_EQ(app_press_key(*t, 'k'), KeyAction::Dialog); EXPECT_EQ(t->d.fr.notice, nullptr);
   auto w = after_dialog();
   Motion& m = w->d.mo;

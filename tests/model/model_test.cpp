@@ -184,7 +184,7 @@ TEST(Rhs, LimitsMetBelowTheBoundaryOnly) {
   }
 }
 
-// An unreachable point is a failure said on the console: inv, calD and f each add their line, f returns F_FAIL
+// An unreachable point is a failure said on the console: inv, calD and f each add their line, f returns F_NO_SOLUTION
 // and leaves the record; calboundary says where and keeps the previous boundary.
 TEST(Rhs, OutOfReachIsReportedNotComputed) {
   auto w = default_world(Robot::Scara, PathType::Line);
@@ -193,7 +193,7 @@ TEST(Rhs, OutOfReachIsReportedNotComputed) {
   AccRecord rec{1, {2, 3}};
   int ok = 1;
   const double y[2] = {0, 0.5};
-  EXPECT_EQ(f(w->m, w->d.rhs, 1, 1, 0.0, y, rec, ok), F_FAIL);
+  EXPECT_EQ(f(w->m, w->d.rhs, 1, 1, 0.0, y, rec, ok), F_NO_SOLUTION);
   EXPECT_EQ(ok, 0); EXPECT_EQ(rec.sdd, 1); EXPECT_EQ(rec.acc[1], 3);
   const std::string inv_calD =
       "\n!!!逆運動学inv()の解なし．始めからやり直し．\n    アーム長1,2=( 0.500  0.500) 位置(x,y)=( 1.200  0.000)\ncalD() inv()解なし CP[]=( 1.2000  0.0000)";

@@ -38,7 +38,7 @@ TEST(Trajectory, BangBangOnAShortCentredArc) {
   EXPECT_NEAR(shortest_time_bound(w->m, w->cv), 2 * std::sqrt(SF * R * R / 2), 2 * dt_curve);
 }
 
-// Steps 0..K-1 at (0, 1), step K at (s_end, 1), record m at K. The crossing (sd = 1,
+// Steps 0..K-1 at (0, 1), step K at (s_end, 1), landed from step K with its record at m. The crossing (sd = 1,
 // s = 0.4 - 1/16) is timed with its own step dt0, not the current dt0 / NDIV; the descent takes 13 steps
 // (0.125 s at -8). A refused landing leaves the motion and f's memory as they were.
 TEST(LandFinal, MadeUpHistories) {
@@ -54,10 +54,10 @@ TEST(LandFinal, MadeUpHistories) {
     auto w = prepared_centred_arc(R, SF);
     Motion& mo = w->d.mo;
     for (int k = 0; k <= c.K; ++k) mo.tt[k] = k * dt0, mo.Y[k] = {k == c.K ? c.s_end : 0.0, 1.0};
-    mo.chn_step[mo.NCHN = c.m] = c.K, mo.dt = dt0 / NDIV;  // the step after 't'
+    mo.NCHN = c.m - 1, mo.dt = dt0 / NDIV;  // the records before it; the step after 't'
     const Motion b = mo;  const RhsState rs = w->d.rhs;
     ConsoleCapture con;
-    ASSERT_EQ(land_final(w->m, w->d.rhs, w->cv, mo), c.result);
+    ASSERT_EQ(land_final(w->m, w->d.rhs, w->cv, mo, c.K), c.result);
     EXPECT_NE(con.text().find(c.message), std::string::npos) << con.text();
     if (c.result == Landing::Landed) {
       EXPECT_NEAR(mo.chn[c.m].t, mo.tt[99] + (SF - 1.0 / 16) / SF * dt0, 1e-5);

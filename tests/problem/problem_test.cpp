@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -24,20 +26,18 @@ int marked_line(const std::string& text) {
   return line;
 }
 
-// Every field of the settings, in one list (the path derived values too).
-std::vector<double> fields(const Settings& s) {
-  std::vector<double> v{double(robot_index(s.robottype)), s.l1, s.l2, s.L, s.a1max, s.a2max,
-                        double(type_number(s.cptype)), s.arc_Ax, s.arc_Ay, s.arc_R, s.sinL, s.sinA, s.sin_k,
-                        s.u_L, s.u_R, s.u_arc, s.sl_R, double(s.sl_N), s.cam_L, s.cam_H, s.cam_a, s.cyc_L,
-                        s.cyc_H, s.cyc_c, s.cyc_w, s.line_l, s.line_beta, s.line_cos, s.line_sin,
-                        double(s.wp_n), s.vmax[0], s.vmax[1], s.vtool, s.fi_ref[0], s.fi_ref[1]};
+// Every field of the problem and of its model, in one list (the path derived values too).
+std::vector<double> fields(const Model& md) {
+  const Problem& s = md.pb;
+  std::vector<double> v{double(robot_index(s.robot.kind)), s.robot.l1, s.robot.l2, s.robot.L, s.a1max, s.a2max,
+                        double(type_number(s.cptype)), s.arc.Ax, s.arc.Ay, s.arc.R, s.arc.angle, s.sine.L, s.sine.A,
+                        md.sin_k, s.ushape.L, s.ushape.R, md.u_arc, s.slalom.R, double(s.slalom.N), s.cam.L, s.cam.H,
+                        md.cam_a, s.cycloid.L, s.cycloid.H, md.cyc_c, md.cyc_w, s.line.l, s.line.beta, md.line_cos,
+                        md.line_sin, double(s.waypoints.n), s.vmax[0], s.vmax[1], s.vtool, md.fi_ref[0], md.fi_ref[1],
+                        md.P0[0], md.P0[1], md.Pf[0], md.Pf[1], md.sf, md.fi0[0], md.fi0[1]};
   for (int i = 0; i < NWAYPOINTS; ++i)
-    v.insert(v.end(), {s.wp[i][0], s.wp[i][1], s.wp_u[i], s.wp_m[i][0], s.wp_m[i][1]});
-  for (int n = 1; n <= NPATHTYPES; ++n) {
-    const PathType c = path_type(n);
-    v.insert(v.end(), {s.P0[c][0], s.P0[c][1], s.Pf[c][0], s.Pf[c][1], s.sf[c], s.fi0a[c][0], s.fi0a[c][1],
-                       s.fi0b[c][0], s.fi0b[c][1]});
-  }
+    v.insert(v.end(), {s.waypoints.p[i][0], s.waypoints.p[i][1], md.wp_u[i], md.wp_m[i][0], md.wp_m[i][1]});
+  for (const Vec2& p : {s.sine.P0, s.ushape.P0, s.slalom.P0, s.cam.P0, s.cycloid.P0, s.line.P0}) v.insert(v.end(), {p[0], p[1]});
   return v;
 }
 
@@ -97,7 +97,7 @@ TEST(ProblemFile, RefusesBadInputWithItsLine) {
   for (const Case& c : cases) {
     auto w = default_world();
     std::string error;
-    EXPECT_FALSE(parse_problem(c.text, "p.yaml", *w, error)) << c.text;
+    EXPECT_FALSE(parse_problem(c.text, "p.yaml", w->pb, error)) << c.text;
     const std::string head = "p.yaml:" + std::to_string(marked_line(c.text)) + ": ";
     EXPECT_EQ(error.rfind(head, 0), 0u) << error << "\n" << c.text;
     EXPECT_NE(error.find(c.why), std::string::npos) << error;
@@ -106,39 +106,42 @@ TEST(ProblemFile, RefusesBadInputWithItsLine) {
   }
   auto w = default_world();
   std::string error;
-  EXPECT_FALSE(load_problem("/nonexistent/p.yaml", *w, error));
+  EXPECT_FALSE(load_problem("/nonexistent/p.yaml", w->pb, error));
   EXPECT_EQ(error, "/nonexistent/p.yaml: cannot read: No such file or directory");
 }
 
 TEST(ProblemFile, ReadsWhatTheFileStates) {
-  // The example of the README, and an arc and a line in the dialog's degrees.
+  // The README's example read from a file as the programs read it, and an arc and a line in the dialog's degrees.
   auto w = default_world();
   std::string error;
-  ASSERT_TRUE(parse_problem("robot:\n  type: scara\n  arm: [0.6, 0.4]\njoints:\n  max_effort: [2.5, 1.5]\n"
-                            "  max_velocity: [3.0, 2.5]\ntool:\n  max_speed: 1.0\npath:\n  type: waypoints\n"
-                            "  points: [[0.6, -0.2], [0.7, 0.1], [0.5, 0.4], [0.2, 0.5]]\n",
-                            "p.yaml", *w, error))
-      << error;
-  const Settings& s = w->m;
-  EXPECT_EQ(s.robottype, Robot::Scara);
-  EXPECT_EQ(std::vector<double>({s.l1, s.l2, s.a1max, s.a2max, s.vmax[0], s.vmax[1], s.vtool}),
+  const std::string file = testing::TempDir() + "problem_test_readme.yaml";
+  std::ofstream(file) << "robot:\n  type: scara\n  arm: [0.6, 0.4]\njoints:\n  max_effort: [2.5, 1.5]\n"
+                         "  max_velocity: [3.0, 2.5]\ntool:\n  max_speed: 1.0\npath:\n  type: waypoints\n"
+                         "  points: [[0.6, -0.2], [0.7, 0.1], [0.5, 0.4], [0.2, 0.5]]\n";
+  const bool loaded = app_load_problem(*w, file, error);  std::remove(file.c_str());
+  ASSERT_TRUE(loaded) << error;
+  const Problem& s = w->pb;
+  EXPECT_EQ(s.robot.kind, Robot::Scara);
+  EXPECT_EQ(std::vector<double>({s.robot.l1, s.robot.l2, s.a1max, s.a2max, s.vmax[0], s.vmax[1], s.vtool}),
             std::vector<double>({0.6, 0.4, 2.5, 1.5, 3.0, 2.5, 1.0}));
   EXPECT_EQ(w->pic.link1_draw, 0.6);  // the picture follows the arms, as in the dialog
   ASSERT_EQ(s.cptype, PathType::Waypoints);
-  ASSERT_EQ(s.wp_n, 4);
-  EXPECT_EQ(s.wp[2], (Vec2{0.5, 0.4}));
+  ASSERT_EQ(s.waypoints.n, 4);
+  EXPECT_EQ(s.waypoints.p[2], (Vec2{0.5, 0.4}));
 
   // The arc's start is its centre plus (R, 0); omitted keys keep the defaults.
   ASSERT_TRUE(parse_problem("robot: {type: cylindrical}\npath: {type: arc, center: [0.1, 0.3], angle: 90}\n",
-                            "p.yaml", *w, error)) << error;
+                            "p.yaml", w->pb, error)) << error;
+  rebuild_model(*w);
   auto want = default_world(Robot::Cylindrical, PathType::Arc);
-  want->st.arc_Ax = 0.1, want->st.arc_Ay = 0.3, want->st.sf[PathType::Arc] = 90 * DEG2RAD;
-  want->st.P0[PathType::Arc] = {0.1 + 0.5, 0.3};
-  EXPECT_EQ(fields(w->m), fields(want->st));
+  want->pb.arc.Ax = 0.1, want->pb.arc.Ay = 0.3, want->pb.arc.angle = 90 * DEG2RAD, rebuild_model(*want);
+  EXPECT_EQ(w->m.P0, (Vec2{0.1 + 0.5, 0.3}));
+  EXPECT_EQ(fields(w->m), fields(want->m));
 
-  ASSERT_TRUE(parse_problem(kRobot + "path:\n  type: line\n  angle: 30\n  length: 0.25\n", "p.yaml", *w, error));
-  EXPECT_EQ(w->st.sf[PathType::Line], 0.25);
-  EXPECT_EQ(w->st.line_sin, std::sin(30 * DEG2RAD));
+  ASSERT_TRUE(parse_problem(kRobot + "path:\n  type: line\n  angle: 30\n  length: 0.25\n", "p.yaml", w->pb, error));
+  rebuild_model(*w);
+  EXPECT_EQ(w->m.sf, 0.25);
+  EXPECT_EQ(w->m.line_sin, std::sin(30 * DEG2RAD));
 }
 
 TEST(ProblemFile, PrintParsePrintRoundTrips) {
@@ -146,30 +149,31 @@ TEST(ProblemFile, PrintParsePrintRoundTrips) {
     for (int n = 1; n <= NPATHTYPES; ++n) {
       const PathType c = path_type(n);
       auto w = default_world(robot, c);
-      Settings& st = w->m;
+      Problem& pb = w->pb;
       // Every setting off its default: arms, limits, each parameter of the path.
-      st.l1 = 0.55, st.l2 = 0.45, st.a1max = 2.5, st.a2max = 1.0 / 3, st.vmax = {0.7, 0.1}, st.vtool = 0.3;
+      pb.robot.l1 = 0.55, pb.robot.l2 = 0.45, pb.a1max = 2.5, pb.a2max = 1.0 / 3, pb.vmax = {0.7, 0.1}, pb.vtool = 0.3;
       int count = 0;
       const PathParam* params = path_params(c, count);
       for (int i = 0; i < count; ++i) {
         double v[2];
-        params[i].get(st, v);
+        params[i].get(pb, v);
         if (params[i].degrees) {
           v[0] = 37.5 * DEG2RAD;  // as the dialog converts 37.5
         } else {
           v[0] += params[i].kind == Field::Count ? 2 : params[i].n == 2 ? 0.01 : v[0] / 7;
         }
-        params[i].set(st, v);
+        params[i].set(pb, v);
       }
-      if (c == PathType::Waypoints) st.wp_n = 3, st.wp[0] = {0.6, -0.2}, st.wp[1] = {0.7, 0.1}, st.wp[2] = {0.1, 0.5};
-      update_path_derived(st, c);
+      if (c == PathType::Waypoints) pb.waypoints.n = 3, pb.waypoints.p[0] = {0.6, -0.2}, pb.waypoints.p[1] = {0.7, 0.1}, pb.waypoints.p[2] = {0.1, 0.5};
+      rebuild_model(*w);
 
-      const std::string text = problem_text(st);
+      const std::string text = problem_text(pb);
       auto back = default_world();
       std::string error;
-      ASSERT_TRUE(parse_problem(text, "p.yaml", *back, error)) << error << "\n" << text;
-      EXPECT_EQ(problem_text(back->st), text);
-      EXPECT_EQ(fields(back->st), fields(st)) << text;
+      ASSERT_TRUE(parse_problem(text, "p.yaml", back->pb, error)) << error << "\n" << text;
+      rebuild_model(*back);
+      EXPECT_EQ(problem_text(back->pb), text);
+      EXPECT_EQ(fields(back->m), fields(w->m)) << text;
       if (c == PathType::Arc || c == PathType::Line) {
         EXPECT_NE(text.find("angle: 37.5 "), std::string::npos) << text;
       }

@@ -26,10 +26,7 @@ int construction_step(App& w) { return construction_step(w.m, w.d.rhs, w.d.mo, w
 int press_f(App& w) { return land_at_current_step(w.m, w.cv, w.d) == Landing::Landed; }
 
 // Robot 'b' on the default arc: the start-up problem and picture.
-static void use_default_arc(App& w) {
-  w.pb = default_problem(), w.pb.robot.kind = Robot::Scara, w.pb.cptype = PathType::Arc;
-  w.pic = default_picture(w.pb.robot), w.d.mo.dt = dt0;
-}
+static void use_default_arc(App& w) { w.pb = default_problem(), w.pic = default_picture(w.pb.robot), w.d.mo.dt = dt0; }
 
 int prepared_default(App& w) { return use_default_arc(w), prepare(w) == Prepared::Ready; }
 

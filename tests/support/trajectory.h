@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "core/state.h"
+#include "session/app.h"
 
 namespace cpt {
 
