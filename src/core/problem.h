@@ -1,7 +1,7 @@
 // The problem: what the user sets, in the dialog or in a problem file. Plain
 // values only; what follows from them (the path's constants, its start and
 // end, the end value of s, the start joint values) is the model's
-// (core/state.h, built by model/model.h).
+// (core/state.h, built by build_model in model/paths.h).
 #pragma once
 
 #include <array>

@@ -78,7 +78,7 @@ enum class FinalState {
 };
 
 // The model: the problem it was built from and what follows from it for the
-// current robot and path. Built by build_model (model/model.h); the start
+// current robot and path. Built by build_model (model/paths.h); the start
 // joint values by the preparation (planner/prepare.h).
 struct Model {
   Problem pb;
