@@ -24,6 +24,8 @@ namespace {
 
 // The one run; only main and the window callbacks reach it.
 App world;
+// What every frame of the window is drawn on.
+GlBackend gl;
 // What the window shows: the view of the last frame.
 FrameView shown;
 // The number of the next picture file that 'p' writes.
@@ -31,21 +33,21 @@ int next_picture = 1;
 
 // The window system asks for the picture again: it is redrawn as it was. Only
 // keys move the motion on, so uncovering or moving the window changes nothing.
-void display() { redraw_frame(world, shown); }
+void display() { redraw_frame(gl, world, shown); }
 
 // One key press is one frame: the key changes the motion or the view, and the
 // frame it runs is drawn at once.
 void keyboard(unsigned char key, int, int) {
   switch (app_press_key(world, key)) {
     case KeyAction::Frame:
-      shown = display_frame(world);
+      shown = display_frame(gl, world);
       break;
     case KeyAction::Dialog: {
       // The window cannot be serviced while the dialog reads the terminal:
       // its last picture says where the answers go.
       FrameView waiting = shown;
       waiting.notice = kNoticeAnswerInTerminal;
-      redraw_frame(world, waiting);
+      redraw_frame(gl, world, waiting);
       app_dialog(world, key);
       // A new motion: its curves and boundary, from rest.
       shown = FrameView{};

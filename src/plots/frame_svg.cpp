@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "core/console.h"
-#include "draw/primitives.h"
 #include "core/files.h"
 #include "draw/svg_backend.h"
 #include "plots/frame_picture.h"
@@ -23,9 +22,7 @@ constexpr int kMaxTries = 1000;
 
 std::string frame_svg(const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v) {
   SvgBackend svg;
-  Backend* previous = set_backend(&svg);
-  draw_frame(m, cv, d, pic, v);
-  set_backend(previous);
+  draw_frame(svg, m, cv, d, pic, v);
   return svg.document();
 }
 
