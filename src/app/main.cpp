@@ -48,14 +48,15 @@ void keyboard(unsigned char key, int, int) {
       FrameView waiting = shown;
       waiting.notice = kNoticeAnswerInTerminal;
       redraw_frame(gl, world, waiting);
-      app_dialog(world, key);
+      // The input ended inside the dialog: the program ends.
+      if (!app_dialog(world, key)) std::exit(1);
       // A new motion: its curves and boundary, from rest.
       shown = FrameView{};
       glutPostRedisplay();
       break;
     }
     case KeyAction::Picture:
-      save_numbered_svg(world.m, world.cv, world.d, world.pic, shown, next_picture);
+      save_numbered_svg(world.con, world.m, world.cv, world.d, world.pic, shown, next_picture);
       break;
     case KeyAction::Quit:
       std::exit(0);
@@ -98,7 +99,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (problem.empty()) {
-    app_start_up(world);
+    if (!app_start_up(world)) return 1;  // the input ended inside the dialog
   } else if (!app_start_problem(world, problem, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;

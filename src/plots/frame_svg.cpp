@@ -37,7 +37,7 @@ std::string numbered_svg_name(int n) {
   return name;
 }
 
-void save_numbered_svg(const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v, int& next) {
+void save_numbered_svg(Console& con, const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v, int& next) {
   const std::string doc = frame_svg(m, cv, d, pic, v);
   std::string name, error;
   for (int tries = 0; tries < kMaxTries; ++tries, ++next) {
@@ -47,13 +47,13 @@ void save_numbered_svg(const Model& m, const Curves& cv, const Data& d, const Pi
     int err = 0;
     if (write_file_safely(name, doc, false, error, &err)) {
       ++next;
-      con_printf("\nSVG: %s", name.c_str());
+      con.print("\nSVG: %s", name.c_str());
       return;
     }
     if (err != EEXIST) break;
   }
   if (error.empty()) error = "cannot write " + name + ": every number up to it is taken";
-  con_printf("\nSVG: %s", error.c_str());
+  con.print("\nSVG: %s", error.c_str());
 }
 
 }  // namespace cpt
