@@ -5,15 +5,15 @@
 
 namespace cpt {
 
-FrameView display_frame(App& w) {
-  const FrameView v = app_run_frame(w, [&w](const FrameView& shown) { redraw_frame(w, shown); });
-  redraw_frame(w, v);
+FrameView display_frame(Backend& out, App& w) {
+  const FrameView v = app_run_frame(w, [&out, &w](const FrameView& shown) { redraw_frame(out, w, shown); });
+  redraw_frame(out, w, v);
   return v;
 }
 
-void redraw_frame(const App& w, const FrameView& v) {
+void redraw_frame(Backend& out, const App& w, const FrameView& v) {
   begin_frame();
-  draw_frame(w.m, w.cv, w.d, w.pic, v);
+  draw_frame(out, w.m, w.cv, w.d, w.pic, v);
   end_frame();
 }
 

@@ -55,82 +55,74 @@ void rect_shape(GLenum mode, const Vec2& corner, double length, double width, do
   glEnable(GL_LIGHTING);
 }
 
-class GlBackend final : public Backend {
- public:
-  void text(float x, float y, Font font, const char* s) override {
-    glPushAttrib(GL_CURRENT_BIT);
-    glRasterPos2f(x, y);
-    for (const char* p = s; *p; ++p) glutBitmapCharacter(glut_font(font), static_cast<unsigned char>(*p));
-    glPopAttrib();
-  }
-
-  void line(const Vec2& p, const Vec2& q, const Colour& c) override {
-    glDisable(GL_LIGHTING);
-    set_colour(c);
-    segment(p, q);
-    glEnable(GL_LIGHTING);
-  }
-
-  void thick_line(const Vec2& p, const Vec2& q, double width, const Colour& c) override {
-    glDisable(GL_LIGHTING);
-    set_colour(c);
-    glLineWidth(static_cast<float>(kPixelsPerUnit * width));
-    segment(p, q);
-    glLineWidth(static_cast<float>(kDefaultLineWidthPx));
-    glEnable(GL_LIGHTING);
-  }
-
-  void fill_disc(const Vec2& centre, double radius, const Colour& c) override {
-    glDisable(GL_LIGHTING);
-    glPushMatrix();
-    glTranslated(centre[0], centre[1], 0);
-    set_colour(c);
-    glBegin(GL_POLYGON);
-    for (int k = 0; k < kCircleVertices; ++k) {
-      const double a = k * (2 * PI / kCircleVertices);
-      glVertex2d(radius * std::cos(a), radius * std::sin(a));
-    }
-    glEnd();
-    glPopMatrix();
-    glEnable(GL_LIGHTING);
-  }
-
-  void fill_rect(const Vec2& corner, double length, double width, double angle,
-                 const Colour& c) override {
-    rect_shape(GL_POLYGON, corner, length, width, angle, c);
-  }
-
-  void frame_rect(const Vec2& corner, double length, double width, double angle,
-                  const Colour& c) override {
-    rect_shape(GL_LINE_LOOP, corner, length, width, angle, c);
-  }
-
-  void grid(const Vec2& centre, double angle, int n, double gx, double gy) override {
-    glDisable(GL_LIGHTING);
-    glColor4f(0, 0, 0, 0);
-    glPushMatrix();
-    glLineWidth(2);
-    glTranslated(centre[0], centre[1], 0);
-    glRotated(angle / kRadPerDeg, 0, 0, 1);
-    // Lines of constant x, then lines of constant y.
-    for (int j = -n; j <= n; ++j) {
-      glLineWidth(j == 0 ? 2.0f : 1.0f);
-      segment({j * gx, -n * gy}, {j * gx, n * gy});
-    }
-    for (int j = -n; j <= n; ++j) {
-      glLineWidth(j == 0 ? 2.0f : 1.0f);
-      segment({-n * gx, j * gy}, {n * gx, j * gy});
-    }
-    glPopMatrix();
-    glEnable(GL_LIGHTING);
-  }
-};
-
 }  // namespace
 
-Backend& gl_backend() {
-  static GlBackend gl;
-  return gl;
+void GlBackend::text(float x, float y, Font font, const char* s) {
+  glPushAttrib(GL_CURRENT_BIT);
+  glRasterPos2f(x, y);
+  for (const char* p = s; *p; ++p) glutBitmapCharacter(glut_font(font), static_cast<unsigned char>(*p));
+  glPopAttrib();
+}
+
+void GlBackend::line(const Vec2& p, const Vec2& q, const Colour& c) {
+  glDisable(GL_LIGHTING);
+  set_colour(c);
+  segment(p, q);
+  glEnable(GL_LIGHTING);
+}
+
+void GlBackend::thick_line(const Vec2& p, const Vec2& q, double width, const Colour& c) {
+  glDisable(GL_LIGHTING);
+  set_colour(c);
+  glLineWidth(static_cast<float>(kPixelsPerUnit * width));
+  segment(p, q);
+  glLineWidth(static_cast<float>(kDefaultLineWidthPx));
+  glEnable(GL_LIGHTING);
+}
+
+void GlBackend::fill_disc(const Vec2& centre, double radius, const Colour& c) {
+  glDisable(GL_LIGHTING);
+  glPushMatrix();
+  glTranslated(centre[0], centre[1], 0);
+  set_colour(c);
+  glBegin(GL_POLYGON);
+  for (int k = 0; k < kCircleVertices; ++k) {
+    const double a = k * (2 * PI / kCircleVertices);
+    glVertex2d(radius * std::cos(a), radius * std::sin(a));
+  }
+  glEnd();
+  glPopMatrix();
+  glEnable(GL_LIGHTING);
+}
+
+void GlBackend::fill_rect(const Vec2& corner, double length, double width, double angle,
+                          const Colour& c) {
+  rect_shape(GL_POLYGON, corner, length, width, angle, c);
+}
+
+void GlBackend::frame_rect(const Vec2& corner, double length, double width, double angle,
+                           const Colour& c) {
+  rect_shape(GL_LINE_LOOP, corner, length, width, angle, c);
+}
+
+void GlBackend::grid(const Vec2& centre, double angle, int n, double gx, double gy) {
+  glDisable(GL_LIGHTING);
+  glColor4f(0, 0, 0, 0);
+  glPushMatrix();
+  glLineWidth(2);
+  glTranslated(centre[0], centre[1], 0);
+  glRotated(angle / kRadPerDeg, 0, 0, 1);
+  // Lines of constant x, then lines of constant y.
+  for (int j = -n; j <= n; ++j) {
+    glLineWidth(j == 0 ? 2.0f : 1.0f);
+    segment({j * gx, -n * gy}, {j * gx, n * gy});
+  }
+  for (int j = -n; j <= n; ++j) {
+    glLineWidth(j == 0 ? 2.0f : 1.0f);
+    segment({-n * gx, j * gy}, {n * gx, j * gy});
+  }
+  glPopMatrix();
+  glEnable(GL_LIGHTING);
 }
 
 }  // namespace cpt

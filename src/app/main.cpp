@@ -24,6 +24,8 @@ namespace {
 
 // The one run; only main and the window callbacks reach it.
 App world;
+// What every frame of the window is drawn on.
+GlBackend gl;
 // What the window shows: the view of the last frame.
 FrameView shown;
 // The number of the next picture file that 'p' writes.
@@ -31,29 +33,30 @@ int next_picture = 1;
 
 // The window system asks for the picture again: it is redrawn as it was. Only
 // keys move the motion on, so uncovering or moving the window changes nothing.
-void display() { redraw_frame(world, shown); }
+void display() { redraw_frame(gl, world, shown); }
 
 // One key press is one frame: the key changes the motion or the view, and the
 // frame it runs is drawn at once.
 void keyboard(unsigned char key, int, int) {
   switch (app_press_key(world, key)) {
     case KeyAction::Frame:
-      shown = display_frame(world);
+      shown = display_frame(gl, world);
       break;
     case KeyAction::Dialog: {
       // The window cannot be serviced while the dialog reads the terminal:
       // its last picture says where the answers go.
       FrameView waiting = shown;
       waiting.notice = kNoticeAnswerInTerminal;
-      redraw_frame(world, waiting);
-      app_dialog(world, key);
+      redraw_frame(gl, world, waiting);
+      // The input ended inside the dialog: the program ends.
+      if (!app_dialog(world, key)) std::exit(1);
       // A new motion: its curves and boundary, from rest.
       shown = FrameView{};
       glutPostRedisplay();
       break;
     }
     case KeyAction::Picture:
-      save_numbered_svg(world.m, world.cv, world.d, world.pic, shown, next_picture);
+      save_numbered_svg(world.con, world.m, world.cv, world.d, world.pic, shown, next_picture);
       break;
     case KeyAction::Quit:
       std::exit(0);
@@ -96,7 +99,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (problem.empty()) {
-    app_start_up(world);
+    if (!app_start_up(world)) return 1;  // the input ended inside the dialog
   } else if (!app_start_problem(world, problem, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;

@@ -1,6 +1,7 @@
 #include "app/window.h"
 
-#include "app/gl_backend.h"
+// Before the X11 headers, whose macros (None, ...) would clash with its names.
+#include "draw/backend.h"
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>
@@ -44,7 +45,6 @@ void open_window(int* argc, char** argv, void (*display)(),
   glutReshapeFunc(reshape);
   glutKeyboardFunc(keyboard);
   set_clear_colour();
-  set_backend(&gl_backend());
   // Text takes its colour under the lighting state that the shapes leave
   // enabled; enable it from the start so that the first frame's text is dark too.
   glEnable(GL_LIGHTING);

@@ -4,11 +4,13 @@
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "console/dialog.h"
 #include "core/console.h"
 #include "core/files.h"
+#include "core/text.h"
 #include "core/units.h"
 #include "interaction/frame.h"
 #include "interaction/keys.h"
@@ -26,17 +28,6 @@ constexpr int kEsc = 27;
 void message(FILE* msg, const char* text) {
   std::fprintf(msg, "%s\n", text);
   std::fflush(msg);
-}
-
-// Appends one formatted line to a file's text.
-void append(std::string& text, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
-void append(std::string& text, const char* fmt, ...) {
-  char line[512];
-  va_list ap;
-  va_start(ap, fmt);
-  const int n = std::vsnprintf(line, sizeof line, fmt, ap);
-  va_end(ap);
-  if (n > 0) text.append(line, std::min<size_t>(static_cast<size_t>(n), sizeof line - 1));
 }
 
 int last_index(int n) { return std::clamp(n, 0, NTAB - 1); }
@@ -224,10 +215,11 @@ int run_batch_keys(App& w, const std::function<int()>& next_key, FILE* msg, Fram
     if (action == KeyAction::Quit) break;
     ++pressed;
     if (action == KeyAction::Dialog) {
-      app_dialog(w, c);
+      // The input ended inside the dialog: the run ends as the program would.
+      if (!app_dialog(w, c)) std::exit(1);
       view = FrameView{};
     }
-    if (action == KeyAction::Picture) save_numbered_svg(w.m, w.cv, w.d, w.pic, view, next_picture);
+    if (action == KeyAction::Picture) save_numbered_svg(w.con, w.m, w.cv, w.d, w.pic, view, next_picture);
     if (action != KeyAction::Frame) continue;
     // "Trajectory obtained!" once the rebuild succeeded, before its report is printed.
     view = app_run_frame(w, [msg](const FrameView&) { message(msg, kMsgObtained); });
@@ -252,7 +244,7 @@ std::string batch_summary(const App& w, int keys) {
 // units (core/units.h).
 void motion_header(std::string& text, const RobotSpec& robot) {
   const bool prismatic = robot.kind == Robot::Cylindrical;
-  append(text, "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [%s],acc1 [%s],acc2 [%s]\n",
+  appendf(text, "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [%s],acc1 [%s],acc2 [%s]\n",
          prismatic ? "m" : "rad", effort_unit(robot.kind, 0).csv, effort_unit(robot.kind, 1).csv);
 }
 
@@ -263,12 +255,12 @@ bool write_batch_csv(const App& w, const std::string& path, std::string& error) 
   for (int k = 0; k <= last_index(mo.nf); ++k) {
     const HandRecord& p = mo.CP[k];
     const auto& acc = shown_acc(mo, k);
-    append(traj, "%d,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, mo.tt[k], mo.Y[k][0], mo.Y[k][1], p.x,
+    appendf(traj, "%d,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, mo.tt[k], mo.Y[k][0], mo.Y[k][1], p.x,
            p.y, mo.fi[k][0], mo.fi[k][1], acc[0], acc[1]);
   }
   std::string ref = "step,t [s],s,sd [1/s],x [m],y [m]\n";
   for (int k = 0; k <= last_index(mo.nn); ++k) {
-    append(ref, "%d,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, mo.tt[k], mo.Yn[k][0], mo.Yn[k][1], mo.CPn[k][0],
+    appendf(ref, "%d,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, mo.tt[k], mo.Yn[k][0], mo.Yn[k][1], mo.CPn[k][0],
            mo.CPn[k][1]);
   }
   // Both files or neither.
@@ -283,7 +275,7 @@ bool write_optimum_csv(const App& w, const Optimum& o, const std::string& path, 
   motion_header(text, w.pb.robot);
   for (size_t k = 0; k < o.motion.size(); ++k) {
     const OptimumSample& m = o.motion[k];
-    append(text, "%zu,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, m.t, m.s, m.sd, m.hand[0], m.hand[1],
+    appendf(text, "%zu,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", k, m.t, m.s, m.sd, m.hand[0], m.hand[1],
            m.fi[0], m.fi[1], m.acc[0], m.acc[1]);
   }
   return write_file_safely(path, text, true, error);
@@ -301,18 +293,19 @@ bool start_run(App& w, const BatchOptions& opt, FILE* msg) {
     std::fflush(msg);
     return false;
   }
-  FILE* const in = con_in();
-  FILE* const out = con_out();
-  if (opt.print_problem) con_set_streams(in, msg);
+  Console& con = w.con;
+  FILE* const in = con.in();
+  FILE* const out = con.out();
+  if (opt.print_problem) con.set_streams(in, msg);
   bool ok = true;
   if (opt.problem.empty()) {
-    app_start_up(w);
+    if (!app_start_up(w)) std::exit(1);  // the input ended inside the dialog
   } else if (!app_start_problem(w, opt.problem, error)) {
     std::fprintf(msg, "%s\n", error.c_str());
     std::fflush(msg);
     ok = false;
   }
-  con_set_streams(in, out);
+  con.set_streams(in, out);
   return ok;
 }
 
@@ -392,7 +385,7 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
   };
   FrameView shown;
   const int pressed =
-      run_batch_keys(*w, opt.keys_given ? from_string : std::function<int()>(con_key), msg, &shown);
+      run_batch_keys(*w, opt.keys_given ? from_string : std::function<int()>([&w] { return con_key(w->con); }), msg, &shown);
 
   const Optimum best = optimum_if_asked(*w, opt, msg);
   std::string summary = batch_summary(*w, pressed);
@@ -401,7 +394,7 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
     std::snprintf(extra, sizeof extra, " optimal_time=%.6f", best.ok ? best.T : 0.0);
     summary += extra;
   }
-  con_printf("\n%s\n", summary.c_str());
+  w->con.print("\n%s\n", summary.c_str());
   return write_outputs(*w, opt, shown, best, msg);
 }
 

@@ -6,20 +6,20 @@
 
 namespace cpt {
 
-bool ask_key(const char* question, int& key) {
-  con_printf("%s", question);
-  key = con_key();
+bool ask_key(Console& con, const char* question, int& key) {
+  con.print("%s", question);
+  key = con_key(con);
   return key != EOF;
 }
 
-bool ask_values(const char* prompt, const Field* kinds, int n, double* out, int last_type) {
-  con_printf("%s", prompt);
+bool ask_values(Console& con, const char* prompt, const Field* kinds, int n, double* out, int last_type) {
+  con.print("%s", prompt);
   std::string line;
   for (;;) {
-    if (!con_line(line)) return false;
+    if (!con_line(con, line)) return false;
     if (blank_line(line)) continue;
     if (parse_answer(line, kinds, n, out, last_type)) return true;
-    con_printf("%s%s%s", kBadInput, expected_values(kinds, n, last_type).c_str(), prompt);
+    con.print("%s%s%s", kBadInput, expected_values(kinds, n, last_type).c_str(), prompt);
   }
 }
 

@@ -19,28 +19,24 @@ namespace cpt {
 // of the computation stage, which then resets the motion. Returns 1.
 //
 // When the input ends inside the dialog it prints a one-line message and
-// calls the end-of-input hook, which by default ends the program with
-// status 1; if the hook returns, the dialog returns 0 (settings entered so
-// far stay, the motion is not prepared).
+// returns 0 (settings entered so far stay, the motion is not prepared): the
+// programs then end with status 1.
 // `entry_key` is the window key that opened it ('a', 'b', 'u', 'k'); any
 // other value begins with the start-up questions.
-int settings_dialog(Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic, int entry_key = '0');
+int settings_dialog(Console& con, Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic, int entry_key = '0');
 
 // The start of a run: the start-up defaults (SCARA robot, arc), then the
-// dialog, which prepares the first motion.
-void start_up(Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic);
+// dialog, which prepares the first motion. What the dialog returns.
+int start_up(Console& con, Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic);
 
 // The key help the dialog begins with: what the window's keys do.
-void print_key_help();
+void print_key_help(Console& con);
 
 // The dialog's computation stage for the settings as they stand: the end
 // point of the path, the settings summary, the preparation of the motion and
 // its outcome on the console (on failure the dialog's reason).
-Prepared compute_stage(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic);
+Prepared compute_stage(Console& con, const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic);
 
-// Called at end of input inside the dialog; nullptr restores the default (exit(1)).
-using DialogEndHook = void (*)();
-void set_dialog_end_hook(DialogEndHook hook);
 
 // The message printed at end of input.
 constexpr const char* kEndOfInput = "\n\n入力が終わりました．プログラムを終了します．\n";

@@ -24,13 +24,13 @@ int next_char(FILE* in) {
 
 }  // namespace
 
-bool con_is_tty() {
-  const int fd = fileno(con_in());
+bool con_is_tty(Console& con) {
+  const int fd = fileno(con.in());
   return fd >= 0 && isatty(fd);
 }
 
-int con_key() {
-  FILE* in = con_in();
+int con_key(Console& con) {
+  FILE* in = con.in();
   // On a terminal: key mode for this one read, restored before returning.
   const bool key_mode = tty_key_mode_begin(in);
   const int eof_char = tty_eof_char();
@@ -43,9 +43,9 @@ int con_key() {
   return c;
 }
 
-bool con_line(std::string& line) {
+bool con_line(Console& con, std::string& line) {
   line.clear();
-  FILE* in = con_in();
+  FILE* in = con.in();
   int c;
   while ((c = next_char(in)) != EOF && c != '\n') line.push_back(static_cast<char>(c));
   return !(c == EOF && line.empty());

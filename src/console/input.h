@@ -12,13 +12,13 @@ namespace cpt {
 // The next key press: one character, read without echo and without Enter on
 // a terminal; blanks and line ends are skipped. Returns EOF at end of input
 // (on a terminal also for the end-of-file key, Ctrl-D).
-int con_key();
+int con_key(Console& con);
 
 // One whole line of input, without its line end (typed in the terminal's
 // normal, echoed mode). Returns false at end of input when nothing was read.
-bool con_line(std::string& line);
+bool con_line(Console& con, std::string& line);
 
 // True when the console input is a terminal.
-bool con_is_tty();
+bool con_is_tty(Console& con);
 
 }  // namespace cpt

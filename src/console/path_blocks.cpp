@@ -12,39 +12,39 @@ namespace {
 
 // Prints a format with the values from index `from` on (the format takes as
 // many as it names).
-void print_values(const char* fmt, const double* v, int from) {
-  con_printf(fmt, v[from], v[from + 1], v[from + 2], v[from + 3]);
+void print_values(Console& con, const char* fmt, const double* v, int from) {
+  con.print(fmt, v[from], v[from + 1], v[from + 2], v[from + 3]);
 }
 
 // The block of a built-in kind: its old values, the prompt, the values
 // entered (into the problem), the new values.
-bool kind_block(Problem& pb, const PathTexts& t) {
+bool kind_block(Console& con, Problem& pb, const PathTexts& t) {
   double v[kMaxPathValues + 3] = {};
   const int n = path_values(pb, pb.cptype, v);
-  print_values(t.old_values, v, 0);
+  print_values(con, t.old_values, v, 0);
   Field kinds[kMaxPathValues];
   const PathKind& k = path_kind(pb.cptype);
   for (int i = 0, j = 0; i < k.n_params; ++i)
     for (int c = 0; c < k.params[i].n; ++c) kinds[j++] = k.params[i].kind;
-  if (!ask_values(t.prompt, kinds, n, v)) return false;
+  if (!ask_values(con, t.prompt, kinds, n, v)) return false;
   set_path_values(pb, pb.cptype, v);
   path_values(pb, pb.cptype, v);
-  print_values(t.new_values, v, t.new_from);
+  print_values(con, t.new_values, v, t.new_from);
   return true;
 }
 
 // The waypoint path comes from a problem file: nothing is asked, the points stay.
-bool waypoint_block(const Problem& pb) {
-  con_printf("\n8 %s　経由点の数N=%d 弦長の合計=%7.4f[m]（変更なし）", kWaypointPathName, pb.waypoints.n,
+bool waypoint_block(Console& con, const Problem& pb) {
+  con.print("\n8 %s　経由点の数N=%d 弦長の合計=%7.4f[m]（変更なし）", kWaypointPathName, pb.waypoints.n,
              build_model(pb).sf);
   return true;
 }
 
 }  // namespace
 
-bool path_block(Problem& pb) {
-  if (const PathTexts* t = path_texts(pb.cptype)) return kind_block(pb, *t);
-  return waypoint_block(pb);
+bool path_block(Console& con, Problem& pb) {
+  if (const PathTexts* t = path_texts(pb.cptype)) return kind_block(con, pb, *t);
+  return waypoint_block(con, pb);
 }
 
 }  // namespace cpt

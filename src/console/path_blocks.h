@@ -8,6 +8,6 @@ namespace cpt {
 
 // Runs the block of pb.cptype (1..7; 8, the waypoint path, is kept as it is
 // and only shown). False at end of input, the type's parameters then unchanged.
-bool path_block(Problem& pb);
+bool path_block(Console& con, Problem& pb);
 
 }  // namespace cpt

@@ -10,6 +10,6 @@ namespace cpt {
 constexpr const char* kWaypointPathName = "経由点を通る3次スプライン";
 
 // Prints the block on the console; changes nothing.
-void print_settings(const Model& m);
+void print_settings(Console& con, const Model& m);
 
 }  // namespace cpt

@@ -25,13 +25,19 @@ int write_all(int fd, const std::string& text) {
   return 0;
 }
 
-// A hidden temporary name beside the file, unique to this process and call.
-std::string temporary_beside(const std::string& path) {
-  static unsigned serial = 0;
+// A hidden temporary file beside the file, new (O_EXCL), its name unique to
+// this process and the try that made it; the descriptor, or -1 with errno.
+int open_temporary_beside(const std::string& path, std::string& tmp) {
   const size_t slash = path.find_last_of('/');
   const std::string dir = slash == std::string::npos ? "" : path.substr(0, slash + 1);
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  return dir + "." + name + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(++serial);
+  int fd = -1;
+  for (int attempt = 1; attempt <= 100; ++attempt) {
+    tmp = dir + "." + name + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+    fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) break;
+  }
+  return fd;
 }
 
 // Puts the written temporary file in place of path: replacing it, or only
@@ -75,8 +81,8 @@ bool write_file_safely(const std::string& path, const std::string& text, bool re
     if (close(fd) != 0 && e == 0) return fail(errno, "");
     return e == 0 ? true : fail(e, "");
   }
-  const std::string tmp = temporary_beside(path);
-  const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  std::string tmp;
+  const int fd = open_temporary_beside(path, tmp);
   if (fd < 0) return fail(errno, "");
   if (const int e = write_all(fd, text)) {
     close(fd);

@@ -30,7 +30,9 @@
 #pragma once
 
 #include <array>
+#include <string>
 
+#include "core/console.h"
 #include "core/constants.h"
 #include "core/problem.h"
 
@@ -190,6 +192,8 @@ struct Frame {
   // redraws the current state and shows the notice (one line).
   bool redraw_only = false;
   const char* notice = nullptr;
+  // The report a key made (the optimum's), handed on by the next frame.
+  std::string report;
   // The last construction step failed and was not taken: the current step is
   // the last good state, so going back starts one step later.
   bool step_failed = false;

@@ -1,9 +1,10 @@
 // The drawing backend: the few operations that reach the graphics library.
 //
-// Everything on the screen goes through one Backend. The window program
-// sets the OpenGL one, which draws into the current GLUT window; tests put a
-// recording one in its place and check the geometry without a window. All coordinates are picture units
-// (normalized device coordinates, x and y in [-1, 1]).
+// Every drawing function takes the Backend it draws on as its first
+// argument: the window program passes its OpenGL one, which draws into the
+// current GLUT window, the SVG writer an SvgBackend, and tests a recording
+// one that checks the geometry without a window. All coordinates are picture
+// units (normalized device coordinates, x and y in [-1, 1]).
 #pragma once
 
 #include "draw/colour.h"
@@ -40,12 +41,5 @@ class Backend {
   // the centre lines 2 pixels wide, the others 1; leaves the line width at 1.
   virtual void grid(const Vec2& centre, double angle, int n, double gx, double gy) = 0;
 };
-
-// The backend every primitive draws through; one that draws nothing until a
-// program sets its own.
-Backend& backend();
-// Makes b the active backend (nullptr: the one that draws nothing); returns
-// the previous one.
-Backend* set_backend(Backend* b);
 
 }  // namespace cpt

@@ -4,64 +4,39 @@
 
 namespace cpt {
 
-namespace {
+void draw_text(Backend& out, float x, float y, Font font, const char* text) { out.text(x, y, font, text); }
 
-// Draws nothing: the backend until a program sets its own.
-class NullBackend final : public Backend {
- public:
-  void text(float, float, Font, const char*) override {}
-  void line(const Vec2&, const Vec2&, const Colour&) override {}
-  void thick_line(const Vec2&, const Vec2&, double, const Colour&) override {}
-  void fill_disc(const Vec2&, double, const Colour&) override {}
-  void fill_rect(const Vec2&, double, double, double, const Colour&) override {}
-  void frame_rect(const Vec2&, double, double, double, const Colour&) override {}
-  void grid(const Vec2&, double, int, double, double) override {}
-};
+void draw_line(Backend& out, const Vec2& p, const Vec2& q, const Colour& colour) { out.line(p, q, colour); }
 
-NullBackend null_backend;
-Backend* active = nullptr;
-
-}  // namespace
-
-Backend& backend() { return active ? *active : null_backend; }
-
-Backend* set_backend(Backend* b) {
-  Backend* previous = &backend();
-  active = b;
-  return previous;
+void draw_thick_line(Backend& out, const Vec2& p, const Vec2& q, double width, const Colour& colour) {
+  out.thick_line(p, q, width, colour);
 }
 
-void draw_text(float x, float y, Font font, const char* text) { backend().text(x, y, font, text); }
-
-void draw_line(const Vec2& p, const Vec2& q, const Colour& colour) { backend().line(p, q, colour); }
-
-void draw_thick_line(const Vec2& p, const Vec2& q, double width, const Colour& colour) {
-  backend().thick_line(p, q, width, colour);
+void fill_disc(Backend& out, const Vec2& centre, double radius, const Colour& colour) {
+  out.fill_disc(centre, radius, colour);
 }
 
-void fill_disc(const Vec2& centre, double radius, const Colour& colour) {
-  backend().fill_disc(centre, radius, colour);
+void ring_marker(Backend& out, const Vec2& centre, double radius, const Colour& colour) {
+  fill_disc(out, centre, radius, colour);
+  fill_disc(out, centre, radius - kRingWidth, colour::white);
 }
 
-void ring_marker(const Vec2& centre, double radius, const Colour& colour) {
-  fill_disc(centre, radius, colour);
-  fill_disc(centre, radius - kRingWidth, colour::white);
+void fill_rect(Backend& out, const Vec2& corner, double length, double width, double angle,
+               const Colour& colour) {
+  out.fill_rect(corner, length, width, angle, colour);
 }
 
-void fill_rect(const Vec2& corner, double length, double width, double angle, const Colour& colour) {
-  backend().fill_rect(corner, length, width, angle, colour);
+void frame_rect(Backend& out, const Vec2& corner, double length, double width, double angle,
+                const Colour& colour) {
+  out.frame_rect(corner, length, width, angle, colour);
 }
 
-void frame_rect(const Vec2& corner, double length, double width, double angle, const Colour& colour) {
-  backend().frame_rect(corner, length, width, angle, colour);
+void path_dot(Backend& out, const Picture& pic, const Vec2& P, double radius, const Colour& colour) {
+  fill_disc(out, robot_to_screen(pic, P), radius, colour);
 }
 
-void path_dot(const Picture& pic, const Vec2& P, double radius, const Colour& colour) {
-  fill_disc(robot_to_screen(pic, P), radius, colour);
-}
-
-void draw_grid(const Vec2& centre, double angle, int n, double gx, double gy) {
-  backend().grid(centre, angle, n, gx, gy);
+void draw_grid(Backend& out, const Vec2& centre, double angle, int n, double gx, double gy) {
+  out.grid(centre, angle, n, gx, gy);
 }
 
 }  // namespace cpt

@@ -1,11 +1,11 @@
 // The SVG backend: what a frame draws, as one standalone SVG document of the
 // window's size.
 //
-// It is a second Backend beside the OpenGL one: made active with set_backend
-// while a frame is drawn, it records every primitive as an SVG element with
-// the window's mapping (picture point (x, y) -> pixel ((x + 1) 400, (1 - y) 400)
-// from the top-left of the 800 x 800 window), the window's colours and line
-// widths, and texts as text in a font close to the window's bitmap fonts.
+// It is a second Backend beside the OpenGL one: handed to the drawing of a
+// frame, it records every primitive as an SVG element with the window's
+// mapping (picture point (x, y) -> pixel ((x + 1) 400, (1 - y) 400) from the
+// top-left of the 800 x 800 window), the window's colours and line widths,
+// and texts as text in a font close to the window's bitmap fonts.
 // Consecutive segments that continue each other in one colour and width
 // become one polyline, and a ring marker (a disc with a smaller white disc
 // on it) one open circle.

@@ -175,67 +175,67 @@ void format_readout(ReadoutText& state, ReadoutText& drive, const StateReadout& 
   write_fixed(b, above ? -r.below : r.below, 4, Last::Rounded);
 }
 
-void draw_title() {
-  draw_text(-0.99f, 0.95f, Font::HELVETICA_18, "CP Time optimal control : Phase Plane Analysis");
+void draw_title(Backend& out) {
+  draw_text(out, -0.99f, 0.95f, Font::HELVETICA_18, "CP Time optimal control : Phase Plane Analysis");
 }
 
-void draw_info_panel(const Model& m, const Motion& mo) {
+void draw_info_panel(Backend& out, const Model& m, const Motion& mo) {
   const Font f = Font::HELVETICA_18;
   const float x0 = kColumnX;
   // Robot label.
-  if (m.pb.robot.kind == Robot::Cylindrical) draw_text(x0, 0.9f, f, "(a) Cylindrical coordinate robot");
-  if (m.pb.robot.kind == Robot::Scara) draw_text(x0, 0.9f, f, "(b) SCARA robot");
+  if (m.pb.robot.kind == Robot::Cylindrical) draw_text(out, x0, 0.9f, f, "(a) Cylindrical coordinate robot");
+  if (m.pb.robot.kind == Robot::Scara) draw_text(out, x0, 0.9f, f, "(b) SCARA robot");
   // Acceleration limits.
   NumberText value;
-  draw_text(x0 + 0.05f, 0.85f, f, "ACCmax(x,y)=");
+  draw_text(out, x0 + 0.05f, 0.85f, f, "ACCmax(x,y)=");
   format_limits(value, m.pb.a1max, m.pb.a2max);
-  draw_text(x0 + 0.35f, 0.85f, f, value);
+  draw_text(out, x0 + 0.35f, 0.85f, f, value);
   // Goal time (the frame sets it to the time of the last switching record).
-  draw_text(x0 + 0.05f, 0.8f, f, "Goal time=");
+  draw_text(out, x0 + 0.05f, 0.8f, f, "Goal time=");
   format_time(value, mo.tf);
-  draw_text(x0 + 0.3f, 0.8f, f, value);
+  draw_text(out, x0 + 0.3f, 0.8f, f, value);
   // Duration of the reference CP motion.
-  draw_text(x0 + 0.55f, 0.8f, f, "Normal CP time=");
+  draw_text(out, x0 + 0.55f, 0.8f, f, "Normal CP time=");
   format_time(value, mo.Tn);
-  draw_text(x0 + 0.9f, 0.8f, f, value);
-  draw_text(x0 + 0.05f, 0.75f, f, "1 grid=(0.1[m], 0.1[m])");
+  draw_text(out, x0 + 0.9f, 0.8f, f, value);
+  draw_text(out, x0 + 0.05f, 0.75f, f, "1 grid=(0.1[m], 0.1[m])");
   // Speed limits, only when one is set.
   if (has_speed_limits(m)) {
-    draw_text(x0 + 0.05f, 0.65f, f, "VELmax(1,2)=");
+    draw_text(out, x0 + 0.05f, 0.65f, f, "VELmax(1,2)=");
     format_speed_limits(value, m);
-    draw_text(x0 + 0.35f, 0.65f, f, value);
-    draw_text(x0 + 0.95f, 0.65f, f, kCeilingKey);
+    draw_text(out, x0 + 0.35f, 0.65f, f, value);
+    draw_text(out, x0 + 0.95f, 0.65f, f, kCeilingKey);
   }
 }
 
-void draw_optimum_panel(const Motion& mo, const OptimumSeen& os) {
+void draw_optimum_panel(Backend& out, const Motion& mo, const OptimumSeen& os) {
   if (!os.shown || !os.ok) return;
   const Font f = Font::HELVETICA_18;
   const float x0 = kColumnX;
   NumberText value;
-  draw_text(x0 + 0.55f, 0.75f, f, "Optimum=");
+  draw_text(out, x0 + 0.55f, 0.75f, f, "Optimum=");
   format_time(value, os.T);
-  draw_text(x0 + 0.8f, 0.75f, f, value);
+  draw_text(out, x0 + 0.8f, 0.75f, f, value);
   if (mo.traj_state != TrajState::Obtained || !(os.T > 0)) return;
-  draw_text(x0 + 0.55f, 0.7f, f, "Goal-Optimum=");
+  draw_text(out, x0 + 0.55f, 0.7f, f, "Goal-Optimum=");
   format_gap(value, mo.tf - os.T, 100 * (mo.tf - os.T) / os.T);
-  draw_text(x0 + 0.9f, 0.7f, f, value);
+  draw_text(out, x0 + 0.9f, 0.7f, f, value);
 }
 
-void draw_state_readout(const StateReadout& r) {
+void draw_state_readout(Backend& out, const StateReadout& r) {
   ReadoutText state, drive;
   format_readout(state, drive, r);
-  draw_text(kColumnX + 0.05f, 0.6f, Font::HELVETICA_18, state);
-  draw_text(kColumnX + 0.05f, 0.55f, Font::HELVETICA_18, drive);
+  draw_text(out, kColumnX + 0.05f, 0.6f, Font::HELVETICA_18, state);
+  draw_text(out, kColumnX + 0.05f, 0.55f, Font::HELVETICA_18, drive);
 }
 
-void draw_added_keys() {
-  draw_text(kColumnX + 0.05f, 0.7f, Font::HELVETICA_18, kAddedKeys);
-  draw_text(kColumnX + 0.25f, 0.7f, Font::HELVETICA_18, kOptimumKey);
+void draw_added_keys(Backend& out) {
+  draw_text(out, kColumnX + 0.05f, 0.7f, Font::HELVETICA_18, kAddedKeys);
+  draw_text(out, kColumnX + 0.25f, 0.7f, Font::HELVETICA_18, kOptimumKey);
 }
 
-void draw_message(const char* text) { draw_text(-0.5f, 0.1f, Font::TIMES_ROMAN_24, text); }
+void draw_message(Backend& out, const char* text) { draw_text(out, -0.5f, 0.1f, Font::TIMES_ROMAN_24, text); }
 
-void draw_notice(const char* text) { draw_text(-0.99f, -0.97f, Font::HELVETICA_18, text); }
+void draw_notice(Backend& out, const char* text) { draw_text(out, -0.99f, -0.97f, Font::HELVETICA_18, text); }
 
 }  // namespace cpt

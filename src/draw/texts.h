@@ -8,6 +8,7 @@
 #include <cstddef>
 
 #include "core/state.h"
+#include "draw/backend.h"
 
 namespace cpt {
 
@@ -56,10 +57,10 @@ void format_readout(ReadoutText& state, ReadoutText& drive, const StateReadout& 
 // "(V1, V2) Vhand=VH[m/s]\n": the speed limits cut to two decimals, "-" for one not set.
 void format_speed_limits(NumberText& out, const Model& m);
 
-void draw_title();
+void draw_title(Backend& out);
 // The information panel: robot, limits, goal time tf, reference time Tn,
 // and the speed limits when one is set.
-void draw_info_panel(const Model& m, const Motion& mo);
+void draw_info_panel(Backend& out, const Model& m, const Motion& mo);
 // The keys added to the window's commands, in one short line under the
 // panel; the window title and the console's key help keep their text.
 inline constexpr const char* kAddedKeys = "p: SVG";
@@ -69,15 +70,15 @@ inline constexpr const char* kCeilingKey = "l: along the limit";
 // While the automatic optimum is shown: "Optimum=" and its time beside the
 // goal time, and once the trajectory is obtained how far the goal time is
 // from it.
-void draw_optimum_panel(const Motion& mo, const OptimumSeen& os);
+void draw_optimum_panel(Backend& out, const Motion& mo, const OptimumSeen& os);
 // The readout, in two lines under the panel.
-void draw_state_readout(const StateReadout& r);
+void draw_state_readout(Backend& out, const StateReadout& r);
 // Texts drawn below this height stay clear of the panel and the readout.
 constexpr double kPanelBottom = 0.52;
-void draw_added_keys();
+void draw_added_keys(Backend& out);
 // A frame-cycle message in the large font, across the middle of the picture.
-void draw_message(const char* text);
+void draw_message(Backend& out, const char* text);
 // A one-line notice at the foot of the picture.
-void draw_notice(const char* text);
+void draw_notice(Backend& out, const char* text);
 
 }  // namespace cpt

@@ -12,9 +12,9 @@ Vec2 world_to_screen(const Picture& pic, const Vec2& W) {
   return {pic.zoom * W[0] + pic.view_x, pic.zoom * W[1] + pic.view_y};
 }
 
-void draw_picture_grid(const Picture& pic) {
+void draw_picture_grid(Backend& out, const Picture& pic) {
   const double g = kGridCell * pic.zoom;
-  draw_grid(world_to_screen(pic, pic.base), 0, kGridLines, g, g);
+  draw_grid(out, world_to_screen(pic, pic.base), 0, kGridLines, g, g);
 }
 
 }  // namespace cpt

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/state.h"
+#include "draw/backend.h"
 
 namespace cpt {
 
@@ -17,6 +18,6 @@ Vec2 robot_to_screen(const Picture& pic, const Vec2& P);
 Vec2 world_to_screen(const Picture& pic, const Vec2& W);
 // The picture grid of every frame: 40 lines on each side of the robot base,
 // one cell per 0.1 m of the robot's world.
-void draw_picture_grid(const Picture& pic);
+void draw_picture_grid(Backend& out, const Picture& pic);
 
 }  // namespace cpt

@@ -19,26 +19,26 @@ namespace {
 
 // Both look-ahead curves from the current point: the current torque choice
 // and the switched one.
-void look_ahead_both(const Model& m, Data& d, FrameView& v) {
+void look_ahead_both(Console& con, const Model& m, Data& d, FrameView& v) {
   Motion& mo = d.mo;
   Frame& fr = d.fr;
   const Vec2 y = mo.Y[mo.istep];
-  fr.n_keep = look_ahead(m, d.rhs, mo.torque_sel, mo.t, y, fr.look_keep.data(), fr.acc_now);
-  fr.n_switch = look_ahead(m, d.rhs, -mo.torque_sel, mo.t, y, fr.look_switch.data(), fr.acc_now);
+  fr.n_keep = look_ahead(con, m, d.rhs, mo.torque_sel, mo.t, y, fr.look_keep.data(), fr.acc_now);
+  fr.n_switch = look_ahead(con, m, d.rhs, -mo.torque_sel, mo.t, y, fr.look_switch.data(), fr.acc_now);
   v.look_ahead = true;
 }
 
 // Walking: one more step of the landed trajectory; at its end the trajectory
 // is rebuilt, obtained and reported, and the replay begins. A rebuild that
 // fails obtains nothing: the construction starts again from rest.
-void walk(const Model& m, const Curves& cv, Data& d, FrameView& v, bool redraw_only, const OnObtained& on_obtained) {
+void walk(Console& con, const Model& m, const Curves& cv, Data& d, FrameView& v, bool redraw_only, const OnObtained& on_obtained) {
   Motion& mo = d.mo;
   v.mode = FrameMode::Walking;
   if (!redraw_only && mo.istep < mo.nf) go_to_step(mo, mo.istep + 1);
   v.n = mo.istep;
   if (redraw_only || mo.istep != mo.nf || mo.nf == 0) return;
 
-  if (!calcp(m, cv, d.rhs, mo)) {  // reports its own failures on the console
+  if (!calcp(con, m, cv, d.rhs, mo)) {  // reports its own failures on the console
     rest_at_start(mo);
     v.mode = FrameMode::Construction;
     v.n = 0;
@@ -48,7 +48,9 @@ void walk(const Model& m, const Curves& cv, Data& d, FrameView& v, bool redraw_o
   v.obtained = true;
   v.n = mo.nf;
   if (on_obtained) on_obtained(v);
-  mo.NCT = switching_report(m, mo, mo.nf);
+  int dropped = 0;
+  switching_times(m, mo, mo.nf, dropped);
+  v.report += switching_report(mo, dropped);
   v.n = mo.nf;
   mark_obtained(mo);
 }
@@ -80,7 +82,7 @@ void replay(Data& d, FrameView& v, bool redraw_only) {
 
 }  // namespace
 
-StepOutcome construction_step(const Model& m, RhsState& rs, Motion& mo, AccRecord& acc_now,
+StepOutcome construction_step(Console& con, const Model& m, RhsState& rs, Motion& mo, AccRecord& acc_now,
                               SpeedLimit* above) {
   if (above) *above = SpeedLimit::None;
   if (!step_room(mo)) return StepOutcome::Failed;
@@ -94,7 +96,7 @@ StepOutcome construction_step(const Model& m, RhsState& rs, Motion& mo, AccRecor
   rule.stop_over_limit = along;
   const StepRun r =
       along ? along_ceiling(m, rs, mo.t, mo.dt / nsub, nsub, mo.Y[k - 1], rule)
-            : substeps(m, rs, mo.torque_sel, mo.t, mo.dt / nsub, nsub, mo.Y[k - 1], acc_now, rule);
+            : substeps(con, m, rs, mo.torque_sel, mo.t, mo.dt / nsub, nsub, mo.Y[k - 1], acc_now, rule);
   // A failed step or one that leaves the path is not taken: the motion stays
   // where it was; so is a step along the ceiling that breaks a joint limit.
   if (r.failed || r.off_path) return StepOutcome::Failed;
@@ -107,7 +109,7 @@ StepOutcome construction_step(const Model& m, RhsState& rs, Motion& mo, AccRecor
   return by != SpeedLimit::None ? StepOutcome::OverLimit : StepOutcome::Done;
 }
 
-int look_ahead(const Model& m, RhsState& rs, int torque_sel, double t, const Vec2& y,
+int look_ahead(Console& con, const Model& m, RhsState& rs, int torque_sel, double t, const Vec2& y,
                Vec2* pts, AccRecord& acc_now) {
   const double sf = m.sf;
   // One step per run: the knots are found once for the whole curve.
@@ -118,7 +120,7 @@ int look_ahead(const Model& m, RhsState& rs, int torque_sel, double t, const Vec
   pts[0] = y;
   int n = 0;
   for (int k = 0; k < NSTEP; ++k) {
-    const StepRun r = substeps(m, rs, torque_sel, t, dt0, 1, pts[k], acc_now, rule);
+    const StepRun r = substeps(con, m, rs, torque_sel, t, dt0, 1, pts[k], acc_now, rule);
     if (r.failed) break;
     acc_now = r.acc;
     pts[k + 1] = r.y;
@@ -158,12 +160,12 @@ namespace {
 // The construction's step of a frame that is not held. Returns false when the
 // frame ends with it: the step failed (nothing new to look ahead from; the
 // notice says why) or the motion came to rest.
-bool construction_frame_step(const Model& m, const Curves& cv, Data& d, FrameView& v,
+bool construction_frame_step(Console& con, const Model& m, const Curves& cv, Data& d, FrameView& v,
                              const OnObtained& on_obtained) {
   Motion& mo = d.mo;
   Frame& fr = d.fr;
   SpeedLimit above = SpeedLimit::None;
-  const StepOutcome out = construction_step(m, d.rhs, mo, fr.acc_now, &above);
+  const StepOutcome out = construction_step(con, m, d.rhs, mo, fr.acc_now, &above);
   if (out != StepOutcome::Done) v.step_failed = step_message(above);
   fr.step_failed = out == StepOutcome::Failed || out == StepOutcome::Steep;
   if (fr.step_failed) {
@@ -174,7 +176,7 @@ bool construction_frame_step(const Model& m, const Curves& cv, Data& d, FrameVie
   if (!(mo.Y[mo.istep][1] > 0)) {
     // At rest: a landed trajectory would be walked on from here, but without
     // one the motion simply stays at this step.
-    walk(m, cv, d, v, true, on_obtained);
+    walk(con, m, cv, d, v, true, on_obtained);
     if (!v.notice) v.notice = kNoticeAtRest;
     return false;
   }
@@ -183,7 +185,7 @@ bool construction_frame_step(const Model& m, const Curves& cv, Data& d, FrameVie
 
 // Construction: one step unless held, then both look-ahead curves from the
 // current point.
-void construction_frame(const Model& m, const Curves& cv, Data& d, FrameView& v, bool redraw_only,
+void construction_frame(Console& con, const Model& m, const Curves& cv, Data& d, FrameView& v, bool redraw_only,
                         const OnObtained& on_obtained) {
   Motion& mo = d.mo;
   v.mode = FrameMode::Construction;
@@ -197,16 +199,17 @@ void construction_frame(const Model& m, const Curves& cv, Data& d, FrameView& v,
     redraw_only = true;
     if (!v.notice) v.notice = kNoticeAtRest;
   }
-  if (!redraw_only && !construction_frame_step(m, cv, d, v, on_obtained)) return;
+  if (!redraw_only && !construction_frame_step(con, m, cv, d, v, on_obtained)) return;
   v.n = mo.istep;
-  look_ahead_both(m, d, v);
+  look_ahead_both(con, m, d, v);
 }
 
-FrameView frame(const Model& m, const Curves& cv, Data& d, const OnObtained& on_obtained) {
+FrameView frame(Console& con, const Model& m, const Curves& cv, Data& d, const OnObtained& on_obtained) {
   Motion& mo = d.mo;
   Frame& fr = d.fr;
   FrameView v;
   v.notice = fr.notice;
+  v.report.swap(fr.report);
   const bool redraw_only = fr.redraw_only;
   fr.notice = nullptr;
   fr.redraw_only = false;
@@ -215,19 +218,17 @@ FrameView frame(const Model& m, const Curves& cv, Data& d, const OnObtained& on_
   if (mo.traj_state == TrajState::Obtained) {
     replay(d, v, redraw_only);
   } else if (mo.final_state == FinalState::Walking) {
-    walk(m, cv, d, v, redraw_only, on_obtained);
+    walk(con, m, cv, d, v, redraw_only, on_obtained);
   } else {
-    construction_frame(m, cv, d, v, redraw_only, on_obtained);
+    construction_frame(con, m, cv, d, v, redraw_only, on_obtained);
   }
   return v;
 }
 
 }  // namespace
 
-FrameView run_frame(const Model& m, const Curves& cv, Data& d, const OnObtained& on_obtained) {
-  FrameView v = frame(m, cv, d, on_obtained);
-  diag_scope_end();
-  return v;
+FrameView run_frame(Console& con, const Model& m, const Curves& cv, Data& d, const OnObtained& on_obtained) {
+  return frame(con, m, cv, d, on_obtained);
 }
 
 }  // namespace cpt

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "core/state.h"
 
@@ -71,6 +72,9 @@ struct FrameView {
   const char* step_failed = nullptr;
   bool obtained = false;     // kMsgObtained
   const char* notice = nullptr;
+  // What the frame's key reported (the optimum's report of 'o', the switching
+  // report of the motion obtained in this frame), for the program to print.
+  std::string report;
 };
 
 // Called in the frame that completes the walk, once the trajectory is rebuilt
@@ -82,7 +86,7 @@ using OnObtained = std::function<void(const FrameView&)>;
 // mode (or only redraws, after a key that takes no step: a view key, '0',
 // 'o', or one that could not advance) and returns what the frame shows.
 // Ends the key's diagnostic scope.
-FrameView run_frame(const Model& m, const Curves& cv, Data& d, const OnObtained& on_obtained = {});
+FrameView run_frame(Console& con, const Model& m, const Curves& cv, Data& d, const OnObtained& on_obtained = {});
 
 enum class StepOutcome {
   Done,       // stored at istep + 1
@@ -97,7 +101,7 @@ enum class StepOutcome {
 // broke no joint limit, *above (if given) names the speed limit of that
 // ceiling (None otherwise). A step from the last row of the tables is not
 // taken (Failed).
-StepOutcome construction_step(const Model& m, RhsState& rs, Motion& mo, AccRecord& acc_now,
+StepOutcome construction_step(Console& con, const Model& m, RhsState& rs, Motion& mo, AccRecord& acc_now,
                               SpeedLimit* above = nullptr);
 
 // A look-ahead curve from y at time t with the torque choice torque_sel, in
@@ -105,7 +109,7 @@ StepOutcome construction_step(const Model& m, RhsState& rs, Motion& mo, AccRecor
 // at the first failed step (not kept) or at the first point beyond a joint
 // limit by TOL_CURVE, above a speed limit, below sd = 0 or beyond the end of
 // the path (kept).
-int look_ahead(const Model& m, RhsState& rs, int torque_sel, double t, const Vec2& y,
+int look_ahead(Console& con, const Model& m, RhsState& rs, int torque_sel, double t, const Vec2& y,
                Vec2* pts, AccRecord& acc_now);
 
 // A blue ring of the replay where a joint reaches, leaves or jumps between

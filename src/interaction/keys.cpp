@@ -48,7 +48,7 @@ KeyAction optimum_key(const Model& m, Data& d) {
   OptimumSeen& os = d.optimum;
   if (!os.computed) {
     const Optimum o = compute_optimum(m);
-    optimum_report(o);
+    d.fr.report = optimum_report(o);
     os.computed = true;
     os.ok = o.ok;
     os.T = o.T;
@@ -70,7 +70,7 @@ KeyAction optimum_key(const Model& m, Data& d) {
 // (the rest of the way with maximum acceleration, stored as a step of its
 // own), a ceiling record there, and the frame's step along it. While the
 // motion follows the ceiling, 'l' only runs the frame.
-KeyAction ceiling_key(const Model& m, Data& d) {
+KeyAction ceiling_key(Console& con, const Model& m, Data& d) {
   Motion& mo = d.mo;
   if (!constructing(mo)) return KeyAction::Frame;
   if (!has_speed_limits(m)) return redraw_with_notice(d.fr, kNoticeNoSpeedLimit);
@@ -88,7 +88,7 @@ KeyAction ceiling_key(const Model& m, Data& d) {
   StepRun r;
   const bool below = mo.Y[k][1] < cp.c.sd * (1 - TOL_CEILING);
   // Within one step of maximum acceleration below it: the approach.
-  if (below && !onto_ceiling(m, d.rhs, mo.tt[k], mo.Y[k], mo.A[k], r)) {
+  if (below && !onto_ceiling(con, m, d.rhs, mo.tt[k], mo.Y[k], mo.A[k], r)) {
     d.rhs = saved;
     return redraw_with_notice(d.fr, kNoticeNotAtCeiling);
   }
@@ -113,9 +113,9 @@ KeyAction back_key(Data& d) {
 // good state: the step before the current one, or the current one itself
 // after a failed step. After a landing the switchings are settled: the key
 // only runs its frame.
-KeyAction switch_key(const Model& m, Data& d, unsigned char key) {
+KeyAction switch_key(Console& con, const Model& m, Data& d, unsigned char key) {
   const bool back = key == 'r' && !d.fr.step_failed;
-  switch (switch_torque(m, d.rhs, d.mo, back)) {
+  switch (switch_torque(con, m, d.rhs, d.mo, back)) {
     case Switching::Recorded:
     case Switching::NotBuilding: return KeyAction::Frame;
     case Switching::RecordsFull: return redraw_with_notice(d.fr, kNoticeRecordsFull);
@@ -126,10 +126,10 @@ KeyAction switch_key(const Model& m, Data& d, unsigned char key) {
 
 // 'f': the landing at the current step; a trajectory that does not reach
 // the end curve yet takes one more step.
-KeyAction land_key(const Model& m, const Curves& cv, Data& d) {
+KeyAction land_key(Console& con, const Model& m, const Curves& cv, Data& d) {
   if (!constructing(d.mo)) return KeyAction::Frame;
   if (!landing_room(d.mo)) return redraw_with_notice(d.fr, kNoticeRecordsFull);
-  switch (land_at_current_step(m, cv, d)) {
+  switch (land_at_current_step(con, m, cv, d)) {
     case Landing::Landed: return KeyAction::Frame;
     case Landing::NoCrossing: return step_key(d.mo);
     case Landing::Decelerating: return redraw_with_notice(d.fr, kNoticeLandDecelerating);
@@ -173,14 +173,13 @@ KeyAction view_key(Frame& fr, Picture& pic, unsigned char key) {
 
 }  // namespace
 
-Landing land_at_current_step(const Model& m, const Curves& cv, Data& d) {
-  const Landing result = land_final(m, d.rhs, cv, d.mo, d.mo.istep);
+Landing land_at_current_step(Console& con, const Model& m, const Curves& cv, Data& d) {
+  const Landing result = land_final(con, m, d.rhs, cv, d.mo, d.mo.istep);
   if (result == Landing::Landed) begin_walk(d.mo);
   return result;
 }
 
-KeyAction press_key(const Model& m, const Curves& cv, Data& d, Picture& pic, unsigned char key) {
-  diag_scope_begin();  // ended by the key's frame
+KeyAction press_key(Console& con, const Model& m, const Curves& cv, Data& d, Picture& pic, unsigned char key) {
   switch (key) {
     case 'a':
     case 'b':
@@ -189,11 +188,11 @@ KeyAction press_key(const Model& m, const Curves& cv, Data& d, Picture& pic, uns
     case 's': return step_key(d.mo);
     case 't': return back_key(d);
     case 'r':
-    case 'c': return switch_key(m, d, key);
-    case 'f': return land_key(m, cv, d);
+    case 'c': return switch_key(con, m, d, key);
+    case 'f': return land_key(con, m, cv, d);
     case '0': return rewind(d);
     case 'o': return optimum_key(m, d);
-    case 'l': return ceiling_key(m, d);
+    case 'l': return ceiling_key(con, m, d);
     case 'w':
     case 'W':
     case 'x':

@@ -19,10 +19,10 @@ enum class KeyAction {
   Picture,  // 'p': the frame on the screen is written as an SVG file; nothing moves
 };
 
-KeyAction press_key(const Model& m, const Curves& cv, Data& d, Picture& pic, unsigned char key);
+KeyAction press_key(Console& con, const Model& m, const Curves& cv, Data& d, Picture& pic, unsigned char key);
 
 // The landing of 'f' at the current step: land_final up to it. When landed,
 // walking begins at the landing step; otherwise the motion is unchanged.
-Landing land_at_current_step(const Model& m, const Curves& cv, Data& d);
+Landing land_at_current_step(Console& con, const Model& m, const Curves& cv, Data& d);
 
 }  // namespace cpt

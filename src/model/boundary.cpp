@@ -8,7 +8,7 @@
 
 namespace cpt {
 
-int calboundary(const Model& m, Curves& cv) {
+int calboundary(Console& con, const Model& m, Curves& cv) {
   const double sf = m.sf;
   const double ds = sf / 400;
   Vec2 fi = m.fi_ref;
@@ -18,8 +18,8 @@ int calboundary(const Model& m, Curves& cv) {
     const double s = i * ds;
     Mat2 J, D;
     const Vec2 ref = fi;
-    if (!calD(m, s, ref, fi, J, D)) {
-      diag_printf("\ncalboundary() 逆運動学解なし robot=%c 軌道=%d s=%7.4f", robot_key(m.pb.robot.kind), type_number(m.pb.cptype),
+    if (!calD(con, m, s, ref, fi, J, D)) {
+      con.diag("\ncalboundary() 逆運動学解なし robot=%c 軌道=%d s=%7.4f", robot_key(m.pb.robot.kind), type_number(m.pb.cptype),
                  s);
       return 0;
     }
@@ -40,7 +40,7 @@ int calboundary(const Model& m, Curves& cv) {
       return 1;
     }
   }
-  diag_printf("\ncalboundary() 軌道の長さsf=%7.4f が不正", sf);
+  con.diag("\ncalboundary() 軌道の長さsf=%7.4f が不正", sf);
   return 0;
 }
 

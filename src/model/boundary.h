@@ -11,6 +11,6 @@ namespace cpt {
 // Samples the boundary at 401 (rarely 402) points of the current path into
 // cv.bnd / cv.nbnd. Returns 0, with a console message, when a path point is
 // out of reach (nbnd then keeps its previous value).
-int calboundary(const Model& m, Curves& cv);
+int calboundary(Console& con, const Model& m, Curves& cv);
 
 }  // namespace cpt

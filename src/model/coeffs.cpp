@@ -21,13 +21,13 @@ void fill_JD(const Model& m, const Vec2& q, const PathDeriv& p, Mat2& J, Mat2& D
 
 }  // namespace
 
-int calD(const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D) {
+int calD(Console& con, const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D) {
   const PathPoint pt = cpcurve_deriv(m, s);
   const Vec2& CP = pt.p;
   const PathDeriv& p = pt.d;
   Vec2 q = ref;
-  if (!inv(m.pb.robot, CP[0], CP[1], ref, q)) {
-    diag_printf("\ncalD() inv()解なし CP[]=(%7.4f %7.4f)", CP[0], CP[1]);
+  if (!inv(con, m.pb.robot, CP[0], CP[1], ref, q)) {
+    con.diag("\ncalD() inv()解なし CP[]=(%7.4f %7.4f)", CP[0], CP[1]);
     return 0;
   }
   fill_JD(m, q, p, J, D);
@@ -40,17 +40,17 @@ int calD_quiet(const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat
   const Vec2& CP = pt.p;
   const PathDeriv& p = pt.d;
   Vec2 q = ref;
-  if (!in_reach(m.pb.robot, CP[0], CP[1]) || !inv(m.pb.robot, CP[0], CP[1], ref, q)) return 0;
+  if (!in_reach(m.pb.robot, CP[0], CP[1]) || !inv_quiet(m.pb.robot, CP[0], CP[1], ref, q)) return 0;
   fill_JD(m, q, p, J, D);
   fi = q;
   return 1;
 }
 
-void jointacc(const Model& m, double s, double sd, double sdd, Vec2& fi, AccRecord& rec) {
+void jointacc(Console& con, const Model& m, double s, double sd, double sdd, Vec2& fi, AccRecord& rec) {
   const Vec2 ref = fi;
   Mat2 J, D;
-  if (!calD(m, s, ref, fi, J, D)) {
-    diag_printf("\njointacc() calD()解なし s=%7.4f", s);
+  if (!calD(con, m, s, ref, fi, J, D)) {
+    con.diag("\njointacc() calD()解なし s=%7.4f", s);
     return;
   }
   const double sd2 = sd * sd;
@@ -59,7 +59,7 @@ void jointacc(const Model& m, double s, double sd, double sdd, Vec2& fi, AccReco
   rec.sdd = hand_sdd(m, sdd);
 }
 
-void calDmax(const Model& m, Curves& cv) {
+void calDmax(Console& con, const Model& m, Curves& cv) {
   double& m00 = cv.Dmax00;
   double& m10 = cv.Dmax10;
   m00 = 0;
@@ -69,7 +69,7 @@ void calDmax(const Model& m, Curves& cv) {
   for (int i = 0; i <= 100; ++i) {
     Vec2 fi;
     Mat2 J, D;
-    if (!calD(m, i * ds, ref, fi, J, D)) continue;
+    if (!calD(con, m, i * ds, ref, fi, J, D)) continue;
     ref = fi;
     if (m00 < std::fabs(D[0][0])) m00 = std::fabs(D[0][0]);
     if (m10 < std::fabs(D[1][0])) m10 = std::fabs(D[1][0]);

@@ -10,7 +10,7 @@ namespace cpt {
 // Joint values fi (branch nearest to ref), Jacobian J and coefficients D at s.
 // Returns 0, with a console message and nothing written, when the hand point
 // is out of reach.
-int calD(const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D);
+int calD(Console& con, const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D);
 
 // calD without console messages, for callers that report an unreachable
 // point themselves (the automatic optimum).
@@ -20,10 +20,10 @@ int calD_quiet(const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat
 // reference on entry and the joint values at s on return. rec.sdd is the
 // hand's tangential acceleration (hand_sdd): for the arc and the slalom,
 // whose s is an angle, sdd times the radius.
-void jointacc(const Model& m, double s, double sd, double sdd, Vec2& fi, AccRecord& rec);
+void jointacc(Console& con, const Model& m, double s, double sd, double sdd, Vec2& fi, AccRecord& rec);
 
 // Largest |D[0][0]| and |D[1][0]| over 101 samples of the current path, for
 // the current robot and path, into cv.Dmax00 / cv.Dmax10.
-void calDmax(const Model& m, Curves& cv);
+void calDmax(Console& con, const Model& m, Curves& cv);
 
 }  // namespace cpt

@@ -47,7 +47,7 @@ void selbranch(const Vec2& ref, const Vec2& cand, Vec2& out) {
   for (int i = 0; i < 2; ++i) out[i] = nearest_turn(ref[i], cand[i]);
 }
 
-int inv(const RobotSpec& robot, double x, double y, const Vec2& ref, Vec2& out) {
+int inv_quiet(const RobotSpec& robot, double x, double y, const Vec2& ref, Vec2& out) {
   if (robot.kind == Robot::Cylindrical) {
     // Angle and radius; the base itself has angle 0.
     // The angle follows the reference by whole turns; the radius is a
@@ -65,11 +65,7 @@ int inv(const RobotSpec& robot, double x, double y, const Vec2& ref, Vec2& out) 
   const double l1 = robot.l1, l2 = robot.l2;
   const double d = std::sqrt(x * x + y * y);
   const double c = elbow_cosine(robot, d);
-  if (!cosine_in_range(c)) {
-    diag_printf("\n!!!逆運動学inv()の解なし．始めからやり直し．"
-                "\n    アーム長1,2=(%6.3f %6.3f) 位置(x,y)=(%6.3f %6.3f)", l1, l2, x, y);
-    return 0;
-  }
+  if (!cosine_in_range(c)) return 0;
   const double gamma = std::acos(c);  // interior angle at the elbow
   Vec2 raw;
   if (d == 0) {
@@ -85,6 +81,13 @@ int inv(const RobotSpec& robot, double x, double y, const Vec2& ref, Vec2& out) 
   }
   selbranch(ref, raw, out);
   return 1;
+}
+
+int inv(Console& con, const RobotSpec& robot, double x, double y, const Vec2& ref, Vec2& out) {
+  if (inv_quiet(robot, x, y, ref, out)) return 1;
+  con.diag("\n!!!逆運動学inv()の解なし．始めからやり直し．"
+           "\n    アーム長1,2=(%6.3f %6.3f) 位置(x,y)=(%6.3f %6.3f)", robot.l1, robot.l2, x, y);
+  return 0;
 }
 
 Mat2 jacobian(const RobotSpec& robot, const Vec2& q) {

@@ -8,9 +8,12 @@
 namespace cpt {
 
 // Joint values of hand point (x, y) for the current robot, the branch nearest
-// to ref. Returns 1 and writes out, or 0 (with a console message, out
-// untouched) when the SCARA robot cannot reach the point.
-int inv(const RobotSpec& robot, double x, double y, const Vec2& ref, Vec2& out);
+// to ref. Returns 1 and writes out, or 0 (out untouched) when the SCARA robot
+// cannot reach the point.
+int inv_quiet(const RobotSpec& robot, double x, double y, const Vec2& ref, Vec2& out);
+
+// inv_quiet, with a diagnostic on the console when the point is out of reach.
+int inv(Console& con, const RobotSpec& robot, double x, double y, const Vec2& ref, Vec2& out);
 
 // True when the current robot can put its hand at (x, y): always for robot
 // 'a', inside the annulus of its arm lengths for robot 'b'. Prints nothing.

@@ -16,23 +16,23 @@ inline double floor_coeff(double v) {
   return v;
 }
 
-void trace(const Model& m, const RhsState& rs, int torque_sel, double t, const double* y) {
+void trace(Console& con, const Model& m, const RhsState& rs, int torque_sel, double t, const double* y) {
   const Mat2& D = rs.D;
   const Mat2& J = rs.J;
-  con_printf("\nf() %c %d %d t=%7.4f y[]=(%7.4f %7.4f) fi[]=(%7.4f %7.4f)", robot_key(m.pb.robot.kind),
+  con.print("\nf() %c %d %d t=%7.4f y[]=(%7.4f %7.4f) fi[]=(%7.4f %7.4f)", robot_key(m.pb.robot.kind),
              type_number(m.pb.cptype), torque_sel, t, y[0], y[1], rs.fi_last[0], rs.fi_last[1]);
-  con_printf("\n    D[][]=(%7.4f %7.4f)    J[][]=(%7.4f %7.4f)", D[0][0], D[0][1], J[0][0], J[0][1]);
-  con_printf("\n          (%7.4f %7.4f)          (%7.4f %7.4f)", D[1][0], D[1][1], J[1][0], J[1][1]);
+  con.print("\n    D[][]=(%7.4f %7.4f)    J[][]=(%7.4f %7.4f)", D[0][0], D[0][1], J[0][0], J[0][1]);
+  con.print("\n          (%7.4f %7.4f)          (%7.4f %7.4f)", D[1][0], D[1][1], J[1][0], J[1][1]);
 }
 
 }  // namespace
 
-double f(const Model& m, RhsState& rs, int torque_sel, int k, double t, const double* y,
+double f(Console& con, const Model& m, RhsState& rs, int torque_sel, int k, double t, const double* y,
          AccRecord& rec, int& ok) {
   if (k == 0) return y[1];
   const Vec2 ref = (t == 0.0) ? m.fi0 : rs.fi_last;
-  if (!calD(m, y[0], ref, rs.fi_last, rs.J, rs.D)) {
-    diag_printf("\nf() calD()解なし s=%7.4f", y[0]);
+  if (!calD(con, m, y[0], ref, rs.fi_last, rs.J, rs.D)) {
+    con.diag("\nf() calD()解なし s=%7.4f", y[0]);
     ok = 0;
     return F_NO_SOLUTION;
   }
@@ -62,8 +62,8 @@ double f(const Model& m, RhsState& rs, int torque_sel, int k, double t, const do
 
   // Near a point where neither joint's acceleration depends on s-dd: shown
   // once per key or preparation, with where it happened.
-  if (std::fabs(D[0][0]) < TOL_D_TRACE && std::fabs(D[1][0]) < TOL_D_TRACE && diag_first(DiagOnce::NearSingular))
-    trace(m, rs, torque_sel, t, y);
+  if (std::fabs(D[0][0]) < TOL_D_TRACE && std::fabs(D[1][0]) < TOL_D_TRACE && con.diag_first(DiagOnce::NearSingular))
+    trace(con, m, rs, torque_sel, t, y);
   return sdd;
 }
 

@@ -11,7 +11,7 @@ namespace cpt {
 // sdd, or clears ok and returns F_NO_SOLUTION (rec untouched) when the path point is
 // out of reach. At t == 0.0 exactly the branch reference is the path's start
 // joint values, otherwise the joint values of the previous evaluation.
-double f(const Model& m, RhsState& rs, int torque_sel, int k, double t, const double* y,
+double f(Console& con, const Model& m, RhsState& rs, int torque_sel, int k, double t, const double* y,
          AccRecord& rec, int& ok);
 
 }  // namespace cpt

@@ -20,23 +20,23 @@ namespace cpt {
 namespace {
 
 // Reports a sub-step that failed or broke a joint limit.
-void report_failed_substep(const Model& m, double tau, const Vec2& y, const AccRecord& acc) {
+void report_failed_substep(Console& con, const Model& m, double tau, const Vec2& y, const AccRecord& acc) {
   Vec2 P{0, 0};
   cpcurve(m, y[0], P);
-  diag_printf("\ncalcp() t1=%7.5f s=%7.4f acc[]=(%7.4f %7.4f) P[]=(%7.4f %7.4f)", tau, y[0],
+  con.diag("\ncalcp() t1=%7.5f s=%7.4f acc[]=(%7.4f %7.4f) P[]=(%7.4f %7.4f)", tau, y[0],
               acc.acc[0], acc.acc[1], P[0], P[1]);
 }
 
 // The hand point of step k (k >= 1) at its s and the joint values nearest to
 // step k - 1's.
-int place_step(const Model& m, Motion& mo, int k) {
+int place_step(Console& con, const Model& m, Motion& mo, int k) {
   Vec2 xy{0, 0};
   cpcurve(m, mo.Y[k][0], xy);
   HandRecord& cp = mo.CP[k];
   cp.x = xy[0];
   cp.y = xy[1];
-  if (!inv(m.pb.robot, cp.x, cp.y, mo.fi[k - 1], mo.fi[k])) {
-    diag_printf("\n逆運動学解なし robottype=%c CP[]=(%7.4f %7.4f)", robot_key(m.pb.robot.kind), cp.x, cp.y);
+  if (!inv(con, m.pb.robot, cp.x, cp.y, mo.fi[k - 1], mo.fi[k])) {
+    con.diag("\n逆運動学解なし robottype=%c CP[]=(%7.4f %7.4f)", robot_key(m.pb.robot.kind), cp.x, cp.y);
     return 0;
   }
   return 1;
@@ -45,16 +45,16 @@ int place_step(const Model& m, Motion& mo, int k) {
 // One trajectory step of nsub sub-steps of h from (t, Y[nf]), stored at nf + 1,
 // along the ceiling when `along`. A step in which sd crosses 0 ends at rest
 // at the crossing.
-int one_step(const Model& m, RhsState& rs, Motion& mo, double h, bool along) {
+int one_step(Console& con, const Model& m, RhsState& rs, Motion& mo, double h, bool along) {
   StepRule rule;
   rule.tol = TOL_STEP;
   rule.stop_over_limit = true;
   rule.stop_at_rest = true;
   const StepRun r = along ? along_ceiling(m, rs, mo.t, h, nsub, mo.Y[mo.nf], rule)
-                          : substeps(m, rs, mo.torque_sel, mo.t, h, nsub, mo.Y[mo.nf], AccRecord{}, rule);
+                          : substeps(con, m, rs, mo.torque_sel, mo.t, h, nsub, mo.Y[mo.nf], AccRecord{}, rule);
   // A step above the speed limits' ceiling breaks a limit too.
   if (r.failed || r.over_limit || (!along && above_ceiling(m, rs, r.y))) {
-    report_failed_substep(m, r.t, r.y, r.acc);
+    report_failed_substep(con, m, r.t, r.y, r.acc);
     return 0;
   }
   const double tau = r.t;
@@ -66,25 +66,25 @@ int one_step(const Model& m, RhsState& rs, Motion& mo, double h, bool along) {
   // Joint accelerations at the new state, its hand point and joint values.
   int ok = 1;
   AccRecord rec = r.acc;
-  if (!along) f(m, rs, mo.torque_sel, 1, tau, y.data(), rec, ok);
+  if (!along) f(con, m, rs, mo.torque_sel, 1, tau, y.data(), rec, ok);
   mo.A[k] = rec;
   mo.CP[k].acc = rec.acc;
-  return place_step(m, mo, k);
+  return place_step(con, m, mo, k);
 }
 
 // Segment i, from switching record i - 1 to record i, then the switch itself.
-int segment(const Model& m, RhsState& rs, Motion& mo, int i) {
+int segment(Console& con, const Model& m, RhsState& rs, Motion& mo, int i) {
   const double span = mo.chn[i].t - mo.chn[i - 1].t;
   const double steps = (span + TOL_SPAN) / dt0;
   // A segment shorter than dt0 (a switch soon after another) is one short
   // step: skipping it would drop its time while the state jumps on.
   const int d = !(steps < NTAB) ? 0 : steps >= 1 ? static_cast<int>(steps) : span > TOL_SPAN ? 1 : 0;
   if (!(steps < NTAB) || mo.nf + d > NTAB - 1) {
-    diag_printf("\ncalcp() ステップ数が上限%dを超える i=%d t=%7.5f", NTAB - 1, i, mo.chn[i].t);
+    con.diag("\ncalcp() ステップ数が上限%dを超える i=%d t=%7.5f", NTAB - 1, i, mo.chn[i].t);
     return 0;
   }
   if (!(span >= 0)) {
-    diag_printf("\ncalcp() 切り替え記録の時刻が逆順 i=%d t=%7.5f", i, mo.chn[i].t);
+    con.diag("\ncalcp() 切り替え記録の時刻が逆順 i=%d t=%7.5f", i, mo.chn[i].t);
     return 0;
   }
   // The segment is divided evenly into d steps of about dt0.
@@ -92,10 +92,10 @@ int segment(const Model& m, RhsState& rs, Motion& mo, int i) {
   // Every segment restarts from its own recorded state, and the step where
   // it does shows the hand and the joints at that state.
   mo.Y[mo.nf] = {mo.chn[i - 1].s, mo.chn[i - 1].sd};
-  if (mo.nf > 0 && !place_step(m, mo, mo.nf)) return 0;
+  if (mo.nf > 0 && !place_step(con, m, mo, mo.nf)) return 0;
   const bool along = drive_after(mo, i - 1) == Drive::Ceiling;
   for (int j = 1; j <= d; ++j) {
-    if (!one_step(m, rs, mo, h, along)) return 0;
+    if (!one_step(con, m, rs, mo, h, along)) return 0;
   }
   // The switch: accelerations just after it, and the re-integrated time.
   const Drive next = drive_after(mo, i);
@@ -106,7 +106,7 @@ int segment(const Model& m, RhsState& rs, Motion& mo, int i) {
   if (next == Drive::Ceiling && ceiling_point(m, mo.Y[k][0], rs.fi_last, cp)) {
     mo.A[k] = cp.acc;
   } else {
-    f(m, rs, mo.torque_sel, 1, mo.t, mo.Y[k].data(), mo.A[k], ok);
+    f(con, m, rs, mo.torque_sel, 1, mo.t, mo.Y[k].data(), mo.A[k], ok);
   }
   mo.CP[k].acc = mo.A[k].acc;
   if (!rebuild_switch_time(mo, i)) return 0;
@@ -117,17 +117,17 @@ int segment(const Model& m, RhsState& rs, Motion& mo, int i) {
 
 // The rebuilt motion is a result only when every step is finite and it ends
 // at rest at the end of the path.
-int reaches_end(const Model& m, const Motion& mo) {
+int reaches_end(Console& con, const Model& m, const Motion& mo) {
   for (int k = 0; k <= mo.nf; ++k) {
     if (!std::isfinite(mo.tt[k]) || !std::isfinite(mo.Y[k][0]) || !std::isfinite(mo.Y[k][1])) {
-      diag_printf("\ncalcp() 有限でない状態 k=%d", k);
+      con.diag("\ncalcp() 有限でない状態 k=%d", k);
       return 0;
     }
   }
   const Vec2& end = mo.Y[mo.nf];
   const double sf = m.sf;
   if (mo.nf < 1 || !(std::fabs(end[0] - sf) <= TOL_END * sf) || !(std::fabs(end[1]) <= TOL_END_SD)) {
-    diag_printf("\ncalcp() 終点で静止しない S[]=(%7.4f %7.4f) sf=%7.4f", end[0], end[1], sf);
+    con.diag("\ncalcp() 終点で静止しない S[]=(%7.4f %7.4f) sf=%7.4f", end[0], end[1], sf);
     return 0;
   }
   return 1;
@@ -135,9 +135,9 @@ int reaches_end(const Model& m, const Motion& mo) {
 
 }  // namespace
 
-int calcp(const Model& m, const Curves& cv, RhsState& rs, Motion& mo) {
+int calcp(Console& con, const Model& m, const Curves& cv, RhsState& rs, Motion& mo) {
   if (mo.NCHN < 0 || mo.NCHN > NREC - 1) {
-    diag_printf("\ncalcp() 切り替え記録の数が上限%dを超える NCHN=%d", NREC - 1, mo.NCHN);
+    con.diag("\ncalcp() 切り替え記録の数が上限%dを超える NCHN=%d", NREC - 1, mo.NCHN);
     return 0;
   }
   // Step 0: at rest at the start of the path.
@@ -149,24 +149,24 @@ int calcp(const Model& m, const Curves& cv, RhsState& rs, Motion& mo) {
   cp0.y = m.P0[1];
   AccRecord rec;
   int ok = 1;
-  f(m, rs, mo.torque_sel, 1, 0.0, mo.Y[0].data(), rec, ok);
+  f(con, m, rs, mo.torque_sel, 1, 0.0, mo.Y[0].data(), rec, ok);
   cp0.acc = rec.acc;
   mo.A[0].acc = rec.acc;  // not the construction's: a switch at rest there may have changed it
-  inv(m.pb.robot, cp0.x, cp0.y, Vec2{0, 0}, mo.fi[0]);  // a failure here is ignored
+  inv(con, m.pb.robot, cp0.x, cp0.y, Vec2{0, 0}, mo.fi[0]);  // a failure here is ignored
 
   for (int i = 1; i <= mo.NCHN; ++i) {
-    if (!segment(m, rs, mo, i)) return 0;
+    if (!segment(con, m, rs, mo, i)) return 0;
   }
-  if (!reaches_end(m, mo)) return 0;
+  if (!reaches_end(con, m, mo)) return 0;
   // Nothing is obtained that breaks a limit between its steps.
   std::vector<MotionRow> rows(mo.nf + 1);
   for (int k = 0; k <= mo.nf; ++k) rows[k] = {mo.tt[k], mo.Y[k][0], mo.Y[k][1]};
   const MotionCheck check = check_motion(m, rows);
   if (!check.ok) {
-    diag_printf("\ncalcp() 制限を超える軌道: %s", check.reason.c_str());
+    con.diag("\ncalcp() 制限を超える軌道: %s", check.reason.c_str());
     return 0;
   }
-  reference_motion(m, cv, mo);
+  reference_motion(con, m, cv, mo);
   return 1;
 }
 

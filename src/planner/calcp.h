@@ -14,7 +14,7 @@ namespace cpt {
 // point has no inverse kinematics, when the records are out of order, when
 // the steps would pass index 2000, or when the rebuilt motion does not end at
 // rest at the end of the path. On failure the tables hold the steps built so far.
-int calcp(const Model& m, const Curves& cv, RhsState& rs, Motion& mo);
+int calcp(Console& con, const Model& m, const Curves& cv, RhsState& rs, Motion& mo);
 
 // The joint accelerations of step k (0..nf) of the rebuilt trajectory as the
 // replay's torque graphs and the runner's CSV show them: those of the torque

@@ -63,7 +63,7 @@ StepRun along_ceiling(const Model& m, RhsState& rs, double t, double h, int n, c
   return r;
 }
 
-bool onto_ceiling(const Model& m, RhsState& rs, double t, const Vec2& y, const AccRecord& acc,
+bool onto_ceiling(Console& con, const Model& m, RhsState& rs, double t, const Vec2& y, const AccRecord& acc,
                   StepRun& out) {
   const double h = dt0 / nsub;
   out = StepRun{};
@@ -75,7 +75,7 @@ bool onto_ceiling(const Model& m, RhsState& rs, double t, const Vec2& y, const A
   for (int j = 0; j < nsub; ++j) {
     Vec2 next;
     AccRecord a = out.acc;
-    if (!rkg(m, rs, +1, out.t, h, out.y.data(), next.data(), a, 2) || !std::isfinite(next[1])) return false;
+    if (!rkg(con, m, rs, +1, out.t, h, out.y.data(), next.data(), a, 2) || !std::isfinite(next[1])) return false;
     ref = rs.fi_last;
     const double gap_next = ceiling_sd(m, next[0], ref) - next[1];
     if (!std::isfinite(gap_next)) return false;

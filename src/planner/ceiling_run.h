@@ -20,7 +20,7 @@ StepRun along_ceiling(const Model& m, RhsState& rs, double t, double h, int n, c
 // most one step dt0, until sd meets the ceiling; the meeting point by linear
 // interpolation of the gap. at_rest of the result is unused; returns false
 // when the ceiling is not met within the step (or a sub-step failed).
-bool onto_ceiling(const Model& m, RhsState& rs, double t, const Vec2& y, const AccRecord& acc,
+bool onto_ceiling(Console& con, const Model& m, RhsState& rs, double t, const Vec2& y, const AccRecord& acc,
                   StepRun& out);
 
 // The speed limit whose ceiling y lies above by more than TOL_CEILING of it

@@ -103,7 +103,7 @@ bool take_step(Motion& mo, const StepRun& r) {
   return true;
 }
 
-Switching switch_torque(const Model& m, RhsState& rs, Motion& mo, bool back) {
+Switching switch_torque(Console& con, const Model& m, RhsState& rs, Motion& mo, bool back) {
   if (!constructing(mo)) return Switching::NotBuilding;
   if (!record_room(mo)) return Switching::RecordsFull;
   if (!can_switch_at(m, mo, std::clamp(back ? mo.istep - 1 : mo.istep, 0, NTAB - 1))) return Switching::NoState;
@@ -117,7 +117,7 @@ Switching switch_torque(const Model& m, RhsState& rs, Motion& mo, bool back) {
   mo.chn_step[mo.NCHN] = k;
   mo.torque_sel = -mo.torque_sel;
   mo.ceiling = SpeedLimit::None;  // from a ceiling: maximum deceleration
-  mo.chn[mo.NCHN] = switch_record(m, rs, mo.torque_sel, mo.t, mo.Y[k], mo.A[k]);
+  mo.chn[mo.NCHN] = switch_record(con, m, rs, mo.torque_sel, mo.t, mo.Y[k], mo.A[k]);
   mo.dt = dt0;
   return Switching::Recorded;
 }

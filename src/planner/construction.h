@@ -89,7 +89,7 @@ enum class Switching {
 // at the step before it; the record holds its time and state and the joint
 // accelerations of the switched choice there. From a ceiling the motion
 // decelerates. The step goes back to dt0.
-Switching switch_torque(const Model& m, RhsState& rs, Motion& mo, bool back);
+Switching switch_torque(Console& con, const Model& m, RhsState& rs, Motion& mo, bool back);
 
 // 'l': a ceiling record at the current step, with the state lifted onto the
 // ceiling point cp: the construction follows cp's limit from there in steps

@@ -9,6 +9,6 @@ namespace cpt {
 
 // Computes cv.curve_start / cv.curve_end with their counts. A curve that ends
 // within its first step has count 0.
-void extremal_curves(const Model& m, RhsState& rs, Curves& cv);
+void extremal_curves(Console& con, const Model& m, RhsState& rs, Curves& cv);
 
 }  // namespace cpt

@@ -18,7 +18,7 @@ constexpr double c2 = 1.70710678;   // 1 + 1/sqrt(2)
 constexpr double c3 = 0.16666667;   // 1/6
 }  // namespace
 
-int rkg(const Model& m, RhsState& rs, int torque_sel, double t, double h, const double* y,
+int rkg(Console& con, const Model& m, RhsState& rs, int torque_sel, double t, double h, const double* y,
         double* yout, AccRecord& acc, int n) {
   if (n < 1 || n > RKG_MAXN) return 0;
   double k, r;
@@ -28,7 +28,7 @@ int rkg(const Model& m, RhsState& rs, int torque_sel, double t, double h, const 
 
   // Stage 1 at t, state y.
   for (int i = 0; i < n; ++i) {
-    k = h * f(m, rs, torque_sel, i, t, y, acc, ok);
+    k = h * f(con, m, rs, torque_sel, i, t, y, acc, ok);
     r = 0.5 * k;
     if (!ok) return 0;
     y1[i] = y[i] + r;
@@ -36,7 +36,7 @@ int rkg(const Model& m, RhsState& rs, int torque_sel, double t, double h, const 
   }
   // Stage 2 at t + h/2, state y1.
   for (int i = 0; i < n; ++i) {
-    k = h * f(m, rs, torque_sel, i, 0.5 * h + t, y1, acc, ok);
+    k = h * f(con, m, rs, torque_sel, i, 0.5 * h + t, y1, acc, ok);
     r = c1 * (k - q1[i]);
     if (!ok) return 0;
     y2[i] = y1[i] + r;
@@ -44,7 +44,7 @@ int rkg(const Model& m, RhsState& rs, int torque_sel, double t, double h, const 
   }
   // Stage 3 at t + h/2, state y2.
   for (int i = 0; i < n; ++i) {
-    k = h * f(m, rs, torque_sel, i, 0.5 * h + t, y2, acc, ok);
+    k = h * f(con, m, rs, torque_sel, i, 0.5 * h + t, y2, acc, ok);
     r = c2 * (k - q2[i]);
     if (!ok) return 0;
     y3[i] = y2[i] + r;
@@ -52,7 +52,7 @@ int rkg(const Model& m, RhsState& rs, int torque_sel, double t, double h, const 
   }
   // Stage 4 at t + h, state y3.
   for (int i = 0; i < n; ++i) {
-    k = h * f(m, rs, torque_sel, i, t + h, y3, acc, ok);
+    k = h * f(con, m, rs, torque_sel, i, t + h, y3, acc, ok);
     r = c3 * (k - 2.0 * q3[i]);
     if (!ok) return 0;
     yout[i] = y3[i] + r;
@@ -60,7 +60,7 @@ int rkg(const Model& m, RhsState& rs, int torque_sel, double t, double h, const 
   return 1;
 }
 
-StepRun substeps(const Model& m, RhsState& rs, int torque_sel, double t, double h, int n,
+StepRun substeps(Console& con, const Model& m, RhsState& rs, int torque_sel, double t, double h, int n,
                  const Vec2& y, const AccRecord& acc, const StepRule& rule) {
   StepRun r;
   r.y = y;
@@ -72,7 +72,7 @@ StepRun substeps(const Model& m, RhsState& rs, int torque_sel, double t, double 
   for (int j = 0; j < n; ++j) {
     Vec2 next;
     AccRecord a = r.acc;
-    const bool ok = rkg(m, rs, torque_sel, r.t, h, r.y.data(), next.data(), a, 2);
+    const bool ok = rkg(con, m, rs, torque_sel, r.t, h, r.y.data(), next.data(), a, 2);
     if (!ok || !std::isfinite(next[0]) || !std::isfinite(next[1]) || !std::isfinite(a.sdd)) {
       r.failed = true;
       return r;

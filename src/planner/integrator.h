@@ -16,7 +16,7 @@ constexpr int RKG_MAXN = 20;
 // torque_sel. Returns 1, or 0 as soon as one evaluation of f fails (yout may
 // then be partly written). acc holds the record of the last evaluation of f:
 // at t + h and the third intermediate state.
-int rkg(const Model& m, RhsState& rs, int torque_sel, double t, double h, const double* y,
+int rkg(Console& con, const Model& m, RhsState& rs, int torque_sel, double t, double h, const double* y,
         double* yout, AccRecord& acc, int n);
 
 // When a run of sub-steps stops early. A failed sub-step (no solution of f,
@@ -46,7 +46,7 @@ struct StepRun {
 // Up to n sub-steps of rkg of length h (negative: backwards in time) from y
 // at time t with the torque choice torque_sel, under `rule`. `acc` is the
 // record a run that makes no sub-step reports.
-StepRun substeps(const Model& m, RhsState& rs, int torque_sel, double t, double h, int n,
+StepRun substeps(Console& con, const Model& m, RhsState& rs, int torque_sel, double t, double h, int n,
                  const Vec2& y, const AccRecord& acc, const StepRule& rule);
 
 // True when the state, going from a to b along the path, passes a knot of

@@ -26,21 +26,21 @@ struct Descent {
 
 // Maximum deceleration from step i of d (at time d.t) until sd <= 0, in steps
 // of dt0 made of nsub sub-steps; then the end point interpolated to sd = 0.
-Landing descend(const Model& m, RhsState& rs, int i, Descent& d) {
+Landing descend(Console& con, const Model& m, RhsState& rs, int i, Descent& d) {
   AccRecord acc = d.A[i];
   const StepRule rule;  // the descent may graze the limits; it must not fail
   do {
     if (i + 1 >= NTAB) {
-      diag_printf("\nland_final() ステップ数が上限%dを超える t=%7.4f", NTAB - 1, d.t);
+      con.diag("\nland_final() ステップ数が上限%dを超える t=%7.4f", NTAB - 1, d.t);
       return Landing::TooLong;
     }
-    const StepRun r = substeps(m, rs, -1, d.t, dt0 / nsub, nsub, d.Y[i], acc, rule);
+    const StepRun r = substeps(con, m, rs, -1, d.t, dt0 / nsub, nsub, d.Y[i], acc, rule);
     if (r.failed) {
-      diag_printf("\nland_final() 減速の積分に失敗 t=%7.4f s=%7.4f", r.t, r.y[0]);
+      con.diag("\nland_final() 減速の積分に失敗 t=%7.4f s=%7.4f", r.t, r.y[0]);
       return Landing::Failed;
     }
     if (above_ceiling(m, rs, r.y)) {
-      diag_printf("\nland_final() 減速が速度上限を超える t=%7.4f s=%7.4f", r.t, r.y[0]);
+      con.diag("\nland_final() 減速が速度上限を超える t=%7.4f s=%7.4f", r.t, r.y[0]);
       return Landing::AboveCeiling;
     }
     d.t = r.t;
@@ -57,12 +57,12 @@ Landing descend(const Model& m, RhsState& rs, int i, Descent& d) {
   d.tf = d.t - dt0 + tau;
   d.tt[i] = d.tf;
   d.Y[i] = lerp(d.Y[i - 1], d.Y[i], tau, dt0);
-  d.end = switch_record(m, rs, -1, d.tf, d.Y[i], d.A[i]);
+  d.end = switch_record(con, m, rs, -1, d.tf, d.Y[i], d.A[i]);
 
   // The deceleration must come to rest at the end of the path.
   const double sf = m.sf;
   if (!(std::fabs(d.Y[i][0] - sf) <= TOL_END * sf)) {
-    diag_printf("\nland_final() 減速が終点に届かない s=%7.4f sf=%7.4f", d.Y[i][0], sf);
+    con.diag("\nland_final() 減速が終点に届かない s=%7.4f sf=%7.4f", d.Y[i][0], sf);
     return Landing::ShortOfEnd;
   }
   return Landing::Landed;
@@ -83,12 +83,12 @@ bool commit(const Descent& d, int record, int i, Motion& mo) {
 
 }  // namespace
 
-Landing land_final(const Model& m, RhsState& rs, const Curves& cv, Motion& mo, int upto) {
+Landing land_final(Console& con, const Model& m, RhsState& rs, const Curves& cv, Motion& mo, int upto) {
   // The landing record's own place, after the records made so far.
   const int last = mo.NCHN + 1;
   if (last < 1 || last + 1 >= NREC) {
     // The count printed is the one the landing record would make.
-    diag_printf("\nland_final() 切り替え記録が上限%dを超える NCHN=%d", NREC - 1, last);
+    con.diag("\nland_final() 切り替え記録が上限%dを超える NCHN=%d", NREC - 1, last);
     return Landing::TooLong;
   }
   if (upto < 1 || upto >= NTAB) return Landing::NoCrossing;
@@ -120,8 +120,8 @@ Landing land_final(const Model& m, RhsState& rs, const Curves& cv, Motion& mo, i
   d.tt[i] = d.t;
   d.Y[i] = X;
   d.A[i] = mo.A[i];
-  d.land = switch_record(m, rs, -1, d.t, X, d.A[i]);
-  const Landing result = descend(m, rs, i, d);
+  d.land = switch_record(con, m, rs, -1, d.t, X, d.A[i]);
+  const Landing result = descend(con, m, rs, i, d);
   if (result != Landing::Landed) {
     rs = rs_saved;
     return result;

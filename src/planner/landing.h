@@ -31,6 +31,6 @@ enum class Landing {
 // end of the path. Sets nf, tf, t, torque_sel = -1 and NCHN to the end record
 // (commit_landing). Returns Landed, or why not with nothing changed (motion
 // and f's memory).
-Landing land_final(const Model& m, RhsState& rs, const Curves& cv, Motion& mo, int upto);
+Landing land_final(Console& con, const Model& m, RhsState& rs, const Curves& cv, Motion& mo, int upto);
 
 }  // namespace cpt

@@ -17,7 +17,7 @@ namespace cpt {
 namespace {
 
 // View scales and the motion at rest at the start of the path.
-void reset_motion(const Model& m, Data& d, Picture& pic) {
+void reset_motion(Console& con, const Model& m, Data& d, Picture& pic) {
   Motion& mo = d.mo;
   const double sf = m.sf;
   pic.zoom = 1.0;
@@ -41,7 +41,7 @@ void reset_motion(const Model& m, Data& d, Picture& pic) {
 
   // Accelerations of maximum acceleration at rest at the start, and record 0 there.
   int ok = 0;
-  f(m, d.rhs, mo.torque_sel, 1, mo.t, mo.Y[0].data(), mo.A[0], ok);
+  f(con, m, d.rhs, mo.torque_sel, 1, mo.t, mo.Y[0].data(), mo.A[0], ok);
   start_record(mo);
 }
 
@@ -111,26 +111,26 @@ bool all_finite(const Model& m, const Curves& cv) {
   return true;
 }
 
-Prepared prepare(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic) {
+Prepared prepare(Console& con, const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic) {
   m = build_model(pb);
   if (!settings_finite(m)) return Prepared::NotFinite;
-  if (!inv(m.pb.robot, m.P0[0], m.P0[1], m.fi_ref, m.fi0)) return Prepared::StartUnreachable;
-  calDmax(m, cv);
-  extremal_curves(m, d.rhs, cv);
-  if (!calboundary(m, cv)) return Prepared::NoBoundary;
+  if (!inv(con, m.pb.robot, m.P0[0], m.P0[1], m.fi_ref, m.fi0)) return Prepared::StartUnreachable;
+  calDmax(con, m, cv);
+  extremal_curves(con, m, d.rhs, cv);
+  if (!calboundary(con, m, cv)) return Prepared::NoBoundary;
   if (!(closest_singularity(m).dist >= TOL_SINGULAR_DIST)) return Prepared::Singular;
   if (!all_finite(m, cv)) return Prepared::NotFinite;
   if (shortest_time_bound(m, cv) < kMinSteps * dt0) return Prepared::TooFast;
-  reset_motion(m, d, pic);
+  reset_motion(con, m, d, pic);
   return Prepared::Ready;
 }
 
 }  // namespace
 
-Prepared prepare_motion(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic) {
-  diag_scope_begin();
-  const Prepared result = prepare(pb, m, cv, d, pic);
-  diag_scope_end();
+Prepared prepare_motion(Console& con, const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic) {
+  con.scope_begin();
+  const Prepared result = prepare(con, pb, m, cv, d, pic);
+  con.scope_end();
   return result;
 }
 

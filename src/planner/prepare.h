@@ -36,6 +36,6 @@ double shortest_time_bound(const Model& m, const Curves& cv);
 // velocity-limit boundary, all of them checked; then the view scales and the
 // motion at rest at the start of the path. One diagnostic scope. The model
 // is constant from here until the next preparation.
-Prepared prepare_motion(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic);
+Prepared prepare_motion(Console& con, const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic);
 
 }  // namespace cpt

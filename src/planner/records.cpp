@@ -6,10 +6,10 @@
 
 namespace cpt {
 
-SwitchRecord switch_record(const Model& m, RhsState& rs, int torque_sel, double t,
+SwitchRecord switch_record(Console& con, const Model& m, RhsState& rs, int torque_sel, double t,
                            const Vec2& y, AccRecord& acc) {
   int ok = 1;
-  f(m, rs, torque_sel, 1, t, y.data(), acc, ok);
+  f(con, m, rs, torque_sel, 1, t, y.data(), acc, ok);
   return {t, y[0], y[1], acc.acc, torque_sel > 0 ? Drive::Accel : Drive::Decel, SpeedLimit::None};
 }
 

@@ -8,7 +8,7 @@ namespace cpt {
 
 // The record at state y and time t for the torque choice torque_sel that
 // holds from there on; acc receives f's record at y.
-SwitchRecord switch_record(const Model& m, RhsState& rs, int torque_sel, double t,
+SwitchRecord switch_record(Console& con, const Model& m, RhsState& rs, int torque_sel, double t,
                            const Vec2& y, AccRecord& acc);
 
 // What drives the motion on from record i: record 0 starts with maximum

@@ -56,66 +56,66 @@ double lowest_ceiling(const Model& m) {
 
 // Hand point, joint values (following those of step k - 1) and joint
 // accelerations of step k with state (s, sd, sdd).
-void fill_step(const Model& m, Motion& mo, int k, double s, double sd, double sdd) {
+void fill_step(Console& con, const Model& m, Motion& mo, int k, double s, double sd, double sdd) {
   mo.Yn[k] = {s, sd};
   cpcurve(m, s, mo.CPn[k]);
   if (k == 0) {
     mo.fin[0] = m.fi0;
   } else {
     mo.fin[k] = mo.fin[k - 1];  // kept when inv fails
-    inv(m.pb.robot, mo.CPn[k][0], mo.CPn[k][1], mo.fin[k - 1], mo.fin[k]);
+    inv(con, m.pb.robot, mo.CPn[k][0], mo.CPn[k][1], mo.fin[k - 1], mo.fin[k]);
   }
   mo.An[k] = AccRecord{};
-  jointacc(m, s, sd, sdd, mo.fin[k], mo.An[k]);
+  jointacc(con, m, s, sd, sdd, mo.fin[k], mo.An[k]);
 }
 
 // First pass over the optimal time grid; returns the first step whose joint
 // accelerations break a limit (no tolerance), or -1. Without `check` it
 // fills every step.
-int first_pass(const Model& m, Motion& mo, const Trapezoid& p, bool check) {
+int first_pass(Console& con, const Model& m, Motion& mo, const Trapezoid& p, bool check) {
   const double sf = m.sf;
   for (int k = 0; k <= mo.nf; ++k) {
     double s, sd, sdd;
     trapezoid_at(p, sf, mo.tt[k], s, sd, sdd);
-    fill_step(m, mo, k, s, sd, sdd);
+    fill_step(con, m, mo, k, s, sd, sdd);
     if (check && over_limit(m, mo.An[k], 0)) return k;
   }
   return -1;
 }
 
 // The last step k: at time Tn, at rest at the end of the path.
-void rest_at_end(const Model& m, Motion& mo, const Trapezoid& p, int k) {
+void rest_at_end(Console& con, const Model& m, Motion& mo, const Trapezoid& p, int k) {
   mo.tt[k] = p.Tn;
   mo.Yn[k] = {m.sf, 0};
   mo.An[k] = AccRecord{};
   cpcurve(m, m.sf, mo.CPn[k]);
   mo.fin[k] = mo.fin[k - 1];
-  inv(m.pb.robot, mo.CPn[k][0], mo.CPn[k][1], mo.fin[k - 1], mo.fin[k]);
+  inv(con, m.pb.robot, mo.CPn[k][0], mo.CPn[k][1], mo.fin[k - 1], mo.fin[k]);
   mo.nn = k;
 }
 
 // Continues the grid past the optimal motion in steps of dt0 until Tn.
-void extend(const Model& m, Motion& mo, const Trapezoid& p) {
+void extend(Console& con, const Model& m, Motion& mo, const Trapezoid& p) {
   const int nf = mo.nf;
   mo.nn = nf;
   // Shorter than the optimal motion: the steps past Tn already hold the rest.
   if (p.Tn < mo.tt[nf]) return;
   if (nf >= NTAB - 1) {
-    diag_printf("\n基準CP運動 ステップ数が上限%dを超える Tn=%7.4f", NTAB - 1, p.Tn);
+    con.diag("\n基準CP運動 ステップ数が上限%dを超える Tn=%7.4f", NTAB - 1, p.Tn);
     return;
   }
   for (int j = 1;; ++j) {
     const int k = nf + j;
     const double t = mo.tt[nf] + j * dt0;
-    if (t > p.Tn) return rest_at_end(m, mo, p, k);
+    if (t > p.Tn) return rest_at_end(con, m, mo, p, k);
     if (k == NTAB - 1) {
-      diag_printf("\n基準CP運動 ステップ数が上限%dを超える Tn=%7.4f", NTAB - 1, p.Tn);
-      return rest_at_end(m, mo, p, k);
+      con.diag("\n基準CP運動 ステップ数が上限%dを超える Tn=%7.4f", NTAB - 1, p.Tn);
+      return rest_at_end(con, m, mo, p, k);
     }
     double s, sd, sdd;
     mo.tt[k] = t;
     trapezoid_at(p, m.sf, t, s, sd, sdd);
-    fill_step(m, mo, k, s, sd, sdd);
+    fill_step(con, m, mo, k, s, sd, sdd);
   }
 }
 
@@ -156,7 +156,7 @@ void trapezoid_at(const Trapezoid& p, double sf, double t, double& s, double& sd
   }
 }
 
-void reference_motion(const Model& m, const Curves& cv, Motion& mo) {
+void reference_motion(Console& con, const Model& m, const Curves& cv, Motion& mo) {
   const double sf = m.sf;
   Trapezoid p;
   const double a = start_acceleration(m, cv);
@@ -165,22 +165,22 @@ void reference_motion(const Model& m, const Curves& cv, Motion& mo) {
   const double ta0 = a > 0 && a * TA0 > vcap ? vcap / a : TA0;
   if (!trapezoid(sf, a, ta0, p)) {
     // No profile: the reference motion stays at rest at the start.
-    diag_printf("\n基準CP運動 加速度を決められない a=%7.4f sf=%7.4f", a, sf);
-    for (int k = 0; k <= mo.nf; ++k) fill_step(m, mo, k, 0, 0, 0);
+    con.diag("\n基準CP運動 加速度を決められない a=%7.4f sf=%7.4f", a, sf);
+    for (int k = 0; k <= mo.nf; ++k) fill_step(con, m, mo, k, 0, 0, 0);
     mo.Tn = 0;
     mo.nn = mo.nf;
     return;
   }
   // Reduce a until no step of the grid breaks a joint limit.
-  for (int round = 1; first_pass(m, mo, p, true) >= 0; ++round) {
+  for (int round = 1; first_pass(con, m, mo, p, true) >= 0; ++round) {
     if (round > A_ROUNDS || !trapezoid(sf, A_SHRINK * p.a, p.ta, p)) {
-      diag_printf("\n基準CP運動 加速度の縮小が%d回で終わらない a=%7.4f", A_ROUNDS, p.a);
-      first_pass(m, mo, p, false);
+      con.diag("\n基準CP運動 加速度の縮小が%d回で終わらない a=%7.4f", A_ROUNDS, p.a);
+      first_pass(con, m, mo, p, false);
       break;
     }
   }
   mo.Tn = p.Tn;
-  extend(m, mo, p);
+  extend(con, m, mo, p);
 }
 
 }  // namespace cpt

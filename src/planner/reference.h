@@ -30,6 +30,6 @@ void trapezoid_at(const Trapezoid& p, double sf, double t, double& s, double& sd
 // reference motion has reached the end of the path (index 2000 at most).
 // Reads Dmax00/Dmax10 of
 // cv for the current robot and path.
-void reference_motion(const Model& m, const Curves& cv, Motion& mo);
+void reference_motion(Console& con, const Model& m, const Curves& cv, Motion& mo);
 
 }  // namespace cpt

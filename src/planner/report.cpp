@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/console.h"
+#include "core/text.h"
 #include "model/ceiling.h"
 #include "model/limits.h"
 
@@ -35,38 +35,39 @@ double shown(double v) {
   return std::strpbrk(text, "123456789") ? v : 0.0;
 }
 
-void print_record(const char* label, int i, const SwitchRecord& r) {
+void print_record(std::string& out, const char* label, int i, const SwitchRecord& r) {
   if (label) {
-    con_printf("\n%s=%7.4f S[]=(%7.4f %7.4f) ACC[]=(%7.4f %7.4f)", label, shown(r.t), shown(r.s),
+    appendf(out, "\n%s=%7.4f S[]=(%7.4f %7.4f) ACC[]=(%7.4f %7.4f)", label, shown(r.t), shown(r.s),
                shown(r.sd), shown(r.acc[0]), shown(r.acc[1]));
   } else {
-    con_printf("\nt%d=%7.4f S[]=(%7.4f %7.4f) ACC[]=(%7.4f %7.4f)", i, shown(r.t), shown(r.s),
+    appendf(out, "\nt%d=%7.4f S[]=(%7.4f %7.4f) ACC[]=(%7.4f %7.4f)", i, shown(r.t), shown(r.s),
                shown(r.sd), shown(r.acc[0]), shown(r.acc[1]));
   }
 }
 
-void print_report(const Motion& mo) {
+void print_report(std::string& out, const Motion& mo) {
   const int nchn = mo.NCHN < 0 ? 0 : (mo.NCHN > NREC - 1 ? NREC - 1 : mo.NCHN);
-  con_printf("\n\n新しい軌道に沿う加減速の切り替え回数と状態 NCHN=%d", mo.NCHN);
+  appendf(out, "\n\n新しい軌道に沿う加減速の切り替え回数と状態 NCHN=%d", mo.NCHN);
   for (int i = 0; i < nchn; ++i) {
-    print_record(nullptr, i, mo.chn[i]);
+    print_record(out, nullptr, i, mo.chn[i]);
     // A switch onto a speed limit's ceiling: the motion slides along it.
     if (mo.chn[i].drive == Drive::Ceiling)
-      con_printf("\nt%d から%sの速度上限に沿う", i, speed_limit_name(mo.chn[i].limit));
+      appendf(out, "\nt%d から%sの速度上限に沿う", i, speed_limit_name(mo.chn[i].limit));
   }
-  print_record("tf", 0, mo.chn[nchn]);
-  con_printf("\n\n関節トルク切り替え回数 NCT=%d   加速度acc[]は直後の値", mo.NCT);
-  for (int i = 0; i < mo.NCT; ++i) print_record(nullptr, i, mo.tsw[i]);
-  print_record("tf", 0, mo.tsw[mo.NCT]);
-  con_printf("\n");
+  print_record(out, "tf", 0, mo.chn[nchn]);
+  appendf(out, "\n\n関節トルク切り替え回数 NCT=%d   加速度acc[]は直後の値", mo.NCT);
+  for (int i = 0; i < mo.NCT; ++i) print_record(out, nullptr, i, mo.tsw[i]);
+  print_record(out, "tf", 0, mo.tsw[mo.NCT]);
+  appendf(out, "\n");
 }
 
 }  // namespace
 
-int switching_report(const Model& m, Motion& mo, int n) {
+int switching_times(const Model& m, Motion& mo, int n, int& dropped) {
   if (n < 0) n = 0;
   if (n > NTAB - 1) n = NTAB - 1;
-  int nct = 0, dropped = 0;
+  int nct = 0;
+  dropped = 0;
   mo.tsw[0] = step_record(mo, 0, 0);
   for (int k = 1; k <= n; ++k) {
     for (int add = switchings_at(m, mo, k); add > 0; --add) {
@@ -77,30 +78,34 @@ int switching_report(const Model& m, Motion& mo, int n) {
       mo.tsw[++nct] = step_record(mo, mo.tt[k], k);
     }
   }
-  if (dropped > 0) {
-    con_printf("\nswitching_report() 関節トルク切り替えが上限%dを超え %d 個を記録しない", NREC - 1,
-               dropped);
-  }
   // The last record becomes the end of the motion.
   mo.tsw[nct] = step_record(mo, mo.tf, n);
   mo.NCT = nct;
-  print_report(mo);
   return nct;
 }
 
-void optimum_report(const Optimum& o) {
+std::string switching_report(const Motion& mo, int dropped) {
+  std::string out;
+  if (dropped > 0)
+    appendf(out, "\nswitching_report() 関節トルク切り替えが上限%dを超え %d 個を記録しない", NREC - 1, dropped);
+  print_report(out, mo);
+  return out;
+}
+
+std::string optimum_report(const Optimum& o) {
+  std::string out;
   if (!o.ok) {
-    con_printf("\n\n最適軌道(自動計算) %s\n", o.reason.c_str());
-    return;
+    appendf(out, "\n\n最適軌道(自動計算) %s\n", o.reason.c_str());
+    return out;
   }
-  con_printf("\n\n最適軌道(自動計算) T*=%7.4f 切り替え回数=%d", shown(o.T),
-             static_cast<int>(o.switches.size()));
+  appendf(out, "\n\n最適軌道(自動計算) T*=%7.4f 切り替え回数=%d", shown(o.T), static_cast<int>(o.switches.size()));
   for (size_t i = 0; i < o.switches.size(); ++i) {
     const OptimumSwitch& w = o.switches[i];
-    con_printf("\nt%d=%7.4f S[]=(%7.4f %7.4f) %s->%s", static_cast<int>(i + 1), shown(w.t), shown(w.s),
-               shown(w.sd), choice_name(w.from), choice_name(w.to));
+    appendf(out, "\nt%d=%7.4f S[]=(%7.4f %7.4f) %s->%s", static_cast<int>(i + 1), shown(w.t), shown(w.s),
+            shown(w.sd), choice_name(w.from), choice_name(w.to));
   }
-  con_printf("\n");
+  appendf(out, "\n");
+  return out;
 }
 
 }  // namespace cpt

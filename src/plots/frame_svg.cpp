@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "core/console.h"
-#include "draw/primitives.h"
 #include "core/files.h"
 #include "draw/svg_backend.h"
 #include "plots/frame_picture.h"
@@ -23,9 +22,7 @@ constexpr int kMaxTries = 1000;
 
 std::string frame_svg(const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v) {
   SvgBackend svg;
-  Backend* previous = set_backend(&svg);
-  draw_frame(m, cv, d, pic, v);
-  set_backend(previous);
+  draw_frame(svg, m, cv, d, pic, v);
   return svg.document();
 }
 
@@ -40,7 +37,7 @@ std::string numbered_svg_name(int n) {
   return name;
 }
 
-void save_numbered_svg(const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v, int& next) {
+void save_numbered_svg(Console& con, const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v, int& next) {
   const std::string doc = frame_svg(m, cv, d, pic, v);
   std::string name, error;
   for (int tries = 0; tries < kMaxTries; ++tries, ++next) {
@@ -50,13 +47,13 @@ void save_numbered_svg(const Model& m, const Curves& cv, const Data& d, const Pi
     int err = 0;
     if (write_file_safely(name, doc, false, error, &err)) {
       ++next;
-      con_printf("\nSVG: %s", name.c_str());
+      con.print("\nSVG: %s", name.c_str());
       return;
     }
     if (err != EEXIST) break;
   }
   if (error.empty()) error = "cannot write " + name + ": every number up to it is taken";
-  con_printf("\nSVG: %s", error.c_str());
+  con.print("\nSVG: %s", error.c_str());
 }
 
 }  // namespace cpt

@@ -27,6 +27,6 @@ std::string numbered_svg_name(int n);
 // does not exist yet, and prints "\nSVG: NAME" on the console, or
 // "\nSVG: cannot write NAME: REASON" when the file cannot be written. `next`
 // is the number after the file written.
-void save_numbered_svg(const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v, int& next);
+void save_numbered_svg(Console& con, const Model& m, const Curves& cv, const Data& d, const Picture& pic, const FrameView& v, int& next);
 
 }  // namespace cpt

@@ -34,12 +34,12 @@ constexpr double kWindowEdge = 0.97;
 
 bool replay(const Motion& mo) { return mo.traj_state == TrajState::Obtained; }
 
-void polyline(const Picture& pic, int n, const Vec2* points, double width, const Colour& colour) {
+void polyline(Backend& out, const Picture& pic, int n, const Vec2* points, double width, const Colour& colour) {
   if (n < 1) return;
   Vec2 P = pp_map(pic, points[0]);
   for (int i = 1; i <= n; ++i) {
     const Vec2 Q = pp_map(pic, points[i]);
-    draw_thick_line(P, Q, width, colour);
+    draw_thick_line(out, P, Q, width, colour);
     P = Q;
   }
 }
@@ -52,28 +52,28 @@ Vec2 pp_map(const Picture& pic, const Vec2& p) {
           pic.zoom * pic.pp_origin[1] + unit * p[1] + pic.view_y};
 }
 
-void plot_curve(const Picture& pic, const Motion& mo, int n, const Vec2* points, const Colour& colour) {
-  polyline(pic, n, points, replay(mo) ? kCurveWidthReplay : kCurveWidth, colour);
+void plot_curve(Backend& out, const Picture& pic, const Motion& mo, int n, const Vec2* points, const Colour& colour) {
+  polyline(out, pic, n, points, replay(mo) ? kCurveWidthReplay : kCurveWidth, colour);
 }
 
-void plot_trajectory(const Picture& pic, const Motion& mo, int n, const Vec2* Y, const Colour& colour) {
-  polyline(pic, n, Y, replay(mo) ? kCurveWidthReplay : kCurveWidth, colour);
+void plot_trajectory(Backend& out, const Picture& pic, const Motion& mo, int n, const Vec2* Y, const Colour& colour) {
+  polyline(out, pic, n, Y, replay(mo) ? kCurveWidthReplay : kCurveWidth, colour);
   if (!replay(mo)) return;
   // Switching markers; an index outside the table draws none.
   if (mo.NCT < 0 || mo.NCT >= NREC) return;
   for (int m = 0; m <= mo.NCT; ++m) {
-    ring_marker(pp_map(pic, {mo.tsw[m].s, mo.tsw[m].sd}), kSwitchMarker, colour::blue);
+    ring_marker(out, pp_map(pic, {mo.tsw[m].s, mo.tsw[m].sd}), kSwitchMarker, colour::blue);
   }
 }
 
-void plot_boundary(const Picture& pic, const Motion& mo, const Curves& cv, const Colour& colour) {
+void plot_boundary(Backend& out, const Picture& pic, const Motion& mo, const Curves& cv, const Colour& colour) {
   const int n = cv.nbnd < NTAB ? cv.nbnd : NTAB - 1;
   const double width = replay(mo) ? kBoundaryWidthReplay : kBoundaryWidth;
-  polyline(pic, n, cv.bnd.data(), width, colour);
+  polyline(out, pic, n, cv.bnd.data(), width, colour);
   // The speed limits' ceiling over it, where the ceiling is the lower.
   for (int i = 1; i <= n; ++i) {
     if (cv.bnd_ceiling[i - 1] && cv.bnd_ceiling[i])
-      draw_thick_line(pp_map(pic, cv.bnd[i - 1]), pp_map(pic, cv.bnd[i]), width, colour::magenta);
+      draw_thick_line(out, pp_map(pic, cv.bnd[i - 1]), pp_map(pic, cv.bnd[i]), width, colour::magenta);
   }
 }
 
@@ -103,7 +103,7 @@ double label_width(const char* t) { return kSmallCharW * static_cast<double>(std
 float fx(double v) { return static_cast<float>(v); }
 
 // Along s, under the axis; the name right of the last one.
-void label_s_axis(const AxisLabels& L, double sf) {
+void label_s_axis(Backend& out, const AxisLabels& L, double sf) {
   NumberText value;
   const double s_y = L.O[1] - 0.045;
   double s_end = -1;
@@ -114,15 +114,16 @@ void label_s_axis(const AxisLabels& L, double sf) {
     // The origin's "0" left of the sd axis, the others just right of their lines.
     const bool origin = std::fabs(s) <= L.slack;
     if (origin) std::strcpy(value, "0");
-    draw_text(fx(origin ? x - kLabelGap - label_width(value) : x + kLabelShift), fx(s_y), Font::HELVETICA_12, value);
+    draw_text(out, fx(origin ? x - kLabelGap - label_width(value) : x + kLabelShift), fx(s_y), Font::HELVETICA_12,
+              value);
     s_end = x + kLabelShift + label_width(value);
   }
-  if (s_end > -1) draw_text(fx(s_end + 2 * kLabelGap), fx(s_y), Font::HELVETICA_18, "s");
+  if (s_end > -1) draw_text(out, fx(s_end + 2 * kLabelGap), fx(s_y), Font::HELVETICA_18, "s");
 }
 
 // Along sd, left of the axis up to `top`; the name above the top one, or
 // right of the axis when the panel leaves no room above it.
-void label_sd_axis(const AxisLabels& L, double top) {
+void label_sd_axis(Backend& out, const AxisLabels& L, double top) {
   NumberText value;
   double sd_top = -1;
   for (int k = -kGridLines; k <= kGridLines; k += L.m) {
@@ -131,21 +132,21 @@ void label_sd_axis(const AxisLabels& L, double top) {
     format_value(value, sd, L.decimals);
     const double x = L.O[0] - kLabelGap - label_width(value);
     if (x < -1 || L.O[0] > kWindowEdge) continue;  // the axis or its labels out of the window
-    draw_text(fx(x), fx(y + kLabelShift), Font::HELVETICA_12, value);
+    draw_text(out, fx(x), fx(y + kLabelShift), Font::HELVETICA_12, value);
     sd_top = y;
   }
   if (!(sd_top > -1)) return;
   const char* name = "sd [1/s]";
   const double x = L.O[0] - kLabelGap - kNameCharW * static_cast<double>(std::strlen(name));
   if (sd_top + kNameRise < kPanelBottom && x > -1)
-    draw_text(fx(x), fx(sd_top + kNameRise), Font::HELVETICA_18, name);
+    draw_text(out, fx(x), fx(sd_top + kNameRise), Font::HELVETICA_18, name);
   else
-    draw_text(fx(L.O[0] + kLabelGap), fx(sd_top - 0.01), Font::HELVETICA_18, name);
+    draw_text(out, fx(L.O[0] + kLabelGap), fx(sd_top - 0.01), Font::HELVETICA_18, name);
 }
 
 }  // namespace
 
-void label_axes(const Picture& pic, const Curves& cv, double sf) {
+void label_axes(Backend& out, const Picture& pic, const Curves& cv, double sf) {
   AxisLabels L;
   L.O = pp_map(pic, {0, 0});
   L.G = world_to_screen(pic, pic.base);  // where the grid's centre lines cross
@@ -164,8 +165,8 @@ void label_axes(const Picture& pic, const Curves& cv, double sf) {
   for (int i = 0; i <= nb; ++i)
     if (std::isfinite(cv.bnd[i][1])) top = std::max(top, cv.bnd[i][1]);
   L.slack = 1e-9 * (sf + top + 1);
-  label_s_axis(L, sf);
-  label_sd_axis(L, top);
+  label_s_axis(out, L, sf);
+  label_sd_axis(out, L, top);
 }
 
 }  // namespace cpt

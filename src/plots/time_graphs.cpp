@@ -44,7 +44,7 @@ int last_step(const Motion& mo, int j) { return std::clamp(std::min(j, mo.nf), 0
 // Ticks every second, or for a motion shorter than that every 0.5, 0.2,
 // 0.1, 0.05 ... s (at least two of them), and the label of the last one in
 // seconds: "1s", "0.8s".
-void time_ticks(const Motion& mo, const Vec2& O, double w) {
+void time_ticks(Backend& out, const Motion& mo, const Vec2& O, double w) {
   const Colour red = colour::red;
   const double T = motion_time(mo), dx = time_scale(mo, w);
   double every = 1;
@@ -58,7 +58,7 @@ void time_ticks(const Motion& mo, const Vec2& O, double w) {
   if (dx > 0) n = static_cast<int>(std::min(T / every + kWholeTickSlack, double(kMaxTicks)));
   for (int i = 1; i <= n; ++i) {
     const double x = O[0] + i * every * dx;
-    draw_line({x, O[1]}, {x, O[1] + kTickLen}, red);
+    draw_line(out, {x, O[1]}, {x, O[1] + kTickLen}, red);
   }
   // The number ends at the last tick, its "s" just after it.
   const double xn = n > 0 ? O[0] + n * every * dx : O[0] + w;
@@ -67,7 +67,7 @@ void time_ticks(const Motion& mo, const Vec2& O, double w) {
   const auto len = std::strlen(label);
   std::strncat(label, "s", kNumberTextCap - len - 1);
   const double x = xn - 0.02 * static_cast<double>(len);
-  draw_text(static_cast<float>(x), static_cast<float>(O[1] + 0.01), Font::HELVETICA_18, label);
+  draw_text(out, static_cast<float>(x), static_cast<float>(O[1] + 0.01), Font::HELVETICA_18, label);
 }
 
 // One torque graph: axes, labels, limit lines and the curve of one joint.
@@ -79,19 +79,19 @@ struct TorqueGraph {
   Colour colour;
 };
 
-void plot_torque_graph(const Picture& pic, const Motion& mo, const TorqueGraph& g, int j) {
+void plot_torque_graph(Backend& out, const Picture& pic, const Motion& mo, const TorqueGraph& g, int j) {
   const Vec2& O = g.O;
   const double w = pic.graph_w;
-  draw_axes(mo, 1, O, g.h + 0.05, w);
+  draw_axes(out, mo, 1, O, g.h + 0.05, w);
   // Labels.
   const auto fx = [](double v) { return static_cast<float>(v); };
-  draw_text(fx(O[0] + 0.1), fx(O[1] - 0.05), Font::HELVETICA_18, g.title);
-  draw_text(fx(O[0] - 0.05), fx(O[1] - 0.02), Font::HELVETICA_18, "0");
-  draw_text(fx(O[0] - 0.1), fx(O[1] + g.h - 0.05), Font::HELVETICA_18, g.unit);
-  draw_text(fx(O[0]), fx(O[1] + g.h + 0.01), Font::HELVETICA_12, g.limit_label);
+  draw_text(out, fx(O[0] + 0.1), fx(O[1] - 0.05), Font::HELVETICA_18, g.title);
+  draw_text(out, fx(O[0] - 0.05), fx(O[1] - 0.02), Font::HELVETICA_18, "0");
+  draw_text(out, fx(O[0] - 0.1), fx(O[1] + g.h - 0.05), Font::HELVETICA_18, g.unit);
+  draw_text(out, fx(O[0]), fx(O[1] + g.h + 0.01), Font::HELVETICA_12, g.limit_label);
   // Limit lines at +-h.
-  draw_line({O[0], O[1] + g.h}, {O[0] + w, O[1] + g.h}, kLimitLine);
-  draw_line({O[0], O[1] - g.h}, {O[0] + w, O[1] - g.h}, kLimitLine);
+  draw_line(out, {O[0], O[1] + g.h}, {O[0] + w, O[1] + g.h}, kLimitLine);
+  draw_line(out, {O[0], O[1] - g.h}, {O[0] + w, O[1] - g.h}, kLimitLine);
   // Curve up to step j; a zero limit leaves every value on the axis.
   const double kx = time_scale(mo, w);
   if (kx <= 0) return;
@@ -101,26 +101,26 @@ void plot_torque_graph(const Picture& pic, const Motion& mo, const TorqueGraph& 
   Vec2 P{O[0], O[1] + shown_acc(mo, 0)[g.joint] * ky};
   for (int i = 1; i <= m; ++i) {
     const Vec2 Q{O[0] + kx * mo.tt[i], O[1] + shown_acc(mo, i)[g.joint] * ky};
-    draw_thick_line(P, Q, kCurveWidth, g.colour);
+    draw_thick_line(out, P, Q, kCurveWidth, g.colour);
     P = Q;
   }
 }
 
 }  // namespace
 
-void draw_axes(const Motion& mo, int mode, const Vec2& O, double h, double w) {
+void draw_axes(Backend& out, const Motion& mo, int mode, const Vec2& O, double h, double w) {
   const Colour red = colour::red;
-  draw_thick_line(O, {O[0] + w, O[1]}, kAxisWidth, red);
-  time_ticks(mo, O, w);
+  draw_thick_line(out, O, {O[0] + w, O[1]}, kAxisWidth, red);
+  time_ticks(out, mo, O, w);
   const double bottom = mode == 0 ? O[1] : O[1] - h;
-  draw_thick_line({O[0], bottom}, {O[0], O[1] + h}, kAxisWidth, red);
+  draw_thick_line(out, {O[0], bottom}, {O[0], O[1] + h}, kAxisWidth, red);
   // Switching lines; the last one lies at the right end.
   if (mo.NCT < 1 || mo.NCT >= NREC) return;
   const double Tsw = mo.tsw[mo.NCT].t;
   if (!(std::isfinite(Tsw) && Tsw > 0)) return;
   for (int i = 1; i <= mo.NCT; ++i) {
     const double x = O[0] + w * mo.tsw[i].t / Tsw;
-    draw_line({x, bottom}, {x, O[1] + h}, colour::green);
+    draw_line(out, {x, bottom}, {x, O[1] + h}, colour::green);
   }
 }
 
@@ -135,14 +135,14 @@ Vec2 fi_range(const Motion& mo) {
   return {hi, lo};
 }
 
-void plot_joint_displacement(const Picture& pic, const Model& m, const Motion& mo, int j) {
+void plot_joint_displacement(Backend& out, const Picture& pic, const Model& m, const Motion& mo, int j) {
   const Vec2 O{pic.graph_x0, pic.graph_y0};
   const double w = pic.graph_w;
   const auto fx = [](double v) { return static_cast<float>(v); };
-  draw_axes(mo, 0, O, kDispH + 0.05, w);
-  draw_text(fx(O[0] + 0.1), fx(O[1] - 0.05), Font::HELVETICA_18, "joint displacement");
+  draw_axes(out, mo, 0, O, kDispH + 0.05, w);
+  draw_text(out, fx(O[0] + 0.1), fx(O[1] - 0.05), Font::HELVETICA_18, "joint displacement");
   const char* unit = m.pb.robot.kind == Robot::Cylindrical ? "fi[rad],r[m]" : m.pb.robot.kind == Robot::Scara ? "fi1,2[rad]" : "";
-  draw_text(fx(O[0] - 0.1), fx(O[1] + kDispH - 0.05), Font::HELVETICA_18, unit);
+  draw_text(out, fx(O[0] - 0.1), fx(O[1] + kDispH - 0.05), Font::HELVETICA_18, unit);
   // Vertical scale over the whole range; equal values lie on the middle line.
   const Vec2 r = fi_range(mo);
   const double hi = r[0], lo = r[1];
@@ -153,8 +153,8 @@ void plot_joint_displacement(const Picture& pic, const Model& m, const Motion& m
   const int nf = std::clamp(mo.nf, 0, NTAB - 1);
   for (int q = 0; q < 2; ++q) {
     const double yq = y_of(mo.fi[nf][q]);
-    draw_line({O[0], yq}, {O[0] + w, yq}, colour::red);
-    draw_text(fx(O[0] + 0.2), fx(yq + 0.01), Font::HELVETICA_12, q == 0 ? "goal1" : "goal2");
+    draw_line(out, {O[0], yq}, {O[0] + w, yq}, colour::red);
+    draw_text(out, fx(O[0] + 0.2), fx(yq + 0.01), Font::HELVETICA_12, q == 0 ? "goal1" : "goal2");
   }
   // Curves up to step j: joint 1 red, joint 2 black.
   const double kx = time_scale(mo, w);
@@ -165,21 +165,21 @@ void plot_joint_displacement(const Picture& pic, const Model& m, const Motion& m
     Vec2 P{O[0], y_of(mo.fi[0][q])};
     for (int i = 1; i <= last; ++i) {
       const Vec2 Q{O[0] + kx * mo.tt[i], y_of(mo.fi[i][q])};
-      draw_thick_line(P, Q, kCurveWidth, c);
+      draw_thick_line(out, P, Q, kCurveWidth, c);
       P = Q;
     }
   }
 }
 
-void plot_joint_torque(const Picture& pic, const Model& m, const Motion& mo, int j) {
+void plot_joint_torque(Backend& out, const Picture& pic, const Model& m, const Motion& mo, int j) {
   const EffortUnit& u1 = effort_unit(m.pb.robot.kind, 0);
   const EffortUnit& u2 = effort_unit(m.pb.robot.kind, 1);
   const TorqueGraph g1{pic.tq1_origin, pic.tq1_h, m.pb.a1max, 0, u1.graph_title, u1.graph_unit, u1.graph_limit,
                        colour::red};
   const TorqueGraph g2{pic.tq2_origin, pic.tq2_h, m.pb.a2max, 1, u2.graph_title, u2.graph_unit, u2.graph_limit,
                        colour::black};
-  plot_torque_graph(pic, mo, g1, j);
-  plot_torque_graph(pic, mo, g2, j);
+  plot_torque_graph(out, pic, mo, g1, j);
+  plot_torque_graph(out, pic, mo, g2, j);
 }
 
 }  // namespace cpt

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/state.h"
+#include "draw/backend.h"
 
 namespace cpt {
 
@@ -12,14 +13,14 @@ namespace cpt {
 // and the label of the last one, the vertical axis, and a green line at
 // every joint-torque switching.
 // mode 0: vertical extent 0..h above O; mode 1: -h..h about O.
-void draw_axes(const Motion& mo, int mode, const Vec2& O, double h, double w);
+void draw_axes(Backend& out, const Motion& mo, int mode, const Vec2& O, double h, double w);
 // (hi, lo): the largest and smallest joint value of fi[0..NSTEP-1], both joints.
 Vec2 fi_range(const Motion& mo);
 // Displacement graph of both joints up to replay step j.
-void plot_joint_displacement(const Picture& pic, const Model& m, const Motion& mo, int j);
+void plot_joint_displacement(Backend& out, const Picture& pic, const Model& m, const Motion& mo, int j);
 // Torque graphs of joint 1 and joint 2 up to replay step j; the limits fall
 // on the blue lines labelled T1max and T2max (Fmax for robot 'a'). The values are
 // those the rebuilt trajectory shows (shown_acc): at rest, zero, at the end.
-void plot_joint_torque(const Picture& pic, const Model& m, const Motion& mo, int j);
+void plot_joint_torque(Backend& out, const Picture& pic, const Model& m, const Motion& mo, int j);
 
 }  // namespace cpt

@@ -37,7 +37,7 @@ std::string problem_text(const Problem& pb);
 // key help, the file's name, then the dialog's computation stage (summary,
 // preparation). False when the preparation refuses the settings, with one
 // line "PATH: no motion can be prepared: reason" in `error`.
-bool start_problem(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic, const std::string& path,
+bool start_problem(Console& con, const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic, const std::string& path,
                    std::string& error);
 
 // Takes "--problem FILE" out of argv (the window program, before its window

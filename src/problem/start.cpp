@@ -38,14 +38,14 @@ std::string refusal(const Model& m, Prepared p) {
 
 }  // namespace
 
-bool start_problem(const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic, const std::string& path,
+bool start_problem(Console& con, const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic, const std::string& path,
                    std::string& error) {
   // What the dialog prints once it is answered, its questions left out.
-  print_key_help();
-  con_printf("\n\n問題ファイル：%s", path.c_str());
-  const Prepared p = compute_stage(pb, m, cv, d, pic);
+  print_key_help(con);
+  con.print("\n\n問題ファイル：%s", path.c_str());
+  const Prepared p = compute_stage(con, pb, m, cv, d, pic);
   if (p == Prepared::Ready) return true;
-  con_printf("\n");
+  con.print("\n");
   error = path + ": no motion can be prepared: " + refusal(m, p);
   return false;
 }

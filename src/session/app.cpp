@@ -6,9 +6,9 @@
 
 namespace cpt {
 
-void app_start_up(App& app) { start_up(app.pb, app.m, app.cv, app.d, app.pic); }
+int app_start_up(App& app) { return start_up(app.con, app.pb, app.m, app.cv, app.d, app.pic); }
 
-int app_dialog(App& app, int key) { return settings_dialog(app.pb, app.m, app.cv, app.d, app.pic, key); }
+int app_dialog(App& app, int key) { return settings_dialog(app.con, app.pb, app.m, app.cv, app.d, app.pic, key); }
 
 bool app_load_problem(App& app, const std::string& path, std::string& error) {
   if (!load_problem(path, app.pb, error)) return false;
@@ -17,13 +17,19 @@ bool app_load_problem(App& app, const std::string& path, std::string& error) {
 }
 
 bool app_start_problem(App& app, const std::string& path, std::string& error) {
-  return start_problem(app.pb, app.m, app.cv, app.d, app.pic, path, error);
+  return start_problem(app.con, app.pb, app.m, app.cv, app.d, app.pic, path, error);
 }
 
-KeyAction app_press_key(App& app, unsigned char key) { return press_key(app.m, app.cv, app.d, app.pic, key); }
+KeyAction app_press_key(App& app, unsigned char key) {
+  app.con.scope_begin();  // ended by the key's frame
+  return press_key(app.con, app.m, app.cv, app.d, app.pic, key);
+}
 
 FrameView app_run_frame(App& app, const OnObtained& on_obtained) {
-  return run_frame(app.m, app.cv, app.d, on_obtained);
+  const FrameView v = run_frame(app.con, app.m, app.cv, app.d, on_obtained);
+  if (!v.report.empty()) app.con.print("%s", v.report.c_str());
+  app.con.scope_end();
+  return v;
 }
 
 }  // namespace cpt

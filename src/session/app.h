@@ -19,11 +19,13 @@ struct App {
   Curves cv;      // the last preparation's curves
   Data d;         // the motion and everything that moves
   Picture pic;    // layout and view
+  Console con;    // where the run's console text goes and its answers come from
 };
 
 // The start of a run: the start-up problem, then the dialog, which prepares
-// the first motion.
-void app_start_up(App& app);
+// the first motion. 1, or 0 when the input ended inside the dialog (the
+// program then ends with status 1).
+int app_start_up(App& app);
 
 // The settings dialog opened by window key `key` ('a', 'b', 'u', 'k'); 1
 // once a motion is prepared, 0 when the input ended.
@@ -36,8 +38,10 @@ bool app_load_problem(App& app, const std::string& path, std::string& error);
 // The start from the loaded problem file (start_problem).
 bool app_start_problem(App& app, const std::string& path, std::string& error);
 
-// A window key, and the frame it runs.
+// A window key: one diagnostic scope that the key's frame (app_run_frame)
+// ends.
 KeyAction app_press_key(App& app, unsigned char key);
+// The key's frame, with the report it makes printed.
 FrameView app_run_frame(App& app, const OnObtained& on_obtained = {});
 
 }  // namespace cpt
