@@ -21,9 +21,7 @@ void BM_batch_default_run(benchmark::State& state) {
   FILE* null_out = std::fopen("/dev/null", "w");
   for (auto _ : state) {
     FILE* in = fmemopen(answers, sizeof answers - 1, "r");
-    con_set_streams(in, null_out);
-    const int status = batch_main(3, argv, null_out);
-    con_set_streams(nullptr, nullptr);
+    const int status = batch_main(3, argv, null_out, Console(in, null_out));
     std::fclose(in);
     if (status != 0) state.SkipWithError("the default run failed");
   }

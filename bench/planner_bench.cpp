@@ -26,7 +26,7 @@ void BM_f(benchmark::State& state) {
   int ok = 1;
   const double y[2] = {1.0, 1.5};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(f(w->m, w->d.rhs, +1, 1, 0.5, y, rec, ok));
+    benchmark::DoNotOptimize(f(w->con, w->m, w->d.rhs, +1, 1, 0.5, y, rec, ok));
     benchmark::ClobberMemory();
   }
 }
@@ -39,7 +39,7 @@ void BM_rkg(benchmark::State& state) {
   const double y[2] = {1.0, 1.5};
   double yout[2];
   for (auto _ : state) {
-    benchmark::DoNotOptimize(rkg(w->m, w->d.rhs, +1, 0.5, dt0 / nsub, y, yout, acc, 2));
+    benchmark::DoNotOptimize(rkg(w->con, w->m, w->d.rhs, +1, 0.5, dt0 / nsub, y, yout, acc, 2));
     benchmark::ClobberMemory();
   }
 }
@@ -49,9 +49,9 @@ BENCHMARK(BM_rkg);
 void BM_computation_stage(benchmark::State& state) {
   auto w = default_world(Robot::Scara, PathType::Arc);
   for (auto _ : state) {
-    calDmax(w->m, w->cv);
-    extremal_curves(w->m, w->d.rhs, w->cv);
-    benchmark::DoNotOptimize(calboundary(w->m, w->cv));
+    calDmax(w->con, w->m, w->cv);
+    extremal_curves(w->con, w->m, w->d.rhs, w->cv);
+    benchmark::DoNotOptimize(calboundary(w->con, w->m, w->cv));
   }
 }
 BENCHMARK(BM_computation_stage)->Unit(benchmark::kMillisecond);
@@ -68,7 +68,7 @@ void BM_calcp(benchmark::State& state) {
     state.PauseTiming();
     *w = *built;
     state.ResumeTiming();
-    benchmark::DoNotOptimize(calcp(w->m, w->cv, w->d.rhs, w->d.mo));
+    benchmark::DoNotOptimize(calcp(w->con, w->m, w->cv, w->d.rhs, w->d.mo));
   }
 }
 BENCHMARK(BM_calcp)->Unit(benchmark::kMillisecond);

@@ -39,14 +39,12 @@ void BM_svg_replay_frame(benchmark::State& state) {
   }
   const std::string path = "/tmp/cpt_svg_bench-" + std::to_string(getpid()) + ".svg";
   SvgBackend svg;
-  Backend* previous = set_backend(&svg);
   std::string error;
   for (auto _ : state) {
     svg.clear();
-    draw_frame(w->m, w->cv, w->d, w->pic, v);
+    draw_frame(svg, w->m, w->cv, w->d, w->pic, v);
     if (!write_file_safely(path, svg.document(), true, error)) state.SkipWithError(error.c_str());
   }
-  set_backend(previous);
   std::remove(path.c_str());
 }
 BENCHMARK(BM_svg_replay_frame)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/display.h"
+#include "app/gl_backend.h"
 #include "app/window.h"
 #include "core/console.h"
 #include "interaction/keys.h"
@@ -29,12 +30,12 @@ std::unique_ptr<App> after(const std::string& keys) {
   static char answers[] = "n\nn\nn\n";
   FILE* in = fmemopen(answers, sizeof answers - 1, "r");
   FILE* out = std::fopen("/dev/null", "w");
-  con_set_streams(in, out);
+  w->con.set_streams(in, out);
   app_start_up(*w);
   for (char c : keys) {
     if (app_press_key(*w, static_cast<unsigned char>(c)) == KeyAction::Frame) app_run_frame(*w);
   }
-  con_set_streams(stdin, stdout);
+  w->con.set_streams(nullptr, nullptr);
   std::fclose(in);
   std::fclose(out);
   return w;
@@ -47,10 +48,11 @@ void BM_drawn_construction_frame(benchmark::State& state) {
   Motion& mo = w->d.mo;
   const int at = mo.istep;
   const double t = mo.t;
+  GlBackend gl;
   for (auto _ : state) {
     mo.istep = at;
     mo.t = t;
-    benchmark::DoNotOptimize(display_frame(*w));
+    benchmark::DoNotOptimize(display_frame(gl, *w));
     glFinish();
   }
 }
@@ -65,9 +67,10 @@ void BM_drawn_replay_frame(benchmark::State& state) {
   }
   Motion& mo = w->d.mo;
   const int at = mo.istep;
+  GlBackend gl;
   for (auto _ : state) {
     mo.istep = at;
-    benchmark::DoNotOptimize(display_frame(*w));
+    benchmark::DoNotOptimize(display_frame(gl, *w));
     glFinish();
   }
 }

@@ -4,7 +4,6 @@
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 #include "console/dialog.h"
@@ -215,8 +214,7 @@ int run_batch_keys(App& w, const std::function<int()>& next_key, FILE* msg, Fram
     if (action == KeyAction::Quit) break;
     ++pressed;
     if (action == KeyAction::Dialog) {
-      // The input ended inside the dialog: the run ends as the program would.
-      if (!app_dialog(w, c)) std::exit(1);
+      if (!app_dialog(w, c)) return kInputEnded;
       view = FrameView{};
     }
     if (action == KeyAction::Picture) save_numbered_svg(w.con, w.m, w.cv, w.d, w.pic, view, next_picture);
@@ -283,30 +281,31 @@ bool write_optimum_csv(const App& w, const Optimum& o, const std::string& path, 
 
 namespace {
 
-// The start: the dialog, or the problem file (a bad one is one line on msg,
-// and false). With --print-problem the start's console text goes to msg, so
+// The start: the dialog, or the problem file. 0 when a motion is prepared;
+// 2 for a bad problem file (one line on msg); 1 when the input ended inside
+// the dialog. With --print-problem the start's console text goes to msg, so
 // that standard output holds the problem file alone.
-bool start_run(App& w, const BatchOptions& opt, FILE* msg) {
+int start_run(App& w, const BatchOptions& opt, FILE* msg) {
   std::string error;
   if (!opt.problem.empty() && !app_load_problem(w, opt.problem, error)) {
     std::fprintf(msg, "%s\n", error.c_str());
     std::fflush(msg);
-    return false;
+    return 2;
   }
   Console& con = w.con;
   FILE* const in = con.in();
   FILE* const out = con.out();
   if (opt.print_problem) con.set_streams(in, msg);
-  bool ok = true;
+  int status = 0;
   if (opt.problem.empty()) {
-    if (!app_start_up(w)) std::exit(1);  // the input ended inside the dialog
+    if (!app_start_up(w)) status = 1;
   } else if (!app_start_problem(w, opt.problem, error)) {
     std::fprintf(msg, "%s\n", error.c_str());
     std::fflush(msg);
-    ok = false;
+    status = 2;
   }
   con.set_streams(in, out);
-  return ok;
+  return status;
 }
 
 }  // namespace
@@ -356,7 +355,7 @@ int write_outputs(const App& w, const BatchOptions& opt, const FrameView& shown,
 
 }  // namespace
 
-int batch_main(int argc, const char* const* argv, FILE* msg) {
+int batch_main(int argc, const char* const* argv, FILE* msg, const Console& console) {
   BatchOptions opt;
   std::string error;
   if (!parse_batch_args(argc, argv, opt, error)) {
@@ -372,7 +371,8 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
 
   // The state of one run is too large for the stack.
   auto w = std::make_unique<App>();
-  if (!start_run(*w, opt, msg)) return 2;
+  w->con = console;
+  if (const int status = start_run(*w, opt, msg)) return status;
   if (opt.print_problem) {
     std::fputs(problem_text(w->pb).c_str(), stdout);
     std::fflush(stdout);
@@ -386,6 +386,7 @@ int batch_main(int argc, const char* const* argv, FILE* msg) {
   FrameView shown;
   const int pressed =
       run_batch_keys(*w, opt.keys_given ? from_string : std::function<int()>([&w] { return con_key(w->con); }), msg, &shown);
+  if (pressed == kInputEnded) return 1;
 
   const Optimum best = optimum_if_asked(*w, opt, msg);
   std::string summary = batch_summary(*w, pressed);

@@ -50,8 +50,11 @@ extern const char* const kBatchUsage;
 
 // Runs keys until ESC or until next_key returns EOF. Each message the window
 // would show is one line on `msg`; 'p' writes numbered SVG files as in the
-// window. Returns the number of keys pressed, ESC not counted; `shown`, if
+// window. Returns the number of keys pressed, ESC not counted, or
+// kInputEnded when the input ended inside a dialog that a key opened (the
+// runner then ends with status 1, as the window program does); `shown`, if
 // given, gets the view the window would show after the last key.
+constexpr int kInputEnded = -1;
 int run_batch_keys(App& w, const std::function<int()>& next_key, FILE* msg,
                    FrameView* shown = nullptr);
 
@@ -69,8 +72,8 @@ bool write_batch_csv(const App& w, const std::string& path, std::string& error);
 bool write_optimum_csv(const App& w, const Optimum& o, const std::string& path, std::string& error);
 
 // The whole program: returns its exit status. The console (dialog, keys from
-// standard input, output) goes through the console layer; usage errors and
-// the window's messages go to `msg`.
-int batch_main(int argc, const char* const* argv, FILE* msg);
+// its input, output) is `console`, standard input and output by default;
+// usage errors and the window's messages go to `msg`.
+int batch_main(int argc, const char* const* argv, FILE* msg, const Console& console = Console());
 
 }  // namespace cpt

@@ -192,7 +192,8 @@ struct Frame {
   // redraws the current state and shows the notice (one line).
   bool redraw_only = false;
   const char* notice = nullptr;
-  // The report a key made (the optimum's), handed on by the next frame.
+  // The report a key made (the optimum's of 'o'), for the program to print
+  // before the key's frame.
   std::string report;
   // The last construction step failed and was not taken: the current step is
   // the last good state, so going back starts one step later.

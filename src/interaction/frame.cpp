@@ -209,7 +209,6 @@ FrameView frame(Console& con, const Model& m, const Curves& cv, Data& d, const O
   Frame& fr = d.fr;
   FrameView v;
   v.notice = fr.notice;
-  v.report.swap(fr.report);
   const bool redraw_only = fr.redraw_only;
   fr.notice = nullptr;
   fr.redraw_only = false;

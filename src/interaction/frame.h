@@ -72,8 +72,8 @@ struct FrameView {
   const char* step_failed = nullptr;
   bool obtained = false;     // kMsgObtained
   const char* notice = nullptr;
-  // What the frame's key reported (the optimum's report of 'o', the switching
-  // report of the motion obtained in this frame), for the program to print.
+  // The switching report of the motion obtained in this frame, for the
+  // program to print.
   std::string report;
 };
 

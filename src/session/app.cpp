@@ -22,7 +22,12 @@ bool app_start_problem(App& app, const std::string& path, std::string& error) {
 
 KeyAction app_press_key(App& app, unsigned char key) {
   app.con.scope_begin();  // ended by the key's frame
-  return press_key(app.con, app.m, app.cv, app.d, app.pic, key);
+  const KeyAction a = press_key(app.con, app.m, app.cv, app.d, app.pic, key);
+  if (!app.d.fr.report.empty()) {
+    app.con.print("%s", app.d.fr.report.c_str());
+    app.d.fr.report.clear();
+  }
+  return a;
 }
 
 FrameView app_run_frame(App& app, const OnObtained& on_obtained) {

@@ -38,8 +38,8 @@ bool app_load_problem(App& app, const std::string& path, std::string& error);
 // The start from the loaded problem file (start_problem).
 bool app_start_problem(App& app, const std::string& path, std::string& error);
 
-// A window key: one diagnostic scope that the key's frame (app_run_frame)
-// ends.
+// A window key, with the report it makes printed: one diagnostic scope that
+// the key's frame (app_run_frame) ends.
 KeyAction app_press_key(App& app, unsigned char key);
 // The key's frame, with the report it makes printed.
 FrameView app_run_frame(App& app, const OnObtained& on_obtained = {});

@@ -81,9 +81,9 @@ Use limit_use(const Model& md, const Optimum& o) {
     const double x = x_at(s), sdd = (x_at(s + h) - x_at(s - h)) / (4 * h);
     Vec2 fi, qa, qb, pa, pb;
     Mat2 J, D;
-    calD(md, s, q, fi, J, D);
+    calD_quiet(md, s, q, fi, J, D);
     cpcurve(md, s - h, pa), cpcurve(md, s + h, pb);
-    inv(md.pb.robot, pa[0], pa[1], fi, qa), inv(md.pb.robot, pb[0], pb[1], fi, qb);
+    inv_quiet(md.pb.robot, pa[0], pa[1], fi, qa), inv_quiet(md.pb.robot, pb[0], pb[1], fi, qb);
     q = fi;
     for (int i = 0; i < 2; ++i) {
       use.acc = std::max(use.acc, std::fabs(D[i][0] * sdd + D[i][1] * x) / amax[i]);
@@ -105,11 +105,11 @@ double acc_use_in_time(const Model& md, const Optimum& o) {
   q[2] = md.fi0;
   for (int m = 0; m * h <= o.T; ++m) {
     cpcurve(md, optimum_s_at(o, std::min(m * h, o.T)), p[2]);
-    inv(md.pb.robot, p[2][0], p[2][1], q[2], q[2]);
+    inv_quiet(md.pb.robot, p[2][0], p[2][1], q[2], q[2]);
     if (m >= 2 && std::fabs(q[2][0] - q[0][0]) < 0.01 && std::fabs(q[2][1] - q[0][1]) < 0.01) {
       Mat2 J, D;
       Vec2 fi;
-      calD(md, optimum_s_at(o, (m - 1) * h), q[1], fi, J, D);
+      calD_quiet(md, optimum_s_at(o, (m - 1) * h), q[1], fi, J, D);
       const double ax = (p[2][0] - 2 * p[1][0] + p[0][0]) / (h * h), ay = (p[2][1] - 2 * p[1][1] + p[0][1]) / (h * h);
       for (int i = 0; i < 2; ++i) use = std::max(use, std::fabs(J[0][i] * ax + J[1][i] * ay) / amax[i]);
     }
@@ -129,7 +129,7 @@ TEST(MotionCheck, RandomProblemsWithLimits) {
     SCOPED_TRACE(text);
     auto w = std::make_unique<App>();
     std::string error;
-    ConsoleCapture con;
+    ConsoleCapture con(w->con);
     if (!parse_problem(text, "sweep.yaml", w->pb, error) || !app_start_problem(*w, "sweep.yaml", error)) {
       continue;
     }
@@ -199,7 +199,7 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
     SCOPED_TRACE(c.what);
     std::string error;
     auto w = std::make_unique<App>();
-    ConsoleCapture con;
+    ConsoleCapture con(w->con);
     const bool file = c.problem.find(':') == std::string::npos;
     ASSERT_TRUE(file ? app_load_problem(*w, repro + c.problem, error) : parse_problem(c.problem, "edge.yaml", w->pb, error))
         << error;
@@ -265,7 +265,7 @@ TEST(MotionCheck, EdgesOfThePhasePlane) {
 // further keys do not step on.
 TEST(MotionCheck, DecelerationStopsAtRest) {
   auto w = std::make_unique<App>();
-  ConsoleCapture con("n\nn\nn\n");
+  ConsoleCapture con(w->con, "n\nn\nn\n");
   app_start_up(*w);
   const std::string keys = std::string(40, 's') + "c" + std::string(60, 's');
   size_t next = 0;
@@ -288,13 +288,13 @@ namespace cpt {
 TEST(MotionCheck, StepOverATightBendIsOverTheLimit) {
   auto w = std::make_unique<App>();
   std::string error;
-  ConsoleCapture con;
+  ConsoleCapture con(w->con);
   ASSERT_TRUE(parse_problem("robot: {type: scara}\npath: {type: u_shape, radius: 1e-6}\n", "bend.yaml", w->pb, error) &&
               app_start_problem(*w, "bend.yaml", error)) << error;
   Motion& mo = w->d.mo;
   const double bend = path_knots(w->m).front();
   mo.Y[0] = {bend - 0.005, 1.0}, mo.torque_sel = -1, mo.t = 0.5;
-  EXPECT_EQ(construction_step(w->m, w->d.rhs, mo, w->d.fr.acc_now), StepOutcome::OverLimit);
+  EXPECT_EQ(construction_step(w->con, w->m, w->d.rhs, mo, w->d.fr.acc_now), StepOutcome::OverLimit);
 }
 
 }  // namespace cpt

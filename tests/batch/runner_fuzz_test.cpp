@@ -61,18 +61,15 @@ TEST(RunnerFuzz, NoWrongResultIsEverShown) {
   std::mt19937 rng(20261207u);
   int obtained = 0;
   // A dialog that ends at the end of its input ends the runner: its keys are skipped.
-  static bool ended;
-  set_dialog_end_hook([] { ended = true; });
   FILE* msg = std::fopen("/dev/null", "w");
   for (long i = 0; i < runs; ++i) {
     const std::string answers = random_answers(rng), keys = random_keys(rng, i % 2 == 0);
     SCOPED_TRACE("answers=" + answers + " keys=" + keys);
     auto w = std::make_unique<App>();
-    ConsoleCapture con(answers);
-    ended = false;
-    app_start_up(*w);
+    ConsoleCapture con(w->con, answers);
+    const bool started = app_start_up(*w);
     size_t next = 0;
-    if (!ended)
+    if (started)
       run_batch_keys(*w, [&] { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; }, msg);
     const std::string out = con.text() + batch_summary(*w, 0);
     EXPECT_EQ(out.find("nan"), std::string::npos); EXPECT_EQ(out.find("inf"), std::string::npos);
@@ -89,7 +86,7 @@ TEST(RunnerFuzz, NoWrongResultIsEverShown) {
       EXPECT_GT(mo.tt[k], mo.tt[k - 1]) << "k=" << k; EXPECT_GE(mo.Y[k][1], 0) << "k=" << k;
     }
   }
-  std::fclose(msg), set_dialog_end_hook(nullptr);
+  std::fclose(msg);
   RecordProperty("obtained", obtained);
 }
 
@@ -109,10 +106,10 @@ TEST(RunnerFuzz, NoHandBuiltMotionBeatsTheOptimum) {
     auto base = std::make_unique<App>();
     std::string error;
     if (std::strncmp(answers, "robot:", 6) == 0) {
-      ConsoleCapture con;
+      ConsoleCapture con(base->con);
       ASSERT_TRUE(parse_problem(answers, "fuzz.yaml", base->pb, error) && app_start_problem(*base, "fuzz.yaml", error)) << error;
     } else {
-      ConsoleCapture con(answers);
+      ConsoleCapture con(base->con, answers);
       app_start_up(*base);
     }
     const Optimum best = compute_optimum(base->m);
@@ -127,7 +124,7 @@ TEST(RunnerFuzz, NoHandBuiltMotionBeatsTheOptimum) {
       if (i == 0) keys += 'l';
       keys += std::string(rng() % 90, 'l') + std::string(200, 'f') + std::string(300, 's');
       auto w = std::make_unique<App>(*base);
-      ConsoleCapture con;
+      ConsoleCapture con(w->con);
       size_t next = 0;
       run_batch_keys(*w, [&] { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; }, msg);
       if (w->d.mo.traj_state != TrajState::Obtained) continue;

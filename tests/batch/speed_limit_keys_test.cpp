@@ -37,7 +37,7 @@ TEST(VelocityLimits, KeyLFollowsTheCeilingAndTheReportSaysSo) {
     auto w = prepared_centred_arc(0.5, PI);
     w->pb.vmax = {c.v1, 0};
     ASSERT_EQ(prepare(*w), Prepared::Ready);
-    ConsoleCapture con;
+    ConsoleCapture con(w->con);
     size_t next = 0;
     FrameView shown;
     const std::string keys = c.keys;
@@ -54,11 +54,11 @@ TEST(VelocityLimits, KeyLFollowsTheCeilingAndTheReportSaysSo) {
     for (int k = 1; c.v1 > 0 && k < w->d.fr.n_keep; ++k) ASSERT_LE(w->d.fr.look_keep[k - 1][1], 1 + 1e-6) << c.what << k;
     {  // the ceiling, lower than the acceleration limit (2) all along, is drawn in magenta
       Recorder rec;
-      plot_boundary(w->pic, mo, w->cv, colour::black);
+      plot_boundary(rec, w->pic, mo, w->cv, colour::black);
       EXPECT_EQ(rec.of(DrawCall::ThickLine, &colour::magenta).size(), c.v1 > 0 ? size_t(w->cv.nbnd) : 0u);
     }
     if (!c.obtained) continue;
-    print_settings(w->m);
+    print_settings(w->con, w->m);
     const std::string out = con.text();
     EXPECT_NE(out.find("\nt1 から関節1の速度上限に沿う"), std::string::npos) << out;
     EXPECT_NE(out.find("(v1max,v2max)=( 1.00  0.00)"), std::string::npos) << out;

@@ -39,13 +39,13 @@ TEST(ConsoleTerminal, FlushKeyModeEndOfFileAndSignals) {
       // ignored; the program's own start in a terminal has them at default.
       signal(SIGINT, SIG_DFL);
       signal(SIGQUIT, SIG_DFL);
-      con_set_streams(stdin, stdout);
-      con_printf("READY");
-      con_printf("[%c]", con_key());
+      Console con(stdin, stdout);
+      con.print("READY");
+      con.print("[%c]", con_key(con));
       std::string line;
-      con_line(line);
-      con_printf("<%s>%s", line.c_str(), con_key() == EOF ? "EOF" : "KEY");
-      con_key();  // ended by the signal
+      con_line(con, line);
+      con.print("<%s>%s", line.c_str(), con_key(con) == EOF ? "EOF" : "KEY");
+      con_key(con);  // ended by the signal
       _exit(0);
     }
     std::string got;  // what the terminal shows, read until `want` or about 5 s

@@ -26,9 +26,9 @@ TEST(Draw, RobotTipOnTheForwardKinematicsAndPictureFollowsTheView) {
   std::uniform_real_distribution<double> u(-1, 1);
   for (const Robot r : {Robot::Cylindrical, Robot::Scara}) {
     auto w = default_world(r);
-    const auto draw = [r](const Picture& pic, const Vec2& q) {
-      draw_picture_grid(pic);
-      (r == Robot::Cylindrical ? draw_cylindrical_robot : draw_scara_robot)(pic, q, colour::blue);
+    const auto draw = [r](Backend& out, const Picture& pic, const Vec2& q) {
+      draw_picture_grid(out, pic);
+      (r == Robot::Cylindrical ? draw_cylindrical_robot : draw_scara_robot)(out, pic, q, colour::blue);
     };
     for (int i = 0; i < 20; ++i) {
       const Vec2 q{PI * u(rng), r == Robot::Scara ? PI * u(rng) : 0.6 + 0.4 * u(rng)};
@@ -41,9 +41,9 @@ TEST(Draw, RobotTipOnTheForwardKinematicsAndPictureFollowsTheView) {
         EXPECT_NEAR(got[1], pic.zoom * W[1] + pic.view_y, 1e-9);
       };
       Recorder plain;
-      draw(w->pic, q);  // zoom 1, no offsets
+      draw(plain, w->pic, q);  // zoom 1, no offsets
       Recorder rec;
-      draw(pic, q);
+      draw(rec, pic, q);
       SCOPED_TRACE(testing::Message() << "robot " << r << " q=(" << q[0] << ", " << q[1] << ")");
       const auto dot = rec.of(DrawCall::Disc, &colour::red);
       ASSERT_EQ(dot.size(), 1u);

@@ -12,13 +12,11 @@
 namespace cpt {
 namespace {
 
-// The document of what f draws through the primitives; python's XML parser must accept it.
+// The document of what f draws through the primitives on an SVG backend; python's XML parser must accept it.
 template <class F>
 std::string drawn(F f) {
   SvgBackend svg;
-  Backend* previous = set_backend(&svg);
-  f();
-  set_backend(previous);
+  f(svg);
   FILE* py = popen("python3 -c 'import sys, xml.etree.ElementTree as E; E.parse(sys.stdin)'", "w");
   std::fputs(svg.document().c_str(), py);
   EXPECT_EQ(pclose(py), 0) << svg.document();
@@ -31,14 +29,14 @@ std::string drawn(F f) {
 // ring not one open circle, a turned rectangle's side; markup or non-UTF-8 bytes
 // breaking the document, mangled Japanese, a wrong font, baseline or text colour.
 TEST(SvgBackend, PrimitivesAndTextsInWindowPixels) {
-  const std::string doc = drawn([] {
-    draw_thick_line({-1, 1}, {0, 0}, 0.01, colour::red);   // 4 pixels wide
-    draw_thick_line({0, 0}, {1, -0.5}, 0.01, colour::red);
-    draw_line({-0.5, 0.5}, {0.5, 0.5}, colour::blue);      // a thick line left 2 pixels
-    ring_marker({0.5, 0.5}, 0.025, colour::blue);          // rim 0.005 = 2 pixels
-    fill_rect({0, 0}, 0.5, 0.25, 1.5707963267948966, colour::green);  // length up, width to the left
-    draw_text(-1.0f, -1.0f, Font::HELVETICA_12, "a<b && c>d 日本語\n");
-    draw_text(0.5f, 0.5f, Font::TIMES_ROMAN_24, "bad \xff byte");
+  const std::string doc = drawn([](Backend& out) {
+    draw_thick_line(out, {-1, 1}, {0, 0}, 0.01, colour::red);   // 4 pixels wide
+    draw_thick_line(out, {0, 0}, {1, -0.5}, 0.01, colour::red);
+    draw_line(out, {-0.5, 0.5}, {0.5, 0.5}, colour::blue);      // a thick line left 2 pixels
+    ring_marker(out, {0.5, 0.5}, 0.025, colour::blue);          // rim 0.005 = 2 pixels
+    fill_rect(out, {0, 0}, 0.5, 0.25, 1.5707963267948966, colour::green);  // length up, width to the left
+    draw_text(out, -1.0f, -1.0f, Font::HELVETICA_12, "a<b && c>d 日本語\n");
+    draw_text(out, 0.5f, 0.5f, Font::TIMES_ROMAN_24, "bad \xff byte");
   });
   EXPECT_HAS(doc, R"(width="800" height="800" viewBox="0 0 800 800")");
   EXPECT_HAS(doc, R"(<polyline points="0,0 400,400 800,600" stroke="#ff0000" stroke-width="4"/>)");

@@ -19,7 +19,7 @@ namespace cpt {
 // The setting after the start-up dialog answered with `answers`.
 static std::unique_ptr<App> after_dialog(const std::string& answers = "n\nn\nn\n") {
   auto w = std::make_unique<App>();
-  ConsoleCapture con(answers);
+  ConsoleCapture con(w->con, answers);
   app_start_up(*w);
   if (con.text().find("計算終了") == std::string::npos) ADD_FAILURE() << con.text();
   return w;
@@ -87,7 +87,7 @@ TEST(Keys, FirstStepBackSwitchAndFullTables) {
 TEST(Keys, WholeDefaultConstruction) {
   auto w = after_dialog();
   const Motion& mo = w->d.mo;
-  ConsoleCapture con;
+  ConsoleCapture con(w->con);
   keys(*w, std::string(10, 's') + "f");  // short of the end curve: a step
   EXPECT_EQ(mo.istep, 11);
   EXPECT_EQ(keys(*w, std::string(69, 's') + "f").mode, FrameMode::Walking);
@@ -122,7 +122,7 @@ TEST(Keys, FailedRebuildObtainsNothing) {
   Motion& mo = w->d.mo;
   keys(*w, std::string(80, 's') + "f");
   mo.chn[1].t = mo.chn[2].t + 1;
-  ConsoleCapture con;
+  ConsoleCapture con(w->con);
   int obtained = 0;
   keys(*w, std::string(64, 's'), &obtained);
   EXPECT_EQ(obtained, 0);
@@ -135,7 +135,7 @@ TEST(Keys, FailedRebuildObtainsNothing) {
 TEST(Keys, BackAndSwitchAfterAFailedStep) {
   auto w = after_dialog("y\na\nn\ny\n4\n-0.4 0.2 0.1 3\n");
   Motion& mo = w->d.mo;
-  ConsoleCapture con;
+  ConsoleCapture con(w->con);
   int n = 0;
   for (const char* no = ""; n++ < 300 && std::string(no ? no : "") != kNoticeStepFailed;) no = keys(*w, "s").notice;
   ASSERT_LT(n, 300) << "no step failed";
@@ -160,7 +160,7 @@ TEST(Keys, BackAndSwitchAfterAFailedStep) {
 TEST(OptimumKey, ShowHideForgetAndFail) {
   auto w = after_dialog();
   keys(*w, "s");
-  ConsoleCapture con;
+  ConsoleCapture con(w->con);
   const int step = w->d.mo.istep;
   EXPECT_EQ(keys(*w, "o").notice, nullptr);
   EXPECT_EQ(con.take(), "\n\n最適軌道(自動計算) T*= 1.4427 切り替え回数=1\nt1= 0.7984 S[]=( 1.5957  3.5564) acc->dec\n");
@@ -204,7 +204,7 @@ TEST(VelocityLimits, StepsAlongTheCeiling) {
     ASSERT_EQ(prepare(*w), Prepared::Ready);
     Motion& mo = w->d.mo;
     mo.Y[0] = {k.s0, c(k.s0)}, mo.t = 0.5, mo.ceiling = SpeedLimit::Joint1;
-    EXPECT_EQ(construction_step(w->m, w->d.rhs, mo, w->d.fr.acc_now), k.out) << k.s0;
+    EXPECT_EQ(construction_step(w->con, w->m, w->d.rhs, mo, w->d.fr.acc_now), k.out) << k.s0;
     if (k.out != StepOutcome::Done) {
       EXPECT_EQ(mo.istep, 0);
       continue;

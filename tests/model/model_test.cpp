@@ -65,7 +65,7 @@ TEST(Kinematics, HandWorkedInverses) {
   for (const Case& c : cases) {
     auto w = default_world(c.robot);
     Vec2 q{NAN, NAN};
-    ASSERT_EQ(inv(w->pb.robot, c.p[0], c.p[1], c.ref, q), 1) << c.geometry;
+    ASSERT_EQ(inv(w->con, w->pb.robot, c.p[0], c.p[1], c.ref, q), 1) << c.geometry;
     EXPECT_NEAR(q[0], c.q[0], 1e-9) << c.geometry; EXPECT_NEAR(q[1], c.q[1], 1e-9) << c.geometry;
   }
 }
@@ -84,7 +84,7 @@ TEST(Kinematics, InverseOfForwardOnTheNearestBranch) {
       const Vec2 q0{PI * u(rng), scara ? 1.55 + 1.5 * u(rng) : 0.65 + 0.6 * u(rng)};
       const Vec2 want{q0[0] + turn, scara ? q0[1] + turn : q0[1]}, p = forward(w->pb.robot, q0);
       Vec2 q{NAN, NAN};
-      ASSERT_EQ(inv(w->pb.robot, p[0], p[1], {want[0] + 2.5 * u(rng), want[1] + 2.5 * u(rng)}, q), 1);
+      ASSERT_EQ(inv(w->con, w->pb.robot, p[0], p[1], {want[0] + 2.5 * u(rng), want[1] + 2.5 * u(rng)}, q), 1);
       SCOPED_TRACE(testing::Message() << r << " q0=" << q0[0] << "," << q0[1]);
       EXPECT_NEAR(q[0], want[0], 1e-9); EXPECT_NEAR(q[1], want[1], 1e-9);
     }
@@ -105,7 +105,7 @@ TEST(Kinematics, CoefficientsMatchFiniteDifferencesAlongEveryPath) {
         SCOPED_TRACE(testing::Message() << r << c << " i=" << i);
         const double s = md.sf * (i + 0.37) / 200;
         Mat2 J, D;
-        ASSERT_EQ(calD(md, s, fi, fi, J, D), 1);
+        ASSERT_EQ(calD(w->con, md, s, fi, fi, J, D), 1);
         EXPECT_LT(std::fabs(fi[0] - prev[0]) + std::fabs(fi[1] - prev[1]), 0.3);
         prev = fi;
         a = at(md, s - hs), m = at(md, s), b = at(md, s + hs);
@@ -131,17 +131,17 @@ TEST(Rhs, CylindricalOnACentredArc) {
   use_centred_arc(*w, 0.7, PI);
   Vec2 fi = w->m.fi0;
   AccRecord rec;
-  jointacc(w->m, 0.3, 1, 2, fi, rec);
+  jointacc(w->con, w->m, 0.3, 1, 2, fi, rec);
   EXPECT_NEAR(rec.sdd, 1.4, 1e-12); EXPECT_NEAR(rec.acc[0], 0.98, 1e-12); EXPECT_NEAR(rec.acc[1], -0.7, 1e-12);
-  ASSERT_EQ(calboundary(w->m, w->cv), 1);
+  ASSERT_EQ(calboundary(w->con, w->m, w->cv), 1);
   ASSERT_EQ(w->cv.nbnd, 400);
   for (int i = 0; i <= 400; ++i) { EXPECT_NEAR(w->cv.bnd[i][0], i * PI / 400, 1e-15); EXPECT_NEAR(w->cv.bnd[i][1], std::sqrt(2.0 / 0.7), 1e-9); }
   int ok;
   const double y[2] = {0.5, 0.2}, fast[2] = {0, 2};
-  for (int sel : {+1, -1}) EXPECT_NEAR(f(w->m, w->d.rhs, sel, 1, 0.0, fast, rec, ok), 80000, 1e-6) << sel;
+  for (int sel : {+1, -1}) EXPECT_NEAR(f(w->con, w->m, w->d.rhs, sel, 1, 0.0, fast, rec, ok), 80000, 1e-6) << sel;
   for (double t : {0.0, 1e-9}) {
     w->d.rhs.fi_last = {2 * PI, 0.7};
-    f(w->m, w->d.rhs, 1, 1, t, y, rec, ok);
+    f(w->con, w->m, w->d.rhs, 1, 1, t, y, rec, ok);
     EXPECT_NEAR(w->d.rhs.fi_last[0], t == 0 ? 0.5 : 0.5 + 2 * PI, 1e-12) << t;
   }
 }
@@ -150,19 +150,19 @@ TEST(Rhs, CylindricalOnACentredArc) {
 // and the smallest sdd keep both joints within their limits, one at its limit; at 1.1 no sdd does, both choices
 // agree and a joint goes over. Where det D = 0 (all along the straight line) there is no speed limit.
 TEST(Rhs, LimitsMetBelowTheBoundaryOnly) {
-  ConsoleCapture quiet;  // the trace near singular points
   for (const Robot r : {Robot::Cylindrical, Robot::Scara}) {
     auto w = default_world(r);
+    ConsoleCapture quiet(w->con);  // the trace near singular points
     for (const PathType c : kPathTypes) {
       w->pb.cptype = c, rebuild_model(*w);
       const Model& md = w->m;
-      ASSERT_EQ(calboundary(md, w->cv), 1) << r << c;
+      ASSERT_EQ(calboundary(w->con, md, w->cv), 1) << r << c;
       int checked = 0;
       for (int i = 3; i < w->cv.nbnd; i += 8) {
         const double s = w->cv.bnd[i][0];
         Vec2 fi;
         Mat2 J, D;
-        ASSERT_EQ(calD(md, s, md.fi0, fi, J, D), 1);
+        ASSERT_EQ(calD(w->con, md, s, md.fi0, fi, J, D), 1);
         if (std::fabs(D[0][0] * D[1][1] - D[0][1] * D[1][0]) < 1e-3) continue;
         ++checked;
         for (double k : {0.9, 1.1}) {
@@ -171,7 +171,7 @@ TEST(Rhs, LimitsMetBelowTheBoundaryOnly) {
           double sdd[2], worst[2];
           for (int m = 0; m < 2; ++m) {
             AccRecord rec;  int ok = 0;
-            sdd[m] = f(md, w->d.rhs, m ? 1 : -1, 1, 0.0, y, rec, ok);
+            sdd[m] = f(w->con, md, w->d.rhs, m ? 1 : -1, 1, 0.0, y, rec, ok);
             ASSERT_EQ(ok, 1);
             worst[m] = std::max(std::fabs(rec.acc[0]) / md.pb.a1max, std::fabs(rec.acc[1]) / md.pb.a2max);
           }
@@ -188,17 +188,17 @@ TEST(Rhs, LimitsMetBelowTheBoundaryOnly) {
 // and leaves the record; calboundary says where and keeps the previous boundary.
 TEST(Rhs, OutOfReachIsReportedNotComputed) {
   auto w = default_world(Robot::Scara, PathType::Line);
-  ConsoleCapture con;
+  ConsoleCapture con(w->con);
   w->pb.line.P0 = {1.2, 0}, rebuild_model(*w), con.take();  // the start point's own failure
   AccRecord rec{1, {2, 3}};
   int ok = 1;
   const double y[2] = {0, 0.5};
-  EXPECT_EQ(f(w->m, w->d.rhs, 1, 1, 0.0, y, rec, ok), F_NO_SOLUTION);
+  EXPECT_EQ(f(w->con, w->m, w->d.rhs, 1, 1, 0.0, y, rec, ok), F_NO_SOLUTION);
   EXPECT_EQ(ok, 0); EXPECT_EQ(rec.sdd, 1); EXPECT_EQ(rec.acc[1], 3);
   const std::string inv_calD =
       "\n!!!逆運動学inv()の解なし．始めからやり直し．\n    アーム長1,2=( 0.500  0.500) 位置(x,y)=( 1.200  0.000)\ncalD() inv()解なし CP[]=( 1.2000  0.0000)";
   EXPECT_EQ(con.take(), inv_calD + "\nf() calD()解なし s= 0.0000");
-  w->cv.nbnd = 123;  EXPECT_EQ(calboundary(w->m, w->cv), 0);
+  w->cv.nbnd = 123;  EXPECT_EQ(calboundary(w->con, w->m, w->cv), 0);
   EXPECT_EQ(w->cv.nbnd, 123);
   EXPECT_EQ(con.take(), inv_calD + "\ncalboundary() 逆運動学解なし robot=b 軌道=7 s= 0.0000");
 }

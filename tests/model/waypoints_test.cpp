@@ -89,7 +89,7 @@ TEST(Waypoints, UnusablePointsRefused) {
     use_waypoints(*w, {{0.1, 0.5}, {0.2, 0.5}, {0.3, 0.5}, {0.4, 0.6}});
     w->pb.waypoints.n = c.n;
     if (c.bad_point >= 0) w->pb.waypoints.p[c.bad_point][0] = c.x;
-    ConsoleCapture quiet;  // inv's lines for a start point that is not a number
+    ConsoleCapture quiet(w->con);  // inv's lines for a start point that is not a number
     rebuild_model(*w);
     const Model& md = w->m;
     int at = -2;  const char* why = waypoint_fault(md, &at);

@@ -18,7 +18,7 @@ TEST(ExtremalCurves, CentredArcGivesParabolasUpToTheRateCap) {
     auto w = default_world(Robot::Cylindrical);
     w->pb.a1max = c.a1max, w->pb.a2max = c.a2max;
     use_centred_arc(*w, c.R, c.sf);
-    extremal_curves(w->m, w->d.rhs, w->cv);
+    extremal_curves(w->con, w->m, w->d.rhs, w->cv);
     const double sdd = c.a1max / (c.R * c.R), cap = std::sqrt(c.a2max / c.R);
     for (int e = 0; e < 2; ++e) {
       const auto& pts = e ? w->cv.curve_end : w->cv.curve_start;
@@ -44,7 +44,7 @@ TEST(ExtremalCurves, CurveEndingInItsFirstStepHasCountZero) {
   auto w = default_world(Robot::Cylindrical);
   use_centred_arc(*w, 0.5, 1e-6);
   w->cv.n_curve_start = w->cv.n_curve_end = -1;
-  extremal_curves(w->m, w->d.rhs, w->cv);
+  extremal_curves(w->con, w->m, w->d.rhs, w->cv);
   EXPECT_EQ(w->cv.n_curve_start, 0); EXPECT_EQ(w->cv.n_curve_end, 0);
 }
 

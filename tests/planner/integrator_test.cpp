@@ -29,17 +29,17 @@ TEST(Rkg, ClosedFormsOnACentredArc) {
   const double y[2] = {0.1, 0.3};
   for (double h : {0.05, 0.0}) {
     double yout[2]; AccRecord acc;
-    ASSERT_EQ(rkg(w->m, w->d.rhs, +1, 0.2, h, y, yout, acc, 2), 1);
+    ASSERT_EQ(rkg(w->con, w->m, w->d.rhs, +1, 0.2, h, y, yout, acc, 2), 1);
     EXPECT_NEAR(yout[0], y[0] + y[1] * h + 4 * h * h, h > 0 ? 1e-9 : 0.0);
     EXPECT_NEAR(yout[1], y[1] + 8 * h, h > 0 ? 1e-9 : 0.0);
     EXPECT_NEAR(acc.acc[0], 2.0, 1e-9);
   }
   for (const Vec2 y0 : {Vec2{NAN, 1.0}, Vec2{0.1, INFINITY}}) {
-    const StepRun r = substeps(w->m, w->d.rhs, +1, 0.2, 1e-3, 10, y0, AccRecord{}, StepRule{});
+    const StepRun r = substeps(w->con, w->m, w->d.rhs, +1, 0.2, 1e-3, 10, y0, AccRecord{}, StepRule{});
     EXPECT_TRUE(r.failed) << y0[0] << " " << y0[1]; EXPECT_EQ(r.done, 0);
   }
   StepRule rest;  rest.stop_at_rest = true;
-  const StepRun r = substeps(w->m, w->d.rhs, -1, 0.2, 1e-3, 100, {0.1, 0.1}, AccRecord{}, rest);
+  const StepRun r = substeps(w->con, w->m, w->d.rhs, -1, 0.2, 1e-3, 100, {0.1, 0.1}, AccRecord{}, rest);
   EXPECT_TRUE(r.at_rest); EXPECT_EQ(r.y[1], 0);
   EXPECT_NEAR(r.t, 0.2 + 0.0125, 1e-9);
   EXPECT_NEAR(r.y[0], 0.1 + 0.000625, 1e-6 + 1e-9);
@@ -52,7 +52,7 @@ TEST(Rkg, ErrorFallsSixteenfoldWhenTheStepHalves) {
     Vec2 y{0.0, 0.2}, y_in;
     AccRecord acc;
     for (int i = 0; i < n; ++i)
-      EXPECT_EQ(rkg(w->m, w->d.rhs, +1, 0.2 * i / n, 0.2 / n, (y_in = y).data(), y.data(), acc, 2), 1);
+      EXPECT_EQ(rkg(w->con, w->m, w->d.rhs, +1, 0.2 * i / n, 0.2 / n, (y_in = y).data(), y.data(), acc, 2), 1);
     return y;
   };
   const Vec2 ref = run(128), coarse = run(4), fine = run(8);
@@ -69,7 +69,7 @@ TEST(Rkg, AllocatesNothing) {
   double yout[2];
   AccRecord acc;
   const long before = g_allocations;
-  for (int i = 0; i < 100; ++i) rkg(w->m, w->d.rhs, +1, 0.5, 0.001, y, yout, acc, 2);
+  for (int i = 0; i < 100; ++i) rkg(w->con, w->m, w->d.rhs, +1, 0.5, 0.001, y, yout, acc, 2);
   EXPECT_EQ(g_allocations, before);
   std::string heap(100, 'x');  // proves the counter counts
   EXPECT_GT(g_allocations, before);

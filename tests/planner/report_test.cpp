@@ -28,9 +28,10 @@ TEST(SwitchingReport, ExactTextOfAHandMadeTrajectory) {
   mo.Y[3] = {0.5, 0}, mo.tf = 0.3, mo.NCHN = 1;
   mo.chn[0] = {0, 0, 0, {2, 0.5}};
   mo.chn[1] = {0.3, 0.5, 0, {0, 0}};
-  ConsoleCapture con;
-  EXPECT_EQ(switching_report(w->m, mo, 3), 5);
-  EXPECT_EQ(con.text(),
+  int dropped = -1;
+  EXPECT_EQ(switching_times(w->m, mo, 3, dropped), 5);
+  EXPECT_EQ(dropped, 0);
+  EXPECT_EQ(switching_report(mo, dropped),
             "\n\n新しい軌道に沿う加減速の切り替え回数と状態 NCHN=1"
             "\nt0= 0.0000 S[]=( 0.0000  0.0000) ACC[]=( 2.0000  0.5000)"
             "\ntf= 0.3000 S[]=( 0.5000  0.0000) ACC[]=( 0.0000  0.0000)"
@@ -57,12 +58,12 @@ TEST(SwitchingReport, CountsOfSmallScans) {
     SCOPED_TRACE(c.what);
     auto w = scan(c.accs);
     const int n = static_cast<int>(c.accs.size()) - 1;
-    ConsoleCapture con;
-    EXPECT_EQ(switching_report(w->m, w->d.mo, n), c.nct);
+    int dropped = -1;
+    EXPECT_EQ(switching_times(w->m, w->d.mo, n, dropped), c.nct);
     EXPECT_EQ(w->d.mo.tsw[c.nct].t, w->d.mo.tf); EXPECT_EQ(w->d.mo.tsw[c.nct].acc, w->d.mo.A[n].acc);
     if (c.nct < NREC - 1) continue;
     EXPECT_EQ(w->d.mo.tsw[NREC - 2].t, w->d.mo.tt[NREC - 2]);
-    EXPECT_NE(con.text().find("関節トルク切り替えが上限49を超え 71 個を記録しない"), std::string::npos);
+    EXPECT_NE(switching_report(w->d.mo, dropped).find("関節トルク切り替えが上限49を超え 71 個を記録しない"), std::string::npos);
   }
 }
 

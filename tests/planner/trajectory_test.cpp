@@ -32,7 +32,7 @@ TEST(Trajectory, BangBangOnAShortCentredArc) {
   EXPECT_NEAR(land.s, SF / 2, 1e-3);
   EXPECT_NEAR(land.acc[0], -2.0, 1e-9);  // decelerating from the landing on
   EXPECT_NEAR(mo.Y[mo.nf][0], SF, 1e-4); EXPECT_NEAR(mo.Y[mo.nf][1], 0.0, 1e-9);
-  ASSERT_EQ(calcp(w->m, w->cv, w->d.rhs, mo), 1);
+  ASSERT_EQ(calcp(w->con, w->m, w->cv, w->d.rhs, mo), 1);
   EXPECT_NEAR(mo.tf, 2 * std::sqrt(SF * R * R / 2), 1e-3);
   EXPECT_GE(mo.Tn, mo.tf);  // the reference motion is no faster
   EXPECT_NEAR(shortest_time_bound(w->m, w->cv), 2 * std::sqrt(SF * R * R / 2), 2 * dt_curve);
@@ -56,8 +56,8 @@ TEST(LandFinal, MadeUpHistories) {
     for (int k = 0; k <= c.K; ++k) mo.tt[k] = k * dt0, mo.Y[k] = {k == c.K ? c.s_end : 0.0, 1.0};
     mo.NCHN = c.m - 1, mo.dt = dt0 / NDIV;  // the records before it; the step after 't'
     const Motion b = mo;  const RhsState rs = w->d.rhs;
-    ConsoleCapture con;
-    ASSERT_EQ(land_final(w->m, w->d.rhs, w->cv, mo, c.K), c.result);
+    ConsoleCapture con(w->con);
+    ASSERT_EQ(land_final(w->con, w->m, w->d.rhs, w->cv, mo, c.K), c.result);
     EXPECT_NE(con.text().find(c.message), std::string::npos) << con.text();
     if (c.result == Landing::Landed) {
       EXPECT_NEAR(mo.chn[c.m].t, mo.tt[99] + (SF - 1.0 / 16) / SF * dt0, 1e-5);
@@ -74,10 +74,10 @@ TEST(LandFinal, MadeUpHistories) {
 TEST(Calcp, FaultsStopWithAMessage) {
   auto w = prepared_centred_arc(R, SF);
   Motion& mo = w->d.mo;
-  ConsoleCapture con;
+  ConsoleCapture con(w->con);
   const auto fails = [&](int nchn, SwitchRecord c1, SwitchRecord c2, const char* message) {
     mo.NCHN = nchn, mo.chn[1] = c1, mo.chn[2] = c2;
-    EXPECT_EQ(calcp(w->m, w->cv, w->d.rhs, mo), 0) << message;
+    EXPECT_EQ(calcp(w->con, w->m, w->cv, w->d.rhs, mo), 0) << message;
     const std::string out = con.take();
     EXPECT_NE(out.find(message), std::string::npos) << out;
   };
@@ -105,8 +105,8 @@ TEST(ReferenceMotion, AccelerationFromTheLimitsAndGrid) {
     Motion& mo = w->d.mo;
     for (int k = 0; k <= c.nf; ++k) mo.tt[k] = k * c.step;
     mo.nf = c.nf;
-    ConsoleCapture con;
-    reference_motion(w->m, w->cv, mo);
+    ConsoleCapture con(w->con);
+    reference_motion(w->con, w->m, w->cv, mo);
     const double Tn = 2 * std::sqrt(0.2 / c.a);
     EXPECT_NEAR(mo.Tn, Tn, 1e-12);
     EXPECT_NEAR(mo.tt[mo.nn], std::max(Tn, c.nf * c.step), 1e-12);
@@ -128,8 +128,8 @@ TEST(ReferenceMotion, ReductionRoundsAreBounded) {
   w->cv.Dmax10 = 0;
   for (int k = 0; k <= 20; ++k) w->d.mo.tt[k] = k * dt0;
   w->d.mo.nf = 20;
-  ConsoleCapture con;
-  reference_motion(w->m, w->cv, w->d.mo);
+  ConsoleCapture con(w->con);
+  reference_motion(w->con, w->m, w->cv, w->d.mo);
   EXPECT_NE(con.text().find("基準CP運動 加速度の縮小が1000回で終わらない"), std::string::npos);
   EXPECT_EQ(w->d.mo.Yn[w->d.mo.nn], (Vec2{PI, 0}));
 }

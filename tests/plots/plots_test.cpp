@@ -25,10 +25,10 @@ TEST(Plots, TimeGraphsMeetTheirLimitsAndGoals) {
   const double acc[5][2] = {{0, 0}, {2, 1}, {-1, -4}, {0.5, 3}, {1, 2}};
   for (int k = 0; k <= 4; ++k) mo.tt[k] = 0.2 * k, mo.A[k].acc = {acc[k][0], acc[k][1]}, mo.fi[k] = {0.3 * k - 0.2, 0.7 - 0.1 * k * k};
   const auto horizontal = [](const DrawCall& d) { return d.p[1] == d.q[1]; };
-  Recorder rec;  plot_joint_torque(w->pic, w->m, mo, 4);
+  Recorder rec;  plot_joint_torque(rec, w->pic, w->m, mo, 4);
   const auto limits = rec.of(DrawCall::Line, &colour::blue, horizontal);
   EXPECT_EQ(rec.of(DrawCall::Text, nullptr, [](const DrawCall& d) { return d.text == "0.8s"; }).size(), 2u);
-  Recorder disp;  plot_joint_displacement(w->pic, w->m, mo, 4);
+  Recorder disp;  plot_joint_displacement(disp, w->pic, w->m, mo, 4);
   const auto goals = disp.of(DrawCall::Line, &colour::red, horizontal);
   ASSERT_EQ(goals.size(), 2u);
   for (int j = 0; j < 2; ++j) {
@@ -49,9 +49,9 @@ TEST(Plots, DefaultOptimumTorquesEndAtRest) {
   auto w = std::make_unique<App>();
   ASSERT_EQ(default_landed_trajectory(*w), 1);
   w->d.mo.A[0].acc = {-2, -2};
-  ASSERT_EQ(calcp(w->m, w->cv, w->d.rhs, w->d.mo), 1);
+  ASSERT_EQ(calcp(w->con, w->m, w->cv, w->d.rhs, w->d.mo), 1);
   Recorder rec;
-  plot_joint_torque(w->pic, w->m, w->d.mo, w->d.mo.nf);
+  plot_joint_torque(rec, w->pic, w->m, w->d.mo, w->d.mo.nf);
   for (const auto& [c, axis] : {std::pair{colour::red, w->pic.tq1_origin[1]}, {colour::black, w->pic.tq2_origin[1]}}) {
     const auto segs = rec.of(DrawCall::ThickLine, &c, curve);
     ASSERT_EQ(segs.size(), size_t(w->d.mo.nf));  // one per step
@@ -79,7 +79,7 @@ TEST(OptimumPicture, CurveAndPanel) {
     if (pass == 2) w->d.mo.traj_state = TrajState::Obtained, w->d.mo.NCHN = 1, w->d.mo.chn[1].t = w->d.mo.tf = 1.3, w->d.mo.nf = 3;
     if (pass == 2) v.mode = FrameMode::Replay;
     Recorder r;
-    draw_frame(w->m, w->cv, w->d, w->pic, v);
+    draw_frame(r, w->m, w->cv, w->d, w->pic, v);
     std::string texts;
     for (const DrawCall& d : r.of(DrawCall::Text)) texts += d.text + "|";
     EXPECT_EQ(r.of(DrawCall::ThickLine, &colour::green).size(), pass ? 2u : 0u);

@@ -37,6 +37,14 @@ unexpected argument extra|--keys s extra
 backslash|--keys 's\q'
 BAD
 
+# The input ends inside the dialog, at the start and at a key's dialog: the
+# end-of-input line last, status 1, no summary.
+for at in 'n\nn|--keys s' 'n\nn\nn\n|--keys u'; do
+  input=${at%%|*}; eval "run eoi ${at#*|}"; input='n\nn\nn\n'
+  check '[ "$(rc eoi)" = 1 ] && [ "$(tail -n 1 "$work/eoi.out")" = "入力が終わりました．プログラムを終了します．" ] && ! grep -q "^batch:" "$work/eoi.out"' \
+    "end of input in the dialog ($at): status 1 after the end line ($(rc eoi): $(tail -c 80 "$work/eoi.out"))"
+done
+
 # The window program, without a display: --help names --problem and every key of the
 # README's table; an unknown option is one line naming it and --help, status 2, no dialog.
 DISPLAY= batch=$prog run whelp --help

@@ -1,5 +1,4 @@
-// A drawing backend that records every call instead of drawing; while a
-// Recorder lives it is the active backend.
+// A drawing backend that records every call instead of drawing.
 #pragma once
 
 #include <cmath>
@@ -22,7 +21,6 @@ struct DrawCall {
 
 class Recorder final : public Backend {
   using C = DrawCall;
-  Backend* const previous_ = set_backend(this);
   // A rectangle from corner k, l along angle a and w to the left of it, recorded as its centre line.
   void rect(C::Op op, const Vec2& k, double l, double w, double a, const Colour& c) {
     const Vec2 s{k[0] - 0.5 * w * std::sin(a), k[1] + 0.5 * w * std::cos(a)};
@@ -30,7 +28,6 @@ class Recorder final : public Backend {
   }
 
  public:
-  ~Recorder() override { set_backend(previous_); }
   std::vector<DrawCall> calls;
 
   // The calls of one kind (of one colour and passing `keep`, if given), in order.

@@ -21,9 +21,9 @@ std::unique_ptr<App> prepared_centred_arc(double R, double angle) {
   return w;
 }
 
-int construction_step(App& w) { return construction_step(w.m, w.d.rhs, w.d.mo, w.d.fr.acc_now) == StepOutcome::Done; }
+int construction_step(App& w) { return construction_step(w.con, w.m, w.d.rhs, w.d.mo, w.d.fr.acc_now) == StepOutcome::Done; }
 
-int press_f(App& w) { return land_at_current_step(w.m, w.cv, w.d) == Landing::Landed; }
+int press_f(App& w) { return land_at_current_step(w.con, w.m, w.cv, w.d) == Landing::Landed; }
 
 // Robot 'b' on the default arc: the start-up problem and picture.
 static void use_default_arc(App& w) { w.pb = default_problem(), w.pic = default_picture(w.pb.robot), w.d.mo.dt = dt0; }
