@@ -83,28 +83,9 @@ int inv_quiet(const RobotSpec& robot, double x, double y, const Vec2& ref, Vec2&
   return 1;
 }
 
-int inv(Console& con, const RobotSpec& robot, double x, double y, const Vec2& ref, Vec2& out) {
-  if (inv_quiet(robot, x, y, ref, out)) return 1;
+void say_out_of_reach(Console& con, const RobotSpec& robot, double x, double y) {
   con.diag("\n!!!逆運動学inv()の解なし．始めからやり直し．"
            "\n    アーム長1,2=(%6.3f %6.3f) 位置(x,y)=(%6.3f %6.3f)", robot.l1, robot.l2, x, y);
-  return 0;
-}
-
-Mat2 jacobian(const RobotSpec& robot, const Vec2& q) {
-  if (robot.kind == Robot::Cylindrical) {
-    const double c = std::cos(q[0]), sn = std::sin(q[0]), r = q[1];
-    return {{{-r * sn, c}, {r * c, sn}}};
-  }
-  const double c1 = std::cos(q[0]), s1 = std::sin(q[0]);
-  const double c12 = std::cos(q[0] + q[1]), s12 = std::sin(q[0] + q[1]);
-  return {{{-robot.l1 * s1 - robot.l2 * s12, -robot.l2 * s12}, {robot.l1 * c1 + robot.l2 * c12, robot.l2 * c12}}};
-}
-
-JointRates joint_rates(const Mat2& J, double xd, double yd) {
-  JointRates r;
-  r.det = J[0][0] * J[1][1] - J[0][1] * J[1][0];
-  r.adj_p = {J[1][1] * xd - J[0][1] * yd, -J[1][0] * xd + J[0][0] * yd};
-  return r;
 }
 
 Vec2 forward(const RobotSpec& robot, const Vec2& fi) {
