@@ -160,7 +160,7 @@ bool PairCheck::mean_within(const MotionRow& a, double u, const Spread& sp) {
   }
   if (excess > 0) out.worst = std::max(out.worst, 1 + excess);
   if (!(excess > tol_)) return true;
-  char what[112];
+  char what[128];
   std::snprintf(what, sizeof what, "joint %d is %.6g times its limit (path acceleration %.6g outside [%.6g, %.6g])",
                 joint + 1, 1 + excess, u, sp.lo[joint], sp.hi[joint]);
   return !broken(what, a);
