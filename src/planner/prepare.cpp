@@ -83,10 +83,14 @@ bool finite(const Vec2& v) { return std::isfinite(v[0]) && std::isfinite(v[1]); 
 bool settings_finite(const Model& m) {
   // Points that make no path (a problem file's waypoints) give no numbers either.
   if (path_fault(m)) return false;
-  for (double v : {m.pb.robot.l1, m.pb.robot.l2, m.pb.a1max * m.pb.a1max, m.pb.a2max * m.pb.a2max, m.sf, m.pb.arc.Ax,
-                   m.pb.arc.Ay, m.pb.arc.R, m.sin_k, m.pb.sine.A, m.u_arc, m.pb.slalom.R, m.cam_a, m.cyc_c,
-                   m.cyc_w, m.line_cos, m.line_sin}) {
-    if (!std::isfinite(v)) return false;
+  // The path kind's parameters, as its table names them.
+  double v[kMaxPathValues] = {};
+  const int n = path_values(m.pb, m.pb.cptype, v);
+  for (int i = 0; i < n; ++i)
+    if (!std::isfinite(v[i])) return false;
+  for (double x : {m.pb.robot.l1, m.pb.robot.l2, m.pb.a1max * m.pb.a1max, m.pb.a2max * m.pb.a2max, m.sf, m.sin_k,
+                   m.u_arc, m.cam_a, m.cyc_c, m.cyc_w, m.line_cos, m.line_sin}) {
+    if (!std::isfinite(x)) return false;
   }
   if (!finite(m.P0) || !finite(m.Pf)) return false;
   // The path's derivatives, which a very short wavelength or stroke blows up.
