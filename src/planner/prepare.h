@@ -17,7 +17,7 @@ enum class Prepared {
   Ready,             // curves, boundary and the motion at rest are set
   StartUnreachable,  // the path's start point has no inverse kinematics
   NoBoundary,        // a path point has no inverse kinematics on the boundary
-  NotFinite,         // the settings make values that are not finite numbers
+  NotFinite,         // the problem makes values that are not finite numbers
   TooFast,           // the motion would take fewer than kMinSteps steps of dt0
   Singular,          // the path passes through or too near a singular configuration
 };

@@ -1,6 +1,6 @@
 // The problem file: the robot, the joint limits, the hand speed limit and
 // the path of a run as YAML, read instead of the console dialog (--problem
-// FILE) and written from the settings (--print-problem).
+// FILE) and written from the problem (--print-problem).
 //
 //   robot:  type (scara | cylindrical), arm [l1, l2]
 //   joints: max_effort [a1max, a2max], max_velocity [v1, v2]

@@ -1,4 +1,4 @@
-// Writing a problem file from the settings: every key, each number in the
+// Writing a problem file from the problem: every key, each number in the
 // shortest decimal form that reads back to the same double.
 #include <cmath>
 #include <cstdio>
