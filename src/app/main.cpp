@@ -75,6 +75,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
     return 2;
   }
+  // The console's language: --lang, else the environment.
+  Lang lang = Lang::Ja;
+  bool lang_given = false;
+  if (!take_lang_option(argc, argv, lang, lang_given, error)) {
+    std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
+    return 2;
+  }
+  world.con.set_lang(lang_given ? lang : lang_from_environment([](const char* name) -> const char* {
+    return std::getenv(name);
+  }));
   // The rest is --help or the window system's options; anything else is
   // refused before the dialog, pointing to --help.
   std::string display_name;

@@ -5,7 +5,7 @@
 namespace cpt {
 
 const char* const kWindowUsage =
-    "usage: cp_time_optimal [--problem FILE] [window system options]\n"
+    "usage: cp_time_optimal [--problem FILE] [--lang ja|en] [window system options]\n"
     "\n"
     "Builds the time-optimal motion of a two-joint robot along a path, key by\n"
     "key in the phase plane. The console dialog sets robot, joint acceleration\n"
@@ -18,6 +18,12 @@ const char* const kWindowUsage =
     "                 problem\" in the README) instead of the dialog.\n"
     "                 'a' 'b' 'u' 'k' still open the dialog, starting from the\n"
     "                 file's settings.\n"
+    "  --lang ja|en   the console's language: Japanese or English. Without it\n"
+    "                 the environment decides: the first of LC_ALL, LC_MESSAGES\n"
+    "                 and LANG that is set (LANGUAGE first, unless that locale\n"
+    "                 is C or POSIX); English when it names a language other\n"
+    "                 than Japanese, Japanese when it names Japanese, is C,\n"
+    "                 POSIX or C.UTF-8, or when none is set.\n"
     "  --help, -h     this text.\n"
     "  -display DISPLAY, -geometry WxH+X+Y, -iconic, -direct, -indirect,\n"
     "  -gldebug, -sync\n"
@@ -59,6 +65,30 @@ std::string shown(const char* arg) {
 }
 
 }  // namespace
+
+bool take_lang_option(int& argc, char** argv, Lang& lang, bool& given, std::string& error) {
+  given = false;
+  int out = 1;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--lang") != 0) {
+      argv[out++] = argv[i];
+      continue;
+    }
+    if (given) {
+      error = "--lang given twice";
+      return false;
+    }
+    if (i + 1 >= argc || !lang_named(argv[i + 1], lang)) {
+      error = std::string("--lang: got '") + (i + 1 < argc ? shown(argv[i + 1]) : "") + "'; accepted: ja, en";
+      return false;
+    }
+    given = true;
+    ++i;
+  }
+  argc = out;
+  argv[argc] = nullptr;
+  return true;
+}
 
 WindowArgs check_window_args(int argc, char** argv, std::string& display, std::string& error) {
   display.clear();

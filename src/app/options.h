@@ -4,10 +4,18 @@
 
 #include <string>
 
+#include "core/texts.h"
+
 namespace cpt {
 
 // The --help text.
 extern const char* const kWindowUsage;
+
+// Takes "--lang ja|en" out of argv (before the window system sees the
+// arguments). `given` is false without it. False with the reason (one line
+// naming the accepted values) when the value is missing or unknown, or the
+// option is given twice.
+bool take_lang_option(int& argc, char** argv, Lang& lang, bool& given, std::string& error);
 
 enum class WindowArgs { Run, Help, Bad };
 

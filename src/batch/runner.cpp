@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "console/dialog.h"
@@ -79,6 +80,12 @@ const char* const kBatchUsage =
     "                 Runs no keys, so it takes none of --keys, --csv, --svg,\n"
     "                 --optimum, --optimum-csv. Read back with --problem, the\n"
     "                 file gives the same run.\n"
+    "  --lang ja|en   the console's language: Japanese or English. Without it\n"
+    "                 the environment decides: the first of LC_ALL, LC_MESSAGES\n"
+    "                 and LANG that is set (LANGUAGE first, unless that locale\n"
+    "                 is C or POSIX); English when it names a language other\n"
+    "                 than Japanese, Japanese when it names Japanese, is C,\n"
+    "                 POSIX or C.UTF-8, or when none is set.\n"
     "  --help, -h     this text.\n"
     "\n"
     "Standard output is the simulator's console output byte for byte, then\n"
@@ -127,11 +134,26 @@ struct Given {
 };
 
 bool takes_value(const std::string& arg) {
-  return arg == "--keys" || arg == "--csv" || arg == "--svg" || arg == "--optimum-csv" || arg == "--problem";
+  return arg == "--keys" || arg == "--csv" || arg == "--svg" || arg == "--optimum-csv" || arg == "--problem" ||
+         arg == "--lang";
+}
+
+// --lang: once, and one of the languages (a refusal is one line).
+bool take_lang(const std::string& value, BatchOptions& opt, std::string& error) {
+  if (opt.lang_given) {
+    error = "--lang given twice";
+    return false;
+  }
+  opt.lang_given = true;
+  if (lang_named(value.c_str(), opt.lang)) return true;
+  error = "--lang: got '" + value + "'; accepted: ja, en";
+  opt.usage_hint = false;
+  return false;
 }
 
 // An option with its value: once only, a file name not empty, keys decoded.
 bool take_value(const std::string& arg, const std::string& value, BatchOptions& opt, Given& g, std::string& error) {
+  if (arg == "--lang") return take_lang(value, opt, error);
   bool& given = arg == "--keys"      ? opt.keys_given
                 : arg == "--csv"     ? g.csv
                 : arg == "--svg"     ? g.svg
@@ -359,7 +381,8 @@ int batch_main(int argc, const char* const* argv, FILE* msg, const Console& cons
   BatchOptions opt;
   std::string error;
   if (!parse_batch_args(argc, argv, opt, error)) {
-    std::fprintf(msg, "cp_time_optimal_batch: %s\nTry 'cp_time_optimal_batch --help'.\n", error.c_str());
+    std::fprintf(msg, "cp_time_optimal_batch: %s\n", error.c_str());
+    if (opt.usage_hint) std::fprintf(msg, "Try 'cp_time_optimal_batch --help'.\n");
     std::fflush(msg);
     return 2;
   }
@@ -372,6 +395,9 @@ int batch_main(int argc, const char* const* argv, FILE* msg, const Console& cons
   // The state of one run is too large for the stack.
   auto w = std::make_unique<App>();
   w->con = console;
+  w->con.set_lang(opt.lang_given ? opt.lang : lang_from_environment([](const char* name) -> const char* {
+    return std::getenv(name);
+  }));
   if (const int status = start_run(*w, opt, msg)) return status;
   if (opt.print_problem) {
     std::fputs(problem_text(w->pb).c_str(), stdout);

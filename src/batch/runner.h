@@ -31,6 +31,9 @@ struct BatchOptions {
   std::string optimum_csv;  // --optimum-csv FILE; empty: no file
   std::string problem;      // --problem FILE: the settings from FILE, no dialog; empty: the dialog
   bool print_problem = false;  // --print-problem: the settings after the start as a problem file
+  bool lang_given = false;     // --lang ja|en: the console's language; else the environment's
+  Lang lang = Lang::Ja;
+  bool usage_hint = true;      // a refusal is followed by the line that points to --help
 };
 
 // Parses argv[1..argc-1]. On bad usage returns false with a one-line reason.

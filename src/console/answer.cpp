@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -69,27 +70,49 @@ bool parse_answer(const std::string& line, const Field* kinds, int n, double* ou
 
 bool blank_line(const std::string& line) { return words(line).empty(); }
 
-std::string expected_values(const Field* kinds, int n, int last_type) {
-  const auto name = [last_type](Field kind) -> std::string {
-    switch (kind) {
-      case Field::Any: return "-1e4〜1e4の数";
-      case Field::Positive: return "1e-6〜1e4の正の数";
-      case Field::Count: return "1〜" + std::to_string(kMaxHalfCircles) + "の整数";
-      case Field::PathType: return "1〜" + std::to_string(last_type) + "の整数";
-    }
-    return "";
-  };
-  if (n == 1) return "（" + name(kinds[0]) + "）";
+namespace {
+
+// printf of one table text with its values.
+std::string format(Lang lang, Txt id, int a = 0, int b = 0) {
+  char text[256];
+  std::snprintf(text, sizeof text, cpt::text(lang, id), a, b);
+  return text;
+}
+
+// A run of n values of one kind: "-1e4〜1e4の数2つ".
+std::string run_of(Lang lang, Field kind, int n) {
+  const bool one = n == 1;
+  switch (kind) {
+    case Field::Any: return format(lang, one ? Txt::HintRunAnyOne : Txt::HintRunAnyMany, n);
+    case Field::Positive: return format(lang, one ? Txt::HintRunPositiveOne : Txt::HintRunPositiveMany, n);
+    case Field::Count:
+    case Field::PathType: break;
+  }
+  return format(lang, one ? Txt::HintRunWholeOne : Txt::HintRunWholeMany, kMaxHalfCircles, n);
+}
+
+}  // namespace
+
+std::string expected_values(Lang lang, const Field* kinds, int n, int last_type) {
+  if (n == 1) {
+    const Field k = kinds[0];
+    const std::string name = k == Field::Any        ? format(lang, Txt::HintAny)
+                             : k == Field::Positive ? format(lang, Txt::HintPositive)
+                                                    : format(lang, Txt::HintWhole, k == Field::Count ? kMaxHalfCircles : last_type);
+    char text[320];
+    std::snprintf(text, sizeof text, cpt::text(lang, Txt::HintOne), name.c_str());
+    return text;
+  }
   // Runs of one kind, in order: "数2つ，正の数1つ，数1つ".
-  std::string text = "（";
+  std::string text = cpt::text(lang, Txt::HintRunsOpen);
   for (int i = 0; i < n;) {
     int j = i;
     while (j < n && kinds[j] == kinds[i]) ++j;
-    if (i > 0) text += "，";
-    text += name(kinds[i]) + std::to_string(j - i) + "つ";
+    if (i > 0) text += cpt::text(lang, Txt::HintRunsBetween);
+    text += run_of(lang, kinds[i], j - i);
     i = j;
   }
-  return text + "を空白で区切って）";
+  return text + cpt::text(lang, Txt::HintRunsClose);
 }
 
 }  // namespace cpt

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/fields.h"
+#include "core/texts.h"
 
 namespace cpt {
 
@@ -21,6 +22,6 @@ bool blank_line(const std::string& line);
 // What a line of these n values must hold, in the dialog's words, for the
 // line that refuses an answer: "（正の数2つを空白で区切って）"; a path type
 // up to last_type: "（1〜7の整数）".
-std::string expected_values(const Field* kinds, int n, int last_type = kLastEnteredType);
+std::string expected_values(Lang lang, const Field* kinds, int n, int last_type = kLastEnteredType);
 
 }  // namespace cpt

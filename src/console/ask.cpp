@@ -19,7 +19,7 @@ bool ask_values(Console& con, const char* prompt, const Field* kinds, int n, dou
     if (!con_line(con, line)) return false;
     if (blank_line(line)) continue;
     if (parse_answer(line, kinds, n, out, last_type)) return true;
-    con.print("%s%s%s", kBadInput, expected_values(kinds, n, last_type).c_str(), prompt);
+    con.print("%s%s%s", con.tr(Txt::BadInput), expected_values(con.lang(), kinds, n, last_type).c_str(), prompt);
   }
 }
 

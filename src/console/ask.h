@@ -7,8 +7,6 @@
 
 namespace cpt {
 
-// Shown before a question is asked again, followed by what it accepts.
-constexpr const char* kBadInput = "\n  入力が正しくありません．もう一度入力してください．";
 
 // Prints `question` and reads one key into `key`. False at end of input.
 bool ask_key(Console& con, const char* question, int& key);
@@ -16,7 +14,7 @@ bool ask_key(Console& con, const char* question, int& key);
 // Prints `prompt` and reads a line of n values of the given kinds into out
 // (a path type up to last_type).
 // Blank lines are passed over; a wrong line is discarded whole, reported with
-// kBadInput and what the line must hold, and the prompt is printed again. False at end of input, with out
+// the text BadInput and what the line must hold, and the prompt is printed again. False at end of input, with out
 // untouched.
 bool ask_values(Console& con, const char* prompt, const Field* kinds, int n, double* out,
                 int last_type = kLastEnteredType);

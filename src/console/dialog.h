@@ -38,7 +38,5 @@ void print_key_help(Console& con);
 Prepared compute_stage(Console& con, const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic);
 
 
-// The message printed at end of input.
-constexpr const char* kEndOfInput = "\n\n入力が終わりました．プログラムを終了します．\n";
 
 }  // namespace cpt

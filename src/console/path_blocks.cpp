@@ -21,21 +21,21 @@ void print_values(Console& con, const char* fmt, const double* v, int from) {
 bool kind_block(Console& con, Problem& pb, const PathTexts& t) {
   double v[kMaxPathValues + 3] = {};
   const int n = path_values(pb, pb.cptype, v);
-  print_values(con, t.old_values, v, 0);
+  print_values(con, con.tr(t.old_values), v, 0);
   Field kinds[kMaxPathValues];
   const PathKind& k = path_kind(pb.cptype);
   for (int i = 0, j = 0; i < k.n_params; ++i)
     for (int c = 0; c < k.params[i].n; ++c) kinds[j++] = k.params[i].kind;
-  if (!ask_values(con, t.prompt, kinds, n, v)) return false;
+  if (!ask_values(con, con.tr(t.prompt), kinds, n, v)) return false;
   set_path_values(pb, pb.cptype, v);
   path_values(pb, pb.cptype, v);
-  print_values(con, t.new_values, v, t.new_from);
+  print_values(con, con.tr(t.new_values), v, t.new_from);
   return true;
 }
 
 // The waypoint path comes from a problem file: nothing is asked, the points stay.
 bool waypoint_block(Console& con, const Problem& pb) {
-  con.print("\n8 %s　経由点の数N=%d 弦長の合計=%7.4f[m]（変更なし）", kWaypointPathName, pb.waypoints.n,
+  con.say(Txt::WaypointBlock, con.tr(Txt::WaypointPathName), pb.waypoints.n,
              build_model(pb).sf);
   return true;
 }

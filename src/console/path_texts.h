@@ -1,20 +1,23 @@
-// The console's texts of each built-in path kind: its block of the dialog and
-// its lines of the settings summary. Each format takes the kind's values as
+// Which texts of the console's table each built-in path kind shows: its
+// block of the dialog and its lines of the settings summary. Each format takes the kind's values as
 // path_values gives them (doubles, in the dialog's units), from the given
 // index on.
 #pragma once
 
 #include "core/problem.h"
+#include "core/texts.h"
 
 namespace cpt {
 
+// Each a text of the console's table (core/texts.h).
 struct PathTexts {
-  const char* old_values;      // the block's first line(s): the old values, from 0
-  const char* prompt;          // what the block asks for
-  const char* new_values;      // the values entered, from new_from
+  Txt old_values;      // the block's first line(s): the old values, from 0
+  Txt prompt;          // what the block asks for
+  Txt new_values;      // the values entered, from new_from
   int new_from;
-  const char* summary_name;    // after the path's number in the summary; nullptr: none
-  const char* summary_values;  // the summary's parameter line, from summary_from; nullptr: none
+  bool in_summary;     // the summary names the kind and shows its parameters
+  Txt summary_name;    // after the path's number in the summary
+  Txt summary_values;  // the summary's parameter line, from summary_from
   int summary_from;
 };
 

@@ -6,8 +6,6 @@
 
 namespace cpt {
 
-// The name of the waypoint path (type 8) in the block and in the dialog.
-constexpr const char* kWaypointPathName = "経由点を通る3次スプライン";
 
 // Prints the block on the console; changes nothing.
 void print_settings(Console& con, const Model& m);

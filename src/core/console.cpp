@@ -8,19 +8,19 @@ namespace cpt {
 namespace {
 
 // A diagnostic shows where a computation went wrong, which may be a state
-// that is no number: printf's "nan" and "inf" are written as "(非数)", so
-// that the console never shows them as if they were values.
-void print_diagnostic(FILE* out, const char* fmt, va_list ap) {
+// that is no number: printf's "nan" and "inf" are written as the text
+// NotANumber, so that the console never shows them as if they were values.
+void print_diagnostic(FILE* out, const char* not_a_number, const char* fmt, va_list ap) {
   // Fixed buffers: the numeric routines print diagnostics without allocating.
-  static const char kNotANumber[] = "(非数)";
+  const size_t nan_len = std::strlen(not_a_number);
   char text[1024], shown[2048];
   std::vsnprintf(text, sizeof text, fmt, ap);
   size_t n = 0;
-  for (const char* p = text; *p && n + sizeof kNotANumber < sizeof shown;) {
+  for (const char* p = text; *p && n + nan_len + 1 < sizeof shown;) {
     if (std::strncmp(p, "nan", 3) == 0 || std::strncmp(p, "inf", 3) == 0) {
       while (n > 0 && shown[n - 1] == '-') --n;
-      std::memcpy(shown + n, kNotANumber, sizeof kNotANumber - 1);
-      n += sizeof kNotANumber - 1;
+      std::memcpy(shown + n, not_a_number, nan_len);
+      n += nan_len;
       p += 3;
     } else {
       shown[n++] = *p++;
@@ -41,6 +41,14 @@ void Console::print(const char* fmt, ...) {
   std::fflush(out());
 }
 
+void Console::say(Txt id, ...) {
+  va_list ap;
+  va_start(ap, id);
+  std::vfprintf(out(), tr(id), ap);
+  va_end(ap);
+  std::fflush(out());
+}
+
 void Console::diag(const char* fmt, ...) {
   if (printed_ >= kDiagMessages) {
     ++suppressed_;
@@ -49,7 +57,19 @@ void Console::diag(const char* fmt, ...) {
   ++printed_;
   va_list ap;
   va_start(ap, fmt);
-  print_diagnostic(out(), fmt, ap);
+  print_diagnostic(out(), tr(Txt::NotANumber), fmt, ap);
+  va_end(ap);
+}
+
+void Console::diag_say(Txt id, ...) {
+  if (printed_ >= kDiagMessages) {
+    ++suppressed_;
+    return;
+  }
+  ++printed_;
+  va_list ap;
+  va_start(ap, id);
+  print_diagnostic(out(), tr(Txt::NotANumber), tr(id), ap);
   va_end(ap);
 }
 
@@ -63,7 +83,7 @@ bool Console::diag_first(DiagOnce kind) {
 void Console::scope_begin() { scope_end(); }
 
 void Console::scope_end() {
-  if (suppressed_ > 0) print("\n(同様の診断 %d 件を省略)", suppressed_);
+  if (suppressed_ > 0) say(Txt::DiagSuppressed, suppressed_);
   printed_ = 0;
   suppressed_ = 0;
   once_.fill(0);

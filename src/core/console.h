@@ -13,6 +13,8 @@
 #include <array>
 #include <cstdio>
 
+#include "core/texts.h"
+
 namespace cpt {
 
 // Diagnostics printed in full in one scope; further ones are only counted.
@@ -31,14 +33,26 @@ class Console {
   // Formatted print to the output, flushed at once.
   void print(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 
+  // The console's language, and its text of an entry of the table.
+  Lang lang() const { return lang_; }
+  void set_lang(Lang lang) { lang_ = lang; }
+  const char* tr(Txt id) const { return text(lang_, id); }
+
+  // Prints the text `id` in the console's language, a printf format of the
+  // arguments that follow.
+  void say(Txt id, ...);
+
   // A diagnostic of a numeric routine, printed like print while the scope's
   // budget lasts (at most 1023 bytes; a value that is not a number is shown
-  // as "(非数)").
+  // as the text NotANumber).
   void diag(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 
   // True the first time `kind` occurs in the current scope (the caller then
   // prints it); counts it otherwise.
   bool diag_first(DiagOnce kind);
+
+  // diag of the text `id` in the console's language.
+  void diag_say(Txt id, ...);
 
   // A new scope: the budget is full again. Ends the previous scope first.
   void scope_begin();
@@ -55,6 +69,7 @@ class Console {
  private:
   FILE* in_ = nullptr;
   FILE* out_ = nullptr;
+  Lang lang_ = Lang::Ja;
   // The current diagnostic scope.
   int printed_ = 0;     // diagnostics printed in full
   int suppressed_ = 0;  // diagnostics only counted

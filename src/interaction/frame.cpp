@@ -50,7 +50,7 @@ void walk(Console& con, const Model& m, const Curves& cv, Data& d, FrameView& v,
   if (on_obtained) on_obtained(v);
   int dropped = 0;
   switching_times(m, mo, mo.nf, dropped);
-  v.report += switching_report(mo, dropped);
+  v.report += switching_report(con.lang(), mo, dropped);
   v.n = mo.nf;
   mark_obtained(mo);
 }

@@ -44,11 +44,11 @@ KeyAction dialog(Data& d) {
 
 // 'o': shows or hides the automatic optimum; the first 'o' of a setting
 // computes it and prints its switch points. The frame only redraws.
-KeyAction optimum_key(const Model& m, Data& d) {
+KeyAction optimum_key(Lang lang, const Model& m, Data& d) {
   OptimumSeen& os = d.optimum;
   if (!os.computed) {
     const Optimum o = compute_optimum(m);
-    d.fr.report = optimum_report(o);
+    d.fr.report = optimum_report(lang, o);
     os.computed = true;
     os.ok = o.ok;
     os.T = o.T;
@@ -191,7 +191,7 @@ KeyAction press_key(Console& con, const Model& m, const Curves& cv, Data& d, Pic
     case 'c': return switch_key(con, m, d, key);
     case 'f': return land_key(con, m, cv, d);
     case '0': return rewind(d);
-    case 'o': return optimum_key(m, d);
+    case 'o': return optimum_key(con.lang(), m, d);
     case 'l': return ceiling_key(con, m, d);
     case 'w':
     case 'W':

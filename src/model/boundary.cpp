@@ -19,7 +19,7 @@ int calboundary(Console& con, const Model& m, Curves& cv) {
     Mat2 J, D;
     const Vec2 ref = fi;
     if (!calD(con, m, s, ref, fi, J, D)) {
-      con.diag("\ncalboundary() 逆運動学解なし robot=%c 軌道=%d s=%7.4f", robot_key(m.pb.robot.kind), type_number(m.pb.cptype),
+      con.diag_say(Txt::DiagBoundaryNone, robot_key(m.pb.robot.kind), type_number(m.pb.cptype),
                  s);
       return 0;
     }
@@ -40,7 +40,7 @@ int calboundary(Console& con, const Model& m, Curves& cv) {
       return 1;
     }
   }
-  con.diag("\ncalboundary() 軌道の長さsf=%7.4f が不正", sf);
+  con.diag_say(Txt::DiagBoundarySf, sf);
   return 0;
 }
 

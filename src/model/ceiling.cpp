@@ -19,11 +19,11 @@ void lower(Ceiling& c, double v, SpeedLimit by) {
 
 }  // namespace
 
-const char* speed_limit_name(SpeedLimit l) {
+const char* speed_limit_name(Lang lang, SpeedLimit l) {
   switch (l) {
-    case SpeedLimit::Joint1: return "関節1";
-    case SpeedLimit::Joint2: return "関節2";
-    case SpeedLimit::Hand: return "手先";
+    case SpeedLimit::Joint1: return text(lang, Txt::LimitJoint1);
+    case SpeedLimit::Joint2: return text(lang, Txt::LimitJoint2);
+    case SpeedLimit::Hand: return text(lang, Txt::LimitHand);
     default: return "";
   }
 }

@@ -23,7 +23,7 @@ struct CeilingPoint {
 };
 
 // The console's name of a limit: "関節1", "関節2", "手先" ("" for None).
-const char* speed_limit_name(SpeedLimit l);
+const char* speed_limit_name(Lang lang, SpeedLimit l);
 
 // The ceiling from the Jacobian J at s and the path's derivatives there.
 Ceiling ceiling_of(const Model& m, const Mat2& J, const PathDeriv& p);

@@ -27,7 +27,7 @@ int calD(Console& con, const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2
   const PathDeriv& p = pt.d;
   Vec2 q = ref;
   if (!inv(con, m.pb.robot, CP[0], CP[1], ref, q)) {
-    con.diag("\ncalD() inv()解なし CP[]=(%7.4f %7.4f)", CP[0], CP[1]);
+    con.diag_say(Txt::DiagCalDNone, CP[0], CP[1]);
     return 0;
   }
   fill_JD(m, q, p, J, D);
@@ -50,7 +50,7 @@ void jointacc(Console& con, const Model& m, double s, double sd, double sdd, Vec
   const Vec2 ref = fi;
   Mat2 J, D;
   if (!calD(con, m, s, ref, fi, J, D)) {
-    con.diag("\njointacc() calD()解なし s=%7.4f", s);
+    con.diag_say(Txt::DiagJointaccNone, s);
     return;
   }
   const double sd2 = sd * sd;

@@ -84,8 +84,7 @@ int inv_quiet(const RobotSpec& robot, double x, double y, const Vec2& ref, Vec2&
 }
 
 void say_out_of_reach(Console& con, const RobotSpec& robot, double x, double y) {
-  con.diag("\n!!!逆運動学inv()の解なし．始めからやり直し．"
-           "\n    アーム長1,2=(%6.3f %6.3f) 位置(x,y)=(%6.3f %6.3f)", robot.l1, robot.l2, x, y);
+  con.diag_say(Txt::DiagInvNone, robot.l1, robot.l2, x, y);
 }
 
 Vec2 forward(const RobotSpec& robot, const Vec2& fi) {

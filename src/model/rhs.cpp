@@ -32,7 +32,7 @@ double f(Console& con, const Model& m, RhsState& rs, int torque_sel, int k, doub
   if (k == 0) return y[1];
   const Vec2 ref = (t == 0.0) ? m.fi0 : rs.fi_last;
   if (!calD(con, m, y[0], ref, rs.fi_last, rs.J, rs.D)) {
-    con.diag("\nf() calD()解なし s=%7.4f", y[0]);
+    con.diag_say(Txt::DiagFNone, y[0]);
     ok = 0;
     return F_NO_SOLUTION;
   }

@@ -41,11 +41,11 @@ SingularApproach refine(const Model& m, double a, double b) {
 
 }  // namespace
 
-const char* singularity_name(Singularity w) {
+const char* singularity_name(Lang lang, Singularity w) {
   switch (w) {
-    case Singularity::Axis: return "回転軸";
-    case Singularity::Stretched: return "腕が伸びきる姿勢";
-    case Singularity::Folded: return "腕が折りたたまれる姿勢";
+    case Singularity::Axis: return text(lang, Txt::SingularAxis);
+    case Singularity::Stretched: return text(lang, Txt::SingularStretched);
+    case Singularity::Folded: return text(lang, Txt::SingularFolded);
     default: return "";
   }
 }

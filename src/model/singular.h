@@ -21,7 +21,7 @@ struct SingularApproach {
 
 // The console's name of a singular configuration: "回転軸", "腕が伸びきる姿勢",
 // "腕が折りたたまれる姿勢".
-const char* singularity_name(Singularity w);
+const char* singularity_name(Lang lang, Singularity w);
 
 // Distance of hand point p from the current robot's singular configurations,
 // and which one is nearest.

@@ -36,7 +36,7 @@ int place_step(Console& con, const Model& m, Motion& mo, int k) {
   cp.x = xy[0];
   cp.y = xy[1];
   if (!inv(con, m.pb.robot, cp.x, cp.y, mo.fi[k - 1], mo.fi[k])) {
-    con.diag("\n逆運動学解なし robottype=%c CP[]=(%7.4f %7.4f)", robot_key(m.pb.robot.kind), cp.x, cp.y);
+    con.diag_say(Txt::DiagCalcpInv, robot_key(m.pb.robot.kind), cp.x, cp.y);
     return 0;
   }
   return 1;
@@ -80,11 +80,11 @@ int segment(Console& con, const Model& m, RhsState& rs, Motion& mo, int i) {
   // step: skipping it would drop its time while the state jumps on.
   const int d = !(steps < NTAB) ? 0 : steps >= 1 ? static_cast<int>(steps) : span > TOL_SPAN ? 1 : 0;
   if (!(steps < NTAB) || mo.nf + d > NTAB - 1) {
-    con.diag("\ncalcp() ステップ数が上限%dを超える i=%d t=%7.5f", NTAB - 1, i, mo.chn[i].t);
+    con.diag_say(Txt::DiagCalcpSteps, NTAB - 1, i, mo.chn[i].t);
     return 0;
   }
   if (!(span >= 0)) {
-    con.diag("\ncalcp() 切り替え記録の時刻が逆順 i=%d t=%7.5f", i, mo.chn[i].t);
+    con.diag_say(Txt::DiagCalcpOrder, i, mo.chn[i].t);
     return 0;
   }
   // The segment is divided evenly into d steps of about dt0.
@@ -120,14 +120,14 @@ int segment(Console& con, const Model& m, RhsState& rs, Motion& mo, int i) {
 int reaches_end(Console& con, const Model& m, const Motion& mo) {
   for (int k = 0; k <= mo.nf; ++k) {
     if (!std::isfinite(mo.tt[k]) || !std::isfinite(mo.Y[k][0]) || !std::isfinite(mo.Y[k][1])) {
-      con.diag("\ncalcp() 有限でない状態 k=%d", k);
+      con.diag_say(Txt::DiagCalcpNotFinite, k);
       return 0;
     }
   }
   const Vec2& end = mo.Y[mo.nf];
   const double sf = m.sf;
   if (mo.nf < 1 || !(std::fabs(end[0] - sf) <= TOL_END * sf) || !(std::fabs(end[1]) <= TOL_END_SD)) {
-    con.diag("\ncalcp() 終点で静止しない S[]=(%7.4f %7.4f) sf=%7.4f", end[0], end[1], sf);
+    con.diag_say(Txt::DiagCalcpNotAtRest, end[0], end[1], sf);
     return 0;
   }
   return 1;
@@ -137,7 +137,7 @@ int reaches_end(Console& con, const Model& m, const Motion& mo) {
 
 int calcp(Console& con, const Model& m, const Curves& cv, RhsState& rs, Motion& mo) {
   if (mo.NCHN < 0 || mo.NCHN > NREC - 1) {
-    con.diag("\ncalcp() 切り替え記録の数が上限%dを超える NCHN=%d", NREC - 1, mo.NCHN);
+    con.diag_say(Txt::DiagCalcpRecords, NREC - 1, mo.NCHN);
     return 0;
   }
   // Step 0: at rest at the start of the path.
@@ -163,7 +163,7 @@ int calcp(Console& con, const Model& m, const Curves& cv, RhsState& rs, Motion& 
   for (int k = 0; k <= mo.nf; ++k) rows[k] = {mo.tt[k], mo.Y[k][0], mo.Y[k][1]};
   const MotionCheck check = check_motion(m, rows);
   if (!check.ok) {
-    con.diag("\ncalcp() 制限を超える軌道: %s", check.reason.c_str());
+    con.diag_say(Txt::DiagCalcpBreaksLimit, check.reason.c_str());
     return 0;
   }
   reference_motion(con, m, cv, mo);

@@ -31,16 +31,16 @@ Landing descend(Console& con, const Model& m, RhsState& rs, int i, Descent& d) {
   const StepRule rule;  // the descent may graze the limits; it must not fail
   do {
     if (i + 1 >= NTAB) {
-      con.diag("\nland_final() ステップ数が上限%dを超える t=%7.4f", NTAB - 1, d.t);
+      con.diag_say(Txt::DiagLandTooLong, NTAB - 1, d.t);
       return Landing::TooLong;
     }
     const StepRun r = substeps(con, m, rs, -1, d.t, dt0 / nsub, nsub, d.Y[i], acc, rule);
     if (r.failed) {
-      con.diag("\nland_final() 減速の積分に失敗 t=%7.4f s=%7.4f", r.t, r.y[0]);
+      con.diag_say(Txt::DiagLandFailed, r.t, r.y[0]);
       return Landing::Failed;
     }
     if (above_ceiling(m, rs, r.y)) {
-      con.diag("\nland_final() 減速が速度上限を超える t=%7.4f s=%7.4f", r.t, r.y[0]);
+      con.diag_say(Txt::DiagLandAboveCeiling, r.t, r.y[0]);
       return Landing::AboveCeiling;
     }
     d.t = r.t;
@@ -62,7 +62,7 @@ Landing descend(Console& con, const Model& m, RhsState& rs, int i, Descent& d) {
   // The deceleration must come to rest at the end of the path.
   const double sf = m.sf;
   if (!(std::fabs(d.Y[i][0] - sf) <= TOL_END * sf)) {
-    con.diag("\nland_final() 減速が終点に届かない s=%7.4f sf=%7.4f", d.Y[i][0], sf);
+    con.diag_say(Txt::DiagLandShort, d.Y[i][0], sf);
     return Landing::ShortOfEnd;
   }
   return Landing::Landed;
@@ -88,7 +88,7 @@ Landing land_final(Console& con, const Model& m, RhsState& rs, const Curves& cv,
   const int last = mo.NCHN + 1;
   if (last < 1 || last + 1 >= NREC) {
     // The count printed is the one the landing record would make.
-    con.diag("\nland_final() 切り替え記録が上限%dを超える NCHN=%d", NREC - 1, last);
+    con.diag_say(Txt::DiagLandRecords, NREC - 1, last);
     return Landing::TooLong;
   }
   if (upto < 1 || upto >= NTAB) return Landing::NoCrossing;

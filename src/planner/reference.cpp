@@ -101,7 +101,7 @@ void extend(Console& con, const Model& m, Motion& mo, const Trapezoid& p) {
   // Shorter than the optimal motion: the steps past Tn already hold the rest.
   if (p.Tn < mo.tt[nf]) return;
   if (nf >= NTAB - 1) {
-    con.diag("\n基準CP運動 ステップ数が上限%dを超える Tn=%7.4f", NTAB - 1, p.Tn);
+    con.diag_say(Txt::DiagReferenceSteps, NTAB - 1, p.Tn);
     return;
   }
   for (int j = 1;; ++j) {
@@ -109,7 +109,7 @@ void extend(Console& con, const Model& m, Motion& mo, const Trapezoid& p) {
     const double t = mo.tt[nf] + j * dt0;
     if (t > p.Tn) return rest_at_end(con, m, mo, p, k);
     if (k == NTAB - 1) {
-      con.diag("\n基準CP運動 ステップ数が上限%dを超える Tn=%7.4f", NTAB - 1, p.Tn);
+      con.diag_say(Txt::DiagReferenceSteps, NTAB - 1, p.Tn);
       return rest_at_end(con, m, mo, p, k);
     }
     double s, sd, sdd;
@@ -165,7 +165,7 @@ void reference_motion(Console& con, const Model& m, const Curves& cv, Motion& mo
   const double ta0 = a > 0 && a * TA0 > vcap ? vcap / a : TA0;
   if (!trapezoid(sf, a, ta0, p)) {
     // No profile: the reference motion stays at rest at the start.
-    con.diag("\n基準CP運動 加速度を決められない a=%7.4f sf=%7.4f", a, sf);
+    con.diag_say(Txt::DiagReferenceNoAcc, a, sf);
     for (int k = 0; k <= mo.nf; ++k) fill_step(con, m, mo, k, 0, 0, 0);
     mo.Tn = 0;
     mo.nn = mo.nf;
@@ -174,7 +174,7 @@ void reference_motion(Console& con, const Model& m, const Curves& cv, Motion& mo
   // Reduce a until no step of the grid breaks a joint limit.
   for (int round = 1; first_pass(con, m, mo, p, true) >= 0; ++round) {
     if (round > A_ROUNDS || !trapezoid(sf, A_SHRINK * p.a, p.ta, p)) {
-      con.diag("\n基準CP運動 加速度の縮小が%d回で終わらない a=%7.4f", A_ROUNDS, p.a);
+      con.diag_say(Txt::DiagReferenceShrink, A_ROUNDS, p.a);
       first_pass(con, m, mo, p, false);
       break;
     }

@@ -45,17 +45,17 @@ void print_record(std::string& out, const char* label, int i, const SwitchRecord
   }
 }
 
-void print_report(std::string& out, const Motion& mo) {
+void print_report(std::string& out, Lang lang, const Motion& mo) {
   const int nchn = mo.NCHN < 0 ? 0 : (mo.NCHN > NREC - 1 ? NREC - 1 : mo.NCHN);
-  appendf(out, "\n\n新しい軌道に沿う加減速の切り替え回数と状態 NCHN=%d", mo.NCHN);
+  appendf(out, text(lang, Txt::ReportSwitchings), mo.NCHN);
   for (int i = 0; i < nchn; ++i) {
     print_record(out, nullptr, i, mo.chn[i]);
     // A switch onto a speed limit's ceiling: the motion slides along it.
     if (mo.chn[i].drive == Drive::Ceiling)
-      appendf(out, "\nt%d から%sの速度上限に沿う", i, speed_limit_name(mo.chn[i].limit));
+      appendf(out, text(lang, Txt::ReportAlongCeiling), i, speed_limit_name(lang, mo.chn[i].limit));
   }
   print_record(out, "tf", 0, mo.chn[nchn]);
-  appendf(out, "\n\n関節トルク切り替え回数 NCT=%d   加速度acc[]は直後の値", mo.NCT);
+  appendf(out, text(lang, Txt::ReportTorqueSwitchings), mo.NCT);
   for (int i = 0; i < mo.NCT; ++i) print_record(out, nullptr, i, mo.tsw[i]);
   print_record(out, "tf", 0, mo.tsw[mo.NCT]);
   appendf(out, "\n");
@@ -84,21 +84,21 @@ int switching_times(const Model& m, Motion& mo, int n, int& dropped) {
   return nct;
 }
 
-std::string switching_report(const Motion& mo, int dropped) {
+std::string switching_report(Lang lang, const Motion& mo, int dropped) {
   std::string out;
   if (dropped > 0)
-    appendf(out, "\nswitching_report() 関節トルク切り替えが上限%dを超え %d 個を記録しない", NREC - 1, dropped);
-  print_report(out, mo);
+    appendf(out, text(lang, Txt::ReportDropped), NREC - 1, dropped);
+  print_report(out, lang, mo);
   return out;
 }
 
-std::string optimum_report(const Optimum& o) {
+std::string optimum_report(Lang lang, const Optimum& o) {
   std::string out;
   if (!o.ok) {
-    appendf(out, "\n\n最適軌道(自動計算) %s\n", o.reason.c_str());
+    appendf(out, text(lang, Txt::OptimumNone), o.reason.c_str());
     return out;
   }
-  appendf(out, "\n\n最適軌道(自動計算) T*=%7.4f 切り替え回数=%d", shown(o.T), static_cast<int>(o.switches.size()));
+  appendf(out, text(lang, Txt::OptimumHead), shown(o.T), static_cast<int>(o.switches.size()));
   for (size_t i = 0; i < o.switches.size(); ++i) {
     const OptimumSwitch& w = o.switches[i];
     appendf(out, "\nt%d=%7.4f S[]=(%7.4f %7.4f) %s->%s", static_cast<int>(i + 1), shown(w.t), shown(w.s),

@@ -16,13 +16,13 @@ namespace cpt {
 // (their number in `dropped`); the end of the motion is always recorded last.
 int switching_times(const Model& m, Motion& mo, int n, int& dropped);
 
-// The report of a rebuilt motion: the switching records chn[0..NCHN] and
+// The report of a rebuilt motion, in the language lang: the switching records chn[0..NCHN] and
 // tsw[0..NCT], after a note of the dropped switchings, if any.
-std::string switching_report(const Motion& mo, int dropped);
+std::string switching_report(Lang lang, const Motion& mo, int dropped);
 
 // The automatic optimum's time and its switch points, one line each (time,
 // s, sd, and the choices before and after), or its reason when there is no
 // feasible motion.
-std::string optimum_report(const Optimum& o);
+std::string optimum_report(Lang lang, const Optimum& o);
 
 }  // namespace cpt

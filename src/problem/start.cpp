@@ -42,7 +42,7 @@ bool start_problem(Console& con, const Problem& pb, Model& m, Curves& cv, Data& 
                    std::string& error) {
   // What the dialog prints once it is answered, its questions left out.
   print_key_help(con);
-  con.print("\n\n問題ファイル：%s", path.c_str());
+  con.say(Txt::ProblemFile, path.c_str());
   const Prepared p = compute_stage(con, pb, m, cv, d, pic);
   if (p == Prepared::Ready) return true;
   con.print("\n");
