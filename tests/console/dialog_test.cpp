@@ -25,7 +25,7 @@ struct DialogRun { int result; bool ended; std::string out; };
 DialogRun run_dialog(App& w, char key, const std::string& input) {
   ConsoleCapture cap(w.con, input);
   const int result = app_dialog(w, key);
-  const std::string out = cap.text(), end = kEndOfInput;
+  const std::string out = cap.text(), end = text(Lang::Ja, Txt::EndOfInput);
   return {result, out.size() >= end.size() && out.compare(out.size() - end.size(), end.size(), end) == 0, out};
 }
 

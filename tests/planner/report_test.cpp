@@ -31,7 +31,7 @@ TEST(SwitchingReport, ExactTextOfAHandMadeTrajectory) {
   int dropped = -1;
   EXPECT_EQ(switching_times(w->m, mo, 3, dropped), 5);
   EXPECT_EQ(dropped, 0);
-  EXPECT_EQ(switching_report(mo, dropped),
+  EXPECT_EQ(switching_report(Lang::Ja, mo, dropped),
             "\n\n新しい軌道に沿う加減速の切り替え回数と状態 NCHN=1"
             "\nt0= 0.0000 S[]=( 0.0000  0.0000) ACC[]=( 2.0000  0.5000)"
             "\ntf= 0.3000 S[]=( 0.5000  0.0000) ACC[]=( 0.0000  0.0000)"
@@ -63,7 +63,7 @@ TEST(SwitchingReport, CountsOfSmallScans) {
     EXPECT_EQ(w->d.mo.tsw[c.nct].t, w->d.mo.tf); EXPECT_EQ(w->d.mo.tsw[c.nct].acc, w->d.mo.A[n].acc);
     if (c.nct < NREC - 1) continue;
     EXPECT_EQ(w->d.mo.tsw[NREC - 2].t, w->d.mo.tt[NREC - 2]);
-    EXPECT_NE(switching_report(w->d.mo, dropped).find("関節トルク切り替えが上限49を超え 71 個を記録しない"), std::string::npos);
+    EXPECT_NE(switching_report(Lang::Ja, w->d.mo, dropped).find("関節トルク切り替えが上限49を超え 71 個を記録しない"), std::string::npos);
   }
 }
 
