@@ -65,6 +65,22 @@ void keyboard(unsigned char key, int, int) {
   }
 }
 
+// The console's language: --lang, else the environment. False, with one
+// line on standard error, for an unknown --lang.
+bool choose_language(int& argc, char** argv) {
+  Lang lang = Lang::Ja;
+  bool given = false;
+  std::string error;
+  if (!take_lang_option(argc, argv, lang, given, error)) {
+    std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
+    return false;
+  }
+  world.con.set_lang(given ? lang : lang_from_environment([](const char* name) -> const char* {
+    return std::getenv(name);
+  }));
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,16 +91,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
     return 2;
   }
-  // The console's language: --lang, else the environment.
-  Lang lang = Lang::Ja;
-  bool lang_given = false;
-  if (!take_lang_option(argc, argv, lang, lang_given, error)) {
-    std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
-    return 2;
-  }
-  world.con.set_lang(lang_given ? lang : lang_from_environment([](const char* name) -> const char* {
-    return std::getenv(name);
-  }));
+  if (!choose_language(argc, argv)) return 2;
   // The rest is --help or the window system's options; anything else is
   // refused before the dialog, pointing to --help.
   std::string display_name;

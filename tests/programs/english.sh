@@ -37,11 +37,14 @@ limits||sssssssssslsssssssssss$(rep 300 f)$(rep 250 s)|--lang en --problem ../li
 RUNS
 
 # More English runs without a Japanese character: a path out of reach (refused, back to the
-# path), the bend too tight to step over, an optimum that fails, keys at every state.
+# path), the bend too tight to step over with its optimum, keys at every state, a problem
+# file refused.
 printf 'path: {type: u_shape, radius: 1e-6}\n' > bend.yaml
 run reach 'y\nb\n0.3 0.3\nn\ny\n1\n0.2 0.2 0.5 180\n7\n-0.4 0.1 0.8 0\n' "sssstrcf0o" --lang en
-run bend '' "$(rep 60 s)tttrcf$(rep 40 l)" --lang en --problem ../bend.yaml --optimum
-check '! japanese reach/out reach/err bend/out bend/err' "English diagnostics and refusals hold a Japanese character"
+run bend '' "$(rep 60 s)tttrcf$(rep 40 l)o" --lang en --problem ../bend.yaml --optimum
+printf 'robot: {type: scara}\npath: {type: arc, radius: 2}\n' > far.yaml
+run far '' s --lang en --problem ../far.yaml
+check '! japanese reach/out reach/err bend/out bend/err far/out far/err' "English diagnostics and refusals hold a Japanese character"
 check 'grep -q "calD\|inv()" bend/out reach/out' "the English runs went through a diagnostic"
 
 n=0
