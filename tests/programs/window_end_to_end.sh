@@ -91,8 +91,10 @@ for display in unset :987; do
   check 'grep -q "DISPLAY" "$work/err" && grep -qF "\`make deps && xvfb-run -a make run\`" "$work/err"' \
     "DISPLAY $display: what is missing and both ways on ($(cat "$work/err"))"
   runner=$(sed -n 's/.*window-less runner: `\(.*\)`$/\1/p' "$work/err")
+  # (make's dry run is read whole before it is searched: a search that stops at its
+  # first match would otherwise cut make off, which pipefail counts as a failure)
   check '(cd "$(dirname "$prog")" && eval "$runner" < /dev/null > "$work/runner.txt") && grep -q "^usage: cp_time_optimal_batch " "$work/runner.txt" &&
-         make -s -n -C "$here/../.." run BUILD="$work/b" | grep -qE -- "--target( [^ >]+)* $(basename "${runner%% *}")( |\$)"' \
+         grep -qE -- "--target( [^ >]+)* $(basename "${runner%% *}")( |\$)" <<< "$(make -s -n -C "$here/../.." run BUILD="$work/b")"' \
     "DISPLAY $display: the runner's command ($runner) runs, and make run builds it"
 done
 
