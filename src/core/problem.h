@@ -28,6 +28,24 @@ enum class Dynamics {
   UnitPointMass,  // a unit point mass at the hand on massless links: efforts per unit mass
 };
 
+// The rigid bodies of a real robot in the horizontal plane (SI units), for
+// the rigid-link dynamics of model/dynamics.h.
+struct RigidBodies {
+  // SCARA: link masses [kg], distances of their centres of mass from their
+  // joints [m], inertias about those centres [kg m^2].
+  double m1 = 0, m2 = 0, lc1 = 0, lc2 = 0, I1 = 0, I2 = 0;
+  // Cylindrical: the inertia of what turns but does not slide [kg m^2]; the
+  // sliding arm's mass [kg] and inertia about its centre [kg m^2], the centre
+  // at r - da [m].
+  double J0 = 0, ma = 0, Ia = 0, da = 0;
+  double mp = 1;  // payload, a point mass at the hand [kg]
+  // Each motor's rotor inertia as the joint sees it: n^2 Jm behind a gear of
+  // ratio n [kg m^2], Jm (2 pi / lead)^2 behind a ball screw [kg].
+  std::array<double, 2> rotor{0, 0};
+  std::array<double, 2> Fv{0, 0};  // viscous friction [N m s/rad, or N s/m]
+  std::array<double, 2> Fc{0, 0};  // Coulomb friction [N m, or N]
+};
+
 // The robot as a value: its kind, its dimensions and its dynamics. With the
 // unit point mass a joint limit is an effort per unit mass (core/units.h).
 struct RobotSpec {
@@ -35,6 +53,7 @@ struct RobotSpec {
   double l1 = 0.5, l2 = 0.5;  // SCARA arm lengths [m]
   double L = 1.0;             // arm length of robot 'a' (summary and picture only)
   Dynamics dynamics = Dynamics::UnitPointMass;
+  RigidBodies body;           // the bodies of a real robot (not yet used by the planner)
 };
 
 // The parameters of each path kind, as the user enters them (angles in radians).
