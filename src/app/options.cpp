@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/args.h"
+
 namespace cpt {
 
 const char* const kWindowUsage =
@@ -67,27 +69,10 @@ std::string shown(const char* arg) {
 }  // namespace
 
 bool take_lang_option(int& argc, char** argv, Lang& lang, bool& given, std::string& error) {
-  given = false;
-  int out = 1;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--lang") != 0) {
-      argv[out++] = argv[i];
-      continue;
-    }
-    if (given) {
-      error = "--lang given twice";
-      return false;
-    }
-    if (i + 1 >= argc || !lang_named(argv[i + 1], lang)) {
-      error = std::string("--lang: got '") + (i + 1 < argc ? shown(argv[i + 1]) : "") + "'; accepted: ja, en";
-      return false;
-    }
-    given = true;
-    ++i;
-  }
-  argc = out;
-  argv[argc] = nullptr;
-  return true;
+  return take_option(argc, argv, "--lang", given, [&lang](const char* value) -> std::string {
+    if (value && lang_named(value, lang)) return "";
+    return std::string("--lang: got '") + (value ? shown(value) : "") + "'; accepted: ja, en";
+  }, error);
 }
 
 WindowArgs check_window_args(int argc, char** argv, std::string& display, std::string& error) {

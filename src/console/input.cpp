@@ -1,7 +1,5 @@
 #include "console/input.h"
 
-#include <unistd.h>
-
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -23,11 +21,6 @@ int next_char(FILE* in) {
 }
 
 }  // namespace
-
-bool con_is_tty(Console& con) {
-  const int fd = fileno(con.in());
-  return fd >= 0 && isatty(fd);
-}
 
 int con_key(Console& con) {
   FILE* in = con.in();

@@ -18,7 +18,4 @@ int con_key(Console& con);
 // normal, echoed mode). Returns false at end of input when nothing was read.
 bool con_line(Console& con, std::string& line);
 
-// True when the console input is a terminal.
-bool con_is_tty(Console& con);
-
 }  // namespace cpt

@@ -10,18 +10,12 @@ namespace cpt {
 
 namespace {
 
-// Prints a format with the values from index `from` on (the format takes as
-// many as it names).
-void print_values(Console& con, const char* fmt, const double* v, int from) {
-  con.print(fmt, v[from], v[from + 1], v[from + 2], v[from + 3]);
-}
-
 // The block of a built-in kind: its old values, the prompt, the values
 // entered (into the problem), the new values.
 bool kind_block(Console& con, Problem& pb, const PathTexts& t) {
-  double v[kMaxPathValues + 3] = {};
+  double v[kPathValueRoom] = {};
   const int n = path_values(pb, pb.cptype, v);
-  print_values(con, con.tr(t.old_values), v, 0);
+  print_path_values(con, t.old_values, v, 0);
   Field kinds[kMaxPathValues];
   const PathKind& k = path_kind(pb.cptype);
   for (int i = 0, j = 0; i < k.n_params; ++i)
@@ -29,7 +23,7 @@ bool kind_block(Console& con, Problem& pb, const PathTexts& t) {
   if (!ask_values(con, con.tr(t.prompt), kinds, n, v)) return false;
   set_path_values(pb, pb.cptype, v);
   path_values(pb, pb.cptype, v);
-  print_values(con, con.tr(t.new_values), v, t.new_from);
+  print_path_values(con, t.new_values, v, t.new_from);
   return true;
 }
 

@@ -17,6 +17,10 @@ constexpr PathTexts kTexts[] = {
 
 }  // namespace
 
+void print_path_values(Console& con, Txt id, const double* v, int from) {
+  con.print(con.tr(id), v[from], v[from + 1], v[from + 2], v[from + 3]);
+}
+
 const PathTexts* path_texts(PathType c) {
   const int i = type_number(c) - 1;
   return i >= 0 && i < static_cast<int>(sizeof kTexts / sizeof kTexts[0]) ? &kTexts[i] : nullptr;

@@ -4,7 +4,9 @@
 // index on.
 #pragma once
 
+#include "core/console.h"
 #include "core/problem.h"
+#include "model/paths.h"
 #include "core/texts.h"
 
 namespace cpt {
@@ -23,5 +25,13 @@ struct PathTexts {
 
 // The texts of built-in kind c (1..7); nullptr for the waypoint path.
 const PathTexts* path_texts(PathType c);
+
+// Room for the values of a kind as path_values gives them, and for the
+// arguments print_path_values passes beyond the last one.
+constexpr int kPathValueRoom = kMaxPathValues + 3;
+
+// Prints text `id`, a format of the kind's values from index `from` on (it
+// takes as many as it names), in the console's language.
+void print_path_values(Console& con, Txt id, const double* v, int from);
 
 }  // namespace cpt

@@ -11,12 +11,11 @@ namespace {
 // Name of the path type (on the line of its number) and its parameter line.
 void print_path_params(Console& con, const Model& m) {
   if (const PathTexts* t = path_texts(m.pb.cptype)) {
-    double v[kMaxPathValues + 3] = {};
-    path_values(m.pb, m.pb.cptype, v);
     if (!t->in_summary) return;
+    double v[kPathValueRoom] = {};
+    path_values(m.pb, m.pb.cptype, v);
     con.print("%s", con.tr(t->summary_name));
-    const int i = t->summary_from;
-    con.print(con.tr(t->summary_values), v[i], v[i + 1], v[i + 2], v[i + 3]);
+    print_path_values(con, t->summary_values, v, t->summary_from);
   } else if (m.pb.cptype == PathType::Waypoints) {
     con.print(" %s", con.tr(Txt::WaypointPathName));
     con.say(Txt::SummaryWaypoints, m.pb.waypoints.n, m.sf);

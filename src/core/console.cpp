@@ -33,43 +33,45 @@ void print_diagnostic(FILE* out, const char* not_a_number, const char* fmt, va_l
 
 }  // namespace
 
+void Console::vprint(const char* fmt, va_list ap) {
+  std::vfprintf(out(), fmt, ap);
+  std::fflush(out());
+}
+
+void Console::vdiag(const char* fmt, va_list ap) {
+  if (printed_ >= kDiagMessages) {
+    ++suppressed_;
+    return;
+  }
+  ++printed_;
+  print_diagnostic(out(), tr(Txt::NotANumber), fmt, ap);
+}
+
 void Console::print(const char* fmt, ...) {
   va_list ap;
   va_start(ap, fmt);
-  std::vfprintf(out(), fmt, ap);
+  vprint(fmt, ap);
   va_end(ap);
-  std::fflush(out());
 }
 
 void Console::say(Txt id, ...) {
   va_list ap;
   va_start(ap, id);
-  std::vfprintf(out(), tr(id), ap);
+  vprint(tr(id), ap);
   va_end(ap);
-  std::fflush(out());
 }
 
 void Console::diag(const char* fmt, ...) {
-  if (printed_ >= kDiagMessages) {
-    ++suppressed_;
-    return;
-  }
-  ++printed_;
   va_list ap;
   va_start(ap, fmt);
-  print_diagnostic(out(), tr(Txt::NotANumber), fmt, ap);
+  vdiag(fmt, ap);
   va_end(ap);
 }
 
 void Console::diag_say(Txt id, ...) {
-  if (printed_ >= kDiagMessages) {
-    ++suppressed_;
-    return;
-  }
-  ++printed_;
   va_list ap;
   va_start(ap, id);
-  print_diagnostic(out(), tr(Txt::NotANumber), tr(id), ap);
+  vdiag(tr(id), ap);
   va_end(ap);
 }
 

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <array>
+#include <cstdarg>
 #include <cstdio>
 
 #include "core/texts.h"
@@ -67,6 +68,10 @@ class Console {
   }
 
  private:
+  // print and diag of a format and its arguments: what the public ones share.
+  void vprint(const char* fmt, va_list ap);
+  void vdiag(const char* fmt, va_list ap);
+
   FILE* in_ = nullptr;
   FILE* out_ = nullptr;
   Lang lang_ = Lang::Ja;

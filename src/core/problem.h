@@ -128,7 +128,4 @@ constexpr PathType kPathTypes[] = {PathType::Arc,    PathType::Sine,       PathT
                                    PathType::Slalom, PathType::AccCam,     PathType::CycloidCam,
                                    PathType::Line};
 
-// Index of the per-robot tables: Cylindrical 0, Scara 1.
-inline int robot_index(Robot r) { return r == Robot::Cylindrical ? 0 : 1; }
-
 }  // namespace cpt

@@ -1,9 +1,9 @@
 // The start of a run from a problem file, and the window program's option.
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "console/dialog.h"
+#include "core/args.h"
 #include "core/console.h"
 #include "model/singular.h"
 #include "problem/problem_file.h"
@@ -52,27 +52,12 @@ bool start_problem(Console& con, const Problem& pb, Model& m, Curves& cv, Data& 
 
 bool take_problem_option(int& argc, char** argv, std::string& path, std::string& error) {
   path.clear();
-  int out = 1;
   bool given = false;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--problem") != 0) {
-      argv[out++] = argv[i];
-      continue;
-    }
-    if (given) {
-      error = "--problem given twice";
-      return false;
-    }
-    if (i + 1 >= argc || argv[i + 1][0] == '\0') {
-      error = "--problem needs a file name";
-      return false;
-    }
-    given = true;
-    path = argv[++i];
-  }
-  argc = out;
-  argv[argc] = nullptr;
-  return true;
+  return take_option(argc, argv, "--problem", given, [&path](const char* value) -> std::string {
+    if (!value || !*value) return "--problem needs a file name";
+    path = value;
+    return "";
+  }, error);
 }
 
 }  // namespace cpt

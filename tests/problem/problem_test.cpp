@@ -29,7 +29,7 @@ int marked_line(const std::string& text) {
 // Every field of the problem and of its model, in one list (the path derived values too).
 std::vector<double> fields(const Model& md) {
   const Problem& s = md.pb;
-  std::vector<double> v{double(robot_index(s.robot.kind)), s.robot.l1, s.robot.l2, s.robot.L, s.a1max, s.a2max,
+  std::vector<double> v{s.robot.kind == Robot::Scara ? 1.0 : 0.0, s.robot.l1, s.robot.l2, s.robot.L, s.a1max, s.a2max,
                         double(type_number(s.cptype)), s.arc.Ax, s.arc.Ay, s.arc.R, s.arc.angle, s.sine.L, s.sine.A,
                         md.sin_k, s.ushape.L, s.ushape.R, md.u_arc, s.slalom.R, double(s.slalom.N), s.cam.L, s.cam.H,
                         md.cam_a, s.cycloid.L, s.cycloid.H, md.cyc_c, md.cyc_w, s.line.l, s.line.beta, md.line_cos,
