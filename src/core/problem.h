@@ -26,6 +26,7 @@ enum class PathType { Arc = 1, Sine, UShape, Slalom, AccCam, CycloidCam, Line, W
 // How the robot's efforts follow from the motion (model/dynamics.h).
 enum class Dynamics {
   UnitPointMass,  // a unit point mass at the hand on massless links: efforts per unit mass
+  RigidLinks,     // the rigid bodies of `RobotSpec::body`, rotors and friction: N·m and N
 };
 
 // The rigid bodies of a real robot in the horizontal plane (SI units), for
@@ -53,7 +54,7 @@ struct RobotSpec {
   double l1 = 0.5, l2 = 0.5;  // SCARA arm lengths [m]
   double L = 1.0;             // arm length of robot 'a' (summary and picture only)
   Dynamics dynamics = Dynamics::UnitPointMass;
-  RigidBodies body;           // the bodies of a real robot (not yet used by the planner)
+  RigidBodies body;           // the bodies of a real robot (used with Dynamics::RigidLinks)
 };
 
 // The parameters of each path kind, as the user enters them (angles in radians).

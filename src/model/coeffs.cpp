@@ -15,7 +15,8 @@ namespace {
 // D[i][1] = b_i (c is 0 for the unit point mass).
 void fill_JD(const Model& m, const Vec2& q, const PathDeriv& p, Mat2& J, Mat2& D) {
   J = jacobian(m.pb.robot, q);
-  const PhaseCoeffs k = phase_coeffs(m.pb.robot, J, p);
+  PhaseCoeffs k;
+  phase_coeffs(m.pb.robot, q, J, p, k);
   D = {{{k.a[0], k.b[0]}, {k.a[1], k.b[1]}}};
 }
 

@@ -28,16 +28,20 @@ inline PhaseCoeffs unit_point_mass(const Mat2& J, const PathDeriv& p) {
   return k;
 }
 
-// The coefficients at a path point with Jacobian J and path derivatives p,
-// for the robot's dynamics (inline: calD's hot path).
-inline PhaseCoeffs phase_coeffs(const RobotSpec& robot, const Mat2& J, const PathDeriv& p) {
-  switch (robot.dynamics) {
-    case Dynamics::UnitPointMass: break;
-  }
-  return unit_point_mass(J, p);
+bool rigid_phase_coeffs(const RobotSpec& robot, const Vec2& q, const Mat2& J, const PathDeriv& p,
+                        PhaseCoeffs& out);
+
+// The coefficients at joint values q with Jacobian J and path derivatives p,
+// for the robot's dynamics (inline: calD's hot path). False where the rigid
+// links have no q' (J singular).
+inline bool phase_coeffs(const RobotSpec& robot, const Vec2& q, const Mat2& J, const PathDeriv& p,
+                         PhaseCoeffs& out) {
+  if (robot.dynamics == Dynamics::RigidLinks) return rigid_phase_coeffs(robot, q, J, p, out);
+  out = unit_point_mass(J, p);
+  return true;
 }
 
-// ---- Rigid links (the planner does not use them yet) ----
+// ---- Rigid links ----
 //
 // SCARA, links of masses m1, m2 with centres at lc1, lc2 and inertias I1, I2,
 // a payload mp at the hand:
