@@ -17,7 +17,7 @@
 //   s, sd, sdd   path parameter, its rate and its acceleration
 //   sf           end value of s          a1max, a2max  joint effort limits
 //   f            the phase-plane right-hand side (model/rhs.h)
-//   calD         joint values, Jacobian J and path-to-joint coefficients D at s
+//   calD         joint values, Jacobian J and the phase-plane coefficients D at s
 //   calcp        the rebuild of a landed motion on the time grid of dt0
 //   cpcurve      hand point of the path at s;  cpderiv  its derivatives;
 //                cpcurve_deriv  the point and its derivatives in one evaluation
@@ -40,6 +40,30 @@ namespace cpt {
 
 // 2x2 matrix, row by row: M[row][column].
 using Mat2 = std::array<std::array<double, 2>, 2>;
+
+// The phase-plane coefficients of both joints at a path point, row i for
+// joint i: its effort is D[i][0] sdd + D[i][1] sd^2 + D[i][2] sd + D[i][3]
+// (inertia; Coriolis, centrifugal and path curvature; viscous friction;
+// Coulomb friction). The unit point mass has D[i][2] = D[i][3] = 0.
+using JointCoeffs = std::array<std::array<double, 4>, 2>;
+
+// Joint i's effort at sdd = 0 and rate sd (x = sd^2): what it needs besides
+// its s-dd term. Without friction exactly D[i][1] x.
+inline double joint_load(const JointCoeffs& D, int i, double x, double sd) {
+  if (D[i][2] == 0 && D[i][3] == 0) return D[i][1] * x;
+  return D[i][1] * x + (D[i][2] * sd + D[i][3]);
+}
+
+// Joint i's effort at path acceleration sdd and rate sd (x = sd^2). Without
+// friction exactly D[i][0] sdd + D[i][1] x.
+inline double joint_effort(const JointCoeffs& D, int i, double sdd, double x, double sd) {
+  return D[i][0] * sdd + joint_load(D, i, x, sd);
+}
+
+// True when a joint has friction at this point (the bounds of s-dd then depend on sd, not only sd^2).
+inline bool has_friction(const JointCoeffs& D) {
+  return D[0][2] != 0 || D[0][3] != 0 || D[1][2] != 0 || D[1][3] != 0;
+}
 
 // Path acceleration and the joint accelerations it needs.
 struct AccRecord {
@@ -178,7 +202,8 @@ struct Curves {
 // and the matrices of the last evaluation (printed by its trace).
 struct RhsState {
   Vec2 fi_last{0, 0};
-  Mat2 J{}, D{};
+  Mat2 J{};
+  JointCoeffs D{};
 };
 
 // The frame cycle's memory. The look-ahead curves are rewritten by every

@@ -49,7 +49,8 @@ bool ceiling_at(const Model& m, double s, const Vec2& ref, Vec2& fi, Ceiling& c)
     fi = ref;
     return true;
   }
-  Mat2 J, D;
+  Mat2 J;
+  JointCoeffs D;
   if (!calD_quiet(m, s, ref, fi, J, D)) return false;
   c = ceiling_of(m, J, cpderiv(m, s));
   return true;
@@ -57,7 +58,8 @@ bool ceiling_at(const Model& m, double s, const Vec2& ref, Vec2& fi, Ceiling& c)
 
 bool ceiling_point(const Model& m, double s, const Vec2& ref, CeilingPoint& out) {
   if (!has_speed_limits(m)) return false;
-  Mat2 J, D;
+  Mat2 J;
+  JointCoeffs D;
   if (!calD_quiet(m, s, ref, out.fi, J, D)) return false;
   out.c = ceiling_of(m, J, cpderiv(m, s));
   if (!std::isfinite(out.c.sd)) return false;
@@ -70,7 +72,7 @@ bool ceiling_point(const Model& m, double s, const Vec2& ref, CeilingPoint& out)
   if (!(b > a) || !ceiling_at(m, a, out.fi, fa, ca) || !ceiling_at(m, b, out.fi, fb, cb)) return false;
   const double x = out.c.sd * out.c.sd;
   out.acc.sdd = out.c.sd * (cb.sd - ca.sd) / (b - a);
-  for (int i = 0; i < 2; ++i) out.acc.acc[i] = D[i][0] * out.acc.sdd + D[i][1] * x;
+  for (int i = 0; i < 2; ++i) out.acc.acc[i] = joint_effort(D, i, out.acc.sdd, x, std::sqrt(x));
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "model/coeffs.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/dynamics.h"
@@ -11,18 +12,19 @@ namespace cpt {
 
 namespace {
 
-// J at joint values q, and D from the phase-plane coefficients: D[i][0] = a_i,
-// D[i][1] = b_i (c is 0 for the unit point mass).
-void fill_JD(const Model& m, const Vec2& q, const PathDeriv& p, Mat2& J, Mat2& D) {
+// J at joint values q, and D from the phase-plane coefficients a, b, v, c.
+// False where the rigid links have no joint rates (J singular).
+bool fill_JD(const Model& m, const Vec2& q, const PathDeriv& p, Mat2& J, JointCoeffs& D) {
   J = jacobian(m.pb.robot, q);
   PhaseCoeffs k;
-  phase_coeffs(m.pb.robot, q, J, p, k);
-  D = {{{k.a[0], k.b[0]}, {k.a[1], k.b[1]}}};
+  if (!phase_coeffs(m.pb.robot, q, J, p, k)) return false;
+  D = {{{k.a[0], k.b[0], k.v[0], k.c[0]}, {k.a[1], k.b[1], k.v[1], k.c[1]}}};
+  return true;
 }
 
 }  // namespace
 
-int calD(Console& con, const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D) {
+int calD(Console& con, const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, JointCoeffs& D) {
   const PathPoint pt = cpcurve_deriv(m, s);
   const Vec2& CP = pt.p;
   const PathDeriv& p = pt.d;
@@ -31,32 +33,36 @@ int calD(Console& con, const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2
     con.diag_say(Txt::DiagCalDNone, CP[0], CP[1]);
     return 0;
   }
-  fill_JD(m, q, p, J, D);
+  if (!fill_JD(m, q, p, J, D)) {
+    con.diag_say(Txt::DiagCalDNone, CP[0], CP[1]);
+    return 0;
+  }
   fi = q;
   return 1;
 }
 
-int calD_quiet(const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, Mat2& D) {
+int calD_quiet(const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, JointCoeffs& D) {
   const PathPoint pt = cpcurve_deriv(m, s);
   const Vec2& CP = pt.p;
   const PathDeriv& p = pt.d;
   Vec2 q = ref;
   if (!in_reach(m.pb.robot, CP[0], CP[1]) || !inv_quiet(m.pb.robot, CP[0], CP[1], ref, q)) return 0;
-  fill_JD(m, q, p, J, D);
+  if (!fill_JD(m, q, p, J, D)) return 0;
   fi = q;
   return 1;
 }
 
 void jointacc(Console& con, const Model& m, double s, double sd, double sdd, Vec2& fi, AccRecord& rec) {
   const Vec2 ref = fi;
-  Mat2 J, D;
+  Mat2 J;
+  JointCoeffs D;
   if (!calD(con, m, s, ref, fi, J, D)) {
     con.diag_say(Txt::DiagJointaccNone, s);
     return;
   }
   const double sd2 = sd * sd;
-  rec.acc[0] = D[0][0] * sdd + D[0][1] * sd2;
-  rec.acc[1] = D[1][0] * sdd + D[1][1] * sd2;
+  rec.acc[0] = joint_effort(D, 0, sdd, sd2, sd);
+  rec.acc[1] = joint_effort(D, 1, sdd, sd2, sd);
   rec.sdd = hand_sdd(m, sdd);
 }
 
@@ -69,12 +75,64 @@ void calDmax(Console& con, const Model& m, Curves& cv) {
   const double ds = m.sf / 100;
   for (int i = 0; i <= 100; ++i) {
     Vec2 fi;
-    Mat2 J, D;
+    Mat2 J;
+    JointCoeffs D;
     if (!calD(con, m, i * ds, ref, fi, J, D)) continue;
     ref = fi;
     if (m00 < std::fabs(D[0][0])) m00 = std::fabs(D[0][0]);
     if (m10 < std::fabs(D[1][0])) m10 = std::fabs(D[1][0]);
   }
+}
+
+namespace {
+
+// Samples of the scan for joint reversals along the path.
+constexpr int REVERSAL_SCAN = 1000;
+
+// The sign of joint i's Coulomb term at s (0 where out of reach), with the
+// branch followed from ref.
+int coulomb_sign(const Model& m, double s, Vec2& ref, int i) {
+  Vec2 fi;
+  Mat2 J;
+  JointCoeffs D;
+  if (!calD_quiet(m, s, ref, fi, J, D)) return 0;
+  ref = fi;
+  return (D[i][3] > 0) - (D[i][3] < 0);
+}
+
+// The reversal of joint i between a (sign sa) and b, by bisection.
+double reversal(const Model& m, double a, double b, int sa, const Vec2& ref_a, int i) {
+  for (int it = 0; it < 80 && b - a > TOL_GRID_ROOT * m.sf; ++it) {
+    const double c = 0.5 * (a + b);
+    Vec2 ref = ref_a;
+    if (coulomb_sign(m, c, ref, i) == sa) a = c; else b = c;
+  }
+  return 0.5 * (a + b);
+}
+
+}  // namespace
+
+std::vector<double> limit_knots(const Model& m) {
+  std::vector<double> out = path_knots(m);
+  const RobotSpec& r = m.pb.robot;
+  if (r.dynamics != Dynamics::RigidLinks || (r.body.Fc[0] == 0 && r.body.Fc[1] == 0)) return out;
+  for (int i = 0; i < 2; ++i) {
+    if (r.body.Fc[i] == 0) continue;
+    Vec2 ref = m.fi0;
+    double prev_s = 0;
+    Vec2 prev_ref = ref;
+    int prev = coulomb_sign(m, 0, ref, i);
+    for (int k = 1; k <= REVERSAL_SCAN; ++k) {
+      const double s = m.sf * k / REVERSAL_SCAN;
+      const Vec2 ref_before = ref;
+      const int sg = coulomb_sign(m, s, ref, i);
+      if (sg != 0 && prev != 0 && sg != prev) out.push_back(reversal(m, prev_s, s, prev, prev_ref, i));
+      if (sg != 0) prev = sg, prev_s = s, prev_ref = ref_before;
+    }
+  }
+  std::sort(out.begin(), out.end());
+  out.erase(std::remove_if(out.begin(), out.end(), [&m](double s) { return !(s > 0 && s < m.sf); }), out.end());
+  return out;
 }
 
 }  // namespace cpt

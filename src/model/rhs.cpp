@@ -17,7 +17,7 @@ inline double floor_coeff(double v) {
 }
 
 void trace(Console& con, const Model& m, const RhsState& rs, int torque_sel, double t, const double* y) {
-  const Mat2& D = rs.D;
+  const JointCoeffs& D = rs.D;
   const Mat2& J = rs.J;
   con.print("\nf() %c %d %d t=%7.4f y[]=(%7.4f %7.4f) fi[]=(%7.4f %7.4f)", robot_key(m.pb.robot.kind),
              type_number(m.pb.cptype), torque_sel, t, y[0], y[1], rs.fi_last[0], rs.fi_last[1]);
@@ -37,7 +37,7 @@ double f(Console& con, const Model& m, RhsState& rs, int torque_sel, int k, doub
     return F_NO_SOLUTION;
   }
   ok = 1;
-  Mat2& D = rs.D;
+  JointCoeffs& D = rs.D;
   D[0][0] = floor_coeff(D[0][0]);
   D[1][0] = floor_coeff(D[1][0]);
   const double sd2 = y[1] * y[1];
@@ -57,8 +57,8 @@ double f(Console& con, const Model& m, RhsState& rs, int torque_sel, int k, doub
 
   const double sdd = torque_sel > 0 ? sdd_max : sdd_min;
   rec.sdd = sdd;
-  rec.acc[0] = D[0][0] * sdd + D[0][1] * sd2;
-  rec.acc[1] = D[1][0] * sdd + D[1][1] * sd2;
+  rec.acc[0] = joint_effort(D, 0, sdd, sd2, y[1]);
+  rec.acc[1] = joint_effort(D, 1, sdd, sd2, y[1]);
 
   // Near a point where neither joint's acceleration depends on s-dd: shown
   // once per key or preparation, with where it happened.

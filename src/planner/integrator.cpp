@@ -7,7 +7,7 @@
 #include "model/coeffs.h"
 #include "model/paths.h"
 #include "model/rhs.h"
-#include "planner/phase_bounds.h"
+#include "model/phase_bounds.h"
 
 namespace cpt {
 
@@ -113,7 +113,8 @@ bool over_limit_at_knots(const Model& m, const std::vector<double>& knots, const
     const double sd = a[1] + (b[1] - a[1]) * (q - a[0]) / (b[0] - a[0]);
     for (const double side : {std::nextafter(q, lo), std::nextafter(q, hi)}) {
       Vec2 q_fi;
-      Mat2 J, D;
+      Mat2 J;
+      JointCoeffs D;
       if (!calD_quiet(m, side, fi, q_fi, J, D)) return true;
       const double xmax = point_bounds(D, amax).xmax;
       if (sd * sd > xmax * (1 + TOL_KNOT) + TOL_KNOT * TOL_KNOT) return true;

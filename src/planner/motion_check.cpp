@@ -9,7 +9,7 @@
 #include "model/coeffs.h"
 #include "model/paths.h"
 #include "planner/landing.h"
-#include "planner/phase_bounds.h"
+#include "model/phase_bounds.h"
 
 namespace cpt {
 
@@ -25,7 +25,7 @@ MotionCheck fails(const char* what, const MotionRow& r) {
 
 // The admissible bounds at path point s, following the branch from fi, and
 // the coefficients D there.
-bool bounds_at(const Model& m, double s, Vec2& fi, PointBounds& b, Mat2& D) {
+bool bounds_at(const Model& m, double s, Vec2& fi, PointBounds& b, JointCoeffs& D) {
   Mat2 J;
   Vec2 q;
   if (!calD_quiet(m, s, fi, q, J, D)) return false;
@@ -55,7 +55,7 @@ std::string ends_fault(const Model& m, const std::vector<MotionRow>& rows) {
 class PairCheck {
  public:
   PairCheck(const Model& m, double tol, bool all)
-      : m_(m), tol_(tol), all_(all), sf_(m.sf), knots_(path_knots(m)), ds_fine_(m.sf / CHECK_POINTS),
+      : m_(m), tol_(tol), all_(all), sf_(m.sf), knots_(limit_knots(m)), ds_fine_(m.sf / CHECK_POINTS),
         fi_(m.fi0), amax_{m.pb.a1max, m.pb.a2max} {}
 
   // Checks the pair a, b; false when the check ends there (out then says why).
@@ -67,7 +67,7 @@ class PairCheck {
   // widest extent, and the largest half-width amax_i / |D[i][0]| it has there.
   struct Spread {
     std::array<double, 2> lo{INFINITY, INFINITY}, hi{-INFINITY, -INFINITY}, w{0, 0};
-    Mat2 D_first{}, D_last{};  // at the first and the last point: a's and b's ends of the pair
+    JointCoeffs D_first{}, D_last{};  // at the first and the last point: a's and b's ends of the pair
   };
   enum class Scan { Within, Over, Stop };
 
@@ -137,8 +137,8 @@ PairCheck::Scan PairCheck::scan(const MotionRow& a, const MotionRow& b, Spread& 
     const double xc = std::min(x, pb.xmax);
     for (int i = 0; i < 2; ++i) {
       if (!std::isfinite(pb.w[i])) continue;  // a joint at zero inertia bounds sd alone
-      sp.lo[i] = std::min(sp.lo[i], -pb.w[i] - pb.k[i] * xc);
-      sp.hi[i] = std::max(sp.hi[i], pb.w[i] - pb.k[i] * xc);
+      sp.lo[i] = std::min(sp.lo[i], joint_lower(pb, i, xc));
+      sp.hi[i] = std::max(sp.hi[i], joint_upper(pb, i, xc));
       sp.w[i] = std::max(sp.w[i], pb.w[i]);
     }
   }
@@ -171,14 +171,14 @@ bool PairCheck::mean_within(const MotionRow& a, double u, const Spread& sp) {
 bool PairCheck::ends_within(const MotionRow& a, const MotionRow& b, const Spread& sp) {
   const struct {
     double sdd, x;
-    const Mat2* D;
+    const JointCoeffs* D;
     const MotionRow* at;
   } ends[2] = {{a.sdd_after, a.sd * a.sd, &sp.D_first, &a}, {b.sdd, b.sd * b.sd, &sp.D_last, &b}};
   for (const auto& e : ends) {
     if (!std::isfinite(e.sdd) || !(e.at->s <= sf_)) continue;
-    const Mat2& D = *e.D;
+    const JointCoeffs& D = *e.D;
     for (int i = 0; i < 2; ++i) {
-      const double use = std::fabs(D[i][0] * e.sdd + D[i][1] * e.x) / amax_[i];
+      const double use = std::fabs(joint_effort(D, i, e.sdd, e.x, std::sqrt(e.x))) / amax_[i];
       out.worst = std::max(out.worst, use);
       if (use > 1 + tol_) {
         char what[96];

@@ -8,7 +8,7 @@
 #include "model/coeffs.h"
 #include "model/paths.h"
 #include "planner/motion_check.h"
-#include "planner/phase_bounds.h"
+#include "model/phase_bounds.h"
 
 namespace cpt {
 
@@ -27,7 +27,7 @@ constexpr double T_GRID_MAX = 1e4;
 
 // The model of f at one path point, without console output.
 ModelSampler model_sampler(const Model& m) {
-  return [&m](double s, const Vec2& ref, Vec2& fi, Mat2& D) {
+  return [&m](double s, const Vec2& ref, Vec2& fi, JointCoeffs& D) {
     Mat2 J;
     return calD_quiet(m, s, ref, fi, J, D) == 1;
   };
@@ -120,7 +120,8 @@ bool time_grid(const Model& m, const Profile& pr, Optimum& out) {
     const ProfilePart& p = pr.parts[part];
     smp.s = end ? m.sf : part_s_at(p, smp.t);
     double x = end ? 0 : part_x(p, smp.s);
-    Mat2 J, D;
+    Mat2 J;
+    JointCoeffs D;
     if (!calD_quiet(m, smp.s, ref, smp.fi, J, D)) {
       out.reason = no_motion("the path point is out of reach", smp.s);
       return false;
@@ -132,7 +133,7 @@ bool time_grid(const Model& m, const Profile& pr, Optimum& out) {
       Vec2 q;
       if (ceiling_at(m, smp.s, smp.fi, q, c)) cap_to_ceiling(b, c.sd);
       smp.sdd = sample_sdd(p, b, smp.s, x);
-      for (int i = 0; i < 2; ++i) smp.acc[i] = D[i][0] * smp.sdd + D[i][1] * x;
+      for (int i = 0; i < 2; ++i) smp.acc[i] = joint_effort(D, i, smp.sdd, x, std::sqrt(x));
     }
     smp.sd = std::sqrt(x);
     cpcurve(m, smp.s, smp.hand);
@@ -200,7 +201,7 @@ ProfileProblem optimum_problem(const Model& m) {
   pb.sf = m.sf;
   pb.amax = {m.pb.a1max, m.pb.a2max};
   pb.fi_start = m.fi0;
-  pb.knots = path_knots(m);
+  pb.knots = limit_knots(m);
   pb.sample = model_sampler(m);
   if (has_speed_limits(m)) pb.ceiling = ceiling_sampler(m);
   return pb;

@@ -11,9 +11,11 @@ namespace {
 
 constexpr double inf = std::numeric_limits<double>::infinity();
 
-bool finite(const Mat2& D) {
-  return std::isfinite(D[0][0]) && std::isfinite(D[0][1]) && std::isfinite(D[1][0]) &&
-         std::isfinite(D[1][1]);
+bool finite(const JointCoeffs& D) {
+  for (const auto& row : D)
+    for (const double v : row)
+      if (!std::isfinite(v)) return false;
+  return true;
 }
 
 }  // namespace
@@ -21,7 +23,7 @@ bool finite(const Mat2& D) {
 bool GridSampler::at(double s, Vec2& ref, PointBounds& b) {
   ++evaluations_;
   Vec2 fi = ref;
-  Mat2 D{};
+  JointCoeffs D{};
   if (!pb_.sample(s, ref, fi, D)) {
     reason_ = no_motion("the path point is out of reach", s);
     return false;

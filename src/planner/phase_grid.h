@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "planner/phase_bounds.h"
+#include "model/phase_bounds.h"
 #include "planner/phase_profile.h"
 
 namespace cpt {

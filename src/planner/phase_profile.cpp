@@ -171,7 +171,7 @@ Poly hermite(double h, double x0, double d0, bool use0, double x1, double d1, bo
 bool usable(const PointBounds& b, double x, bool up, double h) {
   if (!std::isfinite(b.w[0]) || !std::isfinite(b.w[1])) return false;
   const int j = active_joint(b, std::min(x, b.xmax), up);
-  return 2 * std::fabs(b.k[j]) * h <= 1;
+  return 2 * bound_slope(b, j, std::min(x, b.xmax)) * h <= 1;
 }
 
 // Parabola through the velocity limit at the start, middle and end of

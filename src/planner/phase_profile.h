@@ -35,7 +35,7 @@ namespace cpt {
 
 // The model at one path point: joint values fi (the branch nearest to ref)
 // and the coefficients D. False when the point is out of reach.
-using ModelSampler = std::function<bool(double s, const Vec2& ref, Vec2& fi, Mat2& D)>;
+using ModelSampler = std::function<bool(double s, const Vec2& ref, Vec2& fi, JointCoeffs& D)>;
 // The ceiling of sd at path point s with joint values fi there (+inf: none),
 // and in `by` which of the speed limits sets it (a number of its own for
 // each, so that a change of it along the path marks a corner of the ceiling).

@@ -80,7 +80,8 @@ Use limit_use(const Model& md, const Optimum& o) {
   for (const auto& [s, h] : at) {
     const double x = x_at(s), sdd = (x_at(s + h) - x_at(s - h)) / (4 * h);
     Vec2 fi, qa, qb, pa, pb;
-    Mat2 J, D;
+    Mat2 J;
+    JointCoeffs D;
     calD_quiet(md, s, q, fi, J, D);
     cpcurve(md, s - h, pa), cpcurve(md, s + h, pb);
     inv_quiet(md.pb.robot, pa[0], pa[1], fi, qa), inv_quiet(md.pb.robot, pb[0], pb[1], fi, qb);
@@ -107,7 +108,8 @@ double acc_use_in_time(const Model& md, const Optimum& o) {
     cpcurve(md, optimum_s_at(o, std::min(m * h, o.T)), p[2]);
     inv_quiet(md.pb.robot, p[2][0], p[2][1], q[2], q[2]);
     if (m >= 2 && std::fabs(q[2][0] - q[0][0]) < 0.01 && std::fabs(q[2][1] - q[0][1]) < 0.01) {
-      Mat2 J, D;
+      Mat2 J;
+      JointCoeffs D;
       Vec2 fi;
       calD_quiet(md, optimum_s_at(o, (m - 1) * h), q[1], fi, J, D);
       const double ax = (p[2][0] - 2 * p[1][0] + p[0][0]) / (h * h), ay = (p[2][1] - 2 * p[1][1] + p[0][1]) / (h * h);

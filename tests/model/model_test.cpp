@@ -104,7 +104,8 @@ TEST(Kinematics, CoefficientsMatchFiniteDifferencesAlongEveryPath) {
       for (int i = 1; i < 200; ++i) {
         SCOPED_TRACE(testing::Message() << r << c << " i=" << i);
         const double s = md.sf * (i + 0.37) / 200;
-        Mat2 J, D;
+        Mat2 J;
+        JointCoeffs D;
         ASSERT_EQ(calD(w->con, md, s, fi, fi, J, D), 1);
         EXPECT_LT(std::fabs(fi[0] - prev[0]) + std::fabs(fi[1] - prev[1]), 0.3);
         prev = fi;
@@ -161,7 +162,8 @@ TEST(Rhs, LimitsMetBelowTheBoundaryOnly) {
       for (int i = 3; i < w->cv.nbnd; i += 8) {
         const double s = w->cv.bnd[i][0];
         Vec2 fi;
-        Mat2 J, D;
+        Mat2 J;
+        JointCoeffs D;
         ASSERT_EQ(calD(w->con, md, s, md.fi0, fi, J, D), 1);
         if (std::fabs(D[0][0] * D[1][1] - D[0][1] * D[1][0]) < 1e-3) continue;
         ++checked;

@@ -38,7 +38,8 @@ void expect_feasible(const Model& md, const Optimum& o) {
   for (const auto& [got, want] : {std::pair{o.profile.back().s, sf}, {o.profile.back().t, o.T}, {last.s, sf}, {last.t, o.T}})
     EXPECT_NEAR(got, want, 1e-12);
   Vec2 ref = md.fi0, fi;
-  Mat2 J, D;
+  Mat2 J;
+  JointCoeffs D;
   for (size_t i = 0; i < o.profile.size(); ++i) {
     const OptimumPoint& p = o.profile[i];
     if (i) { ASSERT_GT(p.s, o.profile[i - 1].s) << i; }
@@ -188,7 +189,7 @@ TEST(Optimum, StraightWaypointPathsAgainstAnIndependentIntegration) {
 TEST(Optimum, VelocityLimitFallingToZero) {
   ProfileProblem pb;
   pb.sf = 1, pb.amax = {1, 1};
-  pb.sample = [](double s, const Vec2& ref, Vec2& fi, Mat2& D) {
+  pb.sample = [](double s, const Vec2& ref, Vec2& fi, JointCoeffs& D) {
     fi = ref;
     D = {{{1, 1 / (std::fabs(s - 0.5) + 1e-300)}, {1, -1 / (std::fabs(s - 0.5) + 1e-300)}}};
     return true;
