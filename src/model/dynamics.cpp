@@ -92,10 +92,11 @@ bool rigid_phase_coeffs(const RobotSpec& robot, const Vec2& q, const Mat2& J, co
   out.a = times(M, qs);
   const Vec2 Mq2 = times(M, qss), Cq = velocity_efforts(robot, q, qs);
   const RigidBodies& b = robot.body;
+  const double at_rest = TOL_JOINT_AT_REST * (std::fabs(qs[0]) + std::fabs(qs[1]));
   for (int i = 0; i < 2; ++i) {
     out.b[i] = Mq2[i] + Cq[i];
     out.v[i] = b.Fv[i] * qs[i];
-    out.c[i] = b.Fc[i] * sign(qs[i]);
+    out.c[i] = std::fabs(qs[i]) <= at_rest ? 0.0 : b.Fc[i] * sign(qs[i]);
   }
   return true;
 }
