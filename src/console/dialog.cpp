@@ -145,6 +145,15 @@ Prepared compute_stage(Console& con, const Problem& pb, Model& m, Curves& cv, Da
                  singularity_name(con.lang(), a.what), a.s, a.p[0], a.p[1], a.dist, TOL_SINGULAR_DIST);
       return Prepared::Singular;
     }
+    case Prepared::Stuck: {
+      const Stuck st = friction_stop(m, cv);
+      const double amax[2] = {pb.a1max, pb.a2max};
+      if (st.joint >= 0)
+        con.say(Txt::FrictionHolds, st.joint + 1, pb.robot.body.Fc[st.joint], amax[st.joint]);
+      else
+        con.say(Txt::LimitZero, st.s);
+      return Prepared::Stuck;
+    }
     case Prepared::Ready:
       break;
   }
@@ -163,6 +172,7 @@ Sec compute(Console& con, const Problem& pb, Model& m, Curves& cv, Data& d, Pict
     case Prepared::NotFinite:
     case Prepared::TooFast:
     case Prepared::Singular:
+    case Prepared::Stuck:
       return Sec::Questions;
     case Prepared::Ready:
       break;

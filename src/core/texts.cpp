@@ -132,6 +132,12 @@ const TextEntry kTexts[] = {
     {"TooNearSingular",
      "\n軌道が特異姿勢（%s）に近すぎる s=%7.4f 位置(x,y)=(%7.4f %7.4f) 距離=%.1e[m] < %.0e[m]．設定し直し",
      "\nthe path comes too near a singular configuration (%s) s=%7.4f position (x,y)=(%7.4f %7.4f) distance=%.1e[m] < %.0e[m]; set again"},
+    {"FrictionHolds",
+     "\n関節%dのクーロン摩擦%gが上限%g以上で，ロボットは動けない．設定し直し",
+     "\nthe Coulomb friction of joint %d, %g, is at or above its limit %g: the robot cannot move; set again"},
+    {"LimitZero",
+     "\n速度制限曲線が s=%7.4f で 0 になり，どの運動も通れない．設定し直し",
+     "\nthe velocity limit curve falls to 0 at s=%7.4f: no motion can pass there; set again"},
     {"Done",
      "\n"
      "\n............計算終了　描画画面へ..........",

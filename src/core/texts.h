@@ -49,6 +49,8 @@ enum class Txt {
   NotFinite,
   TooFast,
   TooNearSingular,
+  FrictionHolds,
+  LimitZero,
   Done,
   EndOfInput,
   BadInput,

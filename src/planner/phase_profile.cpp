@@ -12,6 +12,10 @@ namespace {
 
 // Times the grid is made finer around nodes where the passes stall at rest.
 constexpr int STALL_REFINES = 6;
+// Most stalled nodes refined at once: more than this are not steps across a
+// steep limit but a stretch where nothing can move (friction holds the
+// robot), and refining them all would only multiply the grid.
+constexpr size_t STALLS_MAX = 64;
 // Deepest halving of the time along a part.
 constexpr int TIME_DEPTH = 10;
 
@@ -439,12 +443,17 @@ Profile solve_profile(const ProfileProblem& pb) {
   Grid g;
   Passes p;
   bool ok = sampler.build(g);
+  if (ok && !(sdd_upper(g.nodes[0].right, 0) > 0)) {
+    out.reason = no_motion("the robot cannot leave rest (friction at or above a limit)", 0);
+    out.evaluations = sampler.evaluations();
+    return out;
+  }
   std::vector<size_t> stalled;
   for (int level = 0, stalls = 0; ok; ++level) {
     run_passes(g, p);
     out.reason.clear();
     if (!check_passes(g, p, out.reason, stalled)) {
-      if (stalled.empty() || ++stalls > STALL_REFINES) {
+      if (stalled.empty() || ++stalls > STALL_REFINES || stalled.size() > STALLS_MAX) {
         out.evaluations = sampler.evaluations();
         return out;
       }

@@ -115,14 +115,26 @@ bool all_finite(const Model& m, const Curves& cv) {
   return true;
 }
 
+// Coulomb friction at or above a limit: the joint can never be driven.
+int coulomb_over_limit(const Model& m) {
+  const RobotSpec& r = m.pb.robot;
+  if (r.dynamics != Dynamics::RigidLinks) return -1;
+  const double amax[2] = {m.pb.a1max, m.pb.a2max};
+  for (int i = 0; i < 2; ++i)
+    if (r.body.Fc[i] >= amax[i]) return i;
+  return -1;
+}
+
 Prepared prepare(Console& con, const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic) {
   m = build_model(pb);
   if (!settings_finite(m)) return Prepared::NotFinite;
   if (!inv(con, m.pb.robot, m.P0[0], m.P0[1], m.fi_ref, m.fi0)) return Prepared::StartUnreachable;
+  if (coulomb_over_limit(m) >= 0) return Prepared::Stuck;
   calDmax(con, m, cv);
   extremal_curves(con, m, d.rhs, cv);
   if (!calboundary(con, m, cv)) return Prepared::NoBoundary;
   if (!(closest_singularity(m).dist >= TOL_SINGULAR_DIST)) return Prepared::Singular;
+  if (friction_stop(m, cv).stuck) return Prepared::Stuck;
   if (!all_finite(m, cv)) return Prepared::NotFinite;
   if (shortest_time_bound(m, cv) < kMinSteps * dt0) return Prepared::TooFast;
   reset_motion(con, m, d, pic);
@@ -130,6 +142,20 @@ Prepared prepare(Console& con, const Problem& pb, Model& m, Curves& cv, Data& d,
 }
 
 }  // namespace
+
+Stuck friction_stop(const Model& m, const Curves& cv) {
+  Stuck out;
+  out.joint = coulomb_over_limit(m);
+  out.stuck = out.joint >= 0;
+  if (out.stuck || m.pb.robot.dynamics != Dynamics::RigidLinks) return out;
+  for (int i = 0; i <= cv.nbnd; ++i) {
+    if (cv.bnd[i][1] > 0) continue;
+    out.stuck = true;
+    out.s = cv.bnd[i][0];
+    return out;
+  }
+  return out;
+}
 
 Prepared prepare_motion(Console& con, const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic) {
   con.scope_begin();

@@ -20,7 +20,18 @@ enum class Prepared {
   NotFinite,         // the problem makes values that are not finite numbers
   TooFast,           // the motion would take fewer than kMinSteps steps of dt0
   Singular,          // the path passes through or too near a singular configuration
+  Stuck,             // friction holds the robot: a Coulomb term at or above its limit, or a velocity limit of 0
 };
+
+// Where friction holds the robot: the joint whose Coulomb friction is at or
+// above its limit (joint 0 or 1), or else the path point where the velocity
+// limit falls to 0 (joint -1). None when the robot can move.
+struct Stuck {
+  bool stuck = false;
+  int joint = -1;
+  double s = 0;
+};
+Stuck friction_stop(const Model& m, const Curves& cv);
 
 // Fewest steps of dt0 that the fastest motion along the path may take: below
 // that the step cannot resolve the motion (a path too small or limits too

@@ -13,7 +13,7 @@ namespace cpt {
 namespace {
 
 // Why the preparation refused the settings, in the words of the file's user.
-std::string refusal(const Model& m, Prepared p) {
+std::string refusal(const Model& m, const Curves& cv, Prepared p) {
   switch (p) {
     case Prepared::StartUnreachable: return "the start point is out of reach of the robot";
     case Prepared::NoBoundary: return "a point of the path is out of reach of the robot (no velocity limit curve)";
@@ -31,6 +31,16 @@ std::string refusal(const Model& m, Prepared p) {
                     what, a.s, a.p[0], a.p[1], TOL_SINGULAR_DIST);
       return line;
     }
+    case Prepared::Stuck: {
+      const Stuck st = friction_stop(m, cv);
+      char line[200];
+      if (st.joint >= 0)
+        std::snprintf(line, sizeof line, "the Coulomb friction of joint %d, %g, is at or above its limit %g: the robot cannot move",
+                      st.joint + 1, m.pb.robot.body.Fc[st.joint], st.joint == 0 ? m.pb.a1max : m.pb.a2max);
+      else
+        std::snprintf(line, sizeof line, "the velocity limit falls to 0 at s=%.4f: no motion can pass there", st.s);
+      return line;
+    }
     case Prepared::Ready: break;
   }
   return "";
@@ -46,7 +56,7 @@ bool start_problem(Console& con, const Problem& pb, Model& m, Curves& cv, Data& 
   const Prepared p = compute_stage(con, pb, m, cv, d, pic);
   if (p == Prepared::Ready) return true;
   con.print("\n");
-  error = path + ": no motion can be prepared: " + refusal(m, p);
+  error = path + ": no motion can be prepared: " + refusal(m, cv, p);
   return false;
 }
 

@@ -15,6 +15,7 @@
 #include "console/dialog.h"
 #include "interaction/frame.h"
 #include "model/coeffs.h"
+#include "model/dynamics.h"
 #include "model/kinematics.h"
 #include "model/paths.h"
 #include "planner/motion_check.h"
@@ -58,7 +59,7 @@ std::string random_problem(std::mt19937& rng) {
 
 // The largest use of each limit by the profile x(s) = sd^2 of the optimum, on a grid of
 // 40000 points and at the ends and middle of each of its parts, by finite differences in s: the path acceleration (x(s + d) - x(s - d)) / 4d,
-// the joint accelerations D (sdd, x) with D from calD, the joint velocities (q(s + d) -
+// the joint efforts D (sdd, x, sd) with D from calD, the joint velocities (q(s + d) -
 // q(s - d)) / 2d sd with q from the inverse kinematics, the hand speed likewise.
 struct Use {
   double acc = 0, vel = 0, hand = 0;
@@ -87,7 +88,7 @@ Use limit_use(const Model& md, const Optimum& o) {
     inv_quiet(md.pb.robot, pa[0], pa[1], fi, qa), inv_quiet(md.pb.robot, pb[0], pb[1], fi, qb);
     q = fi;
     for (int i = 0; i < 2; ++i) {
-      use.acc = std::max(use.acc, std::fabs(D[i][0] * sdd + D[i][1] * x) / amax[i]);
+      use.acc = std::max(use.acc, std::fabs(joint_effort(D, i, sdd, x, std::sqrt(x))) / amax[i]);
       if (md.pb.vmax[i] > 0) use.vel = std::max(use.vel, std::fabs(qb[i] - qa[i]) / (2 * h) * std::sqrt(x) / md.pb.vmax[i]);
     }
     if (md.pb.vtool > 0) use.hand = std::max(use.hand, std::hypot(pb[0] - pa[0], pb[1] - pa[1]) / (2 * h) * std::sqrt(x) / md.pb.vtool);
@@ -95,8 +96,9 @@ Use limit_use(const Model& md, const Optimum& o) {
   return use;
 }
 
-// The joint accelerations of the optimal motion in time, every 1 ms: J^T p'' with p'' by
-// second differences of the hand, where the joints turn less than 0.01 rad in 2 ms (the
+// The joint efforts of the optimal motion in time, every 1 ms: J^T p'' with p'' by second
+// differences of the hand for the unit point mass, the inverse dynamics of q and its first
+// and second differences in time for a real robot; where the joints turn less than 0.01 rad in 2 ms (the
 // differences average p'' over that time, and a Jacobian turning faster than that mixes
 // the components of the average; near the cylindrical robot's axis it turns 0.1 rad/ms).
 double acc_use_in_time(const Model& md, const Optimum& o) {
@@ -113,7 +115,13 @@ double acc_use_in_time(const Model& md, const Optimum& o) {
       Vec2 fi;
       calD_quiet(md, optimum_s_at(o, (m - 1) * h), q[1], fi, J, D);
       const double ax = (p[2][0] - 2 * p[1][0] + p[0][0]) / (h * h), ay = (p[2][1] - 2 * p[1][1] + p[0][1]) / (h * h);
-      for (int i = 0; i < 2; ++i) use = std::max(use, std::fabs(J[0][i] * ax + J[1][i] * ay) / amax[i]);
+      Vec2 tau{J[0][0] * ax + J[1][0] * ay, J[0][1] * ax + J[1][1] * ay};
+      if (md.pb.robot.dynamics == Dynamics::RigidLinks) {
+        const Vec2 qd{(q[2][0] - q[0][0]) / (2 * h), (q[2][1] - q[0][1]) / (2 * h)};
+        const Vec2 qdd{(q[2][0] - 2 * q[1][0] + q[0][0]) / (h * h), (q[2][1] - 2 * q[1][1] + q[0][1]) / (h * h)};
+        tau = inverse_dynamics(md.pb.robot, q[1], qd, qdd);
+      }
+      for (int i = 0; i < 2; ++i) use = std::max(use, std::fabs(tau[i]) / amax[i]);
     }
     p[0] = p[1], p[1] = p[2], q[0] = q[1], q[1] = q[2];
   }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "planner/optimum.h"
+#include "planner/prepare.h"
 #include "support/world.h"
 
 namespace cpt {
@@ -75,6 +76,27 @@ TEST(RigidOptimum, CylindricalOnACentredArcAgainstTheMotionInTime) {
       EXPECT_LE(std::fabs(m.acc[0]), c.tau * (1 + 1e-6)) << "t=" << m.t;
       EXPECT_NEAR(m.acc[1], -k * m.sd * m.sd, 1e-6 * c.Fmax) << "t=" << m.t;
     }
+  }
+}
+
+// Friction that holds the robot is refused before anything is built: Coulomb
+// friction at a limit, and a velocity limit that falls to 0 on the way (on the
+// arc the rotary joint brakes with tau + Fc but must drive with tau - Fc).
+TEST(RigidOptimum, FrictionThatHoldsTheRobotIsRefused) {
+  for (const double Fc : {30.0, 31.0}) {
+    auto w = default_world(Robot::Cylindrical);
+    RobotSpec& r = w->pb.robot;
+    r.dynamics = Dynamics::RigidLinks;
+    r.body.J0 = 0.3, r.body.mp = 2, r.body.Fc = {Fc, 0};
+    w->pb.a1max = 30, w->pb.a2max = 500;
+    use_centred_arc(*w, 0.6, 2.0);
+    EXPECT_EQ(prepare(*w), Prepared::Stuck);
+    const Stuck st = friction_stop(w->m, w->cv);
+    EXPECT_TRUE(st.stuck);
+    EXPECT_EQ(st.joint, 0);
+    const Optimum o = compute_optimum(w->m);
+    EXPECT_FALSE(o.ok);
+    EXPECT_EQ(o.reason.rfind("no feasible motion", 0), 0u) << o.reason;
   }
 }
 
