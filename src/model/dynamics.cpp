@@ -57,8 +57,8 @@ Mat2 mass_matrix(const RobotSpec& robot, const Vec2& q) {
     const double c2 = std::cos(q[1]);
     M = {{{in.alpha + 2 * in.beta * c2, in.delta + in.beta * c2}, {in.delta + in.beta * c2, in.delta}}};
   }
-  M[0][0] += b.rotor[0];
-  M[1][1] += b.rotor[1];
+  M[0][0] += reflected_inertia(b, 0);
+  M[1][1] += reflected_inertia(b, 1);
   return M;
 }
 

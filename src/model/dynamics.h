@@ -55,6 +55,10 @@ inline bool phase_coeffs(const RobotSpec& robot, const Vec2& q, const Mat2& J, c
 // Both: each rotor's inertia on its joint's diagonal of M, viscous friction
 // Fv qd and Coulomb friction Fc sign(qd).
 
+// The inertia that motor j's rotor adds to joint j: n^2 Jm [kg m^2, or kg
+// for the prismatic joint].
+inline double reflected_inertia(const RigidBodies& b, int j) { return b.gear[j] * b.gear[j] * b.Jm[j]; }
+
 // The mass matrix at q, rotors included.
 Mat2 mass_matrix(const RobotSpec& robot, const Vec2& q);
 
