@@ -74,6 +74,8 @@ enum class Txt {
   SummarySf,
   SummaryLimitsCylindrical,
   SummaryLimitsScara,
+  SummaryLimitsRigidCylindrical,
+  SummaryLimitsRigidScara,
   SummarySpeedLimits,
   SummaryEnd,
   WaypointPathName,
