@@ -61,7 +61,7 @@ Sec robot_type(Console& con, Problem& pb) {
     int k;
     if (!ask_key(con, con.tr(Txt::AskRobotKey), k)) return Sec::Ended;
     if (k == 'a' || k == 'b') {
-      pb.robot.kind = robot_of_key(k);
+      choose_robot(pb.robot, robot_of_key(k));
       return Sec::RobotDims;
     }
   }
@@ -186,7 +186,7 @@ Sec run_section(Console& con, Sec s, Problem& pb, Model& m, Curves& cv, Data& d,
 
 int settings_dialog(Console& con, Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic, int entry_key) {
   // 'a' and 'b' choose the robot before anything is shown.
-  if (entry_key == 'a' || entry_key == 'b') pb.robot.kind = robot_of_key(entry_key);
+  if (entry_key == 'a' || entry_key == 'b') choose_robot(pb.robot, robot_of_key(entry_key));
   print_key_help(con);
   print_settings(con, build_model(pb));
   Sec s = entry_section(entry_key);

@@ -59,6 +59,13 @@ struct RobotSpec {
   RigidBodies body;           // the bodies of a real robot (used with Dynamics::RigidLinks)
 };
 
+// Chooses the robot's kind (the dialog's 'a' or 'b'). The bodies of a real
+// robot belong to its kind: choosing the other kind leaves the unit point mass.
+inline void choose_robot(RobotSpec& robot, Robot kind) {
+  if (kind != robot.kind) robot.dynamics = Dynamics::UnitPointMass, robot.body = RigidBodies{};
+  robot.kind = kind;
+}
+
 // The parameters of each path kind, as the user enters them (angles in radians).
 struct ArcPath {  // 1: about the centre A, s the angle from A + (R, 0)
   double Ax = 0.2, Ay = 0.2, R = 0.5;
