@@ -7,6 +7,7 @@
 #include "planner/prepare.h"
 #include "console/ask.h"
 #include "core/console.h"
+#include "core/units.h"
 #include "console/path_blocks.h"
 #include "console/summary.h"
 
@@ -87,15 +88,25 @@ Sec robot_dims(Console& con, Problem& pb, Picture& pic) {
   return k == 'y' ? Sec::Path : Sec::Compute;
 }
 
-// The joint acceleration limits.
+// The limits of a real robot, in their units (core/units.h); `rigid` and
+// `per_mass` are the texts for a real robot and for the unit point mass.
+void say_limits(Console& con, const Problem& pb, Txt rigid, Txt per_mass) {
+  if (pb.robot.dynamics == Dynamics::RigidLinks) {
+    con.say(rigid, pb.a1max, effort_unit(pb.robot, 0).unit, pb.a2max, effort_unit(pb.robot, 1).unit);
+  } else {
+    con.say(per_mass, pb.a1max, pb.a2max);
+  }
+}
+
+// The joint acceleration limits (the efforts of a real robot).
 Sec limits(Console& con, Problem& pb) {
-  con.say(Txt::LimitsSection, pb.a1max, pb.a2max);
+  say_limits(con, pb, Txt::LimitsSectionRigid, Txt::LimitsSection);
   constexpr Field kinds[] = {Field::Positive, Field::Positive};
   double v[2];
   if (!ask_values(con, con.tr(Txt::AskLimits), kinds, 2, v)) return Sec::Ended;
   pb.a1max = v[0];
   pb.a2max = v[1];
-  con.say(Txt::NewLimits, pb.a1max, pb.a2max);
+  say_limits(con, pb, Txt::NewLimitsRigid, Txt::NewLimits);
   int k;
   if (!ask_key(con, con.tr(Txt::AskChangeCpPath), k)) return Sec::Ended;
   return k == 'y' ? Sec::Path : Sec::Compute;

@@ -91,12 +91,18 @@ const TextEntry kTexts[] = {
     {"LimitsSection",
      "\n(2) 関節最大加減速変更  旧amax(x,y)＝(%6.2f %6.2f)",
      "\n(2) Joint acceleration limits  was amax(x,y)=(%6.2f %6.2f)"},
+    {"LimitsSectionRigid",
+     "\n(2) 関節最大トルク・力変更  旧(a1max,a2max)＝(%6.2f[%s] %6.2f[%s])",
+     "\n(2) Joint effort limits  was (a1max,a2max)=(%6.2f[%s] %6.2f[%s])"},
     {"AskLimits",
      "\n    入力　a1max a2max=",
      "\n    enter a1max a2max="},
     {"NewLimits",
      "\n    関節最大加減速 amax(1,2)=(%6.2f %6.2f)",
      "\n    joint acceleration limits amax(1,2)=(%6.2f %6.2f)"},
+    {"NewLimitsRigid",
+     "\n    関節最大トルク・力 (a1max,a2max)=(%6.2f[%s] %6.2f[%s])",
+     "\n    joint effort limits (a1max,a2max)=(%6.2f[%s] %6.2f[%s])"},
     {"PathSection",
      "\n(3) CP運動種類の変更"
      "\n運動選択c= 1:円弧　2:正弦波 3:Ｕ字 4:スラローム"
