@@ -234,11 +234,12 @@ void check_friction(const Section& dyn, const Problem& pb) {
   for (int i = 0; fc && i < 2; ++i) {
     if (pb.robot.body.Fc[i] < limits[i]) continue;
     const char* unit = effort_unit(pb.robot, i).unit;
-    char text[160];
-    std::snprintf(text, sizeof text, "[%d]: %g [%s] at or above the joint's limit %g [%s]: the joint could not move", i,
-                  pb.robot.body.Fc[i], unit, limits[i], unit);
-    fail(line_of((*fc)[i]), "dynamics.coulomb_friction" + std::string(text) +
-                                "; accepted: a friction below joints.max_effort[" + std::to_string(i) + "]");
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  "dynamics.coulomb_friction[%d]: %g [%s] at or above the joint's limit %g [%s]: the joint could not "
+                  "move; accepted: a number from 0 to below joints.max_effort[%d] = %g",
+                  i, pb.robot.body.Fc[i], unit, limits[i], unit, i, limits[i]);
+    fail(line_of((*fc)[i]), text);
   }
 }
 
