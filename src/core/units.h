@@ -23,9 +23,9 @@ struct EffortUnit {
 // The unit of joint j (0 or 1) of the robot.
 inline const EffortUnit& effort_unit(const RobotSpec& robot, int j) {
   static constexpr EffortUnit kPerMass[3] = {
-      {"acc1", "m^2/s^2", "m^2/s^2", "Torque(1)", "T[Nm]", "T1max"},
-      {"acc2", "m^2/s^2", "m^2/s^2", "Torque(2)", "T[Nm]", "T2max"},
-      {"acc2", "m/s^2", "m/s^2", "Force(2)", "F[N]", "Fmax"},
+      {"acc1", "m^2/s^2", "m^2/s^2", "Torque(1)", "T[m^2/s^2]", "T1max"},
+      {"acc2", "m^2/s^2", "m^2/s^2", "Torque(2)", "T[m^2/s^2]", "T2max"},
+      {"acc2", "m/s^2", "m/s^2", "Force(2)", "F[m/s^2]", "Fmax"},
   };
   static constexpr EffortUnit kRigid[3] = {
       {"tau1", "N·m", "Nm", "Torque(1)", "T[Nm]", "T1max"},
