@@ -264,8 +264,9 @@ std::string batch_summary(const App& w, int keys) {
 // units (core/units.h).
 void motion_header(std::string& text, const RobotSpec& robot) {
   const bool prismatic = robot.kind == Robot::Cylindrical;
-  appendf(text, "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [%s],acc1 [%s],acc2 [%s]\n",
-         prismatic ? "m" : "rad", effort_unit(robot.kind, 0).csv, effort_unit(robot.kind, 1).csv);
+  const EffortUnit &e1 = effort_unit(robot, 0), &e2 = effort_unit(robot, 1);
+  appendf(text, "step,t [s],s,sd [1/s],x [m],y [m],joint1 [rad],joint2 [%s],%s [%s],%s [%s]\n",
+         prismatic ? "m" : "rad", e1.column, e1.unit, e2.column, e2.unit);
 }
 
 bool write_batch_csv(const App& w, const std::string& path, std::string& error) {

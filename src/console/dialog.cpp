@@ -7,6 +7,7 @@
 #include "planner/prepare.h"
 #include "console/ask.h"
 #include "core/console.h"
+#include "core/units.h"
 #include "console/path_blocks.h"
 #include "console/summary.h"
 
@@ -61,7 +62,7 @@ Sec robot_type(Console& con, Problem& pb) {
     int k;
     if (!ask_key(con, con.tr(Txt::AskRobotKey), k)) return Sec::Ended;
     if (k == 'a' || k == 'b') {
-      pb.robot.kind = robot_of_key(k);
+      choose_robot(pb.robot, robot_of_key(k));
       return Sec::RobotDims;
     }
   }
@@ -87,15 +88,25 @@ Sec robot_dims(Console& con, Problem& pb, Picture& pic) {
   return k == 'y' ? Sec::Path : Sec::Compute;
 }
 
-// The joint acceleration limits.
+// The limits of a real robot, in their units (core/units.h); `rigid` and
+// `per_mass` are the texts for a real robot and for the unit point mass.
+void say_limits(Console& con, const Problem& pb, Txt rigid, Txt per_mass) {
+  if (pb.robot.dynamics == Dynamics::RigidLinks) {
+    con.say(rigid, pb.a1max, effort_unit(pb.robot, 0).unit, pb.a2max, effort_unit(pb.robot, 1).unit);
+  } else {
+    con.say(per_mass, pb.a1max, pb.a2max);
+  }
+}
+
+// The joint acceleration limits (the efforts of a real robot).
 Sec limits(Console& con, Problem& pb) {
-  con.say(Txt::LimitsSection, pb.a1max, pb.a2max);
+  say_limits(con, pb, Txt::LimitsSectionRigid, Txt::LimitsSection);
   constexpr Field kinds[] = {Field::Positive, Field::Positive};
   double v[2];
   if (!ask_values(con, con.tr(Txt::AskLimits), kinds, 2, v)) return Sec::Ended;
   pb.a1max = v[0];
   pb.a2max = v[1];
-  con.say(Txt::NewLimits, pb.a1max, pb.a2max);
+  say_limits(con, pb, Txt::NewLimitsRigid, Txt::NewLimits);
   int k;
   if (!ask_key(con, con.tr(Txt::AskChangeCpPath), k)) return Sec::Ended;
   return k == 'y' ? Sec::Path : Sec::Compute;
@@ -196,7 +207,7 @@ Sec run_section(Console& con, Sec s, Problem& pb, Model& m, Curves& cv, Data& d,
 
 int settings_dialog(Console& con, Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic, int entry_key) {
   // 'a' and 'b' choose the robot before anything is shown.
-  if (entry_key == 'a' || entry_key == 'b') pb.robot.kind = robot_of_key(entry_key);
+  if (entry_key == 'a' || entry_key == 'b') choose_robot(pb.robot, robot_of_key(entry_key));
   print_key_help(con);
   print_settings(con, build_model(pb));
   Sec s = entry_section(entry_key);

@@ -2,6 +2,7 @@
 
 #include "console/path_texts.h"
 #include "core/console.h"
+#include "core/units.h"
 #include "model/paths.h"
 
 namespace cpt {
@@ -20,6 +21,16 @@ void print_path_params(Console& con, const Model& m) {
     con.print(" %s", con.tr(Txt::WaypointPathName));
     con.say(Txt::SummaryWaypoints, m.pb.waypoints.n, m.sf);
   }
+}
+
+// The joint limits, in the units of the robot and its dynamics (core/units.h).
+void print_limits(Console& con, const Problem& pb) {
+  const bool rigid = pb.robot.dynamics == Dynamics::RigidLinks;
+  const char *u1 = effort_unit(pb.robot, 0).unit, *u2 = effort_unit(pb.robot, 1).unit;
+  if (pb.robot.kind == Robot::Cylindrical)
+    con.say(rigid ? Txt::SummaryLimitsRigidCylindrical : Txt::SummaryLimitsCylindrical, pb.a1max, u1, pb.a2max, u2);
+  if (pb.robot.kind == Robot::Scara)
+    con.say(rigid ? Txt::SummaryLimitsRigidScara : Txt::SummaryLimitsScara, pb.a1max, pb.a2max, u1);
 }
 
 }  // namespace
@@ -43,13 +54,7 @@ void print_settings(Console& con, const Model& m) {
              m.P0[1], m.Pf[0], m.Pf[1]);
   con.say(Txt::SummarySf, m.sf);
 
-  // Joint limits, in the units of the robot.
-  if (m.pb.robot.kind == Robot::Cylindrical)
-    con.say(Txt::SummaryLimitsCylindrical, m.pb.a1max,
-               m.pb.a2max);
-  if (m.pb.robot.kind == Robot::Scara)
-    con.say(Txt::SummaryLimitsScara, m.pb.a1max,
-               m.pb.a2max);
+  print_limits(con, m.pb);
   // Speed limits, only when one is set (0: none).
   if (has_speed_limits(m)) {
     con.say(Txt::SummarySpeedLimits,

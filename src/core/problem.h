@@ -40,9 +40,11 @@ struct RigidBodies {
   // at r - da [m].
   double J0 = 0, ma = 0, Ia = 0, da = 0;
   double mp = 1;  // payload, a point mass at the hand [kg]
-  // Each motor's rotor inertia as the joint sees it: n^2 Jm behind a gear of
-  // ratio n [kg m^2], Jm (2 pi / lead)^2 behind a ball screw [kg].
-  std::array<double, 2> rotor{0, 0};
+  // Each joint's motor: its rotor's inertia Jm [kg m^2] behind a gear of
+  // ratio n (rotor turns per joint turn; for the prismatic joint's ball screw
+  // 2 pi / lead, in rad/m). The joint sees n^2 Jm (model/dynamics.h).
+  std::array<double, 2> Jm{0, 0};
+  std::array<double, 2> gear{1, 1};
   std::array<double, 2> Fv{0, 0};  // viscous friction [N m s/rad, or N s/m]
   std::array<double, 2> Fc{0, 0};  // Coulomb friction [N m, or N]
 };
@@ -56,6 +58,13 @@ struct RobotSpec {
   Dynamics dynamics = Dynamics::UnitPointMass;
   RigidBodies body;           // the bodies of a real robot (used with Dynamics::RigidLinks)
 };
+
+// Chooses the robot's kind (the dialog's 'a' or 'b'). The bodies of a real
+// robot belong to its kind: choosing the other kind leaves the unit point mass.
+inline void choose_robot(RobotSpec& robot, Robot kind) {
+  if (kind != robot.kind) robot.dynamics = Dynamics::UnitPointMass, robot.body = RigidBodies{};
+  robot.kind = kind;
+}
 
 // The parameters of each path kind, as the user enters them (angles in radians).
 struct ArcPath {  // 1: about the centre A, s the angle from A + (R, 0)

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
+#include "core/units.h"
 #include "draw/primitives.h"
 
 namespace cpt {
@@ -102,13 +104,24 @@ int write_digits(char* out, unsigned long v) {
   return n;
 }
 
-void format_limits(NumberText& out, double a1max, double a2max) {
+void format_limits(NumberText& out, const RobotSpec& robot, double a1max, double a2max) {
   TextWriter w(out);
+  const char *u1 = effort_unit(robot, 0).panel, *u2 = effort_unit(robot, 1).panel;
+  const bool one_unit = std::strcmp(u1, u2) == 0;
+  const auto unit = [&w](const char* u) {
+    w.put('[');
+    w.put(u);
+    w.put(']');
+  };
   w.put('(');
   write_fixed(w, a1max, 1);
+  if (!one_unit) unit(u1);
   w.put(", ");
   write_fixed(w, a2max, 1);
-  w.put(")[m/s^2]\n");
+  if (!one_unit) unit(u2);
+  w.put(')');
+  if (one_unit) unit(u1);
+  w.put('\n');
 }
 
 void format_speed_limits(NumberText& out, const Model& m) {
@@ -187,8 +200,9 @@ void draw_info_panel(Backend& out, const Model& m, const Motion& mo) {
   if (m.pb.robot.kind == Robot::Scara) draw_text(out, x0, 0.9f, f, "(b) SCARA robot");
   // Acceleration limits.
   NumberText value;
-  draw_text(out, x0 + 0.05f, 0.85f, f, "ACCmax(x,y)=");
-  format_limits(value, m.pb.a1max, m.pb.a2max);
+  const bool rigid = m.pb.robot.dynamics == Dynamics::RigidLinks;
+  draw_text(out, x0 + 0.05f, 0.85f, f, rigid ? "EFFmax(1,2)=" : "ACCmax(x,y)=");
+  format_limits(value, m.pb.robot, m.pb.a1max, m.pb.a2max);
   draw_text(out, x0 + 0.35f, 0.85f, f, value);
   // Goal time (the frame sets it to the time of the last switching record).
   draw_text(out, x0 + 0.05f, 0.8f, f, "Goal time=");

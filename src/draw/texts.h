@@ -22,8 +22,10 @@ using NumberText = char[kNumberTextCap];
 
 // Decimal digits of v written at out (with a terminating zero); returns their count.
 int write_digits(char* out, unsigned long v);
-// "(I1.D1, I2.D2)[m/s^2]\n": the limits cut (not rounded) to one decimal.
-void format_limits(NumberText& out, double a1max, double a2max);
+// The joint limits cut (not rounded) to one decimal, in their units
+// (core/units.h): "(I1.D1, I2.D2)[U]\n" when both joints have the unit U,
+// "(I1.D1[U1], I2.D2[U2])\n" when they differ.
+void format_limits(NumberText& out, const RobotSpec& robot, double a1max, double a2max);
 // "I.DDD[s]\n": a time cut (not rounded) to three decimals.
 void format_time(NumberText& out, double v);
 

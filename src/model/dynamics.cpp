@@ -57,9 +57,21 @@ Mat2 mass_matrix(const RobotSpec& robot, const Vec2& q) {
     const double c2 = std::cos(q[1]);
     M = {{{in.alpha + 2 * in.beta * c2, in.delta + in.beta * c2}, {in.delta + in.beta * c2, in.delta}}};
   }
-  M[0][0] += b.rotor[0];
-  M[1][1] += b.rotor[1];
+  M[0][0] += reflected_inertia(b, 0);
+  M[1][1] += reflected_inertia(b, 1);
   return M;
+}
+
+bool inertia_vanishes(const RobotSpec& robot) {
+  // det M is a quadratic in cos q2 (SCARA) or in r (cylindrical): zero at
+  // three values of it, it is zero everywhere. q2 = x gives cos q2 = 1, 0,
+  // -1, or r = x.
+  for (const double x : {0.0, 0.5 * PI, PI}) {
+    const Mat2 M = mass_matrix(robot, {0, x});
+    const double scale = M[0][0] * M[1][1];
+    if (scale > 0 && M[0][0] * M[1][1] - M[0][1] * M[1][0] > 1e-12 * scale) return false;
+  }
+  return true;
 }
 
 Vec2 velocity_efforts(const RobotSpec& robot, const Vec2& q, const Vec2& qd) {

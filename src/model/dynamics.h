@@ -55,8 +55,18 @@ inline bool phase_coeffs(const RobotSpec& robot, const Vec2& q, const Mat2& J, c
 // Both: each rotor's inertia on its joint's diagonal of M, viscous friction
 // Fv qd and Coulomb friction Fc sign(qd).
 
+// The inertia that motor j's rotor adds to joint j: n^2 Jm [kg m^2, or kg
+// for the prismatic joint].
+inline double reflected_inertia(const RigidBodies& b, int j) { return b.gear[j] * b.gear[j] * b.Jm[j]; }
+
 // The mass matrix at q, rotors included.
 Mat2 mass_matrix(const RobotSpec& robot, const Vec2& q);
+
+// True when the mass matrix is singular at every joint value: some motion of
+// the joints moves nothing that has mass or inertia (no payload, links or
+// rotors to accelerate), so that no effort limit bounds it. (Singular at some
+// joint values only is the kinematics' singularity, as for the point mass.)
+bool inertia_vanishes(const RobotSpec& robot);
 
 // The Coriolis and centrifugal efforts C(q, qd) qd.
 Vec2 velocity_efforts(const RobotSpec& robot, const Vec2& q, const Vec2& qd);

@@ -172,8 +172,8 @@ void plot_joint_displacement(Backend& out, const Picture& pic, const Model& m, c
 }
 
 void plot_joint_torque(Backend& out, const Picture& pic, const Model& m, const Motion& mo, int j) {
-  const EffortUnit& u1 = effort_unit(m.pb.robot.kind, 0);
-  const EffortUnit& u2 = effort_unit(m.pb.robot.kind, 1);
+  const EffortUnit& u1 = effort_unit(m.pb.robot, 0);
+  const EffortUnit& u2 = effort_unit(m.pb.robot, 1);
   const TorqueGraph g1{pic.tq1_origin, pic.tq1_h, m.pb.a1max, 0, u1.graph_title, u1.graph_unit, u1.graph_limit,
                        colour::red};
   const TorqueGraph g2{pic.tq2_origin, pic.tq2_h, m.pb.a2max, 1, u2.graph_title, u2.graph_unit, u2.graph_limit,

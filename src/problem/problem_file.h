@@ -2,10 +2,13 @@
 // the path of a run as YAML, read instead of the console dialog (--problem
 // FILE) and written from the problem (--print-problem).
 //
-//   robot:  type (scara | cylindrical), arm [l1, l2]
-//   joints: max_effort [a1max, a2max], max_velocity [v1, v2]
-//   tool:   max_speed
-//   path:   type, then the kind's parameters (params.h) or points
+//   robot:    type (scara | cylindrical), arm [l1, l2]
+//   dynamics: the rigid bodies of a real robot (params.h: body_params); left
+//             out, the robot is the unit point mass
+//   joints:   max_effort [a1max, a2max] (per unit mass, or N·m and N with
+//             dynamics), max_velocity [v1, v2]
+//   tool:     max_speed
+//   path:     type, then the kind's parameters (params.h) or points
 //
 // Every key but robot.type, path and path.type may be left out: it keeps the
 // start-up default. Bad input is refused with one line

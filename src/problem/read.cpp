@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "core/units.h"
+#include "model/dynamics.h"
 #include "model/kinematics.h"
 #include "model/paths.h"
 #include "planner/prepare.h"
@@ -201,6 +203,78 @@ void read_joints(const YAML::Node& n, int line, Problem& pb) {
   }
 }
 
+// What a value of the dynamics section may be, in words.
+std::string body_range(BodyValue kind, int i, const RobotSpec& robot) {
+  char text[96];
+  switch (kind) {
+    case BodyValue::Amount: std::snprintf(text, sizeof text, "a number from 0 to %g", kMaxValue); break;
+    case BodyValue::Offset: std::snprintf(text, sizeof text, "a number from %g to %g", -kMaxValue, kMaxValue); break;
+    case BodyValue::Ratio: std::snprintf(text, sizeof text, "a number above 0, up to %g", kMaxValue); break;
+    case BodyValue::CentreOfMass:
+      std::snprintf(text, sizeof text, "a point of the link, from 0 to l%d = %g [m]", i + 1, i == 0 ? robot.l1 : robot.l2);
+      break;
+  }
+  return text;
+}
+
+// Value i of a key of the dynamics section, in its range.
+double body_value(const YAML::Node& n, const std::string& key, const BodyParam& p, int i, const RobotSpec& robot) {
+  double v = 0;
+  const double top = p.kind == BodyValue::CentreOfMass ? (i == 0 ? robot.l1 : robot.l2) : kMaxValue;
+  const double bottom = p.kind == BodyValue::Offset ? -kMaxValue : 0;
+  const bool ok = as_number(n, Field::Any, v) && v >= bottom && v <= top && !(p.kind == BodyValue::Ratio && v <= 0);
+  if (!ok) fail(line_of(n), key + ": got " + shown(n) + "; accepted: " + body_range(p.kind, i, robot));
+  return v;
+}
+
+// Coulomb friction at or above a joint's limit: the joint could not start.
+void check_friction(const Section& dyn, const Problem& pb) {
+  const YAML::Node* fc = dyn.get("coulomb_friction");
+  const double limits[2] = {pb.a1max, pb.a2max};
+  for (int i = 0; fc && i < 2; ++i) {
+    if (pb.robot.body.Fc[i] < limits[i]) continue;
+    const char* unit = effort_unit(pb.robot, i).unit;
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  "dynamics.coulomb_friction[%d]: %g [%s] at or above the joint's limit %g [%s]: the joint could not "
+                  "move; accepted: a number from 0 to below joints.max_effort[%d] = %g",
+                  i, pb.robot.body.Fc[i], unit, limits[i], unit, i, limits[i]);
+    fail(line_of((*fc)[i]), text);
+  }
+}
+
+// The rigid bodies of a real robot: each key of the robot's kind, the rest
+// zero (gear ratios 1); refused when some motion of the joints would move no
+// inertia, or friction would hold a joint.
+void read_dynamics(const YAML::Node& n, int line, Problem& pb) {
+  const bool scara = pb.robot.kind == Robot::Scara;
+  int count = 0;
+  const BodyParam* params = body_params(count);
+  std::vector<std::string> known;
+  for (int i = 0; i < count; ++i)
+    if (body_param_of(params[i], pb.robot.kind)) known.push_back(params[i].key);
+  const Section dyn(n, scara ? "dynamics (scara)" : "dynamics (cylindrical)", line, known);
+  RigidBodies b = unset_bodies();
+  for (int i = 0; i < count; ++i) {
+    const BodyParam& p = params[i];
+    const YAML::Node* v = dyn.get(p.key);
+    if (!v) continue;
+    const std::string key = std::string("dynamics.") + p.key;
+    if (p.n == 1) {
+      p.at(b, 0) = body_value(*v, key, p, 0, pb.robot);
+      continue;
+    }
+    values(*v, key, 2, std::string("[") + p.names + "], two numbers",
+           [&](int j, const YAML::Node& e, const std::string& k) { p.at(b, j) = body_value(e, k, p, j, pb.robot); });
+  }
+  pb.robot.dynamics = Dynamics::RigidLinks;
+  pb.robot.body = b;
+  if (inertia_vanishes(pb.robot))
+    fail(line, "dynamics: some motion of the joints moves no mass or inertia (the mass matrix is singular); "
+               "accepted: a payload, links or rotors that each motion accelerates, e.g. payload above 0");
+  check_friction(dyn, pb);
+}
+
 void read_tool(const YAML::Node& n, int line, Problem& pb) {
   const Section tool(n, "tool", line, {"max_speed"});
   if (const YAML::Node* v = tool.get("max_speed")) pb.vtool = limit(*v, "tool.max_speed");
@@ -277,10 +351,12 @@ void read_path(const YAML::Node& n, int line, Problem& pb) {
 
 void read_problem(const YAML::Node& doc, Problem& pb) {
   if (!doc.IsMap())
-    fail(line_of(doc), "the file holds " + shown(doc) + "; accepted: a map of robot, joints, tool, path");
-  const Section top(doc, "", 1, {"robot", "joints", "tool", "path"});
+    fail(line_of(doc), "the file holds " + shown(doc) + "; accepted: a map of robot, dynamics, joints, tool, path");
+  const Section top(doc, "", 1, {"robot", "dynamics", "joints", "tool", "path"});
   read_robot(top.need("robot", "robot: {type: scara} or {type: cylindrical}"), top.line("robot"), pb);
   if (const YAML::Node* j = top.get("joints")) read_joints(*j, top.line("joints"), pb);
+  // After the robot (its arms bound the centres of mass) and the joints (their limits bound the friction).
+  if (const YAML::Node* d = top.get("dynamics")) read_dynamics(*d, top.line("dynamics"), pb);
   if (const YAML::Node* t = top.get("tool")) read_tool(*t, top.line("tool"), pb);
   read_path(top.need("path", "path: {type: KIND}, KIND one of " + path_kind_names()), top.line("path"), pb);
 }

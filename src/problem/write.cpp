@@ -58,6 +58,22 @@ void line(std::string& text, const std::string& key, const std::string& value, c
   text += l + "\n";
 }
 
+// The dynamics section of a real robot: every key of its kind.
+void dynamics_section(std::string& t, const RobotSpec& robot) {
+  const bool scara = robot.kind == Robot::Scara;
+  RigidBodies b = robot.body;
+  int count = 0;
+  const BodyParam* params = body_params(count);
+  t += "dynamics:\n";
+  for (int i = 0; i < count; ++i) {
+    const BodyParam& p = params[i];
+    if (!body_param_of(p, robot.kind)) continue;
+    const std::string unit = scara ? p.scara_unit : p.cylindrical_unit;
+    const std::string value = p.n == 2 ? pair(p.at(b, 0), p.at(b, 1)) : num(p.at(b, 0));
+    line(t, p.key, value, p.names + (unit.empty() ? "" : " " + unit));
+  }
+}
+
 }  // namespace
 
 std::string problem_text(const Problem& pb) {
@@ -66,8 +82,9 @@ std::string problem_text(const Problem& pb) {
   t += "robot:\n";
   line(t, "type", scara ? "scara" : "cylindrical", "scara | cylindrical");
   line(t, "arm", pair(pb.robot.l1, pb.robot.l2), "l1, l2 [m] (the SCARA robot's)");
+  if (pb.robot.dynamics == Dynamics::RigidLinks) dynamics_section(t, pb.robot);
   t += "joints:\n";
-  line(t, "max_effort", pair(pb.a1max, pb.a2max), std::string("a1max, a2max: ") + kEffortLimitWords);
+  line(t, "max_effort", pair(pb.a1max, pb.a2max), std::string("a1max, a2max: ") + effort_limit_words(pb.robot));
   line(t, "max_velocity", pair(pb.vmax[0], pb.vmax[1]),
        scara ? "[rad/s, rad/s]; 0: no limit" : "[rad/s, m/s]; 0: no limit");
   t += "tool:\n";

@@ -178,6 +178,24 @@ TEST(Dialog, WaypointPathKeptOrLeft) {
   EXPECT_EQ(w->pb.cptype, PathType::Waypoints);  EXPECT_EQ(w->m.P0, (Vec2{0.6, -0.2}));
 }
 
+// A real robot's bodies belong to its kind: 'b' on the SCARA keeps them (and the summary's N·m), 'u'
+// asks for its limits in N·m, 'a' leaves the unit point mass (per unit mass again) rather than the SCARA's links on the other robot.
+TEST(Dialog, RealRobotsBodiesStayWithItsKind) {
+  auto w = default_world();
+  w->pb.robot.dynamics = Dynamics::RigidLinks, w->pb.robot.body.m1 = 3, w->pb.robot.body.lc1 = 0.2;
+  DialogRun r = run_dialog(*w, 'b', "0.5 0.5\nn n");
+  EXPECT_EQ(w->pb.robot.dynamics, Dynamics::RigidLinks);
+  EXPECT_EQ(w->pb.robot.body.m1, 3);
+  EXPECT_NE(r.out.find("\n剛体リンクの動力学　関節最大トルク(τ1,τ2)=(a1max,a2max)=(  2.0   2.0)[N·m]\n"), std::string::npos) << r.out;
+  r = run_dialog(*w, 'u', "120 40.5\nn");
+  EXPECT_NE(r.out.find("\n(2) 関節最大トルク・力変更  旧(a1max,a2max)＝(  2.00[N·m]   2.00[N·m])" + kUPrompt +
+                       "\n    関節最大トルク・力 (a1max,a2max)=(120.00[N·m]  40.50[N·m])" + kR7), std::string::npos) << r.out;
+  r = run_dialog(*w, 'a', "n n");
+  EXPECT_EQ(w->pb.robot.dynamics, Dynamics::UnitPointMass);
+  EXPECT_EQ(w->pb.robot.body.m1, 0);
+  EXPECT_NE(r.out.find("\n関節最大加速度(T/m,F/m)=(a1max,a2max)=(120.0[m^2/s^2]  40.5[m/s^2])\n"), std::string::npos) << r.out;
+}
+
 // End of input at each kind of read (key, number line, after a refused line): the message at
 // the very end, result 0, no computation. A key read returns EOF there.
 TEST(Dialog, EndOfInputAtEveryKindOfRead) {

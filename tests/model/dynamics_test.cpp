@@ -20,7 +20,7 @@ RigidBodies random_bodies(std::mt19937& rng, bool friction) {
   RigidBodies b;
   b.m1 = u(rng), b.m2 = u(rng), b.lc1 = 0.1 * u(rng), b.lc2 = 0.1 * u(rng), b.I1 = 0.05 * u(rng), b.I2 = 0.05 * u(rng);
   b.J0 = 0.1 * u(rng), b.ma = u(rng), b.Ia = 0.05 * u(rng), b.da = 0.1 * u(rng), b.mp = u(rng);
-  b.rotor = {0.1 * u(rng), 0.1 * u(rng)};
+  b.Jm = {1e-4 * u(rng), 1e-4 * u(rng)}, b.gear = {10 * u(rng), 10 * u(rng)};
   if (friction) b.Fv = {u(rng), u(rng)}, b.Fc = {u(rng), u(rng)};
   return b;
 }
@@ -35,7 +35,9 @@ double kinetic_energy(const RobotSpec& r, const Vec2& q, const Vec2& qd) {
   };
   const auto sq = [](const Vec2& v) { return v[0] * v[0] + v[1] * v[1]; };
   const auto sum = [](const Vec2& a, const Vec2& c) { return Vec2{a[0] + c[0], a[1] + c[1]}; };
-  double T = 0.5 * (b.rotor[0] * qd[0] * qd[0] + b.rotor[1] * qd[1] * qd[1]);
+  // Each rotor turns n times as fast as its joint.
+  const Vec2 rotor_rate{b.gear[0] * qd[0], b.gear[1] * qd[1]};
+  double T = 0.5 * (b.Jm[0] * rotor_rate[0] * rotor_rate[0] + b.Jm[1] * rotor_rate[1] * rotor_rate[1]);
   if (r.kind == Robot::Scara) {
     const double w2 = qd[0] + qd[1];
     const Vec2 elbow = vel(r.l1, q[0], qd[0]);

@@ -97,7 +97,7 @@ for i, key in ((1, "t"), (2, "s"), (3, "sd")):
     checks["readout %s=%s of step %d (CSV %r)" % (key, got.get(key), n, row[i])] = abs(float(got.get(key, "nan")) - row[i]) <= 5.1e-5
 checks["readout step of %r" % state] = "step %g ms" % round(1000 * (row[1] - prev), 2) in state
 checks["readout %r" % drive] = any(t.startswith(drive + "  below limit ") for t in texts)
-for s in ["(2.0, 2.0)[m/s^2]", cut3(summary["goal_time"]), cut3(summary["normal_cp_time"]), "s", "sd [1/s]"]:
+for s in ["(2.0, 2.0)[m^2/s^2]", cut3(summary["goal_time"]), cut3(summary["normal_cp_time"]), "s", "sd [1/s]"]:
     checks["text %r" % s] = s in texts
 errors = [what for what, ok in checks.items() if not ok]
 print("\n".join(errors) if errors else "elements ok")
