@@ -12,10 +12,11 @@ namespace {
 
 // Times the grid is made finer around nodes where the passes stall at rest.
 constexpr int STALL_REFINES = 6;
-// Most stalled nodes refined at once: more than this are not steps across a
-// steep limit but a stretch where nothing can move (friction holds the
-// robot), and refining them all would only multiply the grid.
-constexpr size_t STALLS_MAX = 64;
+// Most nodes the refinement of stalls may grow the grid to: stalls at many
+// nodes are not steps across a steep limit but a stretch where nothing can
+// move (friction holding the robot), and refining them all would only
+// multiply the grid (each stall adds up to 4 (REFINE_SPLIT - 1) nodes).
+constexpr size_t STALL_GRID_MAX = 100000;
 // Deepest halving of the time along a part.
 constexpr int TIME_DEPTH = 10;
 
@@ -453,7 +454,8 @@ Profile solve_profile(const ProfileProblem& pb) {
     run_passes(g, p);
     out.reason.clear();
     if (!check_passes(g, p, out.reason, stalled)) {
-      if (stalled.empty() || ++stalls > STALL_REFINES || stalled.size() > STALLS_MAX) {
+      const size_t grown = g.nodes.size() + stalled.size() * 4 * (REFINE_SPLIT - 1);
+      if (stalled.empty() || ++stalls > STALL_REFINES || grown > STALL_GRID_MAX) {
         out.evaluations = sampler.evaluations();
         return out;
       }

@@ -18,12 +18,12 @@ dynamics:
   gear_ratios: [80, 50]
   viscous_friction: [0.5, 0.3]
   coulomb_friction: [1.5, 0.8]
-joints: {max_effort: [120, 40.5]}
+joints: {max_effort: [30, 12.5]}
 path: {type: line, start: [0.3, 0.1], length: 0.2}
 EOF
 cat > cylindrical.yaml <<'EOF'
 robot: {type: cylindrical}
-joints: {max_effort: [60, 400]}
+joints: {max_effort: [20, 150]}
 dynamics: {turning_inertia: 0.4, arm_mass: 6, arm_inertia: 0.2, arm_offset: -0.35, payload: 1.5,
            rotor_inertias: [3e-5, 2e-5], gear_ratios: [100, 314.1592653589793],
            viscous_friction: [0.4, 20], coulomb_friction: [2, 30]}
@@ -54,8 +54,8 @@ check 'grep -qF "# a1max, a2max: torque [N·m], force [N]" cylindrical.printed.y
 
 # The summary (on standard error with --print-problem), in Japanese and in English.
 "$batch" --problem cylindrical.yaml --print-problem --lang en > en.out 2> en.err
-check 'grep -qxF "rigid-link dynamics  joint limits (tau1,F2)=(a1max,a2max)=( 60.0[N·m] 400.0[N])" en.err' "the summary in English"
-check 'grep -qxF "剛体リンクの動力学　関節最大トルク(τ1,τ2)=(a1max,a2max)=(120.0  40.5)[N·m]" scara.err' "the summary in Japanese"
+check 'grep -qxF "rigid-link dynamics  joint limits (tau1,F2)=(a1max,a2max)=( 20.0[N·m] 150.0[N])" en.err' "the summary in English"
+check 'grep -qxF "剛体リンクの動力学　関節最大トルク(τ1,τ2)=(a1max,a2max)=( 30.0  12.5)[N·m]" scara.err' "the summary in Japanese"
 
 # A bad value: status 2, one line with its line number, nothing run; the window program too.
 sed 's/gear_ratios: \[80, 50\]/gear_ratios: [80, 0]/' scara.yaml > bad.yaml
