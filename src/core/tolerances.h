@@ -56,9 +56,11 @@ constexpr double TOL_CHECK_X = 1e-12;
 
 // ---- the phase-plane solver of the optimum (planner/phase_*, optimum.cpp) ----
 
-// A joint rate q_i' = dq_i/ds at most this fraction of |q_0'| + |q_1'| counts
-// as a joint at rest along the path: no Coulomb friction acts on it (the
-// rounding of J^-1 p' must not give a joint that does not move a sign).
+// A joint whose q_i' = dq_i/ds is at most this fraction of |q_0'| + |q_1'|,
+// and whose q_i'' is as small against |q''| + |q'|^2, counts as at rest along
+// the path: no Coulomb friction acts on it (the rounding of J^-1 p' must not
+// give a joint that does not move a sign). A joint that reverses has q_i'' not
+// zero, so that its Coulomb term jumps right where q_i' changes sign.
 constexpr double TOL_JOINT_AT_REST = 1e-12;
 
 // Below this ratio |D[i][0]| / |D[i][1]| a joint counts as bounding x alone (phase_bounds.h).

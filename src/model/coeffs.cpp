@@ -100,14 +100,18 @@ int coulomb_sign(const Model& m, double s, Vec2& ref, int i) {
   return (D[i][3] > 0) - (D[i][3] < 0);
 }
 
-// The reversal of joint i between a (sign sa) and b, by bisection.
+// The reversal of joint i between a (sign sa) and b, by bisection down to
+// two neighbouring doubles: the first one past it is the knot, so that the
+// points one rounding step either side of the knot, where the coefficients
+// are taken, lie on either side of the jump.
 double reversal(const Model& m, double a, double b, int sa, const Vec2& ref_a, int i) {
-  for (int it = 0; it < 80 && b - a > TOL_GRID_ROOT * m.sf; ++it) {
+  for (int it = 0; it < 200; ++it) {
     const double c = 0.5 * (a + b);
+    if (!(c > a && c < b)) break;
     Vec2 ref = ref_a;
     if (coulomb_sign(m, c, ref, i) == sa) a = c; else b = c;
   }
-  return 0.5 * (a + b);
+  return b;
 }
 
 }  // namespace

@@ -104,11 +104,17 @@ bool rigid_phase_coeffs(const RobotSpec& robot, const Vec2& q, const Mat2& J, co
   out.a = times(M, qs);
   const Vec2 Mq2 = times(M, qss), Cq = velocity_efforts(robot, q, qs);
   const RigidBodies& b = robot.body;
-  const double at_rest = TOL_JOINT_AT_REST * (std::fabs(qs[0]) + std::fabs(qs[1]));
+  // The direction of each joint for Coulomb friction. Where q_i' is zero to
+  // rounding the joint is either at rest along the path (q_i'' zero too: no
+  // friction) or reversing, and then it moves the way of q_i'' right after:
+  // the term jumps once, from the old direction to the new, at the reversal.
+  const double q1n = std::fabs(qs[0]) + std::fabs(qs[1]), q2n = std::fabs(qss[0]) + std::fabs(qss[1]);
   for (int i = 0; i < 2; ++i) {
     out.b[i] = Mq2[i] + Cq[i];
     out.v[i] = b.Fv[i] * qs[i];
-    out.c[i] = std::fabs(qs[i]) <= at_rest ? 0.0 : b.Fc[i] * sign(qs[i]);
+    const bool still = std::fabs(qs[i]) <= TOL_JOINT_AT_REST * q1n;
+    const bool at_rest = still && std::fabs(qss[i]) <= TOL_JOINT_AT_REST * (q2n + q1n * q1n);
+    out.c[i] = at_rest ? 0.0 : b.Fc[i] * sign(still ? qss[i] : qs[i]);
   }
   return true;
 }

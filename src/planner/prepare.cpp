@@ -1,6 +1,8 @@
 #include "planner/prepare.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/console.h"
 #include "model/coeffs.h"
@@ -62,16 +64,44 @@ Picture default_picture(const RobotSpec& robot) {
   return p;
 }
 
+namespace {
+
+// A lower bound of the time from a to b (a < b) of any motion below the
+// velocity limit: each boundary interval's share at the higher of its two
+// samples.
+double time_under_boundary(const Curves& cv, double a, double b) {
+  double t = 0;
+  for (int i = 0; i < cv.nbnd; ++i) {
+    const double lo = std::max(a, cv.bnd[i][0]), hi = std::min(b, cv.bnd[i + 1][0]);
+    if (!(hi > lo)) continue;
+    const double top = std::max(cv.bnd[i][1], cv.bnd[i + 1][1]);
+    if (!(top > 0)) return std::numeric_limits<double>::infinity();
+    t += (hi - lo) / top;
+  }
+  return t;
+}
+
+}  // namespace
+
 double shortest_time_bound(const Model& m, const Curves& cv) {
   // Any motion from rest lies under the maximum-acceleration curve from the
   // start, and any motion into rest under the maximum-deceleration curve into
   // the end, as far as each is admissible: it is no faster to the middle of
-  // the path, or to where the curve ends, than the curve itself.
+  // the path, or to where the curve ends, than the curve itself. Where a
+  // curve ends before the middle (on the velocity limit or a speed limit's
+  // ceiling), the rest of the way is no faster than that limit allows.
   const double half = m.sf / 2;
   int n = 0;
-  for (int i = 1; i <= cv.n_curve_start && cv.curve_start[i][0] <= half; ++i) ++n;
-  for (int i = 1; i <= cv.n_curve_end && cv.curve_end[i][0] >= half; ++i) ++n;
-  return n * dt_curve;
+  int i = 1;
+  for (; i <= cv.n_curve_start && cv.curve_start[i][0] <= half; ++i) ++n;
+  double rest = 0;
+  if (i > cv.n_curve_start && cv.curve_start[cv.n_curve_start][0] < half)
+    rest += time_under_boundary(cv, cv.curve_start[cv.n_curve_start][0], half);
+  int j = 1;
+  for (; j <= cv.n_curve_end && cv.curve_end[j][0] >= half; ++j) ++n;
+  if (j > cv.n_curve_end && cv.curve_end[cv.n_curve_end][0] > half)
+    rest += time_under_boundary(cv, half, cv.curve_end[cv.n_curve_end][0]);
+  return n * dt_curve + rest;
 }
 
 namespace {
