@@ -33,17 +33,41 @@ constexpr long kProblems = 30;
 constexpr long kProblems = 300;
 #endif
 
-// A random waypoint problem: robot, limits, 3 to 8 points in reach, speed limits or not.
+// A real robot's bodies for a random problem: links of a few kg, rotors behind gears,
+// friction up to a third of the limits `lim`.
+void random_bodies(std::ostream& os, std::mt19937& rng, bool scara, double l1, double l2, const double lim[2]) {
+  std::uniform_real_distribution<double> u(0, 1);
+  auto in = [&](double lo, double hi) { return lo + (hi - lo) * u(rng); };
+  os << "dynamics: {payload: " << in(0, 3);
+  if (scara) {
+    os << ", link_masses: [" << in(0.5, 6) << ", " << in(0.5, 4) << "], centres_of_mass: [" << in(0, l1) << ", "
+       << in(0, l2) << "], link_inertias: [" << in(0, 0.2) << ", " << in(0, 0.1) << "]";
+  } else {
+    os << ", turning_inertia: " << in(0, 0.5) << ", arm_mass: " << in(0.5, 6) << ", arm_inertia: " << in(0, 0.2)
+       << ", arm_offset: " << in(-0.3, 0.3);
+  }
+  os << ", rotor_inertias: [" << in(0, 5e-5) << ", " << in(0, 5e-5) << "], gear_ratios: [" << in(10, 100) << ", "
+     << in(10, 100) << "]";
+  if (rng() % 2) os << ", viscous_friction: [" << in(0, 0.3) * lim[0] << ", " << in(0, 0.3) * lim[1] << "]";
+  if (rng() % 2) os << ", coulomb_friction: [" << in(0, 0.3) * lim[0] << ", " << in(0, 0.3) * lim[1] << "]";
+  os << "}\n";
+}
+
+// A random waypoint problem: robot (a unit point mass or rigid bodies), limits, 3 to 8
+// points in reach, speed limits or not.
 std::string random_problem(std::mt19937& rng) {
   std::uniform_real_distribution<double> u(0, 1);
   auto in = [&](double lo, double hi) { return lo + (hi - lo) * u(rng); };
   std::ostringstream os;
   os.precision(4);
-  const bool scara = rng() % 2;
-  const double l1 = in(0.3, 0.7), l2 = in(0.3, 0.7);
+  const bool scara = rng() % 2, rigid = rng() % 2;
+  const double l1 = in(0.3, 0.7), l2 = in(0.3, 0.7), scale = rigid ? 20 : 1;
+  const double lim[2] = {scale * in(0.5, 5), scale * in(0.5, 5)};
   os << "robot: {type: " << (scara ? "scara" : "cylindrical");
   if (scara) os << ", arm: [" << l1 << ", " << l2 << "]";
-  os << "}\njoints: {max_effort: [" << in(0.5, 5) << ", " << in(0.5, 5) << "], max_velocity: ["
+  os << "}\n";
+  if (rigid) random_bodies(os, rng, scara, l1, l2, lim);
+  os << "joints: {max_effort: [" << lim[0] << ", " << lim[1] << "], max_velocity: ["
      << (rng() % 2 ? in(0.5, 4) : 0) << ", " << (rng() % 2 ? in(0.5, 4) : 0) << "]}\n";
   if (rng() % 2) os << "tool: {max_speed: " << in(0.2, 2) << "}\n";
   os << "path: {type: waypoints, points: [";
@@ -116,7 +140,11 @@ double acc_use_in_time(const Model& md, const Optimum& o) {
       calD_quiet(md, optimum_s_at(o, (m - 1) * h), q[1], fi, J, D);
       const double ax = (p[2][0] - 2 * p[1][0] + p[0][0]) / (h * h), ay = (p[2][1] - 2 * p[1][1] + p[0][1]) / (h * h);
       Vec2 tau{J[0][0] * ax + J[1][0] * ay, J[0][1] * ax + J[1][1] * ay};
-      if (md.pb.robot.dynamics == Dynamics::RigidLinks) {
+      // (Where a joint with Coulomb friction reverses, the differences cannot tell its direction.)
+      const bool reverses = (q[2][0] - q[1][0]) * (q[1][0] - q[0][0]) <= 0 || (q[2][1] - q[1][1]) * (q[1][1] - q[0][1]) <= 0;
+      if (md.pb.robot.dynamics == Dynamics::RigidLinks && reverses) {
+        tau = {0, 0};
+      } else if (md.pb.robot.dynamics == Dynamics::RigidLinks) {
         const Vec2 qd{(q[2][0] - q[0][0]) / (2 * h), (q[2][1] - q[0][1]) / (2 * h)};
         const Vec2 qdd{(q[2][0] - 2 * q[1][0] + q[0][0]) / (h * h), (q[2][1] - 2 * q[1][1] + q[0][1]) / (h * h)};
         tau = inverse_dynamics(md.pb.robot, q[1], qd, qdd);
