@@ -84,7 +84,9 @@ std::string random_problem(std::mt19937& rng) {
 // The largest use of each limit by the profile x(s) = sd^2 of the optimum, on a grid of
 // 40000 points and at the ends and middle of each of its parts, by finite differences in s: the path acceleration (x(s + d) - x(s - d)) / 4d,
 // the joint efforts D (sdd, x, sd) with D from calD, the joint velocities (q(s + d) -
-// q(s - d)) / 2d sd with q from the inverse kinematics, the hand speed likewise.
+// q(s - d)) / 2d sd with q from the inverse kinematics, the hand speed likewise. (Not
+// across a point where the coefficients jump, where s-dd jumps too: a difference there
+// mixes the two sides.)
 struct Use {
   double acc = 0, vel = 0, hand = 0;
 };
@@ -102,7 +104,10 @@ Use limit_use(const Model& md, const Optimum& o) {
     for (const double f : {1e-3, 0.5, 1 - 1e-3}) at.push_back({p.a + (p.b - p.a) * f, std::max((p.b - p.a) * 1e-4, 1e-8 * sf)});
   std::sort(at.begin(), at.end());
   Vec2 q = md.fi0;
+  const std::vector<double> jumps = limit_knots(md);
   for (const auto& [s, h] : at) {
+    const auto jump = std::upper_bound(jumps.begin(), jumps.end(), s - h);
+    if (jump != jumps.end() && *jump <= s + h) continue;
     const double x = x_at(s), sdd = (x_at(s + h) - x_at(s - h)) / (4 * h);
     Vec2 fi, qa, qb, pa, pb;
     Mat2 J;
@@ -129,9 +134,12 @@ double acc_use_in_time(const Model& md, const Optimum& o) {
   const double h = 1e-3, amax[2] = {md.pb.a1max, md.pb.a2max};
   double use = 0;
   Vec2 p[3], q[3];
+  double s_at[3] = {0, 0, 0};
   q[2] = md.fi0;
+  const std::vector<double> jumps = limit_knots(md);
   for (int m = 0; m * h <= o.T; ++m) {
-    cpcurve(md, optimum_s_at(o, std::min(m * h, o.T)), p[2]);
+    s_at[2] = optimum_s_at(o, std::min(m * h, o.T));
+    cpcurve(md, s_at[2], p[2]);
     inv_quiet(md.pb.robot, p[2][0], p[2][1], q[2], q[2]);
     if (m >= 2 && std::fabs(q[2][0] - q[0][0]) < 0.01 && std::fabs(q[2][1] - q[0][1]) < 0.01) {
       Mat2 J;
@@ -141,7 +149,8 @@ double acc_use_in_time(const Model& md, const Optimum& o) {
       const double ax = (p[2][0] - 2 * p[1][0] + p[0][0]) / (h * h), ay = (p[2][1] - 2 * p[1][1] + p[0][1]) / (h * h);
       Vec2 tau{J[0][0] * ax + J[1][0] * ay, J[0][1] * ax + J[1][1] * ay};
       // (Where a joint with Coulomb friction reverses, the differences cannot tell its direction.)
-      const bool reverses = (q[2][0] - q[1][0]) * (q[1][0] - q[0][0]) <= 0 || (q[2][1] - q[1][1]) * (q[1][1] - q[0][1]) <= 0;
+      const auto jump = std::upper_bound(jumps.begin(), jumps.end(), s_at[0]);
+      const bool reverses = jump != jumps.end() && *jump <= s_at[2];
       if (md.pb.robot.dynamics == Dynamics::RigidLinks && reverses) {
         tau = {0, 0};
       } else if (md.pb.robot.dynamics == Dynamics::RigidLinks) {
@@ -151,7 +160,7 @@ double acc_use_in_time(const Model& md, const Optimum& o) {
       }
       for (int i = 0; i < 2; ++i) use = std::max(use, std::fabs(tau[i]) / amax[i]);
     }
-    p[0] = p[1], p[1] = p[2], q[0] = q[1], q[1] = q[2];
+    p[0] = p[1], p[1] = p[2], q[0] = q[1], q[1] = q[2], s_at[0] = s_at[1], s_at[1] = s_at[2];
   }
   return use;
 }
@@ -175,6 +184,7 @@ TEST(MotionCheck, RandomProblemsWithLimits) {
     const Optimum o = compute_optimum(w->m);
     if (!o.ok) {
       EXPECT_TRUE(!o.reason.empty() && o.reason.find('\n') == std::string::npos);
+      std::printf("NOOPT %s\n%s\n", o.reason.c_str(), text.c_str());
       continue;
     }
     ++optimal;
