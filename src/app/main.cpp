@@ -2,6 +2,7 @@
 // along a continuous path, by phase-plane analysis.
 #include <GL/freeglut.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -15,6 +16,7 @@
 #include "app/window.h"
 #include "core/state.h"
 #include "session/app.h"
+#include "session/recording.h"
 #include "plots/frame_svg.h"
 #include "problem/problem_file.h"
 
@@ -30,6 +32,8 @@ GlBackend gl;
 FrameView shown;
 // The number of the next picture file that 'p' writes.
 int next_picture = 1;
+// The recording of the run (--record FILE); not open: none.
+RecordingWriter recording;
 
 // The window system asks for the picture again: it is redrawn as it was. Only
 // keys move the motion on, so uncovering or moving the window changes nothing.
@@ -38,6 +42,9 @@ void display() { redraw_frame(gl, world, shown); }
 // One key press is one frame: the key changes the motion or the view, and the
 // frame it runs is drawn at once.
 void keyboard(unsigned char key, int, int) {
+  // A blank does nothing in the window, and a recording's keys are read as
+  // the console reads keys, blanks passed over.
+  if (recording.is_open() && !std::isspace(key)) recording.add(RecordKind::Key, std::string(1, static_cast<char>(key)));
   switch (app_press_key(world, key)) {
     case KeyAction::Frame:
       shown = display_frame(gl, world);
@@ -81,13 +88,23 @@ bool choose_language(int& argc, char** argv) {
   return true;
 }
 
+// --record FILE: the file with its header, and every console answer and
+// window key added from now on. False with one line in `error`.
+bool start_recording(const std::string& path, const std::string& problem, std::string& error) {
+  std::string header;
+  if (!app_recording_header(world, problem, header, error) || !recording.open(path, header, error)) return false;
+  app_record_answers(world, recording);
+  set_session_line("Recording to " + path);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   // A problem file replaces the dialog; a bad one ends the program with one
   // line before anything else, the display not even asked for.
-  std::string problem, error;
-  if (!take_problem_option(argc, argv, problem, error)) {
+  std::string problem, record, error;
+  if (!take_problem_option(argc, argv, problem, error) || !take_file_option(argc, argv, "--record", record, error)) {
     std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
     return 2;
   }
@@ -114,6 +131,10 @@ int main(int argc, char** argv) {
   if (!hold_display(display_name)) {
     std::fputs(no_display_message(argv[0], display_name).c_str(), stderr);
     return 1;
+  }
+  if (!record.empty() && !start_recording(record, problem, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 2;
   }
   if (problem.empty()) {
     if (!app_start_up(world)) return 1;  // the input ended inside the dialog

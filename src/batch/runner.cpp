@@ -4,7 +4,9 @@
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "console/dialog.h"
@@ -18,6 +20,7 @@
 #include "planner/calcp.h"
 #include "plots/frame_svg.h"
 #include "problem/problem_file.h"
+#include "session/recording.h"
 
 namespace cpt {
 
@@ -38,6 +41,7 @@ const char* const kBatchUsage =
     "usage: cp_time_optimal_batch [--keys STRING] [--csv FILE] [--svg FILE]\n"
     "                             [--optimum] [--optimum-csv FILE]\n"
     "                             [--problem FILE] [--print-problem]\n"
+    "                             [--replay FILE]\n"
     "\n"
     "Runs the simulator without its window. The settings dialog is answered\n"
     "on standard input as in the simulator; then every window key is read and\n"
@@ -80,6 +84,13 @@ const char* const kBatchUsage =
     "                 Runs no keys, so it takes none of --keys, --csv, --svg,\n"
     "                 --optimum, --optimum-csv. Read back with --problem, the\n"
     "                 file gives the same run.\n"
+    "  --replay FILE  play back a recording that cp_time_optimal --record FILE\n"
+    "                 wrote: its start (the dialog's answers or the problem\n"
+    "                 file), its language, its keys and console answers. The\n"
+    "                 console shows what the recorded window's console showed,\n"
+    "                 byte for byte; a recording cut off ends where it was cut\n"
+    "                 (inside a dialog: where the input ends). Takes none of\n"
+    "                 --keys, --problem, --print-problem, --lang.\n"
     "  --lang ja|en   the console's language: Japanese or English. Without it\n"
     "                 the environment decides: the first of LC_ALL, LC_MESSAGES\n"
     "                 and LANG that is set (LANGUAGE first, unless that locale\n"
@@ -130,12 +141,12 @@ namespace {
 
 // Which of the options with a value were given.
 struct Given {
-  bool csv = false, svg = false, optimum_csv = false, problem = false;
+  bool csv = false, svg = false, optimum_csv = false, problem = false, replay = false;
 };
 
 bool takes_value(const std::string& arg) {
   return arg == "--keys" || arg == "--csv" || arg == "--svg" || arg == "--optimum-csv" || arg == "--problem" ||
-         arg == "--lang";
+         arg == "--lang" || arg == "--replay";
 }
 
 // --lang: once, and one of the languages (a refusal is one line).
@@ -158,6 +169,7 @@ bool take_value(const std::string& arg, const std::string& value, BatchOptions& 
                 : arg == "--csv"     ? g.csv
                 : arg == "--svg"     ? g.svg
                 : arg == "--problem" ? g.problem
+                : arg == "--replay"  ? g.replay
                                      : g.optimum_csv;
   if (given) {
     error = arg + " given twice";
@@ -172,6 +184,7 @@ bool take_value(const std::string& arg, const std::string& value, BatchOptions& 
   (arg == "--csv"       ? opt.csv
    : arg == "--svg"     ? opt.svg
    : arg == "--problem" ? opt.problem
+   : arg == "--replay"  ? opt.replay
                         : opt.optimum_csv) = value;
   return true;
 }
@@ -187,6 +200,20 @@ bool print_problem_alone(const BatchOptions& opt, const Given& g, std::string& e
                                                : nullptr;
   if (!run_option) return true;
   error = std::string("--print-problem runs no keys: ") + run_option + " does not go with it";
+  return false;
+}
+
+// A recording brings its own start, language and keys.
+bool replay_alone(const BatchOptions& opt, std::string& error) {
+  if (opt.replay.empty()) return true;
+  const char* other = opt.keys_given       ? "--keys"
+                      : !opt.problem.empty() ? "--problem"
+                      : opt.print_problem    ? "--print-problem"
+                      : opt.lang_given       ? "--lang"
+                                             : nullptr;
+  if (!other) return true;
+  error = std::string("--replay takes the recording's start, language and keys: ") + other +
+          " does not go with it";
   return false;
 }
 
@@ -214,7 +241,7 @@ bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std:
       return false;
     }
   }
-  return print_problem_alone(opt, given, error);
+  return print_problem_alone(opt, given, error) && replay_alone(opt, error);
 }
 
 std::string reference_csv_path(const std::string& path) {
@@ -377,6 +404,65 @@ int write_outputs(const App& w, const BatchOptions& opt, const FrameView& shown,
 
 }  // namespace
 
+namespace {
+
+// After the keys: the optimum when asked for, the summary line, the files.
+int finish_run(App& w, const BatchOptions& opt, FILE* msg, int pressed, const FrameView& shown) {
+  const Optimum best = optimum_if_asked(w, opt, msg);
+  std::string summary = batch_summary(w, pressed);
+  if (opt.optimum) {
+    char extra[64];
+    std::snprintf(extra, sizeof extra, " optimal_time=%.6f", best.ok ? best.T : 0.0);
+    summary += extra;
+  }
+  w.con.print("\n%s\n", summary.c_str());
+  return write_outputs(w, opt, shown, best, msg);
+}
+
+// A file holding `text`, read from its start; nullptr when none can be made.
+FILE* input_file(const std::string& text) {
+  FILE* f = std::tmpfile();
+  if (!f) return nullptr;
+  if (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fseek(f, 0, SEEK_SET) != 0) {
+    std::fclose(f);
+    return nullptr;
+  }
+  return f;
+}
+
+// --replay: the recording's start, then its keys with its answers. A
+// recording that ends inside a dialog ends the run there, as a recording
+// cut off by the end of the recorded program does.
+int replay_run(App& w, const BatchOptions& opt, FILE* msg) {
+  Recording r;
+  std::string error;
+  if (!load_recording(opt.replay, r, error)) {
+    std::fprintf(msg, "%s\n", error.c_str());
+    std::fflush(msg);
+    return 2;
+  }
+  std::unique_ptr<FILE, int (*)(FILE*)> in(input_file(replay_input(r)), std::fclose);
+  if (!in) return failed(msg, "cannot hold the recorded input: " + std::string(std::strerror(errno)));
+  FrameView shown;
+  int pressed = 0;
+  switch (app_start_replay(w, r, in.get(), error)) {
+    case ReplayStart::Refused:
+      std::fprintf(msg, "%s\n", error.c_str());
+      std::fflush(msg);
+      return 2;
+    case ReplayStart::InputEnded: break;
+    case ReplayStart::Started:
+      pressed = run_batch_keys(w, [&w] { return con_key(w.con); }, msg, &shown);
+      if (pressed == kInputEnded) pressed = recorded_keys(r);
+      break;
+  }
+  const int status = finish_run(w, opt, msg, pressed, shown);
+  w.con.set_streams(nullptr, w.con.out());
+  return status;
+}
+
+}  // namespace
+
 int batch_main(int argc, const char* const* argv, FILE* msg, const Console& console) {
   BatchOptions opt;
   std::string error;
@@ -398,6 +484,7 @@ int batch_main(int argc, const char* const* argv, FILE* msg, const Console& cons
   w->con.set_lang(opt.lang_given ? opt.lang : lang_from_environment([](const char* name) -> const char* {
     return std::getenv(name);
   }));
+  if (!opt.replay.empty()) return replay_run(*w, opt, msg);
   if (const int status = start_run(*w, opt, msg)) return status;
   if (opt.print_problem) {
     std::fputs(problem_text(w->pb).c_str(), stdout);
@@ -413,16 +500,7 @@ int batch_main(int argc, const char* const* argv, FILE* msg, const Console& cons
   const int pressed =
       run_batch_keys(*w, opt.keys_given ? from_string : std::function<int()>([&w] { return con_key(w->con); }), msg, &shown);
   if (pressed == kInputEnded) return 1;
-
-  const Optimum best = optimum_if_asked(*w, opt, msg);
-  std::string summary = batch_summary(*w, pressed);
-  if (opt.optimum) {
-    char extra[64];
-    std::snprintf(extra, sizeof extra, " optimal_time=%.6f", best.ok ? best.T : 0.0);
-    summary += extra;
-  }
-  w->con.print("\n%s\n", summary.c_str());
-  return write_outputs(*w, opt, shown, best, msg);
+  return finish_run(*w, opt, msg, pressed, shown);
 }
 
 }  // namespace cpt

@@ -33,6 +33,7 @@ struct BatchOptions {
   bool print_problem = false;  // --print-problem: the settings after the start as a problem file
   bool lang_given = false;     // --lang ja|en: the console's language; else the environment's
   Lang lang = Lang::Ja;
+  std::string replay;          // --replay FILE: the start, answers and keys of a recording
   bool usage_hint = true;      // a refusal is followed by the line that points to --help
 };
 
