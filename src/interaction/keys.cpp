@@ -46,6 +46,7 @@ KeyAction dialog(Data& d) {
 // computes it and prints its switch points. The frame only redraws.
 KeyAction optimum_key(Lang lang, const Model& m, Data& d) {
   OptimumSeen& os = d.optimum;
+  if (m.pb.teaching.optimum == OptimumView::Hidden) return redraw_with_notice(d.fr, kNoticeOptimumHidden);
   if (!os.computed) {
     const Optimum o = compute_optimum(m);
     d.fr.report = optimum_report(lang, o);

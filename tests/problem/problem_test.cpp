@@ -93,6 +93,8 @@ TEST(ProblemFile, RefusesBadInputWithItsLine) {
       {kRobot + "path:\n  type: line\n  start: [0.1, 0.1]\n  angle: -1e5  # <-\n", "from -10000 to 10000"},
       {kRobot + "path:\n  type: slalom\n  count: 2.5  # <-\n", "whole number from 1 to 1000"},
       {kRobot + "path:\n  type: slalom\n  count: 1001  # <-\n", "whole number from 1 to 1000"},
+      {kRobot + kArc + "teaching:\n  optimum: secret  # <-\n", "accepted: shown, hidden"},
+      {kRobot + kArc + "teaching:\n  variant: 2.5  # <-\n", "whole number from 0 to 999999999"},
   };
   for (const Case& c : cases) {
     auto w = default_world();
@@ -164,6 +166,7 @@ TEST(ProblemFile, PrintParsePrintRoundTrips) {
         }
         params[i].set(pb, v);
       }
+      pb.teaching = {n % 2 ? OptimumView::Hidden : OptimumView::Shown, 17L * n};
       if (c == PathType::Waypoints) pb.waypoints.n = 3, pb.waypoints.p[0] = {0.6, -0.2}, pb.waypoints.p[1] = {0.7, 0.1}, pb.waypoints.p[2] = {0.1, 0.5};
       rebuild_model(*w);
 
