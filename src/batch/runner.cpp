@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 
+#include "batch/grade.h"
 #include "console/dialog.h"
 #include "core/console.h"
 #include "core/files.h"
@@ -20,6 +21,7 @@
 #include "planner/calcp.h"
 #include "plots/frame_svg.h"
 #include "problem/problem_file.h"
+#include "problem/variant.h"
 #include "session/recording.h"
 
 namespace cpt {
@@ -141,12 +143,13 @@ namespace {
 
 // Which of the options with a value were given.
 struct Given {
-  bool csv = false, svg = false, optimum_csv = false, problem = false, replay = false;
+  bool csv = false, svg = false, optimum_csv = false, problem = false, replay = false, grade_csv = false,
+       variant = false;
 };
 
 bool takes_value(const std::string& arg) {
   return arg == "--keys" || arg == "--csv" || arg == "--svg" || arg == "--optimum-csv" || arg == "--problem" ||
-         arg == "--lang" || arg == "--replay";
+         arg == "--lang" || arg == "--replay" || arg == "--grade-csv" || arg == "--variant";
 }
 
 // --lang: once, and one of the languages (a refusal is one line).
@@ -163,13 +166,32 @@ bool take_lang(const std::string& value, BatchOptions& opt, std::string& error) 
 }
 
 // An option with its value: once only, a file name not empty, keys decoded.
+// --variant: once, a student number.
+bool take_variant(const std::string& value, BatchOptions& opt, Given& g, std::string& error) {
+  if (g.variant) {
+    error = "--variant given twice";
+    return false;
+  }
+  g.variant = true;
+  char* end = nullptr;
+  const long n = std::strtol(value.c_str(), &end, 10);
+  if (!value.empty() && *end == '\0' && std::isdigit(static_cast<unsigned char>(value[0])) && n <= kMaxVariant) {
+    opt.variant = n;
+    return true;
+  }
+  error = "--variant: got '" + value + "'; accepted: a student number from 0 to " + std::to_string(kMaxVariant);
+  return false;
+}
+
 bool take_value(const std::string& arg, const std::string& value, BatchOptions& opt, Given& g, std::string& error) {
   if (arg == "--lang") return take_lang(value, opt, error);
+  if (arg == "--variant") return take_variant(value, opt, g, error);
   bool& given = arg == "--keys"      ? opt.keys_given
                 : arg == "--csv"     ? g.csv
                 : arg == "--svg"     ? g.svg
                 : arg == "--problem" ? g.problem
                 : arg == "--replay"  ? g.replay
+                : arg == "--grade-csv" ? g.grade_csv
                                      : g.optimum_csv;
   if (given) {
     error = arg + " given twice";
@@ -185,6 +207,7 @@ bool take_value(const std::string& arg, const std::string& value, BatchOptions& 
    : arg == "--svg"     ? opt.svg
    : arg == "--problem" ? opt.problem
    : arg == "--replay"  ? opt.replay
+   : arg == "--grade-csv" ? opt.grade_csv
                         : opt.optimum_csv) = value;
   return true;
 }
@@ -217,6 +240,19 @@ bool replay_alone(const BatchOptions& opt, std::string& error) {
   return false;
 }
 
+// --grade takes its files, --problem and --grade-csv; --variant goes with
+// --problem and --print-problem.
+bool grade_and_variant_fit(const BatchOptions& opt, const Given& g, std::string& error) {
+  const bool run = opt.keys_given || g.csv || g.svg || opt.optimum || g.optimum_csv || g.replay || opt.lang_given ||
+                   opt.print_problem;
+  if (opt.grade && run) error = "--grade takes recordings, --problem and --grade-csv only";
+  if (opt.grade && opt.grade_files.empty()) error = "--grade needs at least one recording";
+  if (!opt.grade && !opt.grade_files.empty()) error = "unexpected argument " + opt.grade_files[0];
+  if (!opt.grade && g.grade_csv) error = "--grade-csv goes with --grade";
+  if (g.variant && (opt.problem.empty() || !opt.print_problem)) error = "--variant goes with --problem and --print-problem";
+  return error.empty();
+}
+
 }  // namespace
 
 bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std::string& error) {
@@ -230,6 +266,10 @@ bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std:
       opt.optimum = true;
     } else if (arg == "--print-problem") {
       opt.print_problem = true;
+    } else if (arg == "--grade") {
+      opt.grade = true;
+    } else if (!arg.empty() && arg[0] != '-') {
+      opt.grade_files.push_back(arg);
     } else if (takes_value(arg)) {
       if (i + 1 >= argc) {
         error = arg + " needs an argument";
@@ -241,7 +281,8 @@ bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std:
       return false;
     }
   }
-  return print_problem_alone(opt, given, error) && replay_alone(opt, error);
+  return print_problem_alone(opt, given, error) && replay_alone(opt, error) &&
+         grade_and_variant_fit(opt, given, error);
 }
 
 std::string reference_csv_path(const std::string& path) {
@@ -341,6 +382,11 @@ int start_run(App& w, const BatchOptions& opt, FILE* msg) {
     std::fflush(msg);
     return 2;
   }
+  if (opt.variant != Teaching::kNoVariant && !draw_variant(Problem(w.pb), opt.variant, w.pb, error)) {
+    std::fprintf(msg, "%s: %s\n", opt.problem.c_str(), error.c_str());
+    std::fflush(msg);
+    return 2;
+  }
   Console& con = w.con;
   FILE* const in = con.in();
   FILE* const out = con.out();
@@ -406,6 +452,37 @@ int write_outputs(const App& w, const BatchOptions& opt, const FrameView& shown,
 
 namespace {
 
+// A file holding `text`, read from its start; nullptr when none can be made.
+FILE* input_file(const std::string& text) {
+  FILE* f = std::tmpfile();
+  if (!f) return nullptr;
+  if (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fseek(f, 0, SEEK_SET) != 0) {
+    std::fclose(f);
+    return nullptr;
+  }
+  return f;
+}
+
+}  // namespace
+
+bool play_recording(App& w, const Recording& r, FILE* msg, Played& out) {
+  std::unique_ptr<FILE, int (*)(FILE*)> in(input_file(replay_input(r)), std::fclose);
+  if (!in) {
+    out.error = "cannot hold the recorded input: " + std::string(std::strerror(errno));
+    return false;
+  }
+  out.start = app_start_replay(w, r, in.get(), out.error);
+  if (out.start == ReplayStart::Started) {
+    out.pressed = run_batch_keys(w, [&w] { return con_key(w.con); }, msg, &out.shown);
+    // The recording ends inside a dialog: the run ends there, its keys all pressed.
+    if (out.pressed == kInputEnded) out.pressed = recorded_keys(r);
+  }
+  w.con.set_streams(nullptr, w.con.out());
+  return out.start != ReplayStart::Refused;
+}
+
+namespace {
+
 // After the keys: the optimum when asked for, the summary line, the files.
 int finish_run(App& w, const BatchOptions& opt, FILE* msg, int pressed, const FrameView& shown) {
   const Optimum best = optimum_if_asked(w, opt, msg);
@@ -419,45 +496,49 @@ int finish_run(App& w, const BatchOptions& opt, FILE* msg, int pressed, const Fr
   return write_outputs(w, opt, shown, best, msg);
 }
 
-// A file holding `text`, read from its start; nullptr when none can be made.
-FILE* input_file(const std::string& text) {
-  FILE* f = std::tmpfile();
-  if (!f) return nullptr;
-  if (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fseek(f, 0, SEEK_SET) != 0) {
-    std::fclose(f);
-    return nullptr;
-  }
-  return f;
-}
-
-// --replay: the recording's start, then its keys with its answers. A
-// recording that ends inside a dialog ends the run there, as a recording
-// cut off by the end of the recorded program does.
+// --replay: the recording played back, then what the keys' run ends with.
 int replay_run(App& w, const BatchOptions& opt, FILE* msg) {
   Recording r;
+  Played played;
+  if (!load_recording(opt.replay, r, played.error)) {
+    std::fprintf(msg, "%s\n", played.error.c_str());
+    std::fflush(msg);
+    return 2;
+  }
+  if (!play_recording(w, r, msg, played)) {
+    const bool refused = played.start == ReplayStart::Refused;
+    std::fprintf(msg, "%s%s\n", refused ? "" : "cp_time_optimal_batch: ", played.error.c_str());
+    std::fflush(msg);
+    return refused ? 2 : 1;
+  }
+  return finish_run(w, opt, msg, played.pressed, played.shown);
+}
+
+// --grade: each recording graded, one JSON line each on `out`, the CSV file
+// at the end. 2 when a recording (or the teacher's problem) is refused, the
+// others graded all the same; 1 when the CSV file cannot be written.
+int grade_run(const BatchOptions& opt, FILE* out, FILE* msg) {
+  Problem teacher;
   std::string error;
-  if (!load_recording(opt.replay, r, error)) {
+  if (!opt.problem.empty() && !load_problem(opt.problem, teacher, error)) {
     std::fprintf(msg, "%s\n", error.c_str());
     std::fflush(msg);
     return 2;
   }
-  std::unique_ptr<FILE, int (*)(FILE*)> in(input_file(replay_input(r)), std::fclose);
-  if (!in) return failed(msg, "cannot hold the recorded input: " + std::string(std::strerror(errno)));
-  FrameView shown;
-  int pressed = 0;
-  switch (app_start_replay(w, r, in.get(), error)) {
-    case ReplayStart::Refused:
-      std::fprintf(msg, "%s\n", error.c_str());
+  std::string csv = kGradeCsvHeader;
+  int status = 0;
+  for (const std::string& file : opt.grade_files) {
+    const Grade g = grade_recording(file, opt.problem.empty() ? nullptr : &teacher);
+    if (g.status == GradeStatus::Refused) {
+      std::fprintf(msg, "%s\n", g.error.c_str());
       std::fflush(msg);
-      return 2;
-    case ReplayStart::InputEnded: break;
-    case ReplayStart::Started:
-      pressed = run_batch_keys(w, [&w] { return con_key(w.con); }, msg, &shown);
-      if (pressed == kInputEnded) pressed = recorded_keys(r);
-      break;
+      status = 2;
+    }
+    std::fprintf(out, "%s\n", grade_json(g).c_str());
+    std::fflush(out);
+    csv += grade_csv_row(g);
   }
-  const int status = finish_run(w, opt, msg, pressed, shown);
-  w.con.set_streams(nullptr, w.con.out());
+  if (!opt.grade_csv.empty() && !write_file_safely(opt.grade_csv, csv, true, error)) return failed(msg, error);
   return status;
 }
 
@@ -478,6 +559,7 @@ int batch_main(int argc, const char* const* argv, FILE* msg, const Console& cons
     return 0;
   }
 
+  if (opt.grade) return grade_run(opt, console.out(), msg);
   // The state of one run is too large for the stack.
   auto w = std::make_unique<App>();
   w->con = console;

@@ -12,9 +12,11 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/state.h"
 #include "session/app.h"
+#include "session/recording.h"
 #include "interaction/frame.h"
 #include "planner/optimum.h"
 
@@ -34,6 +36,10 @@ struct BatchOptions {
   bool lang_given = false;     // --lang ja|en: the console's language; else the environment's
   Lang lang = Lang::Ja;
   std::string replay;          // --replay FILE: the start, answers and keys of a recording
+  bool grade = false;          // --grade FILE...: grade the recordings
+  std::vector<std::string> grade_files;
+  std::string grade_csv;       // --grade-csv FILE; empty: no file
+  long variant = Teaching::kNoVariant;  // --variant N: student N's variant of --problem
   bool usage_hint = true;      // a refusal is followed by the line that points to --help
 };
 
@@ -61,6 +67,21 @@ extern const char* const kBatchUsage;
 constexpr int kInputEnded = -1;
 int run_batch_keys(App& w, const std::function<int()>& next_key, FILE* msg,
                    FrameView* shown = nullptr);
+
+// A recording played back on `w`: how its start went, the keys pressed
+// (ESC not counted; all of them when the recording ends inside a dialog),
+// the view the window would show after the last key, and the line that
+// says why it could not be played.
+struct Played {
+  ReplayStart start = ReplayStart::InputEnded;
+  int pressed = 0;
+  FrameView shown;
+  std::string error;
+};
+// Plays `r` on a fresh `w`: its console prints through w.con, its messages
+// go to msg. False when the recorded problem gives no motion, or the input
+// cannot be held (the line in out.error).
+bool play_recording(App& w, const Recording& r, FILE* msg, Played& out);
 
 // The summary line, without line ends:
 // "batch: obtained=yes goal_time=1.442697 normal_cp_time=1.862533 NCHN=2 NCT=4 nf=143 keys=145"

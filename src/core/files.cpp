@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace cpt {
@@ -112,6 +113,13 @@ bool read_file_text(const std::string& path, size_t most, std::string& text, std
   if (!err) return true;
   error = path + ": cannot read: " + std::strerror(err);
   return false;
+}
+
+DiscardedOutput::DiscardedOutput() : f_(open_memstream(&text_, &size_)) {}
+
+DiscardedOutput::~DiscardedOutput() {
+  if (f_) std::fclose(f_);
+  std::free(text_);
 }
 
 }  // namespace cpt
