@@ -32,11 +32,10 @@ class Draw {
 };
 
 // A limit scaled by a factor of three decimals within the spread; 0 (no limit) stays 0.
-double scaled(double v, Draw& d) {
-  return v * (1 + std::round(kVariantLimitSpread * 1000 * d.next()) / 1000);
-}
+// (Whole thousandths and tenths of a millimetre keep the written file short.)
+double scaled(double v, Draw& d) { return v * (1000 + std::round(kVariantLimitSpread * 1000 * d.next())) / 1000; }
 // A coordinate moved by whole tenths of a millimetre within the shift.
-double moved(double v, Draw& d) { return v + std::round(kVariantPointShift * 1e4 * d.next()) / 1e4; }
+double moved(double v, Draw& d) { return (v * 1e4 + std::round(kVariantPointShift * 1e4 * d.next())) / 1e4; }
 
 void perturb(Problem& pb, Draw& d) {
   pb.a1max = scaled(pb.a1max, d);
