@@ -7,8 +7,8 @@
 namespace cpt {
 
 const char* const kWindowUsage =
-    "usage: cp_time_optimal [--problem FILE] [--record FILE] [--lang ja|en]\n"
-    "                       [window system options]\n"
+    "usage: cp_time_optimal [--problem FILE] [--record FILE | --replay FILE]\n"
+    "                       [--lang ja|en] [window system options]\n"
     "\n"
     "Builds the time-optimal motion of a two-joint robot along a path, key by\n"
     "key in the phase plane. The console dialog sets robot, joint acceleration\n"
@@ -26,6 +26,11 @@ const char* const kWindowUsage =
     "                 console answer, each flushed at once; the window says so\n"
     "                 under its panel. cp_time_optimal_batch --replay FILE\n"
     "                 plays it back, --grade FILE grades it.\n"
+    "  --replay FILE  play a recording back in the window: its start, then its\n"
+    "                 keys one every 50 ms with the dialogs answered from it\n"
+    "                 ('+' faster, '-' slower, space pauses, ESC quits), up to\n"
+    "                 where the recorded run ended; then the window and the\n"
+    "                 console are yours. Takes neither --problem nor --record.\n"
     "  --lang ja|en   the console's language: Japanese or English. Without it\n"
     "                 the environment decides: the first of LC_ALL, LC_MESSAGES\n"
     "                 and LANG that is set (LANGUAGE first, unless that locale\n"

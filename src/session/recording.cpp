@@ -211,7 +211,7 @@ std::string replay_input(const Recording& r) {
 
 int recorded_keys(const Recording& r) {
   return static_cast<int>(std::count_if(r.records.begin(), r.records.end(),
-                                        [](const Record& rec) { return rec.kind == RecordKind::Key; }));
+                                        [](const Record& rec) { return rec.kind == RecordKind::Key && rec.text != "\x1b"; }));
 }
 
 RecordingWriter::~RecordingWriter() {

@@ -69,7 +69,7 @@ bool load_recording(const std::string& path, Recording& r, std::string& error);
 // what the runner reads its keys and the dialog its answers from.
 std::string replay_input(const Recording& r);
 
-// The number of window keys recorded.
+// The number of window keys recorded, ESC not counted.
 int recorded_keys(const Recording& r);
 
 // Writes a recording as the run goes, each line flushed as it is written.
