@@ -97,7 +97,7 @@ Grade grade_recording(const std::string& path, const Problem* teacher) {
   auto w = std::make_unique<App>();
   w->con.set_streams(nullptr, sink.file());
   Played played;
-  play_recording(*w, r, sink.file(), played);
+  play_recording(*w, r, sink.file(), played, false);  // grading writes no pictures
   g.problem = r.start == RecordedStart::ProblemFile ? base_name(r.problem_path) : "dialog";
   g.digest = problem_digest(w->pb);
   g.variant = w->pb.teaching.variant;

@@ -316,7 +316,7 @@ std::string reference_csv_path(const std::string& path) {
   return path.substr(0, dot) + ".reference" + path.substr(dot);
 }
 
-int run_batch_keys(App& w, const std::function<int()>& next_key, FILE* msg, FrameView* shown) {
+int run_batch_keys(App& w, const std::function<int()>& next_key, FILE* msg, FrameView* shown, bool pictures) {
   int pressed = 0;
   // What the window shows: the first motion from rest, then each key's frame.
   FrameView view;
@@ -329,7 +329,7 @@ int run_batch_keys(App& w, const std::function<int()>& next_key, FILE* msg, Fram
       if (!app_dialog(w, c)) return kInputEnded;
       view = FrameView{};
     }
-    if (action == KeyAction::Picture) save_numbered_svg(w.con, w.m, w.cv, w.d, w.pic, view, next_picture);
+    if (action == KeyAction::Picture && pictures) save_numbered_svg(w.con, w.m, w.cv, w.d, w.pic, view, next_picture);
     if (action != KeyAction::Frame) continue;
     // "Trajectory obtained!" once the rebuild succeeded, before its report is printed.
     view = app_run_frame(w, [msg](const FrameView&) { message(msg, kMsgObtained); });
@@ -487,7 +487,7 @@ FILE* input_file(const std::string& text) {
 
 }  // namespace
 
-bool play_recording(App& w, const Recording& r, FILE* msg, Played& out) {
+bool play_recording(App& w, const Recording& r, FILE* msg, Played& out, bool pictures) {
   std::unique_ptr<FILE, int (*)(FILE*)> in(input_file(replay_input(r)), std::fclose);
   if (!in) {
     out.error = "cannot hold the recorded input: " + std::string(std::strerror(errno));
@@ -495,7 +495,7 @@ bool play_recording(App& w, const Recording& r, FILE* msg, Played& out) {
   }
   out.start = app_start_replay(w, r, in.get(), out.error);
   if (out.start == ReplayStart::Started) {
-    out.pressed = run_batch_keys(w, [&w] { return con_key(w.con); }, msg, &out.shown);
+    out.pressed = run_batch_keys(w, [&w] { return con_key(w.con); }, msg, &out.shown, pictures);
     // The recording ends inside a dialog: the run ends there, its keys all pressed.
     if (out.pressed == kInputEnded) out.pressed = recorded_keys(r);
   }

@@ -65,8 +65,9 @@ extern const char* const kBatchUsage;
 // runner then ends with status 1, as the window program does); `shown`, if
 // given, gets the view the window would show after the last key.
 constexpr int kInputEnded = -1;
+// `pictures` false: 'p' writes no file (grading).
 int run_batch_keys(App& w, const std::function<int()>& next_key, FILE* msg,
-                   FrameView* shown = nullptr);
+                   FrameView* shown = nullptr, bool pictures = true);
 
 // A recording played back on `w`: how its start went, the keys pressed
 // (ESC not counted; all of them when the recording ends inside a dialog),
@@ -79,9 +80,10 @@ struct Played {
   std::string error;
 };
 // Plays `r` on a fresh `w`: its console prints through w.con, its messages
-// go to msg. False when the recorded problem gives no motion, or the input
-// cannot be held (the line in out.error).
-bool play_recording(App& w, const Recording& r, FILE* msg, Played& out);
+// go to msg, and 'p' writes its pictures when `pictures` is set. False when
+// the recorded problem gives no motion, or the input cannot be held (the
+// line in out.error).
+bool play_recording(App& w, const Recording& r, FILE* msg, Played& out, bool pictures = true);
 
 // The summary line, without line ends:
 // "batch: obtained=yes goal_time=1.442697 normal_cp_time=1.862533 NCHN=2 NCT=4 nf=143 keys=145"

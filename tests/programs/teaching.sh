@@ -36,16 +36,20 @@ record radial.yaml "$(rep $n s)f$(rep 80 s)" > best.rec
 # Full acceleration for 30 steps, 'c' (its own step), 10 steps back, 'c', then accelerate into the end curve.
 record radial.yaml "$(rep 30 s)c$(rep 10 s)c$(rep 25 s)f$(rep 80 s)" > late.rec
 record other.yaml "$(rep $n s)f$(rep 80 s)" > wrong.rec
+# Student 5's variant of the problem, and the same file claiming to be student 6's.
+"$batch" --problem radial.yaml --variant 5 --print-problem > student5.yaml 2> /dev/null
+record student5.yaml "$(rep $n s)f$(rep 80 s)" > student5.rec
+sed 's/^  variant: 5 /  variant: 6 /' student5.rec > claims6.rec
 printf 'robot:\n  type: scara\n' > foreign.rec
 head -c 150 late.rec > truncated.rec
-"$batch" --grade best.rec missing.rec late.rec foreign.rec wrong.rec truncated.rec --problem radial.yaml \
+"$batch" --grade best.rec missing.rec late.rec foreign.rec wrong.rec truncated.rec student5.rec claims6.rec --problem radial.yaml \
   --grade-csv grades.csv > grades.json 2> grades.err
 check '[ $? = 2 ]' "a refused recording: status 2"
 check '[ "$(wc -l < grades.err)" = 3 ] && grep -q "^missing.rec: cannot read: " grades.err &&
   grep -q "^foreign.rec:1: not a recording of cp_time_optimal; accepted: " grades.err &&
   grep -q "^truncated.rec:[0-9]*: the recording ends before its problem is whole; accepted: " grades.err' \
   "one line for each bad recording ($(cat grades.err))"
-check '[ "$(wc -l < grades.csv)" = 7 ]' "the CSV file: the header and a row per recording"
+check '[ "$(wc -l < grades.csv)" = 9 ]' "the CSV file: the header and a row per recording"
 # The values worked out by hand: a = 2.5, L = 0.5; the late construction switches
 # at t1 = 0.30 and t2 = 0.41, then accelerates until sd^2 meets the end curve 2a(L - s).
 python3 - grades.json <<'PY' || fail=1
@@ -69,8 +73,11 @@ near(l.get("gap_percent"), 100 * (tf - T) / T, 0.02, "late: gap %"); near(l.get(
 for got, s in zip(l.get("switch_distance_s", []) + [None] * 3, (s1, s2, s3)):
     near(got, abs(s - L / 2), 1e-3, "late: switch at s=%.4f" % s)
 near(l.get("joint_limit_excess"), 0, 1e-3, "late: joint limits kept")
-w = g["wrong.rec"]
-if w.get("status") != "wrong_problem" or "goal_time" in w: print("FAILED: wrong problem not flagged: %s" % w); sys.exit(1)
+for f in ("wrong.rec", "claims6.rec"):
+    w = g[f]
+    if w.get("status") != "wrong_problem" or "goal_time" in w: print("FAILED: %s not flagged: %s" % (f, w)); sys.exit(1)
+v = g["student5.rec"]
+if v.get("status") != "graded" or v.get("variant") != 5: print("FAILED: variant 5: %s" % v); sys.exit(1)
 if [g[f]["status"] for f in ("missing.rec", "foreign.rec", "truncated.rec")] != ["refused"] * 3: sys.exit(1)
 PY
 exit $fail
