@@ -23,12 +23,15 @@ wd_shot "$work/recording.png"
 wd_repeat 40 s; wd_keys t s r s s s c l
 wd_repeat 50 s; wd_keys f; wd_repeat 100 s
 wd_wait_console '関節トルク切り替え回数' || { wd_quit; exit 1; }
+# Every key is in the file while the window still runs (flushed key by key).
+wd_shot "$work/last.png"; cp "$rec" "$work/live.rec"
 wd_quit; echo "exit status \$?" > "$work/status.txt"
 INNER
 source "$here/../../scripts/window_driver.sh"
 check 'grep -q "exit status 0" "$work/status.txt"' "the window ends with status 0"
 check '[ -s "$rec" ] && head -n 3 "$rec" | grep -qx "problem dialog"' "the recording starts with the dialog"
 check '[ "$(grep -c "^key " "$rec")" -eq 212 ]' "212 keys recorded, ESC among them ($(grep -c "^key " "$rec"))"
+check '[ "$(grep -c "^key " "$work/live.rec")" -eq 211 ]' "211 keys in the file before ESC, the window still open"
 
 "$batch" --replay "$rec" > "$work/replay.txt" 2> "$work/replay_err.txt"
 check 'cmp -s <(runner_console "$work/replay.txt") "$work/console.txt"' "the replay prints the window's console byte for byte"

@@ -56,8 +56,9 @@ python3 - grades.json <<'PY' || fail=1
 import json, math, sys
 g = {r["file"]: r for r in map(json.loads, open(sys.argv[1]))}
 a, L = 2.5, 0.5
+bad = []
 def near(x, y, tol, what):
-    if x is None or abs(x - y) > tol: print("FAILED: %s: %s, expected %.6f" % (what, x, y)); return False
+    if x is None or abs(x - y) > tol: print("FAILED: %s: %s, expected %.6f" % (what, x, y)); bad.append(what); return False
     return True
 b = g["best.rec"]; T = 2 * math.sqrt(L / a)
 near(b.get("optimum"), T, 1e-5, "best: T*") and near(b.get("goal_time"), T, 2e-4, "best: goal time")
@@ -79,5 +80,6 @@ for f in ("wrong.rec", "claims6.rec"):
 v = g["student5.rec"]
 if v.get("status") != "graded" or v.get("variant") != 5: print("FAILED: variant 5: %s" % v); sys.exit(1)
 if [g[f]["status"] for f in ("missing.rec", "foreign.rec", "truncated.rec")] != ["refused"] * 3: sys.exit(1)
+sys.exit(1 if bad else 0)
 PY
 exit $fail
