@@ -176,6 +176,8 @@ TEST(ProblemFile, PrintParsePrintRoundTrips) {
       ASSERT_TRUE(parse_problem(text, "p.yaml", back->pb, error)) << error << "\n" << text;
       rebuild_model(*back);
       EXPECT_EQ(problem_text(back->pb), text);
+      EXPECT_EQ(back->pb.teaching.variant, 17L * n) << text;
+      EXPECT_EQ(back->pb.teaching.optimum, pb.teaching.optimum) << text;
       EXPECT_EQ(fields(back->m), fields(w->m)) << text;
       if (c == PathType::Arc || c == PathType::Line) {
         EXPECT_NE(text.find("angle: 37.5 "), std::string::npos) << text;
