@@ -46,6 +46,8 @@ void display() { redraw_frame(gl, world, shown); }
 WindowReplay replay;
 FILE* replay_input_file = nullptr;
 
+void end_replay();
+
 // What a key does in the window: the frame it runs is drawn at once.
 void press(unsigned char key) {
   switch (app_press_key(world, key)) {
@@ -58,8 +60,9 @@ void press(unsigned char key) {
       FrameView waiting = shown;
       waiting.notice = kNoticeAnswerInTerminal;
       redraw_frame(gl, world, waiting);
-      // The input ended inside the dialog: the program ends.
-      if (!app_dialog(world, key)) std::exit(1);
+      // The input ended inside the dialog: the program ends; a replay cut
+      // off inside it ends there, and the user answers the dialog.
+      if (!app_dialog(world, key) && (!replay.active || (end_replay(), !app_dialog(world, key)))) std::exit(1);
       // A new motion: its curves and boundary, from rest.
       shown = FrameView{};
       glutPostRedisplay();
@@ -136,13 +139,8 @@ bool choose_language(int& argc, char** argv) {
 // --replay FILE: the recording read and its start run, the console's input
 // the recording's until its keys are run. The exit status when it cannot
 // start (one line on standard error), else -1.
-int start_replay(const std::string& path) {
-  Recording r;
+int start_replay(const std::string& path, const Recording& r) {
   std::string error;
-  if (!load_recording(path, r, error)) {
-    std::fprintf(stderr, "%s\n", error.c_str());
-    return 2;
-  }
   replay_input_file = std::tmpfile();
   const std::string input = replay_input(r);
   if (!replay_input_file || std::fwrite(input.data(), 1, input.size(), replay_input_file) != input.size() ||
@@ -212,13 +210,13 @@ int read_command_line(int& argc, char** argv, Files& files, std::string& display
 // The start of the run: the dialog, the problem file or the recording, with
 // the recording of this run begun first. The exit status when the program
 // ends here, else -1.
-int start_run(const Files& files) {
+int start_run(const Files& files, const Recording& r) {
   std::string error;
   if (!files.record.empty() && !start_recording(files.record, files.problem, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
   }
-  if (!files.replay.empty()) return start_replay(files.replay);
+  if (!files.replay.empty()) return start_replay(files.replay, r);
   if (files.problem.empty()) return app_start_up(world) ? -1 : 1;  // 1: the input ended inside the dialog
   if (app_start_problem(world, files.problem, error)) return -1;
   std::fprintf(stderr, "%s\n", error.c_str());
@@ -231,9 +229,11 @@ int main(int argc, char** argv) {
   Files files;
   std::string display_name, error;
   if (const int status = read_command_line(argc, argv, files, display_name); status >= 0) return status;
-  // A bad problem file ends the program with one line before anything else,
-  // the display not even asked for.
-  if (!files.problem.empty() && !app_load_problem(world, files.problem, error)) {
+  // A bad problem file or recording ends the program with one line before
+  // anything else, the display not even asked for.
+  Recording r;
+  if ((!files.problem.empty() && !app_load_problem(world, files.problem, error)) ||
+      (!files.replay.empty() && !load_recording(files.replay, r, error))) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
   }
@@ -242,7 +242,7 @@ int main(int argc, char** argv) {
     std::fputs(no_display_message(argv[0], display_name).c_str(), stderr);
     return 1;
   }
-  if (const int status = start_run(files); status >= 0) return status;
+  if (const int status = start_run(files, r); status >= 0) return status;
   open_window(&argc, argv, display, keyboard);
   release_display();
   if (replay.active) glutTimerFunc(static_cast<unsigned>(replay.delay_ms), replay_tick, 0);

@@ -4,6 +4,7 @@
 # it up, it ends where the recorded run ended without running the recorded
 # ESC, and the window and the console are then the user's ('u' asks the
 # user). The console up to there is the runner's replay of the same file.
+# A file that is no recording: one line, status 2, before the display is asked for.
 set -euo pipefail
 source "$(dirname "$0")/../support/programs.sh"
 rec="$work/run.rec"
@@ -36,4 +37,8 @@ check 'cmp -s <(runner_console "$work/batch.txt") "$work/replayed.txt"' "the win
 check '[ -s "$work/alive.txt" ]' "the recorded ESC does not end the window"
 check 'grep -q "amax(1,2)=(  2.50   2.50)" "$work/console.txt"' "after the replay 'u' asks the user"
 check 'grep -q "exit status 0" "$work/status.txt"' "ESC then ends with status 0"
+printf 'robot:\n  type: scara\n' > "$work/foreign.rec"
+status=0; DISPLAY= "$prog" --replay "$work/foreign.rec" > /dev/null 2> "$work/foreign.err" < /dev/null || status=$?
+check '[ $status = 2 ] && [ "$(cat "$work/foreign.err")" = "$work/foreign.rec:1: not a recording of cp_time_optimal; accepted: a first line \"cp_time_optimal recording 1\"" ]' \
+  "a foreign file refused before the display ($status: $(cat "$work/foreign.err"))"
 exit $fail
