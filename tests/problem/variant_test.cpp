@@ -15,6 +15,13 @@
 namespace cpt {
 namespace {
 
+// The sanitized build runs many times slower: fewer student numbers there.
+#ifdef CPT_SANITIZE
+constexpr long kStudents = 20;
+#else
+constexpr long kStudents = 200;
+#endif
+
 double ratio_off(double v, double base) { return base == 0 ? std::fabs(v) : std::fabs(v / base - 1); }
 
 TEST(Variant, FeasibleWithinBoundsAndReproducible) {
@@ -28,7 +35,7 @@ TEST(Variant, FeasibleWithinBoundsAndReproducible) {
                             "line.yaml", line, error)) << error;
   for (const Problem& base : {wp, line}) {
     std::set<std::string> texts;
-    for (long n = 0; n < 200; ++n) {
+    for (long n = 0; n < kStudents; ++n) {
       Problem v;
       ASSERT_TRUE(draw_variant(base, n, v, error)) << n << ": " << error;
       const std::string text = problem_text(v);
@@ -56,7 +63,7 @@ TEST(Variant, FeasibleWithinBoundsAndReproducible) {
       }
     }
     // The numbers draw different problems.
-    EXPECT_GE(texts.size(), 195u);
+    EXPECT_GE(texts.size(), static_cast<size_t>(kStudents) * 39 / 40);
   }
 }
 
