@@ -1,6 +1,8 @@
 // Showing the frames of the window: run a key's frame, draw it, swap.
 #pragma once
 
+#include <string>
+
 #include "draw/backend.h"
 #include "interaction/frame.h"
 #include "session/app.h"
@@ -12,6 +14,10 @@ namespace cpt {
 // rebuild has succeeded, before the switching report is printed.
 // Returns the view, for redrawing the window later.
 FrameView display_frame(Backend& out, App& w);
+
+// The line under the readout of every frame from now on (recording, replay);
+// empty: none.
+void set_session_line(const std::string& text);
 
 // Shows a view again without running a frame (the window was uncovered,
 // resized or mapped, or the dialog has prepared a new motion).

@@ -7,7 +7,8 @@
 namespace cpt {
 
 const char* const kWindowUsage =
-    "usage: cp_time_optimal [--problem FILE] [--lang ja|en] [window system options]\n"
+    "usage: cp_time_optimal [--problem FILE] [--record FILE | --replay FILE]\n"
+    "                       [--lang ja|en] [window system options]\n"
     "\n"
     "Builds the time-optimal motion of a two-joint robot along a path, key by\n"
     "key in the phase plane. The console dialog sets robot, joint acceleration\n"
@@ -20,6 +21,16 @@ const char* const kWindowUsage =
     "                 problem\" in the README) instead of the dialog.\n"
     "                 'a' 'b' 'u' 'k' still open the dialog, starting from the\n"
     "                 file's settings.\n"
+    "  --record FILE  write the run to FILE as it goes: its start (the dialog's\n"
+    "                 answers, or the problem file), then every window key and\n"
+    "                 console answer, each flushed at once; the window says so\n"
+    "                 under its panel. cp_time_optimal_batch --replay FILE\n"
+    "                 plays it back, --grade FILE grades it.\n"
+    "  --replay FILE  play a recording back in the window: its start, then its\n"
+    "                 keys one every 50 ms with the dialogs answered from it\n"
+    "                 ('+' faster, '-' slower, space pauses, ESC quits), up to\n"
+    "                 where the recorded run ended; then the window and the\n"
+    "                 console are yours. Takes neither --problem nor --record.\n"
     "  --lang ja|en   the console's language: Japanese or English. Without it\n"
     "                 the environment decides: the first of LC_ALL, LC_MESSAGES\n"
     "                 and LANG that is set (LANGUAGE first, unless that locale\n"
@@ -72,6 +83,16 @@ bool take_lang_option(int& argc, char** argv, Lang& lang, bool& given, std::stri
   return take_option(argc, argv, "--lang", given, [&lang](const char* value) -> std::string {
     if (value && lang_named(value, lang)) return "";
     return std::string("--lang: got '") + (value ? shown(value) : "") + "'; accepted: ja, en";
+  }, error);
+}
+
+bool take_file_option(int& argc, char** argv, const char* name, std::string& path, std::string& error) {
+  path.clear();
+  bool given = false;
+  return take_option(argc, argv, name, given, [&path, name](const char* value) -> std::string {
+    if (!value || !*value) return std::string(name) + " needs a file name";
+    path = value;
+    return "";
   }, error);
 }
 

@@ -17,6 +17,11 @@ extern const char* const kWindowUsage;
 // option is given twice.
 bool take_lang_option(int& argc, char** argv, Lang& lang, bool& given, std::string& error);
 
+// Takes "NAME FILE" out of argv (--record, --replay); `path` stays empty
+// without it. False with the reason when FILE is missing or empty, or the
+// option is given twice.
+bool take_file_option(int& argc, char** argv, const char* name, std::string& path, std::string& error);
+
 enum class WindowArgs { Run, Help, Bad };
 
 // Looks at the arguments left once --problem is taken out: --help or -h, and

@@ -4,9 +4,12 @@
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
+#include "batch/grade.h"
 #include "console/dialog.h"
 #include "core/console.h"
 #include "core/files.h"
@@ -18,6 +21,8 @@
 #include "planner/calcp.h"
 #include "plots/frame_svg.h"
 #include "problem/problem_file.h"
+#include "problem/variant.h"
+#include "session/recording.h"
 
 namespace cpt {
 
@@ -38,6 +43,10 @@ const char* const kBatchUsage =
     "usage: cp_time_optimal_batch [--keys STRING] [--csv FILE] [--svg FILE]\n"
     "                             [--optimum] [--optimum-csv FILE]\n"
     "                             [--problem FILE] [--print-problem]\n"
+    "                             [--replay FILE]\n"
+    "       cp_time_optimal_batch --grade [--problem FILE] [--grade-csv FILE]\n"
+    "                             RECORDING...\n"
+    "       cp_time_optimal_batch --problem FILE --variant N --print-problem\n"
     "\n"
     "Runs the simulator without its window. The settings dialog is answered\n"
     "on standard input as in the simulator; then every window key is read and\n"
@@ -80,6 +89,32 @@ const char* const kBatchUsage =
     "                 Runs no keys, so it takes none of --keys, --csv, --svg,\n"
     "                 --optimum, --optimum-csv. Read back with --problem, the\n"
     "                 file gives the same run.\n"
+    "  --replay FILE  play back a recording that cp_time_optimal --record FILE\n"
+    "                 wrote: its start (the dialog's answers or the problem\n"
+    "                 file), its language, its keys and console answers. The\n"
+    "                 console shows what the recorded window's console showed,\n"
+    "                 byte for byte; a recording cut off ends where it was cut\n"
+    "                 (inside a dialog: where the input ends). Takes none of\n"
+    "                 --keys, --problem, --print-problem, --lang.\n"
+    "  --grade RECORDING...\n"
+    "                 play each recording back and grade it: one JSON object a\n"
+    "                 line on standard output with the problem's name and\n"
+    "                 digest, whether a trajectory was obtained (why not), the\n"
+    "                 goal time, the exact optimum, the gap in seconds and\n"
+    "                 percent, the switchings against the optimum's, each\n"
+    "                 switching's distance in s from the optimum's nearest, the\n"
+    "                 largest excess over the joint and the speed limits, the\n"
+    "                 keys. With --problem FILE a recording of another problem\n"
+    "                 (or of another student's variant of it) is flagged\n"
+    "                 wrong_problem and not graded. A recording that cannot be\n"
+    "                 read is refused with one line (status 2); the others are\n"
+    "                 graded all the same.\n"
+    "  --grade-csv FILE\n"
+    "                 with --grade, also write one CSV row per recording.\n"
+    "  --variant N    with --problem and --print-problem: write student N's\n"
+    "                 variant of the problem (limits within +-15 %, points\n"
+    "                 moved by at most 2 mm in x and y, always feasible; N kept\n"
+    "                 in the file's teaching section).\n"
     "  --lang ja|en   the console's language: Japanese or English. Without it\n"
     "                 the environment decides: the first of LC_ALL, LC_MESSAGES\n"
     "                 and LANG that is set (LANGUAGE first, unless that locale\n"
@@ -130,12 +165,13 @@ namespace {
 
 // Which of the options with a value were given.
 struct Given {
-  bool csv = false, svg = false, optimum_csv = false, problem = false;
+  bool csv = false, svg = false, optimum_csv = false, problem = false, replay = false, grade_csv = false,
+       variant = false;
 };
 
 bool takes_value(const std::string& arg) {
   return arg == "--keys" || arg == "--csv" || arg == "--svg" || arg == "--optimum-csv" || arg == "--problem" ||
-         arg == "--lang";
+         arg == "--lang" || arg == "--replay" || arg == "--grade-csv" || arg == "--variant";
 }
 
 // --lang: once, and one of the languages (a refusal is one line).
@@ -152,12 +188,32 @@ bool take_lang(const std::string& value, BatchOptions& opt, std::string& error) 
 }
 
 // An option with its value: once only, a file name not empty, keys decoded.
+// --variant: once, a student number.
+bool take_variant(const std::string& value, BatchOptions& opt, Given& g, std::string& error) {
+  if (g.variant) {
+    error = "--variant given twice";
+    return false;
+  }
+  g.variant = true;
+  char* end = nullptr;
+  const long n = std::strtol(value.c_str(), &end, 10);
+  if (!value.empty() && *end == '\0' && std::isdigit(static_cast<unsigned char>(value[0])) && n <= kMaxVariant) {
+    opt.variant = n;
+    return true;
+  }
+  error = "--variant: got '" + value + "'; accepted: a student number from 0 to " + std::to_string(kMaxVariant);
+  return false;
+}
+
 bool take_value(const std::string& arg, const std::string& value, BatchOptions& opt, Given& g, std::string& error) {
   if (arg == "--lang") return take_lang(value, opt, error);
+  if (arg == "--variant") return take_variant(value, opt, g, error);
   bool& given = arg == "--keys"      ? opt.keys_given
                 : arg == "--csv"     ? g.csv
                 : arg == "--svg"     ? g.svg
                 : arg == "--problem" ? g.problem
+                : arg == "--replay"  ? g.replay
+                : arg == "--grade-csv" ? g.grade_csv
                                      : g.optimum_csv;
   if (given) {
     error = arg + " given twice";
@@ -172,6 +228,8 @@ bool take_value(const std::string& arg, const std::string& value, BatchOptions& 
   (arg == "--csv"       ? opt.csv
    : arg == "--svg"     ? opt.svg
    : arg == "--problem" ? opt.problem
+   : arg == "--replay"  ? opt.replay
+   : arg == "--grade-csv" ? opt.grade_csv
                         : opt.optimum_csv) = value;
   return true;
 }
@@ -190,6 +248,33 @@ bool print_problem_alone(const BatchOptions& opt, const Given& g, std::string& e
   return false;
 }
 
+// A recording brings its own start, language and keys.
+bool replay_alone(const BatchOptions& opt, std::string& error) {
+  if (opt.replay.empty()) return true;
+  const char* other = opt.keys_given       ? "--keys"
+                      : !opt.problem.empty() ? "--problem"
+                      : opt.print_problem    ? "--print-problem"
+                      : opt.lang_given       ? "--lang"
+                                             : nullptr;
+  if (!other) return true;
+  error = std::string("--replay takes the recording's start, language and keys: ") + other +
+          " does not go with it";
+  return false;
+}
+
+// --grade takes its files, --problem and --grade-csv; --variant goes with
+// --problem and --print-problem.
+bool grade_and_variant_fit(const BatchOptions& opt, const Given& g, std::string& error) {
+  const bool run = opt.keys_given || g.csv || g.svg || opt.optimum || g.optimum_csv || g.replay || opt.lang_given ||
+                   opt.print_problem;
+  if (opt.grade && run) error = "--grade takes recordings, --problem and --grade-csv only";
+  if (opt.grade && opt.grade_files.empty()) error = "--grade needs at least one recording";
+  if (!opt.grade && !opt.grade_files.empty()) error = "unexpected argument " + opt.grade_files[0];
+  if (!opt.grade && g.grade_csv) error = "--grade-csv goes with --grade";
+  if (g.variant && (opt.problem.empty() || !opt.print_problem)) error = "--variant goes with --problem and --print-problem";
+  return error.empty();
+}
+
 }  // namespace
 
 bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std::string& error) {
@@ -203,6 +288,10 @@ bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std:
       opt.optimum = true;
     } else if (arg == "--print-problem") {
       opt.print_problem = true;
+    } else if (arg == "--grade") {
+      opt.grade = true;
+    } else if (!arg.empty() && arg[0] != '-') {
+      opt.grade_files.push_back(arg);
     } else if (takes_value(arg)) {
       if (i + 1 >= argc) {
         error = arg + " needs an argument";
@@ -214,7 +303,8 @@ bool parse_batch_args(int argc, const char* const* argv, BatchOptions& opt, std:
       return false;
     }
   }
-  return print_problem_alone(opt, given, error);
+  return print_problem_alone(opt, given, error) && replay_alone(opt, error) &&
+         grade_and_variant_fit(opt, given, error);
 }
 
 std::string reference_csv_path(const std::string& path) {
@@ -226,7 +316,7 @@ std::string reference_csv_path(const std::string& path) {
   return path.substr(0, dot) + ".reference" + path.substr(dot);
 }
 
-int run_batch_keys(App& w, const std::function<int()>& next_key, FILE* msg, FrameView* shown) {
+int run_batch_keys(App& w, const std::function<int()>& next_key, FILE* msg, FrameView* shown, bool pictures) {
   int pressed = 0;
   // What the window shows: the first motion from rest, then each key's frame.
   FrameView view;
@@ -239,7 +329,7 @@ int run_batch_keys(App& w, const std::function<int()>& next_key, FILE* msg, Fram
       if (!app_dialog(w, c)) return kInputEnded;
       view = FrameView{};
     }
-    if (action == KeyAction::Picture) save_numbered_svg(w.con, w.m, w.cv, w.d, w.pic, view, next_picture);
+    if (action == KeyAction::Picture && pictures) save_numbered_svg(w.con, w.m, w.cv, w.d, w.pic, view, next_picture);
     if (action != KeyAction::Frame) continue;
     // "Trajectory obtained!" once the rebuild succeeded, before its report is printed.
     view = app_run_frame(w, [msg](const FrameView&) { message(msg, kMsgObtained); });
@@ -315,6 +405,11 @@ int start_run(App& w, const BatchOptions& opt, FILE* msg) {
     std::fflush(msg);
     return 2;
   }
+  if (opt.variant != Teaching::kNoVariant && !draw_variant(Problem(w.pb), opt.variant, w.pb, error)) {
+    std::fprintf(msg, "%s: %s\n", opt.problem.c_str(), error.c_str());
+    std::fflush(msg);
+    return 2;
+  }
   Console& con = w.con;
   FILE* const in = con.in();
   FILE* const out = con.out();
@@ -378,6 +473,100 @@ int write_outputs(const App& w, const BatchOptions& opt, const FrameView& shown,
 
 }  // namespace
 
+namespace {
+
+// A file holding `text`, read from its start; nullptr when none can be made.
+FILE* input_file(const std::string& text) {
+  FILE* f = std::tmpfile();
+  if (!f) return nullptr;
+  if (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fseek(f, 0, SEEK_SET) != 0) {
+    std::fclose(f);
+    return nullptr;
+  }
+  return f;
+}
+
+}  // namespace
+
+bool play_recording(App& w, const Recording& r, FILE* msg, Played& out, bool pictures) {
+  std::unique_ptr<FILE, int (*)(FILE*)> in(input_file(replay_input(r)), std::fclose);
+  if (!in) {
+    out.error = "cannot hold the recorded input: " + std::string(std::strerror(errno));
+    return false;
+  }
+  out.start = app_start_replay(w, r, in.get(), out.error);
+  if (out.start == ReplayStart::Started) {
+    out.pressed = run_batch_keys(w, [&w] { return con_key(w.con); }, msg, &out.shown, pictures);
+    // The recording ends inside a dialog: the run ends there, its keys all pressed.
+    if (out.pressed == kInputEnded) out.pressed = recorded_keys(r);
+  }
+  w.con.set_streams(nullptr, w.con.out());
+  return out.start != ReplayStart::Refused;
+}
+
+namespace {
+
+// After the keys: the optimum when asked for, the summary line, the files.
+int finish_run(App& w, const BatchOptions& opt, FILE* msg, int pressed, const FrameView& shown) {
+  const Optimum best = optimum_if_asked(w, opt, msg);
+  std::string summary = batch_summary(w, pressed);
+  if (opt.optimum) {
+    char extra[64];
+    std::snprintf(extra, sizeof extra, " optimal_time=%.6f", best.ok ? best.T : 0.0);
+    summary += extra;
+  }
+  w.con.print("\n%s\n", summary.c_str());
+  return write_outputs(w, opt, shown, best, msg);
+}
+
+// --replay: the recording played back, then what the keys' run ends with.
+int replay_run(App& w, const BatchOptions& opt, FILE* msg) {
+  Recording r;
+  Played played;
+  if (!load_recording(opt.replay, r, played.error)) {
+    std::fprintf(msg, "%s\n", played.error.c_str());
+    std::fflush(msg);
+    return 2;
+  }
+  if (!play_recording(w, r, msg, played)) {
+    const bool refused = played.start == ReplayStart::Refused;
+    std::fprintf(msg, "%s%s\n", refused ? "" : "cp_time_optimal_batch: ", played.error.c_str());
+    std::fflush(msg);
+    return refused ? 2 : 1;
+  }
+  return finish_run(w, opt, msg, played.pressed, played.shown);
+}
+
+// --grade: each recording graded, one JSON line each on `out`, the CSV file
+// at the end. 2 when a recording (or the teacher's problem) is refused, the
+// others graded all the same; 1 when the CSV file cannot be written.
+int grade_run(const BatchOptions& opt, FILE* out, FILE* msg) {
+  Problem teacher;
+  std::string error;
+  if (!opt.problem.empty() && !load_problem(opt.problem, teacher, error)) {
+    std::fprintf(msg, "%s\n", error.c_str());
+    std::fflush(msg);
+    return 2;
+  }
+  std::string csv = kGradeCsvHeader;
+  int status = 0;
+  for (const std::string& file : opt.grade_files) {
+    const Grade g = grade_recording(file, opt.problem.empty() ? nullptr : &teacher);
+    if (g.status == GradeStatus::Refused) {
+      std::fprintf(msg, "%s\n", g.error.c_str());
+      std::fflush(msg);
+      status = 2;
+    }
+    std::fprintf(out, "%s\n", grade_json(g).c_str());
+    std::fflush(out);
+    csv += grade_csv_row(g);
+  }
+  if (!opt.grade_csv.empty() && !write_file_safely(opt.grade_csv, csv, true, error)) return failed(msg, error);
+  return status;
+}
+
+}  // namespace
+
 int batch_main(int argc, const char* const* argv, FILE* msg, const Console& console) {
   BatchOptions opt;
   std::string error;
@@ -393,12 +582,14 @@ int batch_main(int argc, const char* const* argv, FILE* msg, const Console& cons
     return 0;
   }
 
+  if (opt.grade) return grade_run(opt, console.out(), msg);
   // The state of one run is too large for the stack.
   auto w = std::make_unique<App>();
   w->con = console;
   w->con.set_lang(opt.lang_given ? opt.lang : lang_from_environment([](const char* name) -> const char* {
     return std::getenv(name);
   }));
+  if (!opt.replay.empty()) return replay_run(*w, opt, msg);
   if (const int status = start_run(*w, opt, msg)) return status;
   if (opt.print_problem) {
     std::fputs(problem_text(w->pb).c_str(), stdout);
@@ -414,16 +605,7 @@ int batch_main(int argc, const char* const* argv, FILE* msg, const Console& cons
   const int pressed =
       run_batch_keys(*w, opt.keys_given ? from_string : std::function<int()>([&w] { return con_key(w->con); }), msg, &shown);
   if (pressed == kInputEnded) return 1;
-
-  const Optimum best = optimum_if_asked(*w, opt, msg);
-  std::string summary = batch_summary(*w, pressed);
-  if (opt.optimum) {
-    char extra[64];
-    std::snprintf(extra, sizeof extra, " optimal_time=%.6f", best.ok ? best.T : 0.0);
-    summary += extra;
-  }
-  w->con.print("\n%s\n", summary.c_str());
-  return write_outputs(*w, opt, shown, best, msg);
+  return finish_run(*w, opt, msg, pressed, shown);
 }
 
 }  // namespace cpt

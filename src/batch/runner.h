@@ -12,9 +12,11 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/state.h"
 #include "session/app.h"
+#include "session/recording.h"
 #include "interaction/frame.h"
 #include "planner/optimum.h"
 
@@ -33,6 +35,11 @@ struct BatchOptions {
   bool print_problem = false;  // --print-problem: the settings after the start as a problem file
   bool lang_given = false;     // --lang ja|en: the console's language; else the environment's
   Lang lang = Lang::Ja;
+  std::string replay;          // --replay FILE: the start, answers and keys of a recording
+  bool grade = false;          // --grade FILE...: grade the recordings
+  std::vector<std::string> grade_files;
+  std::string grade_csv;       // --grade-csv FILE; empty: no file
+  long variant = Teaching::kNoVariant;  // --variant N: student N's variant of --problem
   bool usage_hint = true;      // a refusal is followed by the line that points to --help
 };
 
@@ -58,8 +65,25 @@ extern const char* const kBatchUsage;
 // runner then ends with status 1, as the window program does); `shown`, if
 // given, gets the view the window would show after the last key.
 constexpr int kInputEnded = -1;
+// `pictures` false: 'p' writes no file (grading).
 int run_batch_keys(App& w, const std::function<int()>& next_key, FILE* msg,
-                   FrameView* shown = nullptr);
+                   FrameView* shown = nullptr, bool pictures = true);
+
+// A recording played back on `w`: how its start went, the keys pressed
+// (ESC not counted; all of them when the recording ends inside a dialog),
+// the view the window would show after the last key, and the line that
+// says why it could not be played.
+struct Played {
+  ReplayStart start = ReplayStart::InputEnded;
+  int pressed = 0;
+  FrameView shown;
+  std::string error;
+};
+// Plays `r` on a fresh `w`: its console prints through w.con, its messages
+// go to msg, and 'p' writes its pictures when `pictures` is set. False when
+// the recorded problem gives no motion, or the input cannot be held (the
+// line in out.error).
+bool play_recording(App& w, const Recording& r, FILE* msg, Played& out, bool pictures = true);
 
 // The summary line, without line ends:
 // "batch: obtained=yes goal_time=1.442697 normal_cp_time=1.862533 NCHN=2 NCT=4 nf=143 keys=145"

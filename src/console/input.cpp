@@ -33,6 +33,7 @@ int con_key(Console& con) {
     if (key_mode && eof_char > 0 && c == eof_char) c = EOF;
   } while (c != EOF && std::isspace(c));
   if (key_mode) tty_key_mode_end();
+  if (c != EOF) con.tell_read(InputRead::Key, std::string(1, static_cast<char>(c)));
   return c;
 }
 
@@ -41,7 +42,9 @@ bool con_line(Console& con, std::string& line) {
   FILE* in = con.in();
   int c;
   while ((c = next_char(in)) != EOF && c != '\n') line.push_back(static_cast<char>(c));
-  return !(c == EOF && line.empty());
+  if (c == EOF && line.empty()) return false;
+  con.tell_read(InputRead::Line, line);
+  return true;
 }
 
 }  // namespace cpt

@@ -13,6 +13,9 @@
 #include <array>
 #include <cstdarg>
 #include <cstdio>
+#include <functional>
+#include <string>
+#include <utility>
 
 #include "core/texts.h"
 
@@ -20,6 +23,13 @@ namespace cpt {
 
 // Diagnostics printed in full in one scope; further ones are only counted.
 constexpr int kDiagMessages = 8;
+
+// What one read of the console's input gave: a key (one character) or a
+// whole line (without its line end).
+enum class InputRead { Key, Line };
+// Told of every read of the console's input as it is made (a recording of
+// the run keeps them); empty: nobody is told.
+using InputTap = std::function<void(InputRead, const std::string&)>;
 
 // Kinds of diagnostics reported only once per scope, however often they occur.
 enum class DiagOnce { NearSingular, Count };
@@ -67,6 +77,12 @@ class Console {
     out_ = out;
   }
 
+  // Who is told of each read of the input (console/input.h tells it).
+  void set_input_tap(InputTap tap) { tap_ = std::move(tap); }
+  void tell_read(InputRead what, const std::string& text) const {
+    if (tap_) tap_(what, text);
+  }
+
  private:
   // print and diag of a format and its arguments: what the public ones share.
   void vprint(const char* fmt, va_list ap);
@@ -75,6 +91,7 @@ class Console {
   FILE* in_ = nullptr;
   FILE* out_ = nullptr;
   Lang lang_ = Lang::Ja;
+  InputTap tap_;
   // The current diagnostic scope.
   int printed_ = 0;     // diagnostics printed in full
   int suppressed_ = 0;  // diagnostics only counted

@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace cpt {
@@ -94,5 +97,29 @@ bool write_file_safely(const std::string& path, const std::string& text, bool re
 }
 
 void remove_written_file(const std::string& path) { unlink(path.c_str()); }
+
+bool read_file_text(const std::string& path, size_t most, std::string& text, std::string& error) {
+  text.clear();
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  int err = f ? 0 : errno;
+  if (f) {
+    char buf[65536];
+    size_t n;
+    while (text.size() <= most && (n = std::fread(buf, 1, std::min(sizeof buf, most + 1 - text.size()), f)) > 0)
+      text.append(buf, n);
+    if (std::ferror(f)) err = errno ? errno : EIO;
+    std::fclose(f);
+  }
+  if (!err) return true;
+  error = path + ": cannot read: " + std::strerror(err);
+  return false;
+}
+
+DiscardedOutput::DiscardedOutput() : f_(open_memstream(&text_, &size_)) {}
+
+DiscardedOutput::~DiscardedOutput() {
+  if (f_) std::fclose(f_);
+  std::free(text_);
+}
 
 }  // namespace cpt

@@ -97,6 +97,19 @@ struct WaypointPath {  // 8: a natural cubic spline through p[0..n-1]
   std::array<Vec2, NWAYPOINTS> p{};
 };
 
+// What a problem file says for the classroom (its `teaching` section).
+enum class OptimumView {
+  Shown,   // 'o' shows the automatic optimum
+  Hidden,  // an exam: 'o' only says that it is hidden
+};
+// Student numbers of variants: 0 .. kMaxVariant.
+constexpr long kMaxVariant = 999999999;
+struct Teaching {
+  OptimumView optimum = OptimumView::Shown;
+  long variant = kNoVariant;  // the student number this problem was drawn for
+  static constexpr long kNoVariant = -1;
+};
+
 struct Problem {
   RobotSpec robot;
   double a1max = 2.0;  // joint-1 limit (effort per unit mass)
@@ -116,6 +129,8 @@ struct Problem {
   // Velocity limits; 0 means no limit.
   std::array<double, 2> vmax{0, 0};  // joint velocities [rad/s, or m/s for the prismatic joint]
   double vtool = 0;                  // hand speed along the path [m/s]
+
+  Teaching teaching;
 };
 
 // The start-up problem: the SCARA robot on the arc, no speed limits.

@@ -248,6 +248,10 @@ void draw_added_keys(Backend& out) {
   draw_text(out, kColumnX + 0.25f, 0.7f, Font::HELVETICA_18, kOptimumKey);
 }
 
+void draw_session_line(Backend& out, const char* text) {
+  draw_text(out, kColumnX + 0.05f, 0.5f, Font::HELVETICA_12, text);
+}
+
 void draw_message(Backend& out, const char* text) { draw_text(out, -0.5f, 0.1f, Font::TIMES_ROMAN_24, text); }
 
 void draw_notice(Backend& out, const char* text) { draw_text(out, -0.99f, -0.97f, Font::HELVETICA_18, text); }

@@ -78,6 +78,9 @@ void draw_state_readout(Backend& out, const StateReadout& r);
 // Texts drawn below this height stay clear of the panel and the readout.
 constexpr double kPanelBottom = 0.52;
 void draw_added_keys(Backend& out);
+// A line about the session just under the readout: that the run is being
+// recorded, or where a replay stands (the window program's).
+void draw_session_line(Backend& out, const char* text);
 // A frame-cycle message in the large font, across the middle of the picture.
 void draw_message(Backend& out, const char* text);
 // A one-line notice at the foot of the picture.

@@ -44,6 +44,7 @@ inline constexpr const char* kNoticeLandFailed =
     "No landing: the deceleration into the end could not be integrated; go back with 't'";
 inline constexpr const char* kNoticeLandAboveCeiling =
     "No landing: the deceleration into the end passes a speed limit; go back with 't'";
+inline constexpr const char* kNoticeOptimumHidden = "The optimum is hidden in this problem (an exam)";
 inline constexpr const char* kNoticeNoSpeedLimit = "No speed limit is set: 'l' has no ceiling to follow";
 inline constexpr const char* kNoticeNotAtCeiling =
     "Not at a speed limit: 'l' follows it from an accelerating state within one step below it";

@@ -43,9 +43,11 @@ KeyAction dialog(Data& d) {
 }
 
 // 'o': shows or hides the automatic optimum; the first 'o' of a setting
-// computes it and prints its switch points. The frame only redraws.
+// computes it and prints its switch points. The frame only redraws. In an
+// exam (the optimum hidden by the problem) it only shows a notice.
 KeyAction optimum_key(Lang lang, const Model& m, Data& d) {
   OptimumSeen& os = d.optimum;
+  if (m.pb.teaching.optimum == OptimumView::Hidden) return redraw_with_notice(d.fr, kNoticeOptimumHidden);
   if (!os.computed) {
     const Optimum o = compute_optimum(m);
     d.fr.report = optimum_report(lang, o);

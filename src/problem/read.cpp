@@ -349,16 +349,35 @@ void read_path(const YAML::Node& n, int line, Problem& pb) {
     fail(path.line(c == PathType::Arc ? "center" : "start"), "path: " + out_of_reach(pb, "the start point", P0));
 }
 
+// The classroom's section: the optimum hidden for an exam, the student
+// number a variant was drawn for.
+void read_teaching(const YAML::Node& n, int line, Problem& pb) {
+  const Section teaching(n, "teaching", line, {"optimum", "variant"});
+  if (const YAML::Node* o = teaching.get("optimum")) {
+    const std::string v = o->IsScalar() && o->Tag() != "!" ? o->Scalar() : "";
+    if (v != "shown" && v != "hidden") fail(line_of(*o), "teaching.optimum: got " + shown(*o) + "; accepted: shown, hidden");
+    pb.teaching.optimum = v == "hidden" ? OptimumView::Hidden : OptimumView::Shown;
+  }
+  if (const YAML::Node* v = teaching.get("variant")) {
+    double k = -1;
+    if (!as_number(*v, Field::Any, k) || k < 0 || k > kMaxVariant || k != std::floor(k))
+      fail(line_of(*v), "teaching.variant: got " + shown(*v) + "; accepted: a whole number from 0 to " +
+                            std::to_string(kMaxVariant));
+    pb.teaching.variant = static_cast<long>(k);
+  }
+}
+
 void read_problem(const YAML::Node& doc, Problem& pb) {
   if (!doc.IsMap())
-    fail(line_of(doc), "the file holds " + shown(doc) + "; accepted: a map of robot, dynamics, joints, tool, path");
-  const Section top(doc, "", 1, {"robot", "dynamics", "joints", "tool", "path"});
+    fail(line_of(doc), "the file holds " + shown(doc) + "; accepted: a map of robot, dynamics, joints, tool, path, teaching");
+  const Section top(doc, "", 1, {"robot", "dynamics", "joints", "tool", "path", "teaching"});
   read_robot(top.need("robot", "robot: {type: scara} or {type: cylindrical}"), top.line("robot"), pb);
   if (const YAML::Node* j = top.get("joints")) read_joints(*j, top.line("joints"), pb);
   // After the robot (its arms bound the centres of mass) and the joints (their limits bound the friction).
   if (const YAML::Node* d = top.get("dynamics")) read_dynamics(*d, top.line("dynamics"), pb);
   if (const YAML::Node* t = top.get("tool")) read_tool(*t, top.line("tool"), pb);
   read_path(top.need("path", "path: {type: KIND}, KIND one of " + path_kind_names()), top.line("path"), pb);
+  if (const YAML::Node* t = top.get("teaching")) read_teaching(*t, top.line("teaching"), pb);
 }
 
 // Where each document of a text starts, and the mark of its first node.

@@ -74,6 +74,16 @@ void dynamics_section(std::string& t, const RobotSpec& robot) {
   }
 }
 
+// The classroom's section, when it says anything.
+std::string teaching_text(const Teaching& t) {
+  if (t.optimum == OptimumView::Shown && t.variant == Teaching::kNoVariant) return "";
+  std::string text = "teaching:\n";
+  if (t.optimum == OptimumView::Hidden) line(text, "optimum", "hidden", "shown | hidden: an exam, 'o' shows nothing");
+  if (t.variant != Teaching::kNoVariant)
+    line(text, "variant", std::to_string(t.variant), "the student number this variant was drawn for");
+  return text;
+}
+
 }  // namespace
 
 std::string problem_text(const Problem& pb) {
@@ -95,7 +105,7 @@ std::string problem_text(const Problem& pb) {
   if (c == PathType::Waypoints) {
     line(t, "points", "", "[x, y] [m]");
     for (int i = 0; i < pb.waypoints.n && i < NWAYPOINTS; ++i) t += "    - " + pair(pb.waypoints.p[i][0], pb.waypoints.p[i][1]) + "\n";
-    return t;
+    return t + teaching_text(pb.teaching);
   }
   int count = 0;
   const PathParam* params = path_params(c, count);
@@ -106,7 +116,7 @@ std::string problem_text(const Problem& pb) {
     const std::string value = p.n == 2 ? pair(v[0], v[1]) : p.degrees ? degrees(v[0]) : num(v[0]);
     line(t, p.key, value, p.unit);
   }
-  return t;
+  return t + teaching_text(pb.teaching);
 }
 
 }  // namespace cpt

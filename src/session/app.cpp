@@ -1,6 +1,7 @@
 #include "session/app.h"
 
 #include "console/dialog.h"
+#include "core/files.h"
 #include "planner/prepare.h"
 #include "problem/problem_file.h"
 
@@ -35,6 +36,33 @@ FrameView app_run_frame(App& app, const OnObtained& on_obtained) {
   if (!v.report.empty()) app.con.print("%s", v.report.c_str());
   app.con.scope_end();
   return v;
+}
+
+void app_record_answers(App& app, RecordingWriter& rec) {
+  app.con.set_input_tap([&rec](InputRead what, const std::string& text) {
+    rec.add(what == InputRead::Key ? RecordKind::Answer : RecordKind::Line, text);
+  });
+}
+
+bool app_recording_header(const App& app, const std::string& problem_path, std::string& header, std::string& error) {
+  if (problem_path.empty()) {
+    header = recording_header(app.con.lang(), RecordedStart::Dialog);
+    return true;
+  }
+  std::string text;
+  // The reader's own limit (1 MiB): a file it read is never cut.
+  if (!read_file_text(problem_path, 1u << 20, text, error)) return false;
+  header = recording_header(app.con.lang(), RecordedStart::ProblemFile, problem_path, text);
+  return true;
+}
+
+ReplayStart app_start_replay(App& app, const Recording& r, FILE* input, std::string& error) {
+  app.con.set_lang(r.lang);
+  app.con.set_streams(input, app.con.out());
+  if (r.start == RecordedStart::Dialog) return app_start_up(app) ? ReplayStart::Started : ReplayStart::InputEnded;
+  app.pb = r.pb;
+  app.pic = default_picture(app.pb.robot);
+  return app_start_problem(app, r.problem_path, error) ? ReplayStart::Started : ReplayStart::Refused;
 }
 
 }  // namespace cpt

@@ -10,6 +10,7 @@
 #include "core/state.h"
 #include "interaction/frame.h"
 #include "interaction/keys.h"
+#include "session/recording.h"
 
 namespace cpt {
 
@@ -43,5 +44,27 @@ bool app_start_problem(App& app, const std::string& path, std::string& error);
 KeyAction app_press_key(App& app, unsigned char key);
 // The key's frame, with the report it makes printed.
 FrameView app_run_frame(App& app, const OnObtained& on_obtained = {});
+
+// Every key and line the console reads from here on is added to `rec` as an
+// answer (the window's own keys are added by the window program).
+void app_record_answers(App& app, RecordingWriter& rec);
+
+// The header of a recording of this run, which starts with the dialog (an
+// empty `problem_path`) or with the problem file at `problem_path`. False
+// with one line in `error` when the problem file cannot be read again.
+bool app_recording_header(const App& app, const std::string& problem_path, std::string& header, std::string& error);
+
+// How the start of a recorded run went.
+enum class ReplayStart {
+  Started,     // a motion is prepared, the keys follow
+  InputEnded,  // the recording ends inside the start's dialog
+  Refused,     // the recorded problem gives no motion (one line in `error`)
+};
+
+// Starts the run of recording `r`: its language, `input` as the console's
+// input (the caller gives it replay_input(r)), then its start: the dialog,
+// answered from the input, or the recorded problem file under the name the
+// recorded run gave it, so that the console shows the same text.
+ReplayStart app_start_replay(App& app, const Recording& r, FILE* input, std::string& error);
 
 }  // namespace cpt

@@ -184,7 +184,6 @@ TEST(MotionCheck, RandomProblemsWithLimits) {
     const Optimum o = compute_optimum(w->m);
     if (!o.ok) {
       EXPECT_TRUE(!o.reason.empty() && o.reason.find('\n') == std::string::npos);
-      std::printf("NOOPT %s\n%s\n", o.reason.c_str(), text.c_str());
       continue;
     }
     ++optimal;

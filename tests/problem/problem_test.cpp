@@ -134,6 +134,8 @@ TEST(ProblemFile, RefusesBadInputWithItsLine) {
       {kRobot + "dynamics:  # <-\n  link_masses: [7, 0]\n  centres_of_mass: [0.2, 0.2]\n  rotor_inertias: [1e-4, 0]\n" + kArc, "singular"},
       {kCyl + "dynamics:  # <-\n  turning_inertia: 2\n  rotor_inertias: [1e-4, 0]\n" + kArc, "singular"},
       {kCyl + "dynamics:  # <-\n  arm_inertia: 0.5\n" + kArc, "singular"},
+      {kRobot + kArc + "teaching:\n  optimum: secret  # <-\n", "accepted: shown, hidden"},
+      {kRobot + kArc + "teaching:\n  variant: 2.5  # <-\n", "whole number from 0 to 999999999"},
   };
   for (const Case& c : cases) {
     auto w = default_world();
@@ -205,6 +207,7 @@ TEST(ProblemFile, PrintParsePrintRoundTrips) {
         }
         params[i].set(pb, v);
       }
+      pb.teaching = {n % 2 ? OptimumView::Hidden : OptimumView::Shown, 17L * n};
       if (c == PathType::Waypoints) pb.waypoints.n = 3, pb.waypoints.p[0] = {0.6, -0.2}, pb.waypoints.p[1] = {0.7, 0.1}, pb.waypoints.p[2] = {0.1, 0.5};
       rebuild_model(*w);
 
@@ -214,6 +217,8 @@ TEST(ProblemFile, PrintParsePrintRoundTrips) {
       ASSERT_TRUE(parse_problem(text, "p.yaml", back->pb, error)) << error << "\n" << text;
       rebuild_model(*back);
       EXPECT_EQ(problem_text(back->pb), text);
+      EXPECT_EQ(back->pb.teaching.variant, 17L * n) << text;
+      EXPECT_EQ(back->pb.teaching.optimum, pb.teaching.optimum) << text;
       EXPECT_EQ(fields(back->m), fields(w->m)) << text;
       if (c == PathType::Arc || c == PathType::Line) {
         EXPECT_NE(text.find("angle: 37.5 "), std::string::npos) << text;
