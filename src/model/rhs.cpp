@@ -41,12 +41,15 @@ double f(Console& con, const Model& m, RhsState& rs, int torque_sel, int k, doub
   D[0][0] = floor_coeff(D[0][0]);
   D[1][0] = floor_coeff(D[1][0]);
   const double sd2 = y[1] * y[1];
+  // What each joint's effort needs besides its s-dd term (with friction its
+  // viscous and Coulomb terms; without, exactly D[i][1] sd^2).
+  const double n1 = joint_load(D, 0, sd2, y[1]), n2 = joint_load(D, 1, sd2, y[1]);
 
   // Each joint limit bounds sdd to an interval; intersect the two.
-  const double b1 = (m.pb.a1max - D[0][1] * sd2) / D[0][0];
-  const double b2 = (-m.pb.a1max - D[0][1] * sd2) / D[0][0];
-  const double b3 = (m.pb.a2max - D[1][1] * sd2) / D[1][0];
-  const double b4 = (-m.pb.a2max - D[1][1] * sd2) / D[1][0];
+  const double b1 = (m.pb.a1max - n1) / D[0][0];
+  const double b2 = (-m.pb.a1max - n1) / D[0][0];
+  const double b3 = (m.pb.a2max - n2) / D[1][0];
+  const double b4 = (-m.pb.a2max - n2) / D[1][0];
   const double hi1 = b1 > b2 ? b1 : b2, lo1 = b1 > b2 ? b2 : b1;
   const double hi2 = b3 > b4 ? b3 : b4, lo2 = b3 > b4 ? b4 : b3;
   double sdd_max = hi1 < hi2 ? hi1 : hi2;

@@ -21,7 +21,10 @@
 #include "planner/motion_check.h"
 #include "planner/optimum.h"
 #include "problem/problem_file.h"
+#include "planner/calcp.h"
 #include "support/console_capture.h"
+#include "support/trajectory.h"
+#include "support/world.h"
 
 namespace cpt {
 
@@ -343,6 +346,59 @@ TEST(MotionCheck, StepOverATightBendIsOverTheLimit) {
   const double bend = path_knots(w->m).front();
   mo.Y[0] = {bend - 0.005, 1.0}, mo.torque_sel = -1, mo.t = 0.5;
   EXPECT_EQ(construction_step(w->con, w->m, w->d.rhs, mo, w->d.fr.acc_now), StepOutcome::OverLimit);
+}
+
+}  // namespace cpt
+
+namespace cpt {
+
+// The example robots and seeded random real robots on the built-in paths: every optimum
+// keeps its limits by the differences above, and no motion built by the keys (full
+// acceleration, landed on the final deceleration curve, rebuilt) is faster than it.
+TEST(MotionCheck, RealRobotsAgainstTheOptimumAndTheKeys) {
+  std::vector<std::unique_ptr<App>> apps;
+  for (const char* name : {"scara-industrial", "teaching-arm", "cylindrical-arm"}) {
+    apps.push_back(std::make_unique<App>());
+    std::string error;
+    ASSERT_TRUE(app_load_problem(*apps.back(), std::string(CPT_SOURCE_DIR) + "/examples/" + name + ".yaml", error)) << error;
+  }
+  std::mt19937 rng(20261208u);
+  std::uniform_real_distribution<double> u(0, 1);
+  for (int n = 0; n < 24; ++n) {
+    auto w = std::make_unique<App>();
+    Problem& pb = w->pb;
+    pb.robot.kind = n % 2 ? Robot::Scara : Robot::Cylindrical;
+    pb.cptype = kPathTypes[(n / 2) % std::size(kPathTypes)];
+    pb.robot.dynamics = Dynamics::RigidLinks;
+    RigidBodies& b = pb.robot.body;
+    b.m1 = 1 + 5 * u(rng), b.m2 = 1 + 3 * u(rng), b.lc1 = 0.5 * u(rng), b.lc2 = 0.5 * u(rng), b.I1 = 0.1 * u(rng),
+    b.I2 = 0.05 * u(rng), b.J0 = 0.3 * u(rng), b.ma = 1 + 5 * u(rng), b.Ia = 0.2 * u(rng), b.da = 0.3 * u(rng) - 0.15,
+    b.mp = 3 * u(rng), b.Jm = {5e-5 * u(rng), 5e-5 * u(rng)}, b.gear = {20 + 80 * u(rng), 20 + 80 * u(rng)};
+    pb.a1max = 10 + 40 * u(rng), pb.a2max = 10 + 40 * u(rng);
+    b.Fv = {0.2 * pb.a1max * u(rng), 0.2 * pb.a2max * u(rng)}, b.Fc = {0.2 * pb.a1max * u(rng), 0.2 * pb.a2max * u(rng)};
+    apps.push_back(std::move(w));
+  }
+  int landed = 0, optimal = 0;
+  for (auto& w : apps) {
+    SCOPED_TRACE(problem_text(w->pb));
+    ConsoleCapture con(w->con);
+    rebuild_model(*w);
+    const Optimum o = compute_optimum(w->m);
+    if (!o.ok) {
+      EXPECT_EQ(o.reason.find('\n'), std::string::npos);
+      continue;
+    }
+    ++optimal;
+    const Use use = limit_use(w->m, o);
+    EXPECT_LE(std::max({use.acc, use.vel, use.hand}), 1 + 2 * TOL_CHECK) << use.acc << " " << use.vel << " " << use.hand;
+    EXPECT_LE(acc_use_in_time(w->m, o), 1 + 5 * TOL_CHECK);
+    if (!landed_trajectory(*w) || calcp(w->con, w->m, w->cv, w->d.rhs, w->d.mo) != 1) continue;
+    ++landed;
+    EXPECT_GE(w->d.mo.tf, o.T * (1 - 5e-4));
+  }
+  EXPECT_GE(optimal, 24);
+  EXPECT_GE(landed, 5);
+  RecordProperty("landed", landed);
 }
 
 }  // namespace cpt
