@@ -12,11 +12,13 @@ namespace {
 
 // Times the grid is made finer around nodes where the passes stall at rest.
 constexpr int STALL_REFINES = 6;
-// Most nodes the refinement of stalls may grow the grid to: stalls at many
-// nodes are not steps across a steep limit but a stretch where nothing can
-// move (friction holding the robot), and refining them all would only
-// multiply the grid (each stall adds up to 4 (REFINE_SPLIT - 1) nodes).
-constexpr size_t STALL_GRID_MAX = 100000;
+// Most nodes a refinement may grow the grid to. Stalls at many nodes are not
+// steps across a steep limit but a stretch where nothing can move (friction
+// holding the robot), and switches marked everywhere are a model the grid
+// cannot resolve: refining them all would only multiply the grid (each stall
+// adds up to 4 (REFINE_SPLIT - 1) nodes, each mark REFINE_SPLIT - 1). Past
+// it the profile stands as it is, and the check decides.
+constexpr size_t GRID_NODES_MAX = 100000;
 // Deepest halving of the time along a part.
 constexpr int TIME_DEPTH = 10;
 
@@ -455,7 +457,7 @@ Profile solve_profile(const ProfileProblem& pb) {
     out.reason.clear();
     if (!check_passes(g, p, out.reason, stalled)) {
       const size_t grown = g.nodes.size() + stalled.size() * 4 * (REFINE_SPLIT - 1);
-      if (stalled.empty() || ++stalls > STALL_REFINES || grown > STALL_GRID_MAX) {
+      if (stalled.empty() || ++stalls > STALL_REFINES || grown > GRID_NODES_MAX) {
         out.evaluations = sampler.evaluations();
         return out;
       }
@@ -466,7 +468,10 @@ Profile solve_profile(const ProfileProblem& pb) {
     }
     if (level >= pb.refine_levels) break;
     bool any = false;
-    const std::vector<std::vector<double>> ins = marked_cuts(g, to_refine(g, p, pb.sf), any);
+    const std::vector<char> marks = to_refine(g, p, pb.sf);
+    const size_t grown = g.nodes.size() + std::count(marks.begin(), marks.end(), 1) * (REFINE_SPLIT - 1);
+    if (grown > GRID_NODES_MAX) break;
+    const std::vector<std::vector<double>> ins = marked_cuts(g, marks, any);
     if (!any) break;
     ok = sampler.insert(g, ins);
   }

@@ -2,10 +2,18 @@
 // an integration in time done here, and against the limits at every instant.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
+#include <string>
 
 #include "planner/optimum.h"
 #include "planner/prepare.h"
+#include "model/coeffs.h"
+#include "model/kinematics.h"
+#include "model/paths.h"
+#include "support/bodies.h"
+#include "support/console_capture.h"
 #include "support/world.h"
 
 namespace cpt {
@@ -97,6 +105,65 @@ TEST(RigidOptimum, FrictionThatHoldsTheRobotIsRefused) {
     const Optimum o = compute_optimum(w->m);
     EXPECT_FALSE(o.ok);
     EXPECT_EQ(o.reason.rfind("no feasible motion", 0), 0u) << o.reason;
+  }
+}
+
+// The power balance along the optimum of the example robots, with and without their
+// friction: the work of the program's efforts (its coefficients at each instant, with the
+// profile's own s-dd) on joint rates taken by differences in time of the joint values
+// equals the change of kinetic energy (of the bodies, written out in the test) plus the
+// work of friction (Fv qd^2 + Fc |qd|), at every instant of the motion.
+TEST(RigidOptimum, PowerBalanceAlongTheOptimum) {
+  for (const char* name : {"scara-industrial", "teaching-arm", "cylindrical-arm"}) {
+    for (const bool friction : {true, false}) {
+      SCOPED_TRACE(::testing::Message() << name << (friction ? " with friction" : " without friction"));
+      auto w = std::make_unique<App>();
+      std::string error;
+      ASSERT_TRUE(app_load_problem(*w, std::string(CPT_SOURCE_DIR) + "/examples/" + name + ".yaml", error)) << error;
+      RigidBodies& b = w->pb.robot.body;
+      if (!friction) b.Fv = b.Fc = {0, 0};
+      rebuild_model(*w);
+      const Model& md = w->m;
+      const Optimum o = compute_optimum(md);
+      ASSERT_TRUE(o.ok) << o.reason;
+      const double h = 2e-5;
+      const auto joints_at = [&](double t, Vec2& ref) {
+        Vec2 p, q;
+        cpcurve(md, optimum_s_at(o, std::clamp(t, 0.0, o.T)), p);
+        EXPECT_TRUE(inv_quiet(md.pb.robot, p[0], p[1], ref, q));
+        return ref = q;
+      };
+      Vec2 ref = md.fi0;
+      double work = 0, friction_work = 0, prev_power = 0, prev_lost = 0, worst = 0, top = 0;
+      for (int k = 0; k * h <= o.T; ++k) {
+        const double t = k * h, s = optimum_s_at(o, t);
+        Vec2 r0 = ref;
+        const Vec2 qa = joints_at(t - h, r0), q = joints_at(t, r0), qb = joints_at(t + h, r0);
+        ref = q;
+        const Vec2 qd{(qb[0] - qa[0]) / (2 * h), (qb[1] - qa[1]) / (2 * h)};
+        // The program's efforts at t.
+        const auto part = std::lower_bound(o.parts.begin(), o.parts.end(), s,
+                                           [](const ProfilePart& p, double v) { return p.b < v; });
+        const double x = part_x(*part, s), sdd = 0.5 * part_dx(*part, s);
+        Vec2 fi;
+        Mat2 J;
+        JointCoeffs D;
+        ASSERT_EQ(calD_quiet(md, s, q, fi, J, D), 1);
+        double power = 0, lost = 0;
+        for (int i = 0; i < 2; ++i) {
+          power += joint_effort(D, i, sdd, x, std::sqrt(x)) * qd[i];
+          lost += b.Fv[i] * qd[i] * qd[i] + b.Fc[i] * std::fabs(qd[i]);
+        }
+        if (k > 0) work += 0.5 * h * (power + prev_power), friction_work += 0.5 * h * (lost + prev_lost);
+        prev_power = power, prev_lost = lost;
+        const double ke = kinetic_energy(md.pb.robot, q, qd);
+        top = std::max(top, ke);
+        worst = std::max(worst, std::fabs(work - friction_work - ke));
+      }
+      EXPECT_GT(top, 0.0);
+      EXPECT_LE(worst, 2e-3 * top) << "top " << top;
+      if (!friction) { EXPECT_EQ(friction_work, 0.0); }
+    }
   }
 }
 
