@@ -415,10 +415,13 @@ std::vector<std::vector<double>> stall_cuts(const Grid& g, const std::vector<siz
 }
 
 // The cuts that split each marked interval into REFINE_SPLIT parts; `any`
-// says whether there is one.
+// says whether there is one (none when they would grow the grid past
+// GRID_NODES_MAX).
 std::vector<std::vector<double>> marked_cuts(const Grid& g, const std::vector<char>& mark, bool& any) {
   std::vector<std::vector<double>> ins(mark.size());
   any = false;
+  const size_t marked = static_cast<size_t>(std::count(mark.begin(), mark.end(), 1));
+  if (g.nodes.size() + marked * (REFINE_SPLIT - 1) > GRID_NODES_MAX) return ins;
   for (size_t k = 0; k < mark.size(); ++k) {
     if (!mark[k]) continue;
     const double a = g.nodes[k].s, h = g.nodes[k + 1].s - a;
@@ -468,10 +471,7 @@ Profile solve_profile(const ProfileProblem& pb) {
     }
     if (level >= pb.refine_levels) break;
     bool any = false;
-    const std::vector<char> marks = to_refine(g, p, pb.sf);
-    const size_t grown = g.nodes.size() + std::count(marks.begin(), marks.end(), 1) * (REFINE_SPLIT - 1);
-    if (grown > GRID_NODES_MAX) break;
-    const std::vector<std::vector<double>> ins = marked_cuts(g, marks, any);
+    const std::vector<std::vector<double>> ins = marked_cuts(g, to_refine(g, p, pb.sf), any);
     if (!any) break;
     ok = sampler.insert(g, ins);
   }
