@@ -118,11 +118,14 @@ bool GridSampler::refine_around(Grid& g) {
       for (size_t j = k > 0 ? k - 1 : 0; j <= std::min(k + 1, M - 1); ++j) mark[j] = 1;
     }
     std::vector<std::vector<double>> ins(M);
+    size_t cuts = 0;
     for (size_t k = 0; k < M; ++k) {
       const double a = g.nodes[k].s, h = g.nodes[k + 1].s - a;
       if (!mark[k] || h < TOL_REFINE_H * pb_.sf) continue;
       for (int i = 1; i < REFINE_SPLIT; ++i) ins[k].push_back(a + h * i / REFINE_SPLIT);
+      cuts += REFINE_SPLIT - 1;
     }
+    if (g.nodes.size() + cuts > GRID_NODES_MAX) return true;
     if (!insert(g, ins)) return false;
   }
   return true;

@@ -12,6 +12,13 @@
 
 namespace cpt {
 
+// Most nodes a refinement may grow the grid to. Stalls at many nodes are not
+// steps across a steep limit but a stretch where nothing can move (friction
+// holding the robot), and switches or broken limits marked everywhere are a
+// model the grid cannot resolve: refining them all would only multiply the
+// grid. Past it the profile stands as it is, and the check decides.
+constexpr size_t GRID_NODES_MAX = 100000;
+
 struct GridNode {
   double s = 0;
   PointBounds left, right;  // the limits of the intervals to the left and to the right

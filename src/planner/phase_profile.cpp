@@ -12,13 +12,6 @@ namespace {
 
 // Times the grid is made finer around nodes where the passes stall at rest.
 constexpr int STALL_REFINES = 6;
-// Most nodes a refinement may grow the grid to. Stalls at many nodes are not
-// steps across a steep limit but a stretch where nothing can move (friction
-// holding the robot), and switches marked everywhere are a model the grid
-// cannot resolve: refining them all would only multiply the grid (each stall
-// adds up to 4 (REFINE_SPLIT - 1) nodes, each mark REFINE_SPLIT - 1). Past
-// it the profile stands as it is, and the check decides.
-constexpr size_t GRID_NODES_MAX = 100000;
 // Deepest halving of the time along a part.
 constexpr int TIME_DEPTH = 10;
 
