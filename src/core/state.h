@@ -65,11 +65,24 @@ inline bool has_friction(const JointCoeffs& D) {
   return D[0][2] != 0 || D[0][3] != 0 || D[1][2] != 0 || D[1][3] != 0;
 }
 
-// Path acceleration and the joint accelerations it needs.
+// Path acceleration and the joint efforts it needs.
 struct AccRecord {
   double sdd = 0;                // path acceleration s-dd
-  std::array<double, 2> acc{};   // joint 1, joint 2 (torque or force per unit mass)
+  std::array<double, 2> acc{};   // joint 1, joint 2 (torque or force; per unit mass for the point mass)
+  // The parts of each effort that the replay's graphs show beside it: what
+  // accelerates the robot along the path (D[i][0] sdd) and what overcomes
+  // friction (D[i][2] sd + D[i][3]); the rest is the Coriolis, centrifugal
+  // and curvature part (D[i][1] sd^2).
+  std::array<double, 2> inertial{}, friction{};
 };
+
+// The parts of the efforts of rec at path acceleration sdd and rate sd.
+inline void split_efforts(const JointCoeffs& D, double sdd, double sd, AccRecord& rec) {
+  for (int i = 0; i < 2; ++i) {
+    rec.inertial[i] = D[i][0] * sdd;
+    rec.friction[i] = D[i][2] * sd + D[i][3];
+  }
+}
 
 // The speed limit that sets the ceiling of sd at a path point (the lowest of
 // the set ones); None where no limit is set.

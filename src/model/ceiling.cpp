@@ -73,6 +73,7 @@ bool ceiling_point(const Model& m, double s, const Vec2& ref, CeilingPoint& out)
   const double x = out.c.sd * out.c.sd;
   out.acc.sdd = out.c.sd * (cb.sd - ca.sd) / (b - a);
   for (int i = 0; i < 2; ++i) out.acc.acc[i] = joint_effort(D, i, out.acc.sdd, x, std::sqrt(x));
+  split_efforts(D, out.acc.sdd, std::sqrt(x), out.acc);
   return true;
 }
 

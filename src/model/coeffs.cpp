@@ -63,6 +63,7 @@ void jointacc(Console& con, const Model& m, double s, double sd, double sdd, Vec
   const double sd2 = sd * sd;
   rec.acc[0] = joint_effort(D, 0, sdd, sd2, sd);
   rec.acc[1] = joint_effort(D, 1, sdd, sd2, sd);
+  split_efforts(D, sdd, sd, rec);
   rec.sdd = hand_sdd(m, sdd);
 }
 

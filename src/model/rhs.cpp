@@ -62,6 +62,7 @@ double f(Console& con, const Model& m, RhsState& rs, int torque_sel, int k, doub
   rec.sdd = sdd;
   rec.acc[0] = joint_effort(D, 0, sdd, sd2, y[1]);
   rec.acc[1] = joint_effort(D, 1, sdd, sd2, y[1]);
+  split_efforts(D, sdd, y[1], rec);
 
   // Near a point where neither joint's acceleration depends on s-dd: shown
   // once per key or preparation, with where it happened.

@@ -30,6 +30,10 @@ constexpr double kShortTicks[] = {0.5, 0.2, 0.1, 0.05, 0.02, 0.01};
 // The torque limits' lines: apart from both torque curves (red and black),
 // so that a torque running along its limit shows on it.
 constexpr Colour kLimitLine = colour::blue;
+// A real robot's effort parts behind each effort: the inertial part in a
+// light orange, the friction in a light green.
+constexpr Colour kPartInertia{1.0f, 0.7f, 0.4f, 0};
+constexpr Colour kPartFriction{0.4f, 0.8f, 0.4f, 0};
 
 // Scale of the time axis [picture units per second]; 0 when the motion time
 // is not positive, and nothing can be placed along the axis.
@@ -77,7 +81,19 @@ struct TorqueGraph {
   int joint;
   const char *title, *unit, *limit_label;
   Colour colour;
+  bool parts;  // also each effort's inertial and friction parts (a real robot's)
 };
+
+// A thin curve of one part of the efforts up to step m.
+void plot_part(Backend& out, const Motion& mo, const Vec2& O, double kx, double ky, int m,
+               const std::array<double, 2> AccRecord::*part, int joint, const Colour& c) {
+  Vec2 P{O[0], O[1] + (mo.A[0].*part)[joint] * ky};
+  for (int i = 1; i <= m; ++i) {
+    const Vec2 Q{O[0] + kx * mo.tt[i], O[1] + (mo.A[i].*part)[joint] * ky};
+    draw_line(out, P, Q, c);
+    P = Q;
+  }
+}
 
 void plot_torque_graph(Backend& out, const Picture& pic, const Motion& mo, const TorqueGraph& g, int j) {
   const Vec2& O = g.O;
@@ -98,6 +114,12 @@ void plot_torque_graph(Backend& out, const Picture& pic, const Motion& mo, const
   const double ky = g.limit > 0 ? g.h / g.limit : 0;
   // At the end of the motion, at rest, the curve comes back to the time axis.
   const int m = last_step(mo, j);
+  if (g.parts) {
+    // Lighter, behind the effort: its inertial part (M q' sdd) and its friction.
+    draw_text(out, fx(O[0] + 0.45), fx(O[1] - 0.05), Font::HELVETICA_12, "inertia / friction");
+    plot_part(out, mo, O, kx, ky, m, &AccRecord::inertial, g.joint, kPartInertia);
+    plot_part(out, mo, O, kx, ky, m, &AccRecord::friction, g.joint, kPartFriction);
+  }
   Vec2 P{O[0], O[1] + shown_acc(mo, 0)[g.joint] * ky};
   for (int i = 1; i <= m; ++i) {
     const Vec2 Q{O[0] + kx * mo.tt[i], O[1] + shown_acc(mo, i)[g.joint] * ky};
@@ -174,10 +196,11 @@ void plot_joint_displacement(Backend& out, const Picture& pic, const Model& m, c
 void plot_joint_torque(Backend& out, const Picture& pic, const Model& m, const Motion& mo, int j) {
   const EffortUnit& u1 = effort_unit(m.pb.robot, 0);
   const EffortUnit& u2 = effort_unit(m.pb.robot, 1);
+  const bool parts = m.pb.robot.dynamics == Dynamics::RigidLinks;
   const TorqueGraph g1{pic.tq1_origin, pic.tq1_h, m.pb.a1max, 0, u1.graph_title, u1.graph_unit, u1.graph_limit,
-                       colour::red};
+                       colour::red, parts};
   const TorqueGraph g2{pic.tq2_origin, pic.tq2_h, m.pb.a2max, 1, u2.graph_title, u2.graph_unit, u2.graph_limit,
-                       colour::black};
+                       colour::black, parts};
   plot_torque_graph(out, pic, mo, g1, j);
   plot_torque_graph(out, pic, mo, g2, j);
 }
