@@ -25,22 +25,19 @@ constexpr int CHECK_PASSES = 5;
 // The longest motion put on the time grid [s] (a million steps of dt0).
 constexpr double T_GRID_MAX = 1e4;
 
-// The model of f at one path point, without console output.
+// The model of f at one path point, without console output: one evaluation
+// gives the coefficients and, from the same Jacobian, the speed limits' ceiling.
 ModelSampler model_sampler(const Model& m) {
-  return [&m](double s, const Vec2& ref, Vec2& fi, JointCoeffs& D) {
+  const bool capped = has_speed_limits(m);
+  return [&m, capped](double s, const Vec2& ref, ModelPoint& out) {
     Mat2 J;
-    return calD_quiet(m, s, ref, fi, J, D) == 1;
-  };
-}
-
-// The speed limits' ceiling at s, with joint values fi there (0 where out of reach).
-CeilingSampler ceiling_sampler(const Model& m) {
-  return [&m](double s, const Vec2& fi, int& by) {
-    Ceiling c;
-    Vec2 q;
-    if (!ceiling_at(m, s, fi, q, c)) return 0.0;
-    by = 1 + static_cast<int>(c.by);
-    return c.sd;
+    if (calD_quiet(m, s, ref, out.fi, J, out.D) != 1) return false;
+    if (capped) {
+      const Ceiling c = ceiling_of(m, J, cpderiv(m, s));
+      out.ceiling = c.sd;
+      out.by = 1 + static_cast<int>(c.by);
+    }
+    return true;
   };
 }
 
@@ -203,7 +200,6 @@ ProfileProblem optimum_problem(const Model& m) {
   pb.fi_start = m.fi0;
   pb.knots = limit_knots(m);
   pb.sample = model_sampler(m);
-  if (has_speed_limits(m)) pb.ceiling = ceiling_sampler(m);
   return pb;
 }
 

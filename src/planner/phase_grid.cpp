@@ -22,23 +22,19 @@ bool finite(const JointCoeffs& D) {
 
 bool GridSampler::at(double s, Vec2& ref, PointBounds& b) {
   ++evaluations_;
-  Vec2 fi = ref;
-  JointCoeffs D{};
-  if (!pb_.sample(s, ref, fi, D)) {
+  ModelPoint pt;
+  pt.fi = ref;
+  if (!pb_.sample(s, ref, pt)) {
     reason_ = no_motion("the path point is out of reach", s);
     return false;
   }
-  if (!finite(D)) {
+  if (!finite(pt.D)) {
     reason_ = no_motion("the path-to-joint coefficients are not finite", s);
     return false;
   }
-  ref = fi;
-  b = point_bounds(D, pb_.amax);
-  if (pb_.ceiling) {
-    int by = 1;
-    const double c = pb_.ceiling(s, fi, by);
-    cap_to_ceiling(b, c, by);
-  }
+  ref = pt.fi;
+  b = point_bounds(pt.D, pb_.amax);
+  cap_to_ceiling(b, pt.ceiling, pt.by);
   return true;
 }
 

@@ -26,6 +26,7 @@
 
 #include <array>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -33,13 +34,19 @@
 
 namespace cpt {
 
-// The model at one path point: joint values fi (the branch nearest to ref)
-// and the coefficients D. False when the point is out of reach.
-using ModelSampler = std::function<bool(double s, const Vec2& ref, Vec2& fi, JointCoeffs& D)>;
-// The ceiling of sd at path point s with joint values fi there (+inf: none),
-// and in `by` which of the speed limits sets it (a number of its own for
-// each, so that a change of it along the path marks a corner of the ceiling).
-using CeilingSampler = std::function<double(double s, const Vec2& fi, int& by)>;
+// The model at one path point, from one evaluation of it.
+struct ModelPoint {
+  Vec2 fi{};         // joint values (the branch nearest to the reference)
+  JointCoeffs D{};   // the coefficients
+  // The speed limits' ceiling of sd (+inf: none), and in `by` which of them
+  // sets it (a number of its own for each, so that a change of it along the
+  // path marks a corner of the ceiling).
+  double ceiling = std::numeric_limits<double>::infinity();
+  int by = 1;
+};
+// The model at path point s, following the branch from ref. False when the
+// point is out of reach.
+using ModelSampler = std::function<bool(double s, const Vec2& ref, ModelPoint& out)>;
 
 // What the profile does on a piece: maximum acceleration, maximum
 // deceleration, or along the velocity limit.
@@ -51,7 +58,6 @@ struct ProfileProblem {
   Vec2 fi_start{};                // joint values at s = 0 (the branch followed)
   std::vector<double> knots;      // points inside (0, sf) where D may jump
   ModelSampler sample;
-  CeilingSampler ceiling;         // empty: no speed limit caps the velocity limit
   int intervals = 600;            // initial uniform grid
   int refine_levels = 3;          // times a switch's intervals are cut into REFINE_SPLIT
   // Points around which the grid is made finer from the start, by a zoom of

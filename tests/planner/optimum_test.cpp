@@ -189,9 +189,9 @@ TEST(Optimum, StraightWaypointPathsAgainstAnIndependentIntegration) {
 TEST(Optimum, VelocityLimitFallingToZero) {
   ProfileProblem pb;
   pb.sf = 1, pb.amax = {1, 1};
-  pb.sample = [](double s, const Vec2& ref, Vec2& fi, JointCoeffs& D) {
-    fi = ref;
-    D = {{{1, 1 / (std::fabs(s - 0.5) + 1e-300)}, {1, -1 / (std::fabs(s - 0.5) + 1e-300)}}};
+  pb.sample = [](double s, const Vec2& ref, ModelPoint& out) {
+    out.fi = ref;
+    out.D = {{{1, 1 / (std::fabs(s - 0.5) + 1e-300)}, {1, -1 / (std::fabs(s - 0.5) + 1e-300)}}};
     return true;
   };
   const Profile p = solve_profile(pb);
