@@ -4,9 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <memory>
+#include <string>
 #include <vector>
 
+#include "model/coeffs.h"
 #include "planner/optimum.h"
+#include "session/app.h"
 #include "support/world.h"
 
 using namespace cpt;
@@ -52,5 +56,48 @@ void BM_optimum_waypoints_limits(benchmark::State& state) {
   time_optimum(state, w->m);
 }
 BENCHMARK(BM_optimum_waypoints_limits)->Unit(benchmark::kMillisecond);
+
+// The example robots (examples/*.yaml): the industrial SCARA's 300 mm stroke
+// under its joint speed limits, the teaching arm's half circle with friction
+// that reverses, the cylindrical arm's U-shape.
+const char* const kExamples[] = {"scara-industrial", "teaching-arm", "cylindrical-arm"};
+
+std::unique_ptr<App> example(int k) {
+  auto w = std::make_unique<App>();
+  std::string error;
+  if (!app_load_problem(*w, std::string(CPT_SOURCE_DIR) + "/examples/" + kExamples[k] + ".yaml", error)) return nullptr;
+  rebuild_model(*w);
+  return w;
+}
+
+void BM_optimum_example(benchmark::State& state) {
+  auto w = example(static_cast<int>(state.range(0)));
+  if (!w) return state.SkipWithError("the example did not load");
+  state.SetLabel(kExamples[state.range(0)]);
+  time_optimum(state, w->m);
+}
+BENCHMARK(BM_optimum_example)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The model evaluations of one optimum alone: calD at as many points of the
+// path as the profile samples (o.evaluations), following the branch, for the
+// example robot: the part of the optimum's time that is the model's.
+void BM_optimum_example_model_only(benchmark::State& state) {
+  auto w = example(static_cast<int>(state.range(0)));
+  if (!w) return state.SkipWithError("the example did not load");
+  state.SetLabel(kExamples[state.range(0)]);
+  const Model& m = w->m;
+  const int n = compute_optimum(m).evaluations;
+  for (auto _ : state) {
+    Vec2 ref = m.fi0, fi;
+    Mat2 J;
+    JointCoeffs D;
+    for (int i = 0; i < n; ++i) {
+      benchmark::DoNotOptimize(calD_quiet(m, m.sf * i / n, ref, fi, J, D));
+      ref = fi;
+    }
+  }
+  state.counters["calD"] = n;
+}
+BENCHMARK(BM_optimum_example_model_only)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace

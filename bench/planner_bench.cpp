@@ -32,6 +32,26 @@ void BM_f(benchmark::State& state) {
 }
 BENCHMARK(BM_f);
 
+// The same with rigid links, rotors and friction (the industrial SCARA's
+// bodies on arms of 0.5 m): what a real robot costs f.
+void BM_f_rigid(benchmark::State& state) {
+  auto w = default_world(Robot::Scara, PathType::Arc);
+  RobotSpec& r = w->pb.robot;
+  r.dynamics = Dynamics::RigidLinks;
+  r.body.m1 = 7, r.body.m2 = 5, r.body.lc1 = 0.25, r.body.lc2 = 0.25, r.body.I1 = 0.15, r.body.I2 = 0.1;
+  r.body.mp = 3, r.body.Jm = {5e-5, 3e-5}, r.body.gear = {80, 50}, r.body.Fv = {2, 1}, r.body.Fc = {3, 1.5};
+  w->pb.a1max = 250, w->pb.a2max = 100;
+  rebuild_model(*w);
+  AccRecord rec;
+  int ok = 1;
+  const double y[2] = {1.0, 1.5};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(f(w->con, w->m, w->d.rhs, +1, 1, 0.5, y, rec, ok));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_f_rigid);
+
 // One Runge-Kutta-Gill step (eight evaluations of f).
 void BM_rkg(benchmark::State& state) {
   auto w = default_world(Robot::Scara, PathType::Arc);

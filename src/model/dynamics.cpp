@@ -26,15 +26,18 @@ void cylindrical_inertia(const RigidBodies& b, double r, double& Jr, double& k) 
   k = b.ma * ra + b.mp * r;
 }
 
-// The hand's acceleration at joint values q moving at qd with qdd = 0.
-Vec2 hand_acceleration_of_rates(const RobotSpec& robot, const Vec2& q, const Vec2& qd) {
+// The hand's acceleration at joint values with Jacobian J, moving at qd with
+// qdd = 0. J's entries are the arms' projections, so no angle is taken again:
+// cylindrical J = [[-r s, c], [r c, s]]; SCARA J = [[-l1 s1 - l2 s12, -l2 s12],
+// [l1 c1 + l2 c12, l2 c12]].
+Vec2 hand_acceleration_of_rates(const RobotSpec& robot, const Mat2& J, const Vec2& qd) {
   if (robot.kind == Robot::Cylindrical) {
-    const double c = std::cos(q[0]), s = std::sin(q[0]), r = q[1], w = qd[0], rd = qd[1];
-    return {-r * c * w * w - 2 * s * w * rd, -r * s * w * w + 2 * c * w * rd};
+    const double w = qd[0], rd = qd[1];
+    return {-J[1][0] * w * w - 2 * J[1][1] * w * rd, J[0][0] * w * w + 2 * J[0][1] * w * rd};
   }
   const double w1 = qd[0], w12 = qd[0] + qd[1];
-  const double c1 = std::cos(q[0]), s1 = std::sin(q[0]), c12 = std::cos(q[0] + q[1]), s12 = std::sin(q[0] + q[1]);
-  return {-robot.l1 * c1 * w1 * w1 - robot.l2 * c12 * w12 * w12, -robot.l1 * s1 * w1 * w1 - robot.l2 * s12 * w12 * w12};
+  const double l1c1 = J[1][0] - J[1][1], l1s1 = J[0][1] - J[0][0], l2c12 = J[1][1], l2s12 = -J[0][1];
+  return {-l1c1 * w1 * w1 - l2c12 * w12 * w12, -l1s1 * w1 * w1 - l2s12 * w12 * w12};
 }
 
 double sign(double x) { return x > 0 ? 1.0 : x < 0 ? -1.0 : 0.0; }
@@ -97,7 +100,7 @@ bool rigid_phase_coeffs(const RobotSpec& robot, const Vec2& q, const Mat2& J, co
   const JointRates r = joint_rates(J, p.xd, p.yd);
   if (r.det == 0) return false;
   const Vec2 qs{r.adj_p[0] / r.det, r.adj_p[1] / r.det};  // q'
-  const Vec2 h = hand_acceleration_of_rates(robot, q, qs);
+  const Vec2 h = hand_acceleration_of_rates(robot, J, qs);
   const JointRates r2 = joint_rates(J, p.xdd - h[0], p.ydd - h[1]);
   const Vec2 qss{r2.adj_p[0] / r2.det, r2.adj_p[1] / r2.det};  // q''
   const Mat2 M = mass_matrix(robot, q);
