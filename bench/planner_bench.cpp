@@ -19,17 +19,19 @@ using namespace cpt;
 
 namespace {
 
-// One evaluation of f for robot 'b' on the default arc, mid-path.
-void BM_f(benchmark::State& state) {
-  auto w = default_world(Robot::Scara, PathType::Arc);
+// Times one evaluation of f mid-path at sd = 1.5.
+void time_f(benchmark::State& state, App& w) {
   AccRecord rec;
   int ok = 1;
   const double y[2] = {1.0, 1.5};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(f(w->con, w->m, w->d.rhs, +1, 1, 0.5, y, rec, ok));
+    benchmark::DoNotOptimize(f(w.con, w.m, w.d.rhs, +1, 1, 0.5, y, rec, ok));
     benchmark::ClobberMemory();
   }
 }
+
+// One evaluation of f for robot 'b' on the default arc, mid-path.
+void BM_f(benchmark::State& state) { time_f(state, *default_world(Robot::Scara, PathType::Arc)); }
 BENCHMARK(BM_f);
 
 // The same with rigid links, rotors and friction (the industrial SCARA's
@@ -42,13 +44,7 @@ void BM_f_rigid(benchmark::State& state) {
   r.body.mp = 3, r.body.Jm = {5e-5, 3e-5}, r.body.gear = {80, 50}, r.body.Fv = {2, 1}, r.body.Fc = {3, 1.5};
   w->pb.a1max = 250, w->pb.a2max = 100;
   rebuild_model(*w);
-  AccRecord rec;
-  int ok = 1;
-  const double y[2] = {1.0, 1.5};
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(f(w->con, w->m, w->d.rhs, +1, 1, 0.5, y, rec, ok));
-    benchmark::ClobberMemory();
-  }
+  time_f(state, *w);
 }
 BENCHMARK(BM_f_rigid);
 
