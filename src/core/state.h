@@ -156,6 +156,10 @@ struct Picture {
   double graph_w = 0.5, tq1_h = 0.25, tq2_h = 0.25;
   // View.
   double zoom = 1.0, pp_zoom = 1.0;
+  // The sd axis's scale against the s axis's: 1 (the same), or less where a
+  // real robot's motion is fast against its path (a 0.3 m stroke at up to
+  // 3.5 1/s), so that the phase plane takes in both.
+  double pp_sd_scale = 1.0;
   double view_x = 0, view_y = 0;
 };
 

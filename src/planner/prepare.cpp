@@ -155,6 +155,34 @@ int coulomb_over_limit(const Model& m) {
   return -1;
 }
 
+// A real robot's path, often short (a 0.3 m stroke), fills about 13 grid
+// cells of the phase plane's width, each a round step of s (1, 2, 2.5 or 5
+// times a power of ten); a grid cell is 0.2 / pp_zoom of s.
+double fitted_zoom(double sf, double keep) {
+  if (!(sf > 0) || !std::isfinite(sf)) return keep;
+  const double want = sf / 13, decade = std::pow(10.0, std::floor(std::log10(want)));
+  for (const double f : {1.0, 2.0, 2.5, 5.0, 10.0})
+    if (f * decade >= want) return 0.2 / (f * decade);
+  return keep;
+}
+
+// The sd axis's scale for the phase plane: a real robot's highest rate on
+// its extremal curves (with a third more for the velocity limit above them)
+// takes at most the height its path takes in width. The scale is a round
+// 1, 0.5, 0.2, 0.1, 0.05, ..., so that the grid lines fall on round values
+// of sd. The unit point mass keeps 1.
+double sd_scale(const Model& m, const Curves& cv) {
+  if (m.pb.robot.dynamics != Dynamics::RigidLinks) return 1.0;
+  double top = 0;
+  for (int i = 0; i <= cv.n_curve_start; ++i) top = std::max(top, cv.curve_start[i][1]);
+  for (int i = 0; i <= cv.n_curve_end; ++i) top = std::max(top, cv.curve_end[i][1]);
+  top *= 4.0 / 3.0;
+  if (!(top > m.sf) || !std::isfinite(top)) return 1.0;
+  double scale = 1.0;
+  for (int k = 0; k < 30 && scale * top > m.sf; ++k) scale /= (k % 3 == 1 ? 2.5 : 2.0);  // 0.5, 0.2, 0.1, ...
+  return scale;
+}
+
 Prepared prepare(Console& con, const Problem& pb, Model& m, Curves& cv, Data& d, Picture& pic) {
   m = build_model(pb);
   if (!settings_finite(m)) return Prepared::NotFinite;
@@ -168,6 +196,8 @@ Prepared prepare(Console& con, const Problem& pb, Model& m, Curves& cv, Data& d,
   if (!all_finite(m, cv)) return Prepared::NotFinite;
   if (shortest_time_bound(m, cv) < kMinSteps * dt0) return Prepared::TooFast;
   reset_motion(con, m, d, pic);
+  pic.pp_sd_scale = sd_scale(m, cv);
+  if (m.pb.robot.dynamics == Dynamics::RigidLinks) pic.pp_zoom = fitted_zoom(m.sf, pic.pp_zoom);
   return Prepared::Ready;
 }
 

@@ -49,7 +49,7 @@ void polyline(Backend& out, const Picture& pic, int n, const Vec2* points, doubl
 Vec2 pp_map(const Picture& pic, const Vec2& p) {
   const double unit = 0.5 * pic.pp_zoom;
   return {pic.zoom * pic.pp_origin[0] + unit * p[0] + pic.view_x,
-          pic.zoom * pic.pp_origin[1] + unit * p[1] + pic.view_y};
+          pic.zoom * pic.pp_origin[1] + unit * (p[1] * pic.pp_sd_scale) + pic.view_y};
 }
 
 void plot_curve(Backend& out, const Picture& pic, const Motion& mo, int n, const Vec2* points, const Colour& colour) {
@@ -94,8 +94,8 @@ namespace {
 // Where and how the axes are labelled: every m-th grid line, with that many decimals.
 struct AxisLabels {
   Vec2 O, G;          // the phase plane's origin and the grid's centre, on the screen
-  double cell, unit;  // grid cell and unit of s or sd, on the screen
-  int m, decimals;
+  double cell, unit, unit_sd;  // grid cell and units of s and of sd, on the screen
+  int m, decimals, decimals_sd;
   double slack;       // values this close to a range end are inside it
 };
 
@@ -127,9 +127,9 @@ void label_sd_axis(Backend& out, const AxisLabels& L, double top) {
   NumberText value;
   double sd_top = -1;
   for (int k = -kGridLines; k <= kGridLines; k += L.m) {
-    const double y = L.G[1] + k * L.cell, sd = (y - L.O[1]) / L.unit;
+    const double y = L.G[1] + k * L.cell, sd = (y - L.O[1]) / L.unit_sd;
     if (sd <= L.slack || sd > top + L.slack || y > kPanelBottom || y < -kWindowEdge) continue;
-    format_value(value, sd, L.decimals);
+    format_value(value, sd, L.decimals_sd);
     const double x = L.O[0] - kLabelGap - label_width(value);
     if (x < -1 || L.O[0] > kWindowEdge) continue;  // the axis or its labels out of the window
     draw_text(out, fx(x), fx(y + kLabelShift), Font::HELVETICA_12, value);
@@ -160,6 +160,8 @@ void label_axes(Backend& out, const Picture& pic, const Curves& cv, double sf) {
     if (L.m * L.cell >= kLabelSpacing) break;
   }
   L.decimals = decimals_for(L.m * L.cell / L.unit);
+  L.unit_sd = L.unit * pic.pp_sd_scale;
+  L.decimals_sd = pic.pp_sd_scale == 1.0 ? L.decimals : decimals_for(L.m * L.cell / L.unit_sd);
   const int nb = std::clamp(cv.nbnd, 0, NTAB - 1);
   double top = 0;
   for (int i = 0; i <= nb; ++i)
