@@ -55,6 +55,7 @@ StepRun along_ceiling(const Model& m, RhsState& rs, double t, double h, int n, c
     r.acc = cp.acc;
     r.t += h;
     ++r.done;
+    if (rule.trail) rule.trail->push_back({r.t, r.y[0], r.y[1]});
     if (rule.stop_off_path && next > sf) {
       r.off_path = true;
       return r;

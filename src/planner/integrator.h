@@ -21,6 +21,9 @@ int rkg(Console& con, const Model& m, RhsState& rs, int torque_sel, double t, do
 
 // When a run of sub-steps stops early. A failed sub-step (no solution of f,
 // or a state or acceleration that is not finite) always stops it.
+// A state of a run of sub-steps: t, s, sd.
+using TrailPoint = std::array<double, 3>;
+
 struct StepRule {
   double tol = TOL_STEP;         // joint-limit tolerance of the over-limit test
   bool stop_over_limit = false;  // stop after a sub-step over a limit (else note it, go on)
@@ -29,6 +32,8 @@ struct StepRule {
   // The path's knots (path_knots) when the caller keeps them across runs;
   // otherwise each run finds them.
   const std::vector<double>* knots = nullptr;
+  // With it, the state after every sub-step made is appended to it.
+  std::vector<TrailPoint>* trail = nullptr;
 };
 
 // The outcome of a run of sub-steps.
