@@ -399,6 +399,19 @@ TEST(MotionCheck, RealRobotsAgainstTheOptimumAndTheKeys) {
   EXPECT_GE(optimal, 24);
   EXPECT_GE(landed, 5);
   RecordProperty("landed", landed);
+  // The industrial SCARA's stroke by the keys, along joint 1's speed limit: obtained, not faster.
+  auto w = std::make_unique<App>();
+  std::string error;
+  ConsoleCapture con(w->con);
+  ASSERT_TRUE(app_load_problem(*w, std::string(CPT_SOURCE_DIR) + "/examples/scara-industrial.yaml", error) &&
+              app_start_problem(*w, "scara-industrial.yaml", error)) << error;
+  const std::string keys = "sssssslsssf" + std::string(20, 's');
+  size_t next = 0;
+  FILE* msg = std::fopen("/dev/null", "w");
+  run_batch_keys(*w, [&] { return next < keys.size() ? static_cast<unsigned char>(keys[next++]) : EOF; }, msg);
+  std::fclose(msg);
+  ASSERT_EQ(w->d.mo.traj_state, TrajState::Obtained) << con.text();
+  EXPECT_GE(w->d.mo.tf, compute_optimum(w->m).T * (1 - 5e-4));
 }
 
 }  // namespace cpt
