@@ -116,7 +116,7 @@ void plot_torque_graph(Backend& out, const Picture& pic, const Motion& mo, const
   const int m = last_step(mo, j);
   if (g.parts) {
     // Lighter, behind the effort: its inertial part (M q' sdd) and its friction.
-    draw_text(out, fx(O[0] + 0.45), fx(O[1] - 0.05), Font::HELVETICA_12, "inertia / friction");
+    draw_text(out, fx(O[0] + 0.1), fx(O[1] - 0.09), Font::HELVETICA_12, "inertia / friction");
     plot_part(out, mo, O, kx, ky, m, &AccRecord::inertial, g.joint, kPartInertia);
     plot_part(out, mo, O, kx, ky, m, &AccRecord::friction, g.joint, kPartFriction);
   }
