@@ -82,7 +82,7 @@ class PairCheck {
     return false;
   }
   void points_between(const MotionRow& a, const MotionRow& b);
-  Scan scan(const MotionRow& a, const MotionRow& b, Spread& sp);
+  Scan scan(const MotionRow& a, const MotionRow& b, Spread& sp, bool reuse);
   bool mean_within(const MotionRow& a, double u, const Spread& sp);
   bool ends_within(const MotionRow& a, const MotionRow& b, const Spread& sp);
 
@@ -95,6 +95,13 @@ class PairCheck {
   Vec2 fi_;
   const std::array<double, 2> amax_;
   std::vector<double> pts_;
+  // The last point of the pair before, one rounding step short of its row:
+  // the next pair's first point lies one step past the same row, and where
+  // no knot is there it takes these bounds instead of sampling the model again.
+  bool cached_ = false;
+  double cached_s_ = 0;
+  PointBounds cached_pb_;
+  JointCoeffs cached_D_{};
 };
 
 // The points between the rows: the fine grid, and either side of each knot.
@@ -113,13 +120,16 @@ void PairCheck::points_between(const MotionRow& a, const MotionRow& b) {
 }
 
 // sd^2 against the velocity limit at every point, and the joints' intervals there.
-PairCheck::Scan PairCheck::scan(const MotionRow& a, const MotionRow& b, Spread& sp) {
+PairCheck::Scan PairCheck::scan(const MotionRow& a, const MotionRow& b, Spread& sp, bool reuse) {
   const double h = b.s - a.s;
   const double xa = a.sd * a.sd, xb = b.sd * b.sd;
+  PointBounds pb;
   for (const double s : pts_) {
     const double sc = std::clamp(s, 0.0, sf_);
-    PointBounds pb;
-    if (!bounds_at(m_, sc, fi_, pb, sp.D_last)) {
+    if (reuse && s == pts_.front()) {
+      pb = cached_pb_;
+      sp.D_last = cached_D_;
+    } else if (!bounds_at(m_, sc, fi_, pb, sp.D_last)) {
       stop("a point of the motion is out of reach", {a.t, s, a.sd});
       return Scan::Stop;
     }
@@ -142,6 +152,10 @@ PairCheck::Scan PairCheck::scan(const MotionRow& a, const MotionRow& b, Spread& 
       sp.w[i] = std::max(sp.w[i], pb.w[i]);
     }
   }
+  cached_ = true;
+  cached_s_ = b.s;
+  cached_pb_ = pb;
+  cached_D_ = sp.D_last;
   return Scan::Within;
 }
 
@@ -201,9 +215,11 @@ bool PairCheck::pair(const MotionRow& a, const MotionRow& b) {
     // No way along the path to change the rate on.
     return !(std::fabs(xb - xa) > tol_ * std::max(xa, xb) + TOL_CHECK_X && broken("the rate sd jumps", b));
   }
+  const bool reuse = cached_ && cached_s_ == a.s && !std::binary_search(knots_.begin(), knots_.end(), a.s);
+  cached_ = false;
   points_between(a, b);
   Spread sp;
-  switch (scan(a, b, sp)) {
+  switch (scan(a, b, sp, reuse)) {
     case Scan::Stop: return false;
     case Scan::Over: return true;
     case Scan::Within: break;
