@@ -40,28 +40,34 @@ struct PointBounds {
   int cap_by = 0;              // what sets it: 0 the joint limits, else the ceiling's `by`
 };
 
+// The roots y > 0 of A y^2 + B y + C = 0 (in the stable form) into out;
+// returns how many.
+inline int positive_roots(double A, double B, double C, double out[2]) {
+  int n = 0;
+  const auto keep = [&](double y) {
+    if (y > 0) out[n++] = y;
+  };
+  if (A == 0) {
+    if (B != 0) keep(-C / B);
+    return n;
+  }
+  const double disc = B * B - 4 * A * C;
+  if (disc < 0) return n;
+  const double q = -0.5 * (B + std::copysign(std::sqrt(disc), B));
+  keep(q / A);
+  if (q != 0) keep(C / q);
+  return n;
+}
+
 // The smallest y > 0 at which |A y^2 + B y + C| reaches W, starting from
 // |C| < W at y = 0 (0 when |C| >= W already; +inf when it never does).
 inline double first_exit(double A, double B, double C, double W) {
-  constexpr double inf = std::numeric_limits<double>::infinity();
   if (!(std::fabs(C) < W)) return 0;
-  double first = inf;
+  double first = std::numeric_limits<double>::infinity();
   for (const double level : {W, -W}) {
-    // A y^2 + B y + (C - level) = 0, the roots in the stable form.
-    const double c = C - level;
-    double r[2] = {inf, inf};
-    if (A == 0) {
-      if (B != 0) r[0] = -c / B;
-    } else {
-      const double disc = B * B - 4 * A * c;
-      if (disc >= 0) {
-        const double q = -0.5 * (B + std::copysign(std::sqrt(disc), B));
-        r[0] = q / A;
-        if (q != 0) r[1] = c / q;
-      }
-    }
-    for (const double y : r)
-      if (y > 0 && y < first) first = y;
+    double r[2];
+    const int n = positive_roots(A, B, C - level, r);
+    for (int i = 0; i < n; ++i) first = std::min(first, r[i]);
   }
   return first;
 }

@@ -54,8 +54,8 @@ std::string ends_fault(const Model& m, const std::vector<MotionRow>& rows) {
 // The check of the row pairs, one after the other along the motion.
 class PairCheck {
  public:
-  PairCheck(const Model& m, double tol, bool all)
-      : m_(m), tol_(tol), all_(all), sf_(m.sf), knots_(limit_knots(m)), ds_fine_(m.sf / CHECK_POINTS),
+  PairCheck(const Model& m, double tol, bool all, const std::vector<double>* knots)
+      : m_(m), tol_(tol), all_(all), sf_(m.sf), knots_(knots ? *knots : limit_knots(m)), ds_fine_(m.sf / CHECK_POINTS),
         fi_(m.fi0), amax_{m.pb.a1max, m.pb.a2max} {}
 
   // Checks the pair a, b; false when the check ends there (out then says why).
@@ -233,14 +233,15 @@ bool PairCheck::pair(const MotionRow& a, const MotionRow& b) {
 
 }  // namespace
 
-MotionCheck check_motion(const Model& m, const std::vector<MotionRow>& rows, double tol, bool all) {
+MotionCheck check_motion(const Model& m, const std::vector<MotionRow>& rows, double tol, bool all,
+                         const std::vector<double>* knots) {
   const std::string fault = ends_fault(m, rows);
   if (!fault.empty()) {
     MotionCheck c;
     c.reason = fault;
     return c;
   }
-  PairCheck check(m, tol, all);
+  PairCheck check(m, tol, all, knots);
   for (size_t j = 0; j + 1 < rows.size(); ++j)
     if (!check.pair(rows[j], rows[j + 1])) return check.out;
   check.out.ok = check.out.bad.empty();

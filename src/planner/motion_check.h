@@ -53,7 +53,8 @@ constexpr int CHECK_POINTS = 20000;
 //
 // The first fault ends the check; with `all` every row pair is checked and
 // the faulty ones are listed in `bad` (the reason is the first one's).
+// `knots`, when given, are limit_knots(m), which the caller already has.
 MotionCheck check_motion(const Model& m, const std::vector<MotionRow>& rows, double tol = TOL_CHECK,
-                         bool all = false);
+                         bool all = false, const std::vector<double>* knots = nullptr);
 
 }  // namespace cpt

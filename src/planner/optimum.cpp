@@ -126,9 +126,7 @@ bool time_grid(const Model& m, const Profile& pr, Optimum& out) {
     ref = smp.fi;
     if (!end) {
       PointBounds b = point_bounds(D, amax);
-      Ceiling c;
-      Vec2 q;
-      if (ceiling_at(m, smp.s, smp.fi, q, c)) cap_to_ceiling(b, c.sd);
+      if (has_speed_limits(m)) cap_to_ceiling(b, ceiling_of(m, J, cpderiv(m, smp.s)).sd);
       smp.sdd = sample_sdd(p, b, smp.s, x);
       for (int i = 0; i < 2; ++i) smp.acc[i] = joint_effort(D, i, smp.sdd, x, std::sqrt(x));
     }
@@ -225,7 +223,7 @@ Optimum compute_optimum(const Model& m, const ProfileProblem* problem) {
       out.reason = no_motion("the optimal time is too long for the time grid");
       return out;
     }
-    check = check_motion(m, profile_rows(pr, m.sf), TOL_CHECK, true);
+    check = check_motion(m, profile_rows(pr, m.sf), TOL_CHECK, true, &pb.knots);
     if (check.ok || pass == CHECK_PASSES) break;
     pb.refine_at.insert(pb.refine_at.end(), check.bad.begin(), check.bad.end());
     if (pass > 0) ++pb.refine_levels;
