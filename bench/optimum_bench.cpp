@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/coeffs.h"
+#include "model/ceiling.h"
 #include "planner/optimum.h"
 #include "session/app.h"
 #include "support/world.h"
@@ -78,23 +78,25 @@ void BM_optimum_example(benchmark::State& state) {
 }
 BENCHMARK(BM_optimum_example)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
-// The model evaluations of one optimum alone: calD at as many points of the
-// path as the profile samples (o.evaluations), following the branch, for the
-// example robot: the part of the optimum's time that is the model's.
+// The model evaluations of one optimum alone: the model's limits at a point
+// (model_bounds: the coefficients, the joints' intervals, the velocity limit
+// and the speed limits' ceiling) at as many points of the path as the
+// optimum evaluates the model (o.evaluations: the search for the joints'
+// reversals, the profile's samples, its check and its time grid),
+// following the branch, for the example robot: the part of the optimum's
+// time that is the model's.
 void BM_optimum_example_model_only(benchmark::State& state) {
   auto w = example(static_cast<int>(state.range(0)));
   if (!w) return state.SkipWithError("the example did not load");
   state.SetLabel(kExamples[state.range(0)]);
   const Model& m = w->m;
   const int n = compute_optimum(m).evaluations;
+  const bool capped = has_speed_limits(m);
   for (auto _ : state) {
-    Vec2 ref = m.fi0, fi;
-    Mat2 J;
+    Vec2 fi = m.fi0;
     JointCoeffs D;
-    for (int i = 0; i < n; ++i) {
-      benchmark::DoNotOptimize(calD_quiet(m, m.sf * i / n, ref, fi, J, D));
-      ref = fi;
-    }
+    PointBounds b;
+    for (int i = 0; i < n; ++i) benchmark::DoNotOptimize(model_bounds(m, capped, m.sf * i / n, fi, fi, D, b));
   }
   state.counters["calD"] = n;
 }

@@ -7,6 +7,7 @@
 
 #include "core/state.h"
 #include "model/paths.h"
+#include "model/phase_bounds.h"
 
 namespace cpt {
 
@@ -27,6 +28,14 @@ const char* speed_limit_name(Lang lang, SpeedLimit l);
 
 // The ceiling from the Jacobian J at s and the path's derivatives there.
 Ceiling ceiling_of(const Model& m, const Mat2& J, const PathDeriv& p);
+
+// The model's limits at path point s, from one evaluation of it: the joints'
+// intervals of s-dd and the velocity limit, lowered to the speed limits'
+// ceiling (`capped`: has_speed_limits(m), which the caller knows), with the
+// coefficients D and the joint values fi (the branch nearest to ref). False
+// when s is out of reach.
+bool model_bounds(const Model& m, bool capped, double s, const Vec2& ref, Vec2& fi, JointCoeffs& D,
+                  PointBounds& b);
 
 // The ceiling at s, with the branch nearest to ref (fi gets the joint values).
 // False when s is out of reach. +inf without any work when no limit is set.

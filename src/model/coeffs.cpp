@@ -41,8 +41,9 @@ int calD(Console& con, const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2
   return 1;
 }
 
-int calD_quiet(const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, JointCoeffs& D) {
+int calD_quiet(const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, JointCoeffs& D, PathDeriv* deriv) {
   const PathPoint pt = cpcurve_deriv(m, s);
+  if (deriv) *deriv = pt.d;
   const Vec2& CP = pt.p;
   const PathDeriv& p = pt.d;
   Vec2 q = ref;
@@ -92,7 +93,8 @@ constexpr int REVERSAL_SCAN = 1000;
 
 // The sign of joint i's Coulomb term at s (0 where out of reach), with the
 // branch followed from ref.
-int coulomb_sign(const Model& m, double s, Vec2& ref, int i) {
+int coulomb_sign(const Model& m, double s, Vec2& ref, int i, int& evaluations) {
+  ++evaluations;
   Vec2 fi;
   Mat2 J;
   JointCoeffs D;
@@ -105,19 +107,20 @@ int coulomb_sign(const Model& m, double s, Vec2& ref, int i) {
 // two neighbouring doubles: the first one past it is the knot, so that the
 // points one rounding step either side of the knot, where the coefficients
 // are taken, lie on either side of the jump.
-double reversal(const Model& m, double a, double b, int sa, const Vec2& ref_a, int i) {
+double reversal(const Model& m, double a, double b, int sa, const Vec2& ref_a, int i, int& evaluations) {
   for (int it = 0; it < 200; ++it) {
     const double c = 0.5 * (a + b);
     if (!(c > a && c < b)) break;
     Vec2 ref = ref_a;
-    if (coulomb_sign(m, c, ref, i) == sa) a = c; else b = c;
+    if (coulomb_sign(m, c, ref, i, evaluations) == sa) a = c; else b = c;
   }
   return b;
 }
 
 }  // namespace
 
-std::vector<double> limit_knots(const Model& m) {
+std::vector<double> limit_knots(const Model& m, int* evaluations) {
+  int count = 0;
   std::vector<double> out = path_knots(m);
   const RobotSpec& r = m.pb.robot;
   if (r.dynamics != Dynamics::RigidLinks || (r.body.Fc[0] == 0 && r.body.Fc[1] == 0)) return out;
@@ -126,15 +129,16 @@ std::vector<double> limit_knots(const Model& m) {
     Vec2 ref = m.fi0;
     double prev_s = 0;
     Vec2 prev_ref = ref;
-    int prev = coulomb_sign(m, 0, ref, i);
+    int prev = coulomb_sign(m, 0, ref, i, count);
     for (int k = 1; k <= REVERSAL_SCAN; ++k) {
       const double s = m.sf * k / REVERSAL_SCAN;
       const Vec2 ref_before = ref;
-      const int sg = coulomb_sign(m, s, ref, i);
-      if (sg != 0 && prev != 0 && sg != prev) out.push_back(reversal(m, prev_s, s, prev, prev_ref, i));
+      const int sg = coulomb_sign(m, s, ref, i, count);
+      if (sg != 0 && prev != 0 && sg != prev) out.push_back(reversal(m, prev_s, s, prev, prev_ref, i, count));
       if (sg != 0) prev = sg, prev_s = s, prev_ref = ref_before;
     }
   }
+  if (evaluations) *evaluations += count;
   std::sort(out.begin(), out.end());
   out.erase(std::remove_if(out.begin(), out.end(), [&m](double s) { return !(s > 0 && s < m.sf); }), out.end());
   return out;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/state.h"
+#include "model/paths.h"
 
 namespace cpt {
 
@@ -16,8 +17,10 @@ namespace cpt {
 int calD(Console& con, const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, JointCoeffs& D);
 
 // calD without console messages, for callers that report an unreachable
-// point themselves (the automatic optimum).
-int calD_quiet(const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, JointCoeffs& D);
+// point themselves (the automatic optimum). `deriv`, when given, receives
+// the path's derivatives at s (cpderiv), which the evaluation has anyway.
+int calD_quiet(const Model& m, double s, const Vec2& ref, Vec2& fi, Mat2& J, JointCoeffs& D,
+               PathDeriv* deriv = nullptr);
 
 // Joint efforts of the prescribed motion (s, sd, sdd). fi holds the
 // reference on entry and the joint values at s on return. rec.sdd is the
@@ -28,7 +31,8 @@ void jointacc(Console& con, const Model& m, double s, double sd, double sdd, Vec
 // The points where the coefficients jump: the path's knots and, with
 // Coulomb friction, where a joint reverses (q_i' changes sign, and with it
 // the sign of D[i][3]), located to rounding; sorted, inside (0, sf).
-std::vector<double> limit_knots(const Model& m);
+// `evaluations`, when given, grows by the model evaluations this took.
+std::vector<double> limit_knots(const Model& m, int* evaluations = nullptr);
 
 // Largest |D[0][0]| and |D[1][0]| over 101 samples of the current path, for
 // the current robot and path, into cv.Dmax00 / cv.Dmax10.

@@ -135,12 +135,21 @@ inline double friction_shift(const PointBounds& b, int i, double x) {
   return b.e[i] * std::sqrt(std::max(0.0, x)) + b.g[i];
 }
 
+// Joint i's largest and smallest admissible sdd at x, given the shift
+// friction_shift(b, i, x) (for both ends at once).
+inline double joint_upper(const PointBounds& b, int i, double x, double shift) {
+  return b.w[i] - b.k[i] * x - shift;
+}
+inline double joint_lower(const PointBounds& b, int i, double x, double shift) {
+  return -b.w[i] - b.k[i] * x - shift;
+}
+
 // Joint i's largest and smallest admissible sdd at x.
 inline double joint_upper(const PointBounds& b, int i, double x) {
-  return b.w[i] - b.k[i] * x - friction_shift(b, i, x);
+  return joint_upper(b, i, x, friction_shift(b, i, x));
 }
 inline double joint_lower(const PointBounds& b, int i, double x) {
-  return -b.w[i] - b.k[i] * x - friction_shift(b, i, x);
+  return joint_lower(b, i, x, friction_shift(b, i, x));
 }
 
 // Largest admissible sdd at x (x not above xmax).

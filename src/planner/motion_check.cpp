@@ -23,18 +23,6 @@ MotionCheck fails(const char* what, const MotionRow& r) {
   return c;
 }
 
-// The admissible bounds at path point s, following the branch from fi, and
-// the coefficients D there.
-bool bounds_at(const Model& m, double s, Vec2& fi, PointBounds& b, JointCoeffs& D) {
-  Mat2 J;
-  Vec2 q;
-  if (!calD_quiet(m, s, fi, q, J, D)) return false;
-  fi = q;
-  b = point_bounds(D, {m.pb.a1max, m.pb.a2max});
-  if (has_speed_limits(m)) cap_to_ceiling(b, ceiling_of(m, J, cpderiv(m, s)).sd);
-  return true;
-}
-
 // The motion's start and end: finite, at rest at the start and the end of
 // the path. An empty reason when they are.
 std::string ends_fault(const Model& m, const std::vector<MotionRow>& rows) {
@@ -56,7 +44,7 @@ class PairCheck {
  public:
   PairCheck(const Model& m, double tol, bool all, const std::vector<double>* knots)
       : m_(m), tol_(tol), all_(all), sf_(m.sf), knots_(knots ? *knots : limit_knots(m)), ds_fine_(m.sf / CHECK_POINTS),
-        fi_(m.fi0), amax_{m.pb.a1max, m.pb.a2max} {}
+        capped_(has_speed_limits(m)), fi_(m.fi0), amax_{m.pb.a1max, m.pb.a2max} {}
 
   // Checks the pair a, b; false when the check ends there (out then says why).
   bool pair(const MotionRow& a, const MotionRow& b);
@@ -67,7 +55,7 @@ class PairCheck {
   // widest extent, and the largest half-width amax_i / |D[i][0]| it has there.
   struct Spread {
     std::array<double, 2> lo{INFINITY, INFINITY}, hi{-INFINITY, -INFINITY}, w{0, 0};
-    JointCoeffs D_first{}, D_last{};  // at the first and the last point: a's and b's ends of the pair
+    JointCoeffs D_first, D_last;  // at the first and the last point: a's and b's ends of the pair (set by scan)
   };
   enum class Scan { Within, Over, Stop };
 
@@ -92,6 +80,7 @@ class PairCheck {
   const double sf_;
   const std::vector<double> knots_;
   const double ds_fine_;
+  const bool capped_;  // speed limits are set
   Vec2 fi_;
   const std::array<double, 2> amax_;
   std::vector<double> pts_;
@@ -112,7 +101,9 @@ void PairCheck::points_between(const MotionRow& a, const MotionRow& b) {
   // The ends on the pair's side: at a knot the other side belongs to the next pair.
   for (int i = 0; i <= n_fine; ++i)
     pts_.push_back(i == 0 ? std::nextafter(a.s, b.s) : i == n_fine ? std::nextafter(b.s, a.s) : a.s + h * i / n_fine);
-  for (auto it = std::upper_bound(knots_.begin(), knots_.end(), a.s); it != knots_.end() && *it < b.s; ++it) {
+  auto it = std::upper_bound(knots_.begin(), knots_.end(), a.s);
+  if (it == knots_.end() || !(*it < b.s)) return;  // no knot inside: the grid is in order
+  for (; it != knots_.end() && *it < b.s; ++it) {
     pts_.push_back(std::nextafter(*it, a.s));
     pts_.push_back(std::nextafter(*it, b.s));
   }
@@ -129,7 +120,7 @@ PairCheck::Scan PairCheck::scan(const MotionRow& a, const MotionRow& b, Spread& 
     if (reuse && s == pts_.front()) {
       pb = cached_pb_;
       sp.D_last = cached_D_;
-    } else if (!bounds_at(m_, sc, fi_, pb, sp.D_last)) {
+    } else if (++out.evaluations, !model_bounds(m_, capped_, sc, fi_, fi_, sp.D_last, pb)) {
       stop("a point of the motion is out of reach", {a.t, s, a.sd});
       return Scan::Stop;
     }
@@ -147,8 +138,9 @@ PairCheck::Scan PairCheck::scan(const MotionRow& a, const MotionRow& b, Spread& 
     const double xc = std::min(x, pb.xmax);
     for (int i = 0; i < 2; ++i) {
       if (!std::isfinite(pb.w[i])) continue;  // a joint at zero inertia bounds sd alone
-      sp.lo[i] = std::min(sp.lo[i], joint_lower(pb, i, xc));
-      sp.hi[i] = std::max(sp.hi[i], joint_upper(pb, i, xc));
+      const double shift = friction_shift(pb, i, xc);
+      sp.lo[i] = std::min(sp.lo[i], joint_lower(pb, i, xc, shift));
+      sp.hi[i] = std::max(sp.hi[i], joint_upper(pb, i, xc, shift));
       sp.w[i] = std::max(sp.w[i], pb.w[i]);
     }
   }

@@ -36,6 +36,7 @@ struct MotionCheck {
   std::string reason;  // one line when not ok
   double worst = 0;    // largest use of a limit found, 1 on the limit (a tolerance breaks it beyond 1 + tol)
   std::vector<double> bad;  // with `all`: s of every row pair that breaks a limit
+  int evaluations = 0;      // path points at which the model was evaluated
 };
 
 // Fine grid of the check: at least this many points along the whole path.

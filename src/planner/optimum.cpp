@@ -31,9 +31,10 @@ ModelSampler model_sampler(const Model& m) {
   const bool capped = has_speed_limits(m);
   return [&m, capped](double s, const Vec2& ref, ModelPoint& out) {
     Mat2 J;
-    if (calD_quiet(m, s, ref, out.fi, J, out.D) != 1) return false;
+    PathDeriv d;
+    if (calD_quiet(m, s, ref, out.fi, J, out.D, &d) != 1) return false;
     if (capped) {
-      const Ceiling c = ceiling_of(m, J, cpderiv(m, s));
+      const Ceiling c = ceiling_of(m, J, d);
       out.ceiling = c.sd;
       out.by = 1 + static_cast<int>(c.by);
     }
@@ -104,7 +105,7 @@ double sample_sdd(const ProfilePart& p, const PointBounds& b, double s, double& 
 // The motion at t = 0, dt0, 2 dt0, ... and at T. False (with a reason) when
 // a point of the grid is out of reach.
 bool time_grid(const Model& m, const Profile& pr, Optimum& out) {
-  const std::array<double, 2> amax{m.pb.a1max, m.pb.a2max};
+  const bool capped = has_speed_limits(m);
   const int n = static_cast<int>(std::ceil(pr.T / dt0 - TOL_TIME_GRID));
   Vec2 ref = m.fi0;
   size_t part = 0;
@@ -117,16 +118,15 @@ bool time_grid(const Model& m, const Profile& pr, Optimum& out) {
     const ProfilePart& p = pr.parts[part];
     smp.s = end ? m.sf : part_s_at(p, smp.t);
     double x = end ? 0 : part_x(p, smp.s);
-    Mat2 J;
     JointCoeffs D;
-    if (!calD_quiet(m, smp.s, ref, smp.fi, J, D)) {
+    PointBounds b;
+    ++out.evaluations;
+    if (!model_bounds(m, capped, smp.s, ref, smp.fi, D, b)) {
       out.reason = no_motion("the path point is out of reach", smp.s);
       return false;
     }
     ref = smp.fi;
     if (!end) {
-      PointBounds b = point_bounds(D, amax);
-      if (has_speed_limits(m)) cap_to_ceiling(b, ceiling_of(m, J, cpderiv(m, smp.s)).sd);
       smp.sdd = sample_sdd(p, b, smp.s, x);
       for (int i = 0; i < 2; ++i) smp.acc[i] = joint_effort(D, i, smp.sdd, x, std::sqrt(x));
     }
@@ -152,23 +152,43 @@ int part_rows(const ProfilePart& p, double ds) {
   return m;
 }
 
+// The times of a part's rows after its first (`first` is the index of the
+// row at its start): the time of each row pair as the check takes it, sd^2
+// linear in s (2 h / (sd_a + sd_b)), scaled so that the part ends at its own
+// time. The rows are close enough for that chord to lie within
+// TOL_ROWS_CHORD of the part, so the times are as close to the part's own.
+void part_row_times(const ProfilePart& p, std::vector<MotionRow>& rows, size_t first) {
+  double sum = 0;
+  for (size_t j = first + 1; j < rows.size(); ++j) {
+    const MotionRow &a = rows[j - 1], &b = rows[j];
+    double dt = 2 * (b.s - a.s) / (a.sd + b.sd);
+    if (!(std::isfinite(dt) && dt > 0)) dt = part_time(p, a.s, b.s);
+    rows[j].t = sum += dt;
+  }
+  for (size_t j = first + 1; j < rows.size(); ++j) rows[j].t = p.ta + (p.tb - p.ta) * (rows[j].t / sum);
+  rows.back().t = p.tb;
+}
+
 // The profile as rows for the motion check: every part's ends and points
 // between them at most sf / CHECK_POINTS apart, with their times.
 std::vector<MotionRow> profile_rows(const Profile& pr, double sf) {
   std::vector<MotionRow> rows;
+  rows.reserve(CHECK_POINTS + PART_ROWS * pr.parts.size() + 1);
   const double ds = sf / CHECK_POINTS;
   rows.push_back({0, 0, 0});
   for (const ProfilePart& p : pr.parts) {
     // The part's own path acceleration as it leaves its first point.
     rows.back().sdd_after = 0.5 * part_dx(p, p.a);
+    const size_t first = rows.size() - 1;
     const int m = part_rows(p, ds);
     for (int i = 1; i <= m; ++i) {
       const double s = i == m ? p.b : p.a + (p.b - p.a) * i / m;
-      const double t = i == m ? p.tb : p.ta + part_time(p, p.a, s);
       const bool end = &p == &pr.parts.back() && i == m;
       const double sdd = end ? NAN : 0.5 * part_dx(p, s);
-      rows.push_back({t, end ? sf : s, end ? 0.0 : std::sqrt(part_x(p, s)), sdd, sdd});
+      rows.push_back({0, s, end ? 0.0 : std::sqrt(part_x(p, s)), sdd, sdd});
     }
+    part_row_times(p, rows, first);
+    if (&p == &pr.parts.back()) rows.back().s = sf;
   }
   return rows;
 }
@@ -191,12 +211,12 @@ const char* choice_name(Choice c) {
   }
 }
 
-ProfileProblem optimum_problem(const Model& m) {
+ProfileProblem optimum_problem(const Model& m, int* evaluations) {
   ProfileProblem pb;
   pb.sf = m.sf;
   pb.amax = {m.pb.a1max, m.pb.a2max};
   pb.fi_start = m.fi0;
-  pb.knots = limit_knots(m);
+  pb.knots = limit_knots(m, evaluations);
   pb.sample = model_sampler(m);
   return pb;
 }
@@ -209,7 +229,7 @@ Optimum compute_optimum(const Model& m, const ProfileProblem* problem) {
   }
   // The profile is checked against every limit between its nodes; where it
   // breaks one the grid is made finer there and the profile solved again.
-  ProfileProblem pb = problem ? *problem : optimum_problem(m);
+  ProfileProblem pb = problem ? *problem : optimum_problem(m, &out.evaluations);
   Profile pr;
   MotionCheck check;
   for (int pass = 0;; ++pass) {
@@ -224,6 +244,7 @@ Optimum compute_optimum(const Model& m, const ProfileProblem* problem) {
       return out;
     }
     check = check_motion(m, profile_rows(pr, m.sf), TOL_CHECK, true, &pb.knots);
+    out.evaluations += check.evaluations;
     if (check.ok || pass == CHECK_PASSES) break;
     pb.refine_at.insert(pb.refine_at.end(), check.bad.begin(), check.bad.end());
     if (pass > 0) ++pb.refine_levels;

@@ -48,7 +48,7 @@ struct Optimum {
   std::vector<OptimumSwitch> switches;
   std::vector<OptimumSample> motion;   // t = 0, dt0, 2 dt0, ..., and T at rest at sf
   std::vector<ProfilePart> parts;      // the profile itself, for s at any time
-  int evaluations = 0;                 // calD evaluations of the profile
+  int evaluations = 0;                 // model evaluations: the profile's, its checks' and the time grid's
   double limit_use = 0;                // the largest use of a limit along it (1: on the limit)
 };
 
@@ -60,7 +60,9 @@ const char* choice_name(Choice c);
 
 // The phase-plane problem of the current robot, path and limits: the model
 // sampled through calD without console output. The settings must outlive it.
-ProfileProblem optimum_problem(const Model& m);
+// `evaluations`, when given, grows by the model evaluations it took (the
+// search for the joints' reversals).
+ProfileProblem optimum_problem(const Model& m, int* evaluations = nullptr);
 
 // The optimum for the current robot, path and limits; `pb`, when given, is
 // the problem to solve instead of optimum_problem(m) (a finer grid).
