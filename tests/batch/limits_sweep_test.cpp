@@ -23,6 +23,7 @@
 #include "problem/problem_file.h"
 #include "planner/calcp.h"
 #include "support/console_capture.h"
+#include "support/motion_use.h"
 #include "support/trajectory.h"
 #include "support/world.h"
 
@@ -395,6 +396,8 @@ TEST(MotionCheck, RealRobotsAgainstTheOptimumAndTheKeys) {
     if (!landed_trajectory(*w) || calcp(w->con, w->m, w->cv, w->d.rhs, w->d.mo) != 1) continue;
     ++landed;
     EXPECT_GE(w->d.mo.tf, o.T * (1 - 5e-4));
+    const RowsUse hand = rows_use(w->m, w->d.mo);
+    EXPECT_LE(std::max(hand.acc, hand.speed), 1 + 2 * TOL_CHECK) << hand.acc << " " << hand.speed;
   }
   EXPECT_GE(optimal, 24);
   EXPECT_GE(landed, 5);
@@ -412,6 +415,8 @@ TEST(MotionCheck, RealRobotsAgainstTheOptimumAndTheKeys) {
   std::fclose(msg);
   ASSERT_EQ(w->d.mo.traj_state, TrajState::Obtained) << con.text();
   EXPECT_GE(w->d.mo.tf, compute_optimum(w->m).T * (1 - 5e-4));
+  const RowsUse hand = rows_use(w->m, w->d.mo);
+  EXPECT_LE(std::max(hand.acc, hand.speed), 1 + 2 * TOL_CHECK) << hand.acc << " " << hand.speed;
 }
 
 }  // namespace cpt

@@ -3,6 +3,7 @@
 // from rest at s = 0 to rest at the end, ending at the goal time. CPT_FUZZ_RUNS: runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -16,6 +17,7 @@
 #include "planner/optimum.h"
 #include "problem/problem_file.h"
 #include "support/console_capture.h"
+#include "support/motion_use.h"
 
 namespace cpt {
 
@@ -85,6 +87,8 @@ TEST(RunnerFuzz, NoWrongResultIsEverShown) {
     for (int k = 1; k <= mo.nf && !HasFailure(); ++k) {
       EXPECT_GT(mo.tt[k], mo.tt[k - 1]) << "k=" << k; EXPECT_GE(mo.Y[k][1], 0) << "k=" << k;
     }
+    const RowsUse use = rows_use(w->m, mo);
+    EXPECT_LE(std::max(use.acc, use.speed), 1 + 2 * TOL_CHECK) << use.acc << " " << use.speed;
   }
   std::fclose(msg);
   RecordProperty("obtained", obtained);
@@ -130,6 +134,8 @@ TEST(RunnerFuzz, NoHandBuiltMotionBeatsTheOptimum) {
       if (w->d.mo.traj_state != TrajState::Obtained) continue;
       ++obtained;
       EXPECT_GE(w->d.mo.tf, best.T - 5e-4) << answers << " keys=" << keys;
+      const RowsUse use = rows_use(w->m, w->d.mo);
+      EXPECT_LE(std::max(use.acc, use.speed), 1 + 2 * TOL_CHECK) << use.acc << " " << use.speed;
     }
     // Along a speed limit most random tails end stuck above it or decelerating: the first lands.
     EXPECT_GE(3 * obtained, has_speed_limits(base->m) ? 3 : kTails) << answers;
