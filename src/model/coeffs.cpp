@@ -1,6 +1,7 @@
 #include "model/coeffs.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "model/dynamics.h"
@@ -91,16 +92,16 @@ namespace {
 // Samples of the scan for joint reversals along the path.
 constexpr int REVERSAL_SCAN = 1000;
 
-// The sign of joint i's Coulomb term at s (0 where out of reach), with the
-// branch followed from ref.
-int coulomb_sign(const Model& m, double s, Vec2& ref, int i, int& evaluations) {
+// The signs of the joints' Coulomb terms at s (0 where out of reach), with
+// the branch followed from ref.
+std::array<int, 2> coulomb_signs(const Model& m, double s, Vec2& ref, int& evaluations) {
   ++evaluations;
   Vec2 fi;
   Mat2 J;
   JointCoeffs D;
-  if (!calD_quiet(m, s, ref, fi, J, D)) return 0;
+  if (!calD_quiet(m, s, ref, fi, J, D)) return {0, 0};
   ref = fi;
-  return (D[i][3] > 0) - (D[i][3] < 0);
+  return {(D[0][3] > 0) - (D[0][3] < 0), (D[1][3] > 0) - (D[1][3] < 0)};
 }
 
 // The reversal of joint i between a (sign sa) and b, by bisection down to
@@ -112,7 +113,7 @@ double reversal(const Model& m, double a, double b, int sa, const Vec2& ref_a, i
     const double c = 0.5 * (a + b);
     if (!(c > a && c < b)) break;
     Vec2 ref = ref_a;
-    if (coulomb_sign(m, c, ref, i, evaluations) == sa) a = c; else b = c;
+    if (coulomb_signs(m, c, ref, evaluations)[i] == sa) a = c; else b = c;
   }
   return b;
 }
@@ -124,18 +125,21 @@ std::vector<double> limit_knots(const Model& m, int* evaluations) {
   std::vector<double> out = path_knots(m);
   const RobotSpec& r = m.pb.robot;
   if (r.dynamics != Dynamics::RigidLinks || (r.body.Fc[0] == 0 && r.body.Fc[1] == 0)) return out;
-  for (int i = 0; i < 2; ++i) {
-    if (r.body.Fc[i] == 0) continue;
-    Vec2 ref = m.fi0;
-    double prev_s = 0;
-    Vec2 prev_ref = ref;
-    int prev = coulomb_sign(m, 0, ref, i, count);
-    for (int k = 1; k <= REVERSAL_SCAN; ++k) {
-      const double s = m.sf * k / REVERSAL_SCAN;
-      const Vec2 ref_before = ref;
-      const int sg = coulomb_sign(m, s, ref, i, count);
-      if (sg != 0 && prev != 0 && sg != prev) out.push_back(reversal(m, prev_s, s, prev, prev_ref, i, count));
-      if (sg != 0) prev = sg, prev_s = s, prev_ref = ref_before;
+  // One scan for both joints: each keeps its last sign, where it was taken
+  // and the branch reference before it.
+  Vec2 ref = m.fi0;
+  std::array<int, 2> prev = coulomb_signs(m, 0, ref, count);
+  std::array<double, 2> prev_s{0, 0};
+  std::array<Vec2, 2> prev_ref{m.fi0, m.fi0};
+  for (int k = 1; k <= REVERSAL_SCAN; ++k) {
+    const double s = m.sf * k / REVERSAL_SCAN;
+    const Vec2 ref_before = ref;
+    const std::array<int, 2> sg = coulomb_signs(m, s, ref, count);
+    for (int i = 0; i < 2; ++i) {
+      if (r.body.Fc[i] == 0) continue;
+      if (sg[i] != 0 && prev[i] != 0 && sg[i] != prev[i])
+        out.push_back(reversal(m, prev_s[i], s, prev[i], prev_ref[i], i, count));
+      if (sg[i] != 0) prev[i] = sg[i], prev_s[i] = s, prev_ref[i] = ref_before;
     }
   }
   if (evaluations) *evaluations += count;
