@@ -53,6 +53,14 @@ constexpr double TOL_CHECK = 1e-3;
 constexpr double TOL_CHECK_S = 1e-12;
 // Floor of the rate-jump test at rows of one s, in x = sd^2.
 constexpr double TOL_CHECK_X = 1e-12;
+// The time between two rows against the time the check reads from them
+// (sd^2 linear in s: 2 h / (sd_a + sd_b)): they may differ by this part of
+// it and TOL_PAIR_TIME_ABS [s] more. A 10 ms row pair of a rebuilt motion
+// keeps within 2 % (its sd^2 bends a little), and a rebuild's segment starts
+// again within some microseconds of where the one before ended; a step lost
+// or counted twice is off by its whole length.
+constexpr double TOL_PAIR_TIME = 0.05;
+constexpr double TOL_PAIR_TIME_ABS = 1e-4;
 
 // ---- the phase-plane solver of the optimum (planner/phase_*, optimum.cpp) ----
 

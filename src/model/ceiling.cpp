@@ -61,8 +61,9 @@ bool ceiling_at(const Model& m, double s, const Vec2& ref, Vec2& fi, Ceiling& c)
   }
   Mat2 J;
   JointCoeffs D;
-  if (!calD_quiet(m, s, ref, fi, J, D)) return false;
-  c = ceiling_of(m, J, cpderiv(m, s));
+  PathDeriv d;
+  if (!calD_quiet(m, s, ref, fi, J, D, &d)) return false;
+  c = ceiling_of(m, J, d);
   return true;
 }
 
@@ -70,8 +71,9 @@ bool ceiling_point(const Model& m, double s, const Vec2& ref, CeilingPoint& out)
   if (!has_speed_limits(m)) return false;
   Mat2 J;
   JointCoeffs D;
-  if (!calD_quiet(m, s, ref, out.fi, J, D)) return false;
-  out.c = ceiling_of(m, J, cpderiv(m, s));
+  PathDeriv d;
+  if (!calD_quiet(m, s, ref, out.fi, J, D, &d)) return false;
+  out.c = ceiling_of(m, J, d);
   if (!std::isfinite(out.c.sd)) return false;
   // dsd/ds by central differences (one-sided at the ends of the path).
   const double sf = m.sf;

@@ -108,8 +108,10 @@ Switching switch_torque(Console& con, const Model& m, RhsState& rs, Motion& mo, 
   if (!record_room(mo)) return Switching::RecordsFull;
   if (!can_switch_at(m, mo, std::clamp(back ? mo.istep - 1 : mo.istep, 0, NTAB - 1))) return Switching::NoState;
   if (back) {
-    mo.t = std::max(mo.t - mo.dt, 0.0);
+    // Back to the step before, at its own time: the last step may have been
+    // shorter than dt (one that came to rest ends there).
     mo.istep = std::max(mo.istep - 1, 0);
+    mo.t = mo.tt[mo.istep];
   }
   mo.istep = std::min(mo.istep, NTAB - 1);
   const int k = mo.istep;

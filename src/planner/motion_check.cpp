@@ -220,7 +220,14 @@ bool PairCheck::pair(const MotionRow& a, const MotionRow& b) {
   const size_t bad = out.bad.size();
   if (!mean_within(a, u, sp)) return false;
   if (out.bad.size() > bad) return true;  // broken here, and every pair is wanted
-  return ends_within(a, b, sp);
+  if (!ends_within(a, b, sp)) return false;
+  // The rows' times must follow from their path and rates: a motion whose
+  // table lost a step, or counted one twice, reaches its states in a time it
+  // cannot have, and its accelerations in time are not the ones checked.
+  const double dt = b.t - a.t, dt_read = 2 * h / (a.sd + b.sd);
+  if (!(std::fabs(dt - dt_read) <= TOL_PAIR_TIME * dt_read + TOL_PAIR_TIME_ABS))
+    return stop("the time between two rows does not follow from their path and rates", b);
+  return true;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // along a speed limit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -11,7 +12,10 @@
 #include "interaction/keys.h"
 #include "model/paths.h"
 #include "planner/prepare.h"
+#include "planner/optimum.h"
+#include "problem/problem_file.h"
 #include "support/console_capture.h"
+#include "support/motion_use.h"
 #include "support/world.h"
 
 namespace cpt {
@@ -149,6 +153,32 @@ TEST(Keys, BackAndSwitchAfterAFailedStep) {
   keys(*copy, "r");
   EXPECT_EQ(copy->d.mo.chn_step[copy->d.mo.NCHN], k);
   EXPECT_EQ(copy->d.mo.chn[copy->d.mo.NCHN].t, copy->d.mo.tt[k]);
+}
+
+// Brought to rest halfway by 'c' and more steps, then 'r': back to the step before at its
+// own time, whatever the steps since took (one that comes to rest ends there; one from
+// rest takes no time). On the default arc, and on a radial line of the cylindrical robot
+// where the path acceleration is the same +-a2max all along, so that the deceleration
+// ends at rest on a whole step. The motion accelerated again and landed is obtained, its
+// rows' times follow from its path and rates (by the test's own reading, every limit
+// kept), and it is slower than the optimum by the stop.
+TEST(Keys, SwitchBackAfterComingToRest) {
+  const std::string radial = "robot: {type: cylindrical}\npath: {type: line, start: [0.2, 0], length: 0.5, angle: 0}\n";
+  for (const std::string& problem : {std::string(), radial}) {
+    auto w = problem.empty() ? after_dialog() : std::make_unique<App>();
+    ConsoleCapture con(w->con);
+    std::string error;
+    if (!problem.empty()) {
+      ASSERT_TRUE(parse_problem(problem, "radial.yaml", w->pb, error) && app_start_problem(*w, "radial.yaml", error));
+    }
+    Motion& mo = w->d.mo;
+    keys(*w, std::string(12, 's') + "c" + std::string(40, 's') + "r");
+    keys(*w, std::string(300, 'f') + std::string(500, 's'));
+    ASSERT_EQ(mo.traj_state, TrajState::Obtained) << problem << con.text();
+    const RowsUse use = rows_use(w->m, mo);
+    EXPECT_LE(std::max(use.acc, use.speed), 1 + 2 * TOL_CHECK) << problem << use.acc;
+    EXPECT_GT(mo.tf, compute_optimum(w->m).T + 0.1) << problem;
+  }
 }
 
 // The first 'o' computes the optimum and prints its switch point (the
