@@ -91,12 +91,11 @@ void BM_optimum_example_model_only(benchmark::State& state) {
   state.SetLabel(kExamples[state.range(0)]);
   const Model& m = w->m;
   const int n = compute_optimum(m).evaluations;
-  const bool capped = has_speed_limits(m);
   for (auto _ : state) {
     Vec2 fi = m.fi0;
     JointCoeffs D;
     PointBounds b;
-    for (int i = 0; i < n; ++i) benchmark::DoNotOptimize(model_bounds(m, capped, m.sf * i / n, fi, fi, D, b));
+    for (int i = 0; i < n; ++i) benchmark::DoNotOptimize(model_bounds(m, m.sf * i / n, fi, fi, D, b));
   }
   state.counters["calD"] = n;
 }

@@ -43,13 +43,12 @@ Ceiling ceiling_of(const Model& m, const Mat2& J, const PathDeriv& p) {
   return c;
 }
 
-bool model_bounds(const Model& m, bool capped, double s, const Vec2& ref, Vec2& fi, JointCoeffs& D,
-                  PointBounds& b) {
+bool model_bounds(const Model& m, double s, const Vec2& ref, Vec2& fi, JointCoeffs& D, PointBounds& b) {
   Mat2 J;
   PathDeriv d;
   if (!calD_quiet(m, s, ref, fi, J, D, &d)) return false;
   b = point_bounds(D, {m.pb.a1max, m.pb.a2max});
-  if (capped) cap_to_ceiling(b, ceiling_of(m, J, d).sd);
+  if (has_speed_limits(m)) cap_to_ceiling(b, ceiling_of(m, J, d).sd);
   return true;
 }
 

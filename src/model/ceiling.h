@@ -31,11 +31,9 @@ Ceiling ceiling_of(const Model& m, const Mat2& J, const PathDeriv& p);
 
 // The model's limits at path point s, from one evaluation of it: the joints'
 // intervals of s-dd and the velocity limit, lowered to the speed limits'
-// ceiling (`capped`: has_speed_limits(m), which the caller knows), with the
-// coefficients D and the joint values fi (the branch nearest to ref). False
-// when s is out of reach.
-bool model_bounds(const Model& m, bool capped, double s, const Vec2& ref, Vec2& fi, JointCoeffs& D,
-                  PointBounds& b);
+// ceiling, with the coefficients D and the joint values fi (the branch
+// nearest to ref; ref and fi may be the same). False when s is out of reach.
+bool model_bounds(const Model& m, double s, const Vec2& ref, Vec2& fi, JointCoeffs& D, PointBounds& b);
 
 // The ceiling at s, with the branch nearest to ref (fi gets the joint values).
 // False when s is out of reach. +inf without any work when no limit is set.

@@ -44,7 +44,7 @@ class PairCheck {
  public:
   PairCheck(const Model& m, double tol, bool all, const std::vector<double>* knots)
       : m_(m), tol_(tol), all_(all), sf_(m.sf), knots_(knots ? *knots : limit_knots(m)), ds_fine_(m.sf / CHECK_POINTS),
-        capped_(has_speed_limits(m)), fi_(m.fi0), amax_{m.pb.a1max, m.pb.a2max} {}
+        fi_(m.fi0), amax_{m.pb.a1max, m.pb.a2max} {}
 
   // Checks the pair a, b; false when the check ends there (out then says why).
   bool pair(const MotionRow& a, const MotionRow& b);
@@ -80,7 +80,6 @@ class PairCheck {
   const double sf_;
   const std::vector<double> knots_;
   const double ds_fine_;
-  const bool capped_;  // speed limits are set
   Vec2 fi_;
   const std::array<double, 2> amax_;
   std::vector<double> pts_;
@@ -120,7 +119,7 @@ PairCheck::Scan PairCheck::scan(const MotionRow& a, const MotionRow& b, Spread& 
     if (reuse && s == pts_.front()) {
       pb = cached_pb_;
       sp.D_last = cached_D_;
-    } else if (++out.evaluations, !model_bounds(m_, capped_, sc, fi_, fi_, sp.D_last, pb)) {
+    } else if (++out.evaluations, !model_bounds(m_, sc, fi_, fi_, sp.D_last, pb)) {
       stop("a point of the motion is out of reach", {a.t, s, a.sd});
       return Scan::Stop;
     }

@@ -105,7 +105,6 @@ double sample_sdd(const ProfilePart& p, const PointBounds& b, double s, double& 
 // The motion at t = 0, dt0, 2 dt0, ... and at T. False (with a reason) when
 // a point of the grid is out of reach.
 bool time_grid(const Model& m, const Profile& pr, Optimum& out) {
-  const bool capped = has_speed_limits(m);
   const int n = static_cast<int>(std::ceil(pr.T / dt0 - TOL_TIME_GRID));
   Vec2 ref = m.fi0;
   size_t part = 0;
@@ -121,7 +120,7 @@ bool time_grid(const Model& m, const Profile& pr, Optimum& out) {
     JointCoeffs D;
     PointBounds b;
     ++out.evaluations;
-    if (!model_bounds(m, capped, smp.s, ref, smp.fi, D, b)) {
+    if (!model_bounds(m, smp.s, ref, smp.fi, D, b)) {
       out.reason = no_motion("the path point is out of reach", smp.s);
       return false;
     }
